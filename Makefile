@@ -1,0 +1,27 @@
+# The two commands a fresh Debian 12 machine needs, as root: `make test` and `make run`.
+SHELL := /bin/bash
+TRIPLES := x86_64-w64-mingw32 i686-w64-mingw32
+
+.PHONY: test run setup deps build clean
+
+test: build
+	@tools/run-tests.sh
+
+run: build
+	@tools/run.sh
+
+setup:
+	@tools/setup.sh
+
+deps: setup
+	@for t in $(TRIPLES); do tools/build-deps.sh $$t || exit 1; done
+
+build: deps
+	@for t in $(TRIPLES); do \
+	  [ -f build/$$t/build.ninja ] || cmake -S . -B build/$$t -G Ninja \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$$t.cmake -DCMAKE_BUILD_TYPE=Release || exit 1; \
+	  cmake --build build/$$t || exit 1; \
+	done
+
+clean:
+	rm -rf build/x86_64-w64-mingw32 build/i686-w64-mingw32

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the whole suite: the x86_64 build's tests under Wine on a private Xvfb screen of
+# 1024x768x24, so results never depend on the developer's own display.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$top/build/x86_64-w64-mingw32
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+export WINEPREFIX=$top/build/wine
+cleanup() { /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+# One prefix start-up before the tests run side by side, then a wineserver that stays up
+# between test programs.
+"$top/tools/wine-run.sh" cmd /c exit >/dev/null 2>&1
+/usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
+
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" "$@"
