@@ -1,0 +1,64 @@
+// vmrctool: the recording components on the command line, called exactly as the program calls
+// them, so that tests and benchmarks can hold them against other tools. Each command prints the
+// component's result code; the exit status is 0 when that code is 1, else 1.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "components/imaging/imaging.h"
+#include "components/services/wide_text.h"
+#include "components/zip/zip.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+int RunPack(const Arguments& args) { return Pack(nullptr, args[0], args[1]); }
+
+int RunUnpack(const Arguments& args) { return Unpack(nullptr, args[0], args[1]); }
+
+// The save pipeline's arguments: colour, optimised Huffman coding, no smoothing.
+int RunToJpeg(const Arguments& args) {
+  int quality = args.size() > 2 ? std::atoi(args[2].c_str()) : 80;
+  return ConvertToJpeg(args[0], args[1], false, quality, true, 0);
+}
+
+struct Command {
+  const char* name;
+  size_t minArguments;
+  size_t maxArguments;
+  const char* usage;
+  int (*run)(const Arguments&);
+};
+
+const Command kCommands[] = {
+    {"pack", 2, 2, "pack FOLDER ARCHIVE", RunPack},
+    {"unpack", 2, 2, "unpack ARCHIVE FOLDER", RunUnpack},
+    {"tojpeg", 2, 3, "tojpeg SOURCE TARGET [QUALITY]", RunToJpeg},
+};
+
+int PrintUsage() {
+  std::fputs("usage:\n", stderr);
+  for (const Command& command : kCommands) std::fprintf(stderr, "  vmrctool %s\n", command.usage);
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return PrintUsage();
+  std::string name = Narrow(argv[1]);
+  Arguments args;
+  for (int i = 2; i < argc; ++i) args.push_back(Narrow(argv[i]));
+  for (const Command& command : kCommands) {
+    if (name != command.name) continue;
+    if (args.size() < command.minArguments || args.size() > command.maxArguments) return PrintUsage();
+    int result = command.run(args);
+    std::printf("%d\n", result);
+    return result == 1 ? 0 : 1;
+  }
+  return PrintUsage();
+}
