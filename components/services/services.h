@@ -1,22 +1,30 @@
-// System services: well-known folders, removing a folder tree, opening a web page.
+// System services: well-known folders, removing a folder tree, opening a web page. The folder
+// also offers number texts (number_text.h), UTF-8/UTF-16 conversion at the Win32 boundary
+// (wide_text.h) and owners for kernel handles (win_handle.h).
 #pragma once
 #include <string>
 
 // The folder of the given kind, always ending in "\": 1 documents, 2 favourites, 3 desktop,
 // 4 fonts, 5 start menu, 6 programs, 7 start-up, 8 application data, 9 Windows, 10 system,
-// 11 temporary. Empty for any other kind or when the system cannot answer.
+// 11 temporary. Shell folders are not created when missing. Empty for any other kind or when
+// the system cannot answer. A path that fills MAX_PATH still gets its "\".
 std::string SpecialFolderPath(int kind);
 
 // Deletes everything in `path` whose name does not begin with "." (recursively), then the folder
 // itself. True when the folder itself is gone. Refuses an empty path and a drive root ("C:",
-// "C:\") with false, leading blanks ignored.
+// "C:\") with false, leading blanks ignored; so is any path that resolves to a root
+// ("C:\Temp\..", "\", "\\server\share"). Entries that cannot be deleted (read-only files, files
+// in use) stay, and so then does the folder. A linked folder inside is removed as a link; what
+// it points to is never emptied.
 bool RemoveFolderTree(const std::string& path);
 
-// Hands `address` to the system's default handler (normally the web browser). Reports nothing.
+// Hands `address` to the system's default handler (normally the web browser), owned by the
+// window titled "Microsoft Internet Explorer" if there is one. An empty address opens
+// "about.html" beside the executable. Reports nothing.
 void OpenWebPage(const std::string& address);
 
 // The shell call behind OpenWebPage, replaceable so that tests never open a browser.
 // Receives the owner window (may be null) and the address.
 using ShellOpenFunction = void (*)(void* ownerWindow, const std::wstring& address);
-// Installs `open` and gives back the one it replaces.
+// Installs `open` (null puts back the system's own call) and gives back the one it replaces.
 ShellOpenFunction SetShellOpenFunction(ShellOpenFunction open);

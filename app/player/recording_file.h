@@ -1,0 +1,31 @@
+// The frame files of a recording, as the recorder, its save pipeline and the player name, find
+// and time them. A frame is a file named by its number in decimal (no sign, no leading zeros)
+// with ".bmp" while captured and ".jpg" once converted; frames are numbered from 1 and play ten
+// to the second. Pure rules apart from CountFrameFiles.
+#pragma once
+#include <string>
+
+// "n.bmp" and "n.jpg" for frame number n (0 or more): "1.bmp", "10.jpg".
+std::string BitmapFrameName(int frameNumber);
+std::string JpegFrameName(int frameNumber);
+
+// folder + "/" + "n.bmp": where the recorder writes frame n and the save pipeline reads it back.
+std::string CapturedFramePath(const std::string& folder, int frameNumber);
+// folder + "/" + "n.jpg": where the save pipeline converts frame n to.
+std::string ConvertedFramePath(const std::string& folder, int frameNumber);
+// folder + "\" + "n.jpg": the frame file the player opens.
+std::string PlayedFramePath(const std::string& folder, int frameNumber);
+// folder + "\1.bmp": present when the folder holds a take that has not been saved.
+std::string FirstCapturedFramePath(const std::string& folder);
+
+// The frame count of a recording unpacked into `folder`: every entry directly in it that is not
+// a folder and whose name ends in ".jpg" in any case of letters, so cover.jpg and 2.JPG count
+// while .bmp leftovers, sub-folders' contents and a folder named 5.jpg do not. 0 for a missing
+// or unreadable folder and for an empty name.
+int CountFrameFiles(const std::string& folder);
+
+// n ÷ 10: the second at which frame n shows on the player's clock, and the length of a
+// recording of n frames.
+double FrameSeconds(int frameNumber);
+// FrameSeconds as the user reads it: "0", "0.1", "1", "2.5", "12.3", "100".
+std::string FrameSecondsText(int frameNumber);

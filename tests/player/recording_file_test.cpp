@@ -1,0 +1,65 @@
+#include "app/player/recording_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
+
+TEST(RecordingFile, FramesAreNamedByTheirDecimalNumber) {
+  EXPECT_EQ(BitmapFrameName(1), "1.bmp");
+  EXPECT_EQ(JpegFrameName(10), "10.jpg");
+  EXPECT_EQ(JpegFrameName(123), "123.jpg");
+  EXPECT_EQ(BitmapFrameName(2147483647), "2147483647.bmp");
+}
+
+TEST(RecordingFile, FramePathsUseTheSeparatorOfTheirWriterOrReader) {
+  EXPECT_EQ(CapturedFramePath("C:\\Temp\\greentemp", 7), "C:\\Temp\\greentemp/7.bmp");
+  EXPECT_EQ(ConvertedFramePath("C:\\Temp\\greentemp", 7), "C:\\Temp\\greentemp/7.jpg");
+  EXPECT_EQ(PlayedFramePath("C:\\Temp\\1a2b.tmp", 25), "C:\\Temp\\1a2b.tmp\\25.jpg");
+  EXPECT_EQ(FirstCapturedFramePath("C:\\Temp\\greentemp"), "C:\\Temp\\greentemp\\1.bmp");
+}
+
+TEST(RecordingFile, FramesWrittenByTheRecorderAreFoundByThePlayer) {
+  TempFolder temp;
+  for (int frame = 1; frame <= 3; ++frame) {
+    ASSERT_TRUE(WriteText(CapturedFramePath(temp.path(), frame), "bitmap"));
+    ASSERT_TRUE(WriteText(ConvertedFramePath(temp.path(), frame), "jpeg"));
+  }
+  EXPECT_TRUE(FileExists(FirstCapturedFramePath(temp.path())));
+  EXPECT_EQ(ReadBytes(PlayedFramePath(temp.path(), 3)), ReadBytes(temp / "3.jpg"));
+  EXPECT_EQ(CountFrameFiles(temp.path()), 3);
+}
+
+TEST(RecordingFile, EveryRootLevelJpgFileCountsAsAFrame) {
+  TempFolder temp;
+  std::string folder = temp / "录像";
+  ASSERT_TRUE(MakeFolder(folder));
+  for (const char* counted : {"1.jpg", "2.JPG", "3.jpg", "cover.jpg", ".jpg"})
+    ASSERT_TRUE(WriteText(folder + "\\" + counted, "x"));
+  // Left-over bitmaps, other extensions, and a name whose short 8.3 form ends in .JPG.
+  for (const char* ignored : {"4.bmp", "5.jpeg", "6.jpg.bmp", "notes.jpgx"})
+    ASSERT_TRUE(WriteText(folder + "\\" + ignored, "x"));
+  ASSERT_TRUE(MakeFolder(folder + "\\frames"));
+  ASSERT_TRUE(WriteText(folder + "\\frames\\1.jpg", "x"));
+  ASSERT_TRUE(MakeFolder(folder + "\\7.jpg"));
+
+  EXPECT_EQ(CountFrameFiles(folder), 5);
+}
+
+TEST(RecordingFile, AnEmptyOrMissingFolderHoldsNoFrames) {
+  TempFolder temp;
+  EXPECT_EQ(CountFrameFiles(temp.path()), 0);
+  EXPECT_EQ(CountFrameFiles(temp / "missing"), 0);
+  EXPECT_EQ(CountFrameFiles(""), 0);
+}
+
+TEST(RecordingFile, FramesShowTenToTheSecond) {
+  EXPECT_EQ(FrameSeconds(25), 2.5);
+  EXPECT_EQ(FrameSecondsText(0), "0");
+  EXPECT_EQ(FrameSecondsText(1), "0.1");
+  EXPECT_EQ(FrameSecondsText(10), "1");
+  EXPECT_EQ(FrameSecondsText(15), "1.5");
+  EXPECT_EQ(FrameSecondsText(123), "12.3");
+  EXPECT_EQ(FrameSecondsText(1000), "100");
+  EXPECT_EQ(FrameSecondsText(32767), "3276.7");
+}
