@@ -1,0 +1,83 @@
+// The control runtime: what handlers use to touch windows. It owns every window built from a
+// definition, holds numbered properties, delivers events to bound handlers, offers the window
+// services and runs the message loop. Everything runs on the one user-interface thread.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "forms/form_definition.h"
+
+// A property value: integers, booleans, colours and choices are int32; texts are UTF-8;
+// pictures, icons, cursors and fonts are bytes.
+using PropertyValue = std::variant<int32_t, std::string, ByteString>;
+
+// A control, menu item or window, addressed by its window and its unit id.
+struct UnitAddress {
+  WindowId window;
+  UnitId unit;
+};
+
+// What a handler receives: the source, the event index, its arguments and room for a result
+// (only query close uses one).
+struct EventRecord {
+  WindowId window;
+  UnitId unit;
+  int event;
+  std::vector<PropertyValue> arguments;
+  std::optional<PropertyValue> result;
+};
+
+using HandlerRoutine = void (*)(EventRecord& event);
+
+// The routine behind each HandlerId; an empty slot means no handler.
+struct HandlerTable {
+  HandlerRoutine routines[static_cast<int>(HandlerId::Count)] = {};
+};
+
+// Property access. Indexes 0..7 mean the same for every kind (left, top, width, height, tag,
+// visible, disabled, mouse cursor) and also work on a window that is not loaded; indexes from 8
+// belong to the kind and need the window loaded (a fatal runtime error otherwise).
+void WriteProperty(UnitAddress unit, int index, const PropertyValue& value);
+PropertyValue ReadProperty(UnitAddress unit, int index);
+int32_t ReadInt(UnitAddress unit, int index);
+std::string ReadText(UnitAddress unit, int index);
+ByteString ReadBytes(UnitAddress unit, int index);
+
+// Builds the window from its definition; true when built or already loaded. A modal load
+// returns only after the window has been destroyed again. `owner` is a window id or 0.
+bool LoadWindow(WindowId window, WindowId owner, bool modal);
+// Destroys the window now, or (default) once the runtime's private message is handled.
+void DestroyWindow(WindowId window, bool immediately = false);
+
+// Pops up the items below `menuItem`; at the mouse position + (3, 3), or at x, y when given.
+void PopUpMenu(UnitAddress menuItem, std::optional<int> x = {}, std::optional<int> y = {});
+// Sets (or, with empty or undecodable icon bytes, removes) the window's tray icon, id 100;
+// the tip keeps at most its first 62 bytes in the ANSI code page.
+void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip);
+// Runs the file dialog of a CommonDlg; true when the user confirmed (the path is then index 10).
+bool OpenDialog(UnitAddress commonDlg);
+// The panel's image as a complete 24-bit BMP file, at its client size.
+ByteString PanelPicture(UnitAddress drawPanel);
+
+// Pictures held by handle: 0 on failure.
+int LoadPicture(const ByteString& pictureBytes);
+int PictureWidth(UnitAddress control, int picture);
+int PictureHeight(UnitAddress control, int picture);
+void UnloadPicture(int picture);
+
+// Handles every waiting message; returns when the queue is empty or a quit request is next.
+void ProcessPendingEvents();
+void BusyCursorOn();
+void BusyCursorOff();
+
+// A task-modal message box without owner; gives back the button pressed (IDYES, IDOK, ...).
+// Without a caption it reads "信息：".
+int ShowMessageBox(const std::string& text, unsigned style, const std::string& caption = "");
+
+// Program start: keeps the exit action and handlers, reads the form store, runs `startUp`
+// (which loads the first window), then the main loop while a window is loaded. Returns the
+// process exit code.
+int RunProgram(const HandlerTable& handlers, void (*startUp)(), void (*exitAction)());

@@ -1,0 +1,33 @@
+// The handler routines that the three windows bind to their events. A definition names a
+// handler by its id; the program (or a test) supplies the routine behind each id.
+#pragma once
+
+enum class HandlerId : int {
+  None = -1,
+  // RecorderWindow
+  RecorderCreated,
+  RecorderTrayEvent,
+  RecorderAboutToBeDestroyed,
+  RecordCommand,
+  StopCommand,
+  SaveCommand,
+  PlayCommand,
+  ShowRecorder,
+  HideRecorder,
+  CaptureTick,
+  // SaveDialog
+  SaveDialogCreated,
+  QualityChanged,
+  CancelSave,
+  SaveRecording,
+  PackProgress,
+  // PlayerWindow
+  PlayerCreated,
+  OpenRecording,
+  StartPlayback,
+  PausePlayback,
+  StopPlayback,
+  PlaybackTick,
+  ShowAbout,
+  Count
+};
