@@ -13,7 +13,7 @@ bool DecodePicture(ByteSpan bytes, PixelBuffer& pixels);
 
 // JPEG: starts with FF D8 and libjpeg reads a header with 1 or 3 colour components. Decodes to
 // 8 bits with a grey-ramp palette (1 component) or to 24 bits. A file that libjpeg would warn
-// about (truncated or damaged data) fails.
+// about (truncated or damaged data) fails, and so does a progressive one of more than 64 scans.
 bool AcceptsJpeg(ByteSpan bytes);
 bool DecodeJpeg(ByteSpan bytes, PixelBuffer& pixels);
 

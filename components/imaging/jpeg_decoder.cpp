@@ -9,6 +9,13 @@ namespace {
 // 40 megapixels with the usual subsampled colour. Beyond it the decoding fails rather than letting
 // a small hostile file reserve hundreds of megabytes. Single-scan pictures need only a few rows.
 constexpr long kMaxCoefficientMemory = 128L * 1024 * 1024;
+// Each scan of a progressive picture passes over all its coefficients, so a small file of
+// thousands of empty scans could keep the decoder busy for minutes. Encoders write about ten.
+constexpr int kMaxScans = 64;
+
+void StopAtTooManyScans(j_common_ptr codec) {
+  if (reinterpret_cast<j_decompress_ptr>(codec)->input_scan_number > kMaxScans) codec->err->error_exit(codec);
+}
 
 bool HasJpegComponents(const jpeg_decompress_struct& codec) {
   return codec.num_components == 1 || codec.num_components == 3;
@@ -21,8 +28,10 @@ void UseGreyRamp(PixelBuffer& pixels) {
   }
 }
 
-// Runs inside ReadJpeg's setjmp: no object with a destructor.
+// Runs inside ReadJpeg's setjmp: no object with a destructor. The size is checked first because
+// starting reads every scan of a progressive picture.
 bool ReadRows(jpeg_decompress_struct& codec, PixelBuffer& pixels) {
+  if (!FitsPictureLimits(codec.image_width, codec.image_height)) return false;
   codec.out_color_space = codec.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_start_decompress(&codec);
   if (!pixels.Allocate(codec.output_width, codec.output_height, codec.output_components * 8)) return false;
@@ -41,6 +50,8 @@ bool ReadJpeg(ByteSpan bytes, PixelBuffer* pixels) {
   if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes.size() > ULONG_MAX) return false;
   jpeg_decompress_struct codec{};
   JpegErrorJump errors;
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = StopAtTooManyScans;
 
   // Step 1: the decompressor, whose errors and warnings land here.
   codec.err = UseJpegErrorJump(errors, true);
@@ -50,6 +61,7 @@ bool ReadJpeg(ByteSpan bytes, PixelBuffer* pixels) {
   }
   jpeg_create_decompress(&codec);
   codec.mem->max_memory_to_use = kMaxCoefficientMemory;
+  codec.progress = &progress;
 
   // Step 2: the bytes.
   jpeg_mem_src(&codec, bytes.data(), static_cast<unsigned long>(bytes.size()));

@@ -98,7 +98,7 @@ bool DecodePcx(ByteSpan bytes, PixelBuffer& pixels) {
   if (header.planes == 1 && !ReadPalette(bytes, pixels)) return false;
 
   std::vector<uint8_t> line(header.bytesPerPlaneLine * static_cast<size_t>(header.planes));
-  RunDecoder runs(bytes);
+  RunDecoder runs(header.planes == 1 ? bytes.first(bytes.size() - kPaletteSize) : bytes);
   for (int y = 0; y < pixels.height(); ++y) {
     if (!runs.Unpack(line.data(), line.size())) return false;
     InterleavePlanes(line.data(), header, pixels.row(y), pixels.width());

@@ -32,10 +32,13 @@ bool IsSupportedDepth(int bitsPerPixel) { return bitsPerPixel == 8 || bitsPerPix
 
 }  // namespace
 
+bool FitsPictureLimits(int64_t width, int64_t height) {
+  bool sidesFit = width >= 1 && height >= 1 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+  return sidesFit && width * height <= kMaxPicturePixels;
+}
+
 bool PixelBuffer::Allocate(int64_t width, int64_t height, int bitsPerPixel) {
-  if (pixels_ || !IsSupportedDepth(bitsPerPixel)) return false;
-  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) return false;
-  if (width * height > kMaxPicturePixels) return false;
+  if (pixels_ || !IsSupportedDepth(bitsPerPixel) || !FitsPictureLimits(width, height)) return false;
   uint64_t size = static_cast<uint64_t>(width * height) * static_cast<uint64_t>(bitsPerPixel / 8);
 
   FileHandle file = CreatePixelFile();

@@ -17,6 +17,10 @@ constexpr int64_t kMaxPictureSide = 65500;
 // picture (up to 4 bytes a pixel, plus a 3-byte copy) still fit the address space.
 constexpr int64_t kMaxPicturePixels = int64_t{1} << 26;
 
+// True when a picture of width × height pixels has both sides within 1 .. kMaxPictureSide and at
+// most kMaxPicturePixels pixels.
+bool FitsPictureLimits(int64_t width, int64_t height);
+
 // Pixel files are named this prefix, then the first free decimal number from 0, then ".tmp".
 inline constexpr wchar_t kPixelFilePrefix[] = L"velmo-pixels-";
 
@@ -35,10 +39,9 @@ class PixelBuffer {
   PixelBuffer(const PixelBuffer&) = delete;
   PixelBuffer& operator=(const PixelBuffer&) = delete;
 
-  // Creates the backing file and maps it. False, leaving the buffer empty, when a side is below 1
-  // or above kMaxPictureSide, the picture has more than kMaxPicturePixels, the depth is not 8, 24
-  // or 32, the buffer was already allocated, or the system refuses the file or the mapping. The
-  // pixels start out zero and the palette black.
+  // Creates the backing file and maps it. False, leaving the buffer empty, when the size is
+  // outside FitsPictureLimits, the depth is not 8, 24 or 32, the buffer was already allocated, or
+  // the system refuses the file or the mapping. The pixels start out zero and the palette black.
   bool Allocate(int64_t width, int64_t height, int bitsPerPixel);
 
   int width() const { return width_; }

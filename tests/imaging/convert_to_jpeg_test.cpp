@@ -68,13 +68,6 @@ TEST_F(BmpFrameTest, EightBitBmpIsRefused) {
   EXPECT_FALSE(FileExists(target));
 }
 
-TEST_F(BmpFrameTest, SourceIsLeftUnchanged) {
-  Bytes bmp = Bmp24(16, 16, Noise);
-  std::string source = Source("1.bmp", bmp);
-  ASSERT_EQ(Convert(source, folder_ / "1.jpg"), kJpegWritten);
-  EXPECT_EQ(ReadBytes(source), bmp);
-}
-
 using TargetTest = ConversionTest;
 
 TEST_F(TargetTest, MissingSourceGivesNoTarget) {

@@ -33,6 +33,12 @@ Bytes Cut(Bytes bytes, size_t size) {
   return bytes;
 }
 
+// `bytes` followed by the last `count` bytes of `from`.
+Bytes WithTail(Bytes bytes, const Bytes& from, size_t count) {
+  bytes.insert(bytes.end(), from.end() - static_cast<std::ptrdiff_t>(count), from.end());
+  return bytes;
+}
+
 Bytes With32(Bytes bytes, size_t offset, uint32_t value) {
   Put32(bytes, offset, value);
   return bytes;
@@ -146,7 +152,8 @@ TEST_F(MalformedInputTest, DamagedPcxTiffAndPhotoCdAreRefused) {
   notAnImagePack[0x800] = 'X';
   const std::vector<std::pair<std::string, Bytes>> cases = {
       {"PCX header cut", Cut(pcx, 100)},
-      {"PCX runs cut", Cut(pcx, 200)},
+      {"PCX palette picture's runs cut before the palette", WithTail(Cut(pcx, 200), pcx, 769)},
+      {"PCX true-colour picture's runs cut", Cut(Pcx24(32, 32, Noise), 300)},
       {"PCX palette marker missing", WithByte(pcx, pcx.size() - 769, 0)},
       {"PCX largest x below smallest x", WithByte(WithByte(pcx, 4, 40), 5, 0)},
       {"PCX lines shorter than the width", WithByte(WithByte(pcx, 66, 4), 67, 0)},

@@ -12,25 +12,28 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # 24-bit bottom-up BMP files like the recorder's frames, with no resolution so that cjpeg has
-# none to copy into its JFIF header.
-python3 - "$work" <<'PY'
-import struct, sys
-def bmp(path, width, height, colour):
-    row_bytes = (width * 24 + 31) // 32 * 4
-    rows = bytearray()
-    for y in reversed(range(height)):
-        row = bytearray()
-        for x in range(width):
-            red, green, blue = colour(x, y)
-            row += bytes((blue, green, red))
-        rows += row + bytes(row_bytes - len(row))
-    header = struct.pack('<2sIHHI', b'BM', 54 + len(rows), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(rows), 0, 0, 0, 0)
-    open(path, 'wb').write(header + info + rows)
-work = sys.argv[1]
-bmp(work + '/a.bmp', 320, 240, lambda x, y: (x * 255 // 320, y * 255 // 240, (x * y) % 256))
-bmp(work + '/big.bmp', 1920, 1080, lambda x, y: ((x // 64) * 8 % 256, (y // 36) * 8 % 256, 128))
-PY
+# none to copy into its JFIF header. Perl is part of every Debian system.
+write_bmp() {
+  perl -e '
+    my ($path, $width, $height, $pattern) = @ARGV;
+    my $padding = int(($width * 24 + 31) / 32) * 4 - $width * 3;
+    my $rows = "";
+    for (my $y = $height - 1; $y >= 0; --$y) {
+      for my $x (0 .. $width - 1) {
+        my ($red, $green, $blue) = $pattern eq "gradient"
+          ? (int($x * 255 / $width), int($y * 255 / $height), ($x * $y) % 256)
+          : (int($x / 64) * 8 % 256, int($y / 36) * 8 % 256, 128);
+        $rows .= pack("C3", $blue, $green, $red);
+      }
+      $rows .= "\0" x $padding;
+    }
+    open(my $file, ">:raw", $path) or die "$path: $!";
+    print $file pack("A2 V v v V", "BM", 54 + length($rows), 0, 0, 54),
+                pack("V l l v v V V l l V V", 40, $width, $height, 1, 24, 0, length($rows), 0, 0, 0, 0), $rows;
+  ' "$@"
+}
+write_bmp "$work/a.bmp" 322 241 gradient
+write_bmp "$work/big.bmp" 1920 1080 blocks
 
 convert() { "$wine" "$tool" tojpeg "Z:$work/$1" "Z:$work/$2" 80 >/dev/null || fail "tojpeg $1 did not give 1"; }
 
@@ -38,7 +41,7 @@ convert a.bmp a.jpg
 if djpeg -verbose -verbose -outfile "$work/a.ppm" "$work/a.jpg" 2>"$work/trace.txt"; then
   expect() { grep -qF -- "$1" "$work/trace.txt" || fail "djpeg does not report: $1"; }
   expect "JFIF APP0 marker: version 1.01, density 1x1  0"
-  expect "Start Of Frame 0xc0: width=320, height=240, components=3"
+  expect "Start Of Frame 0xc0: width=322, height=241, components=3"
   expect "Component 1: 2hx2v q=0"
   expect "Component 2: 1hx1v q=1"
   expect "Component 3: 1hx1v q=1"
@@ -62,6 +65,19 @@ if djpeg -outfile "$work/big.ppm" "$work/big.jpg" 2>/dev/null; then
 else
   fail "djpeg cannot decode big.jpg"
 fi
+
+# Progressive pictures are sources too; one split into a hundred scans (each a pass over the
+# whole picture) is refused, as many more could keep the decoder busy for minutes.
+cjpeg -quality 80 -progressive -outfile "$work/progressive.jpg" "$work/a.bmp"
+convert progressive.jpg progressive-again.jpg
+{
+  echo "0,1,2: 0 0 0 0;"
+  for k in $(seq 1 33); do for c in 0 1 2; do echo "$c: $k $k 0 0;"; done; done
+} >"$work/many-scans.txt"
+cjpeg -quality 80 -scans "$work/many-scans.txt" -outfile "$work/many-scans.jpg" "$work/a.bmp"
+djpeg -outfile /dev/null "$work/many-scans.jpg" || fail "djpeg cannot decode many-scans.jpg"
+result=$("$wine" "$tool" tojpeg "Z:$work/many-scans.jpg" "Z:$work/many-scans-again.jpg" 80 | tr -d '\r' || true)
+[ "$result" = -3 ] || fail "a picture of 100 scans gave $result, not -3"
 
 [ "$failures" -eq 0 ] && echo "imaging_djpeg: all checks passed"
 exit "$failures"
