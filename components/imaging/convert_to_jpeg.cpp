@@ -1,3 +1,32 @@
-// Placeholder until the converter lands.
 #include "components/imaging/imaging.h"
-int ConvertToJpeg(const std::string&, const std::string&, bool, int, bool, int) { return kJpegWriteFailed; }
+
+#include "components/imaging/decoders.h"
+#include "components/imaging/depth_conversion.h"
+#include "components/imaging/jpeg_encoder.h"
+#include "components/imaging/source_file.h"
+
+namespace {
+
+bool ArgumentsInRange(const std::string& source, const std::string& target, int quality, int smoothing) {
+  return !source.empty() && !target.empty() && quality >= 1 && quality <= 100 && smoothing >= 0 && smoothing <= 100;
+}
+
+}  // namespace
+
+int ConvertToJpeg(const std::string& source, const std::string& target, bool grayscale, int quality,
+                  bool optimizeCoding, int smoothing) {
+  if (!ArgumentsInRange(source, target, quality, smoothing)) return kJpegBadArgument;
+
+  if (!SourceExists(source)) return kJpegSourceMissing;
+  // The source stays open, refusing writers, until the target is complete: a target that names
+  // the source under any spelling then fails to open instead of destroying it.
+  MappedSource sourceFile;
+  PixelBuffer pixels;
+  if (!sourceFile.Open(source) || !DecodePicture(sourceFile.bytes(), pixels)) return kJpegSourceUnreadable;
+
+  // The depth conversion comes before the target is created, so its failure leaves no file.
+  PixelBuffer converted;
+  const PixelBuffer* rows = PixelsForEncoder(pixels, grayscale, converted);
+  if (!rows || !WriteJpeg(target, *rows, {grayscale, quality, optimizeCoding, smoothing})) return kJpegWriteFailed;
+  return kJpegWritten;
+}  // every buffer's file is deleted here, whatever the result

@@ -1,0 +1,85 @@
+#include <optional>
+
+#include "components/imaging/decoders.h"
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr uint32_t kOs2InfoSize = 12;
+
+// What the two headers say. Width and height as stored: signed in the Windows form, unsigned in
+// the OS/2 form.
+struct BmpHeader {
+  bool os2;
+  int64_t width;
+  int64_t height;
+  int bitsPerPixel;
+  uint32_t compression;
+  uint32_t pixelOffset;
+};
+
+// BITMAPINFOHEADER and its later extensions (52, 56 with colour masks, V4, V5).
+bool IsWindowsInfoSize(uint32_t size) { return size == 40 || size == 52 || size == 56 || size == 108 || size == 124; }
+
+std::optional<BmpHeader> ReadBmpHeader(ByteSpan bytes) {
+  if (!Covers(bytes, 0, kFileHeaderSize + 4)) return std::nullopt;
+  if (bytes[0] != 'B' || (bytes[1] != 'M' && bytes[1] != 'A')) return std::nullopt;
+  uint32_t infoSize = Le32At(bytes, kFileHeaderSize);
+  if (!Covers(bytes, kFileHeaderSize, infoSize)) return std::nullopt;
+  uint32_t pixelOffset = Le32At(bytes, 10);
+  if (infoSize == kOs2InfoSize) {
+    return BmpHeader{true, Le16At(bytes, 18), Le16At(bytes, 20), Le16At(bytes, 24), 0, pixelOffset};
+  }
+  if (!IsWindowsInfoSize(infoSize)) return std::nullopt;
+  return BmpHeader{false,
+                   static_cast<int32_t>(Le32At(bytes, 18)),
+                   static_cast<int32_t>(Le32At(bytes, 22)),
+                   Le16At(bytes, 28),
+                   Le32At(bytes, 30),
+                   pixelOffset};
+}
+
+bool IsAcceptable(const BmpHeader& header) {
+  bool sizeAndCompressionFit = header.os2 || (header.width >= 1 && header.height != 0 && header.compression <= 3);
+  return sizeAndCompressionFit && header.bitsPerPixel == 24;
+}
+
+// Rows in the file are padded to a multiple of 4 bytes.
+uint64_t StoredRowBytes(int64_t width) { return static_cast<uint64_t>((width * 24 + 31) / 32) * 4; }
+
+// The file stores blue, green, red; the buffer takes red, green, blue.
+void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, int width) {
+  for (int x = 0; x < width; ++x, from += 3, to += 3) {
+    to[0] = from[2];
+    to[1] = from[1];
+    to[2] = from[0];
+  }
+}
+
+}  // namespace
+
+bool AcceptsBmp(ByteSpan bytes) {
+  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+  return header && IsAcceptable(*header);
+}
+
+bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels) {
+  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+  if (!header || !IsAcceptable(*header)) return false;
+  // A positive height stores the bottom row first; a negative one is top-down.
+  bool bottomUp = header->height > 0;
+  int64_t height = bottomUp ? header->height : -header->height;
+  uint64_t rowBytes = StoredRowBytes(header->width);
+  // The file must hold every row before any pixel memory is taken (a short read fails). Sizes
+  // as stored keep the product below 1.4e19, inside 64 bits.
+  if (header->width < 1 || height < 1 || !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
+    return false;
+  if (!pixels.Allocate(header->width, height, 24)) return false;
+
+  const uint8_t* stored = bytes.data() + header->pixelOffset;
+  for (int i = 0; i < pixels.height(); ++i, stored += rowBytes) {
+    int y = bottomUp ? pixels.height() - 1 - i : i;
+    CopyRowSwappingRedAndBlue(stored, pixels.row(y), pixels.width());
+  }
+  return true;
+}

@@ -1,0 +1,20 @@
+// Error handling for libjpeg codecs. libjpeg reports a fatal error through error_exit, which must
+// not return; this manager jumps back to the setjmp of the function that owns the codec. Such a
+// function holds no C++ object with a destructor (the jump would skip it), destroys the codec on
+// every path and closes its files.
+#pragma once
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+struct JpegErrorJump {
+  jpeg_error_mgr manager;  // first, so libjpeg's pointer to it is a pointer to the whole
+  std::jmp_buf jump;
+};
+
+// Prepares `errors` and returns the pointer to store in the codec's err field. Fatal errors jump
+// to errors.jump and nothing is ever printed. With warningsAreFatal a warning (damaged or
+// truncated data, which libjpeg would otherwise patch over) jumps as well; without, warnings are
+// ignored.
+jpeg_error_mgr* UseJpegErrorJump(JpegErrorJump& errors, bool warningsAreFatal);
