@@ -22,7 +22,7 @@ EntryRecord RecordFor(const std::string& storedName, uint16_t method, const Entr
   entry.method = method;
   entry.dosTime = times.dos.time;
   entry.dosDate = times.dos.date;
-  entry.times = times.unix;
+  entry.times = times.unixTimes;
   return entry;
 }
 

@@ -42,7 +42,7 @@ int32_t UnixTimeOf(const FILETIME& utc) {
 EntryTimes EntryTimesOf(const FILETIME& written, const FILETIME& accessed, const FILETIME& created) {
   EntryTimes times;
   times.dos = ToDosDateTime(ToLocal(written).civil);
-  times.unix = UnixTimes{UnixTimeOf(written), UnixTimeOf(accessed), UnixTimeOf(created)};
+  times.unixTimes = UnixTimes{UnixTimeOf(written), UnixTimeOf(accessed), UnixTimeOf(created)};
   return times;
 }
 

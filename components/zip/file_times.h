@@ -9,7 +9,7 @@
 
 struct EntryTimes {
   DosDateTime dos;  // of the last-write time, in local time
-  UnixTimes unix;
+  UnixTimes unixTimes;
 };
 
 // The times Pack writes for a file: the DOS time and date of its last-write time converted to

@@ -19,7 +19,7 @@ struct WalkState {
 
 bool IsDotEntry(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
 
-bool IsFolderEntry(const WIN32_FIND_DATAW& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+bool IsListedFolder(const WIN32_FIND_DATAW& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 std::wstring RelativeChild(const std::wstring& relative, const wchar_t* name) {
   return relative.empty() ? std::wstring(name) : relative + L'\\' + name;
@@ -50,7 +50,7 @@ bool WalkFolder(WalkState& state, const std::wstring& folder, const std::wstring
 bool AddFiles(WalkState& state, const std::wstring& folder, const std::wstring& relative) {
   bool failed = false;
   bool listed = ListFolder(folder, [&](const WIN32_FIND_DATAW& found) {
-    if (IsFolderEntry(found)) return true;
+    if (IsListedFolder(found)) return true;
     std::wstring path = JoinPath(folder, found.cFileName);
     if (!PathExists(path)) return true;
     failed = !state.archive.AddFile(path, Narrow(RelativeChild(relative, found.cFileName)));
@@ -64,7 +64,7 @@ bool AddFiles(WalkState& state, const std::wstring& folder, const std::wstring& 
 bool AddFolders(WalkState& state, const std::wstring& folder, const std::wstring& relative) {
   bool failed = false;
   bool listed = ListFolder(folder, [&](const WIN32_FIND_DATAW& found) {
-    if (!IsFolderEntry(found)) return true;
+    if (!IsListedFolder(found)) return true;
     std::wstring childRelative = RelativeChild(relative, found.cFileName);
     failed = !state.archive.AddFolder(Narrow(childRelative));
     if (failed) return false;
@@ -88,7 +88,7 @@ uint64_t CountTree(const std::wstring& root) {
     std::wstring path = JoinPath(root, found.cFileName);
     if (!PathExists(path)) return true;
     ++count;
-    if (IsFolderEntry(found)) count += CountTree(path);
+    if (IsListedFolder(found)) count += CountTree(path);
     return true;
   });
   return count;

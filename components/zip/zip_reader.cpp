@@ -37,9 +37,17 @@ bool ZipReader::CountEntries(uint64_t* count) {
 
 // An archive that declares no entries has no header to move to: minizip would report that
 // as damage.
-ZipReader::Step ZipReader::First() { return declaredEntries_ == 0 ? Step::End : StepFrom(unzGoToFirstFile(zip_)); }
+ZipReader::Step ZipReader::First() {
+  current_ = 0;
+  return declaredEntries_ == 0 ? Step::End : StepFrom(unzGoToFirstFile(zip_));
+}
 
-ZipReader::Step ZipReader::Next() { return StepFrom(unzGoToNextFile(zip_)); }
+// minizip reads on past a declared count of 65535, taking it for a count that overflowed, and
+// then reports the end record as a damaged header; a full archive ends at its count here.
+ZipReader::Step ZipReader::Next() {
+  if (++current_ >= declaredEntries_) return Step::End;
+  return StepFrom(unzGoToNextFile(zip_));
+}
 
 bool ZipReader::CurrentEntry(ReaderEntry* entry) {
   unz_file_info64 info;

@@ -31,7 +31,8 @@ class ZipReader {
   // claims.
   bool CountEntries(uint64_t* count);
 
-  // Where a move lands: on an entry, past the last one, or on a damaged header.
+  // Where a move lands: on an entry, past the last one (the end record's count is the last
+  // word), or on a damaged header.
   enum class Step { Entry, End, Broken };
   Step First();
   Step Next();
@@ -51,4 +52,5 @@ class ZipReader {
  private:
   void* zip_ = nullptr;  // unzFile, kept opaque so that minizip's headers stay in the .cpp
   uint64_t declaredEntries_ = 0;
+  uint64_t current_ = 0;  // index of the current entry
 };

@@ -1,4 +1,4 @@
-// Names for table-driven test cases: the case's description with every character GoogleTest
+// Names for table-driven test cases: the case's own text with every character GoogleTest
 // does not accept in a name turned into "_".
 #pragma once
 #include <cctype>

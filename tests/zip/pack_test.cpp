@@ -96,26 +96,6 @@ TEST_F(PackTest, DeflatesFramesAndStoresCompressedFormatsWithRealCrcAndSizes) {
   }
 }
 
-TEST_F(PackTest, DeflatedDataInflatesBackToTheSource) {
-  Bytes frame = Pattern(70000);
-  Put("1.jpg", frame);
-  ASSERT_EQ(Pack(nullptr, Source(), Archive()), kZipDone);
-  Bytes archive = ReadBytes(Archive());
-  ReadRecord entry = LocalRecords(archive).at(0);
-
-  z_stream stream{};
-  ASSERT_EQ(inflateInit2(&stream, -MAX_WBITS), Z_OK);
-  Bytes inflated(frame.size() + 1);
-  stream.next_in = archive.data() + entry.dataOffset;
-  stream.avail_in = entry.fields.compressedSize;
-  stream.next_out = inflated.data();
-  stream.avail_out = static_cast<uInt>(inflated.size());
-  EXPECT_EQ(inflate(&stream, Z_FINISH), Z_STREAM_END);
-  inflated.resize(stream.total_out);
-  inflateEnd(&stream);
-  EXPECT_EQ(inflated, frame);
-}
-
 TEST_F(PackTest, SubfolderEntryComesAfterTheFilesAndBeforeItsContents) {
   Put("1.jpg", Pattern(10));
   PutFolder("sub");
