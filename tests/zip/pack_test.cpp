@@ -54,8 +54,8 @@ class PackTest : public testing::Test {
 
 TEST_F(PackTest, EmptyFolderGivesOnlyTheTwentyTwoByteEndRecord) {
   EXPECT_EQ(Pack(nullptr, Source(), Archive()), kZipDone);
-  Bytes expected(22, 0);
-  expected[0] = 0x50, expected[1] = 0x4B, expected[2] = 0x05, expected[3] = 0x06;
+  Bytes expected = {0x50, 0x4B, 0x05, 0x06};
+  expected.resize(22);
   EXPECT_EQ(ReadBytes(Archive()), expected);
 }
 
@@ -137,8 +137,10 @@ TEST_F(PackTest, EntryTimesFollowTheFileLastWriteTime) {
 }
 
 TEST_F(PackTest, ReadOnlyAndExecutableFilesCarryTheirModeBits) {
-  Bytes program(200, 0);
-  program[0] = 'M', program[1] = 'Z', program[60] = 0x80, program[0x80] = 'P', program[0x81] = 'E';
+  Bytes program = {'M', 'Z'};
+  program.resize(0x80);
+  program[60] = 0x80;  // where the new header starts
+  program.insert(program.end(), {'P', 'E', 0, 0});
   Put("tool.exe", program);
   Put("locked.jpg", Pattern(5));
   ASSERT_TRUE(SetFileAttributesW(Widen(Source() + "\\locked.jpg").c_str(), FILE_ATTRIBUTE_READONLY));
