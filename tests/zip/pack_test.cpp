@@ -137,10 +137,12 @@ TEST_F(PackTest, EntryTimesFollowTheFileLastWriteTime) {
 }
 
 TEST_F(PackTest, ReadOnlyAndExecutableFilesCarryTheirModeBits) {
-  Bytes program = {'M', 'Z'};
-  program.resize(0x80);
+  Bytes program(0x84, 0);
+  program[0] = 'M';
+  program[1] = 'Z';
   program[60] = 0x80;  // where the new header starts
-  program.insert(program.end(), {'P', 'E', 0, 0});
+  program[0x80] = 'P';
+  program[0x81] = 'E';
   Put("tool.exe", program);
   Put("locked.jpg", Pattern(5));
   ASSERT_TRUE(SetFileAttributesW(Widen(Source() + "\\locked.jpg").c_str(), FILE_ATTRIBUTE_READONLY));
