@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 libz-mingw-w64-dev
   googletest
   wine64 xvfb xauth locales fonts-wqy-microhei fonts-wine
-  unzip zip libjpeg-turbo-progs
+  unzip zip libjpeg-turbo-progs python3 perl
 )
 
 missing=()

@@ -1,3 +1,71 @@
-// Placeholder until the reader lands.
+// Unpack: checks the archive, counts its entries and extracts them in central-directory
+// order, raising UnpackProgress after each and once at the end.
+#include <windows.h>
+
+#include "components/services/wide_text.h"
+#include "components/zip/archive_check.h"
+#include "components/zip/entry_attributes.h"
+#include "components/zip/entry_extractor.h"
+#include "components/zip/entry_name.h"
+#include "components/zip/entry_target.h"
+#include "components/zip/progress.h"
+#include "components/zip/win_paths.h"
 #include "components/zip/zip.h"
-int Unpack(ProgressSink*, const std::string&, const std::string&) { return kZipFailed; }
+#include "components/zip/zip_reader.h"
+
+namespace {
+
+struct UnpackRun {
+  ProgressSink* sink = nullptr;
+  uint64_t total = 0;
+  bool stopped = false;
+};
+
+// The target's attributes are made normal before extraction, so that a read-only, hidden or
+// system file there can be replaced, and again after it.
+bool ExtractEntry(ZipReader& reader, const EntryTargets& targets) {
+  ReaderEntry entry;
+  std::wstring path;
+  if (!reader.CurrentEntry(&entry) || !targets.PathFor(EntryNameText(entry.name, entry.flags), &path)) return false;
+  if (IsFolderEntry(entry.externalAttributes)) return CreateFolderTree(path);
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  bool extracted = ExtractFileEntry(reader, entry, path);
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  return extracted;
+}
+
+int ExtractEntries(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
+  EntryTargets targets(target);
+  ZipReader::Step step = reader.First();
+  for (uint64_t index = 0; step == ZipReader::Step::Entry; ++index) {
+    if (!ExtractEntry(reader, targets)) return kZipFailed;
+    if (RaiseAndAskStop(run.sink, ZipEvent::UnpackProgress, PercentDone(index, run.total))) {
+      run.stopped = true;
+      return kZipDone;
+    }
+    step = reader.Next();
+  }
+  return step == ZipReader::Step::End ? kZipDone : kZipFailed;
+}
+
+int UnpackArchive(UnpackRun& run, const std::string& archive, const std::string& target) {
+  if (archive.empty() || target.empty()) return kZipBadArguments;
+  std::wstring archivePath = Widen(archive);
+  std::wstring targetPath = Widen(target);
+  if (!PathExists(archivePath)) return kZipBadArguments;
+  if (!CreateFolderTree(targetPath) || !FilePassesArchiveCheck(archivePath)) return kZipFailed;
+  ZipReader reader;
+  if (!reader.Open(archivePath) || !reader.CountEntries(&run.total)) return kZipFailed;
+  return ExtractEntries(run, reader, targetPath);
+}
+
+}  // namespace
+
+// Every outcome but a stop request ends with one more event at 100 percent.
+int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target) {
+  UnpackRun run;
+  run.sink = sink;
+  int result = UnpackArchive(run, archive, target);
+  if (!run.stopped) RaiseAndAskStop(sink, ZipEvent::UnpackProgress, PercentDone(run.total, run.total));
+  return result;
+}

@@ -25,15 +25,25 @@ class ProgressSink {
 };
 
 // Packs `source` into the archive `archive` (created or replaced). A folder is packed whole with
-// its entries relative to it (folder mode, PackProgress after each entry); anything else is
-// packed as a single entry named after its last path element (no events). Returns kZipDone,
-// kZipFailed (a failed folder walk leaves a closed partial archive; a failed single file leaves
-// none) or kZipBadArguments. `sink` may be null.
+// its entries relative to it, files of each folder before its subfolders (folder mode,
+// PackProgress after each entry; a stop request skips what is not yet walked and still gives
+// kZipDone); anything else is packed as a single entry named after its last path element (no
+// events). Returns kZipDone, kZipFailed or kZipBadArguments. kZipFailed also when an entry
+// does not fit the format (a size or offset of 4 GiB or more, more than 65535 entries), when
+// the central directory cannot be written, and when a single file would be packed onto
+// itself. A failed folder walk leaves a closed archive of the entries completed so far; a
+// failed single file leaves none. `sink` may be null.
 int Pack(ProgressSink* sink, const std::string& source, const std::string& archive);
 
 // Extracts every entry of `archive` below `target`, creating `target` and its missing parents.
-// Existing files are overwritten. An entry whose name would land outside `target` (a ".."
-// element, a drive, a leading separator, an alternate stream, a device name) is refused with
-// kZipFailed, and the entries before it stay. Returns kZipDone, kZipFailed or
-// kZipBadArguments. `sink` may be null.
+// Existing files are overwritten (read-only ones too) and end with normal attributes. An
+// archive must begin with a local header whose first entry has a name. Names are UTF-8 when
+// the entry's flag bit 11 says so, else in the ANSI code page. A file entry inside a folder
+// needs that folder to exist (its folder entry comes first). An entry whose name would land
+// outside `target` (a ".." element, a drive, a leading separator, an alternate stream, a
+// device name) is refused with kZipFailed, as is an encrypted entry or one neither stored nor
+// deflated; the entries before it stay. UnpackProgress follows each entry with its zero-based
+// index ÷ the entry count, and every outcome except a stop request ends with one more event
+// at 100 (also when nothing could be counted). A stop request ends at once with kZipDone.
+// Returns kZipDone, kZipFailed or kZipBadArguments. `sink` may be null.
 int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target);

@@ -1,0 +1,41 @@
+// ZIP bytes for tests: builds archives with any names and attributes (hostile ones included)
+// from the component's own record encoders, and reads back the records an archive holds.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "components/zip/zip_records.h"
+#include "tests/support/files.h"
+
+// One entry to build, stored (method 0) unless `method` says otherwise.
+struct TestEntry {
+  std::string name;  // stored bytes, exactly as given
+  std::string data;
+  uint32_t externalAttributes = 0x81800020;
+  uint16_t flags = 0;
+  uint16_t method = kMethodStored;
+  // Give the entry the extended-timestamp field (with `times`); without it only the DOS time
+  // (2020-01-02 03:04:06) tells when the entry was written.
+  bool timestamp = true;
+  UnixTimes times{};
+};
+TestEntry FolderEntry(const std::string& name);
+
+// Local headers with their data, central directory, end record; all times 2020-01-02 03:04:06.
+Bytes BuildArchive(const std::vector<TestEntry>& entries);
+
+// A record as it stands in an archive, local or central.
+struct ReadRecord {
+  size_t offset = 0;
+  EntryRecord fields;     // localHeaderOffset and externalAttributes only from central headers
+  uint16_t versionMadeBy = 0;
+  Bytes extra;
+  size_t dataOffset = 0;  // local records: where the data begins
+};
+
+// The local headers, walked one after the other from the start by their sizes; stops at the
+// first bytes that are not a local header.
+std::vector<ReadRecord> LocalRecords(const Bytes& archive);
+// The central directory headers, found through the end record (which must end the archive).
+std::vector<ReadRecord> CentralRecords(const Bytes& archive);
