@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/player/recording_file.h"
 #include "components/imaging/imaging.h"
+#include "components/services/services.h"
+#include "components/services/win_handle.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 
@@ -26,6 +29,35 @@ int RunToJpeg(const Arguments& args) {
   return ConvertToJpeg(args[0], args[1], false, quality, true, 0);
 }
 
+// Prints the files below `folder` with their sizes, as paths relative to `root`.
+void PrintFiles(const std::string& root, const std::string& folder) {
+  WIN32_FIND_DATAW found;
+  FindHandle find(FindFirstFileW(Widen(folder + "\\*").c_str(), &found));
+  if (!find) return;
+  do {
+    std::string name = Narrow(found.cFileName);
+    if (name == "." || name == "..") continue;
+    std::string path = folder + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      PrintFiles(root, path);
+    } else {
+      unsigned long long size = (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+      std::printf("%12llu  %s\n", size, path.substr(root.size() + 1).c_str());
+    }
+  } while (FindNextFileW(find.get(), &found));
+}
+
+// Unpacks the recording into a fresh folder as the player does, lists what came out and the
+// frame count the player would find, then removes the folder again.
+int RunList(const Arguments& args) {
+  std::string folder = SpecialFolderPath(11) + "vmrctool-list-" + std::to_string(GetCurrentProcessId());
+  int result = Unpack(nullptr, args[0], folder);
+  PrintFiles(folder, folder);
+  std::printf("frames: %d\n", CountFrameFiles(folder));
+  RemoveFolderTree(folder);
+  return result;
+}
+
 struct Command {
   const char* name;
   size_t minArguments;
@@ -38,6 +70,7 @@ const Command kCommands[] = {
     {"pack", 2, 2, "pack FOLDER ARCHIVE", RunPack},
     {"unpack", 2, 2, "unpack ARCHIVE FOLDER", RunUnpack},
     {"tojpeg", 2, 3, "tojpeg SOURCE TARGET [QUALITY]", RunToJpeg},
+    {"list", 1, 1, "list ARCHIVE", RunList},
 };
 
 int PrintUsage() {
