@@ -125,6 +125,27 @@ TEST(FormLayout, VisibleControlsLieInsideTheirContainer) {
   EXPECT_GT(FindUnit(Form(PlayerWindow::kId), PlayerWindow::标签2)->top, Form(PlayerWindow::kId).units[0].height);
 }
 
+// The file dialogs take labels and patterns in turn; a lost "|" would shift every pair.
+TEST(FormLayout, FileDialogFiltersPairLabelsWithPatterns) {
+  int dialogs = 0;
+  for (WindowId window : Store().WindowIds())
+    for (const UnitDefinition& unit : Form(window).units) {
+      if (KindOf(unit) != Kind::CommonDlg) continue;
+      ++dialogs;
+      std::vector<std::string> parts;
+      std::string filter = std::get<CommonDlgProperties>(unit.properties).filter;
+      for (size_t bar; (bar = filter.find('|')) != std::string::npos; filter.erase(0, bar + 1))
+        parts.push_back(filter.substr(0, bar));
+      parts.push_back(filter);
+      ASSERT_EQ(parts.size() % 2, 0u) << unit.name;
+      for (size_t i = 0; i < parts.size(); i += 2) {
+        EXPECT_NE(parts[i].find('(' + parts[i + 1] + ')'), std::string::npos) << "label names its pattern";
+        EXPECT_EQ(parts[i + 1].rfind("*.", 0), 0u) << parts[i + 1];
+      }
+    }
+  EXPECT_EQ(dialogs, 2);
+}
+
 TEST(FormLayout, WindowsAreCentredFixedFramesAtTheirSizes) {
   struct WindowRow {
     WindowId id;
