@@ -146,30 +146,4 @@ TEST(FormLayout, FileDialogFiltersPairLabelsWithPatterns) {
   EXPECT_EQ(dialogs, 2);
 }
 
-TEST(FormLayout, WindowsAreCentredFixedFramesAtTheirSizes) {
-  struct WindowRow {
-    WindowId id;
-    int width, height, minimiseButton, escCloses;
-    const char* caption;
-  };
-  const WindowRow rows[] = {
-      {RecorderWindow::kId, 230, 115, 1, 1, "Velmo屏幕录像器"},
-      {SaveDialog::kId, 317, 184, 0, 1, "保存设置"},
-      {PlayerWindow::kId, 317, 259, 1, 0, "Velmo专用播放器"},
-  };
-  for (const WindowRow& row : rows) {
-    const UnitDefinition& unit = Form(row.id).units.front();
-    const auto& window = std::get<WindowProperties>(unit.properties);
-    EXPECT_EQ((std::vector<int>{unit.left, unit.top, unit.width, unit.height}),
-              (std::vector<int>{50, 50, row.width, row.height}));
-    EXPECT_EQ(unit.flags, kFlagVisible);
-    EXPECT_EQ((std::vector<int>{window.border, window.position, window.maximiseButton, window.minimiseButton,
-                                window.controlButton, window.movable, window.escCloses, window.showInTaskbar}),
-              (std::vector<int>{2, 1, 0, row.minimiseButton, 1, 1, row.escCloses, 1}))
-        << row.caption;
-    EXPECT_EQ(window.caption, row.caption);
-    EXPECT_EQ(window.icon.empty(), row.id != RecorderWindow::kId);
-  }
-}
-
 }  // namespace
