@@ -11,7 +11,10 @@
 
 using namespace draw_panel_property;
 
-bool DrawPanel::Create(HWND parent) { return CreatePaintedWindow(parent, L"VelmoDrawPanel", WS_CLIPCHILDREN, properties().border); }
+// A container: its children are not painted over, and keyboard navigation goes into them.
+bool DrawPanel::Create(HWND parent) {
+  return CreatePaintedWindow(parent, L"VelmoDrawPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, properties().border);
+}
 
 void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
   if (!Store(index, value)) return;
@@ -113,10 +116,6 @@ void DrawPanel::PaintContent(HDC dc) {
 
 LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SIZE:
-      canvasStale_ = true;
-      Repaint();
-      return 0;
     // A container passes its children's notifications on to its own parent, up to the window,
     // which reflects each to the control that sent it.
     case WM_COMMAND:

@@ -11,6 +11,8 @@ bool RegisterPaintedClass(const wchar_t* className, WNDPROC procedure) {
   if (GetClassInfoExW(instance, className, &existing)) return true;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
+  // Alignment and picture placement depend on the size, so a resize repaints everything.
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -26,7 +28,8 @@ PaintedControl::~PaintedControl() {
   ::DestroyWindow(hwnd_);
 }
 
-bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, int border) {
+bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle,
+                                         DWORD extraExtendedStyle, int border) {
   if (!RegisterPaintedClass(className, WindowProcedure)) return false;
   const UnitDefinition& unit = definition();
   BorderStyles borderStyles = BorderStylesFor(border);
@@ -36,7 +39,7 @@ bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, 
   // The low 16 bits of the unit id serve as the child id; the runtime finds the object through
   // the window, never through this id.
   HMENU childId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(unit.id & 0xFFFF));
-  CreateWindowExW(borderStyles.extendedStyle, className, L"", style, unit.left, unit.top, unit.width, unit.height,
+  CreateWindowExW(borderStyles.extendedStyle | extraExtendedStyle, className, L"", style, unit.left, unit.top, unit.width, unit.height,
                   parent, childId, GetModuleHandleW(nullptr), static_cast<Control*>(this));
   return hwnd_ != nullptr;
 }

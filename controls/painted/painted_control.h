@@ -15,8 +15,9 @@ class PaintedControl : public Control {
  protected:
   // Creates the window of `className` (registered on first use) hidden, as a child of `parent`
   // at the unit's stored rectangle, disabled and in the tab sequence as its flags say, with the
-  // styles of `border` (border_style.h) and `extraStyle`. False when the system refuses it.
-  bool CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, int border);
+  // styles of `border` (border_style.h) and the extra ones given. False when the system refuses.
+  bool CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, DWORD extraExtendedStyle,
+                           int border);
 
   // Paints the whole client area into `dc`.
   virtual void PaintContent(HDC dc) = 0;

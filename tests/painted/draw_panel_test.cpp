@@ -146,6 +146,11 @@ TEST_F(DrawPanelTest, AHiddenCanvasFollowsItsSizeColourAndPicture) {
   canvas->WriteKindProperty(kBackPicture, ByteString{});
   Capture blue = DecodeBmpFile(PanelPictureFile(*canvas));
   EXPECT_EQ(blue.at(40, 30), kBlue);
+  SetWindowPos(canvas->hwnd(), nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Capture smaller = DecodeBmpFile(PanelPictureFile(*canvas));
+  EXPECT_EQ(smaller.width(), 50);
+  EXPECT_EQ(smaller.height(), 40);
+  EXPECT_EQ(smaller.at(49, 39), kBlue);
 }
 
 TEST_F(DrawPanelTest, WithoutAutoRedrawThePanelPictureIsWhatTheScreenShows) {

@@ -44,28 +44,27 @@ TEST_F(LabelTest, ButtonFaceIsTheDefaultBackColour) {
   EXPECT_EQ(std::get<int32_t>(label.ReadKindProperty(kBackColour)), static_cast<int32_t>(kButtonFaceColour));
 }
 
-TEST_F(LabelTest, HorizontalAlignmentMovesTheText) {
-  Control& label = RedOnCyan(200, 24, "AB");
-  RECT left = CaptureClient(label.hwnd()).Extent(kCyan);
-  label.WriteKindProperty(kHorizontalAlignment, 2);
-  RECT right = CaptureClient(label.hwnd()).Extent(kCyan);
-  label.WriteKindProperty(kHorizontalAlignment, 1);
-  RECT centre = CaptureClient(label.hwnd()).Extent(kCyan);
-  EXPECT_LT(left.left, 10);
-  EXPECT_GT(right.right, 190);
-  EXPECT_LT(std::abs((centre.left + centre.right) / 2 - 100), 6);
-}
-
-TEST_F(LabelTest, VerticalAlignmentMovesTheText) {
-  Control& label = RedOnCyan(100, 60, "AB");
-  RECT centred = CaptureClient(label.hwnd()).Extent(kCyan);  // the stored default is centred
-  label.WriteKindProperty(kVerticalAlignment, 0);
-  RECT top = CaptureClient(label.hwnd()).Extent(kCyan);
-  label.WriteKindProperty(kVerticalAlignment, 2);
-  RECT bottom = CaptureClient(label.hwnd()).Extent(kCyan);
-  EXPECT_LT(top.top, 6);
-  EXPECT_GT(bottom.bottom, 54);
-  EXPECT_LT(std::abs((centred.top + centred.bottom) / 2 - 30), 5);
+TEST_F(LabelTest, AlignmentPutsTheTextAtItsSideOrCentre) {
+  struct Case {
+    int index;
+    int value;
+    bool (*placed)(const RECT& text);  // where the text must be in the 200 × 60 label
+  };
+  const Case cases[] = {
+      {kHorizontalAlignment, 0, [](const RECT& text) { return text.left < 10; }},
+      {kHorizontalAlignment, 2, [](const RECT& text) { return text.right > 190; }},
+      {kHorizontalAlignment, 1, [](const RECT& text) { return std::abs((text.left + text.right) / 2 - 100) < 6; }},
+      {kVerticalAlignment, 0, [](const RECT& text) { return text.top < 6; }},
+      {kVerticalAlignment, 2, [](const RECT& text) { return text.bottom > 54; }},
+      {kVerticalAlignment, 1, [](const RECT& text) { return std::abs((text.top + text.bottom) / 2 - 30) < 5; }},
+  };
+  Control& label = RedOnCyan(200, 60, "AB");
+  for (const Case& c : cases) {
+    label.WriteKindProperty(c.index, c.value);
+    RECT text = CaptureClient(label.hwnd()).Extent(kCyan);
+    EXPECT_TRUE(c.placed(text)) << "index " << c.index << " value " << c.value << ": text at " << text.left << ", "
+                                << text.top << " .. " << text.right << ", " << text.bottom;
+  }
 }
 
 TEST_F(LabelTest, WordWrapBreaksALongCaptionIntoLines) {
