@@ -21,8 +21,12 @@ void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
   if (index == kBorder && hwnd_) ApplyBorder(hwnd_, properties().border);
   if (index == kBackPicture) backPicture_.Forget();
   if (index == kAutoRedraw && !properties().autoRedraw) canvas_.reset();
-  canvasStale_ = true;
-  Repaint();
+  // Only what the background is made of rebuilds the persistent bitmap; a new size is noticed
+  // when it is next used.
+  if (index == kBackColour || index == kBackPicture || index == kPictureMode || index == kAutoRedraw) {
+    canvasStale_ = true;
+    Repaint();
+  }
 }
 
 PropertyValue DrawPanel::ReadKindProperty(int index) const {

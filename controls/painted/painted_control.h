@@ -1,6 +1,7 @@
 // The base of the kinds the runtime paints itself: a plain child window of its own class whose
-// procedure finds this object through the window (linked at WM_NCCREATE) and paints through one
-// PaintContent for both WM_PAINT and WM_PRINTCLIENT.
+// procedure finds this object through the window (linked at WM_NCCREATE: GWLP_USERDATA holds
+// the Control pointer, the base class's address) and paints through one PaintContent for both
+// WM_PAINT and WM_PRINTCLIENT.
 #pragma once
 #include <windows.h>
 

@@ -4,8 +4,6 @@
 #include <cstring>
 
 #include "controls/painted/bmp_file.h"
-#include "controls/painted/border_style.h"
-#include "controls/painted/colours.h"
 #include "controls/painted/label_layout.h"
 #include "controls/painted/logical_font.h"
 #include "controls/painted/picture_format.h"
@@ -110,34 +108,10 @@ TEST(LabelLayout, TextTopFollowsTheVerticalAlignment) {
   EXPECT_EQ(LabelTextTop(0, 10, 14, 2), -4);
 }
 
-TEST(LabelLayout, TextFormatTakesAlignmentAndWrap) {
-  EXPECT_EQ(LabelTextFormat(0, false) & (DT_CENTER | DT_RIGHT | DT_WORDBREAK), 0u);
-  EXPECT_EQ(LabelTextFormat(1, false) & (DT_CENTER | DT_RIGHT), static_cast<UINT>(DT_CENTER));
-  EXPECT_EQ(LabelTextFormat(2, true) & (DT_CENTER | DT_RIGHT | DT_WORDBREAK), static_cast<UINT>(DT_RIGHT | DT_WORDBREAK));
-  EXPECT_NE(LabelTextFormat(0, false) & DT_NOPREFIX, 0u);
-  EXPECT_EQ(LabelTextFormat(0, false) & DT_SINGLELINE, 0u);  // line breaks in the caption count
-}
-
 TEST(LabelLayout, PaintedFrameSplitsIntoThreeBands) {
   EXPECT_EQ(FrameBandsOf(5), (FrameBands{1, 3, 1}));
   EXPECT_EQ(FrameBandsOf(6), (FrameBands{2, 2, 2}));
   EXPECT_EQ(FrameBandsOf(10), (FrameBands{3, 4, 3}));
-}
-
-TEST(BorderStyles, EachChoiceHasItsEdge) {
-  EXPECT_EQ(BorderStylesFor(0), (BorderStyles{0, 0}));
-  EXPECT_EQ(BorderStylesFor(1), (BorderStyles{0, WS_EX_CLIENTEDGE}));
-  EXPECT_EQ(BorderStylesFor(2), (BorderStyles{0, WS_EX_DLGMODALFRAME}));
-  EXPECT_EQ(BorderStylesFor(3), (BorderStyles{0, WS_EX_STATICEDGE}));
-  EXPECT_EQ(BorderStylesFor(4), (BorderStyles{0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME}));
-  EXPECT_EQ(BorderStylesFor(5), (BorderStyles{WS_BORDER, 0}));
-  EXPECT_EQ(BorderStylesFor(6), (BorderStyles{0, 0}));  // painted by the label itself
-}
-
-TEST(Colours, ButtonFaceIsResolvedOthersKeepTheirBytes) {
-  EXPECT_EQ(ResolveColour(kButtonFaceColour, 0x00C0C0C0), 0x00C0C0C0u);
-  EXPECT_EQ(ResolveColour(0x00FF0000, 0x00C0C0C0), 0x00FF0000u);
-  EXPECT_EQ(ResolveColour(0x010000FF, 0x00C0C0C0), 0x000000FFu);
 }
 
 // A stored LOGFONTA with face name bytes `face` (at most 32).
