@@ -236,17 +236,17 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       RequestClose(window());
       return 0;
     case WM_QUERYENDSESSION: {
-      const std::optional<PropertyValue> answer = RaiseEvent(window(), definition().id, window_event::kQueryClose);
+      const std::optional<PropertyValue> answer = RaiseEvent(window(), definition().id, WindowEvent::kQueryClose);
       return answer && AsInt(*answer) == 0 ? FALSE : TRUE;
     }
     case WM_MOVE:
-      RaiseWindowEvent(window_event::kMoved);
+      RaiseWindowEvent(WindowEvent::kMoved);
       return 0;
     case WM_SIZE:
-      RaiseWindowEvent(window_event::kResized);
+      RaiseWindowEvent(WindowEvent::kResized);
       return 0;
     case WM_SHOWWINDOW:
-      RaiseWindowEvent(wParam ? window_event::kShown : window_event::kHidden);
+      RaiseWindowEvent(wParam ? WindowEvent::kShown : WindowEvent::kHidden);
       break;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wParam));
@@ -255,13 +255,13 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case kTrayCallbackMessage:
-      if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, window_event::kTray, {kind});
+      if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, WindowEvent::kTrayEvent, {kind});
       return 0;
     case kDeferredDestroyMessage:
       if (LiveWindow* state = FindWindowState(window()); state && state->closing) DestroyLoadedWindow(window());
       return 0;
     case WM_DESTROY:
-      RaiseWindowEvent(window_event::kAboutToBeDestroyed);
+      RaiseWindowEvent(WindowEvent::kAboutToBeDestroyed);
       if (LiveWindow* state = FindWindowState(window())) RemoveTrayIcon(*state);
       return 0;
     default:

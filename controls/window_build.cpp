@@ -92,7 +92,7 @@ void ShowControls(LiveWindow& state) {
 
 // Fires created, moved and resized; stops when a handler has destroyed the window.
 void FireBuildEvents(WindowId window, UnitId windowUnit) {
-  for (int event : {window_event::kCreated, window_event::kMoved, window_event::kResized}) {
+  for (int event : {WindowEvent::kCreated, WindowEvent::kMoved, WindowEvent::kResized}) {
     if (!WindowHandle(window)) return;
     RaiseEvent(window, windowUnit, event);
   }

@@ -1,17 +1,9 @@
-// Event indexes of the window kind and the runtime's private window messages.
+// The window kind's tray kinds and the runtime's private window messages. Event indexes are in
+// forms/event_index.h.
 #pragma once
 #include <windows.h>
 
-namespace window_event {
-constexpr int kCreated = 0;
-constexpr int kQueryClose = 1;
-constexpr int kAboutToBeDestroyed = 2;
-constexpr int kMoved = 3;
-constexpr int kResized = 4;
-constexpr int kTray = 9;
-constexpr int kShown = 10;
-constexpr int kHidden = 11;
-}  // namespace window_event
+#include "forms/event_index.h"
 
 // Tray kinds handed with the tray event.
 constexpr int kTrayLeftUp = 1;

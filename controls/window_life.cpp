@@ -28,7 +28,7 @@ bool AnyWindowLoaded() {
 void RequestClose(WindowId window) {
   LiveWindow* state = FindWindowState(window);
   if (!state || !IsLoaded(*state)) return;
-  const std::optional<PropertyValue> answer = RaiseEvent(window, state->form.units[0].id, window_event::kQueryClose);
+  const std::optional<PropertyValue> answer = RaiseEvent(window, state->form.units[0].id, WindowEvent::kQueryClose);
   if (answer && AsInt(*answer) == 0) return;
   DestroyLoadedWindow(window);
 }
