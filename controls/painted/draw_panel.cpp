@@ -1,0 +1,149 @@
+#include "controls/painted/draw_panel.h"
+
+#include <algorithm>
+
+#include "controls/kinds/kind_factory.h"
+#include "controls/painted/bitmap_file.h"
+#include "controls/painted/border_style.h"
+#include "controls/painted/colours.h"
+#include "controls/painted/property_indexes.h"
+#include "controls/painted/property_values.h"
+
+using namespace draw_panel_property;
+
+bool DrawPanel::Create(HWND parent) { return CreatePaintedWindow(parent, L"VelmoDrawPanel", WS_CLIPCHILDREN, properties().border); }
+
+void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
+  if (!Store(index, value)) return;
+  if (index == kBorder && hwnd_) ApplyBorder(hwnd_, properties().border);
+  if (index == kBackPicture) backPicture_.Forget();
+  if (index == kAutoRedraw && !properties().autoRedraw) canvas_.reset();
+  canvasStale_ = true;
+  Repaint();
+}
+
+PropertyValue DrawPanel::ReadKindProperty(int index) const {
+  const DrawPanelProperties& p = properties();
+  switch (index) {
+    case kBorder: return p.border;
+    case kBackColour: return ColourValue(p.backColour);
+    case kBackPicture: return p.backPicture;
+    case kPictureMode: return p.pictureMode;
+    case kAutoRedraw: return p.autoRedraw;
+    case kCoordinateUnit: return p.coordinateUnit;
+    case kPenType: return p.penType;
+    case kRasterOperation: return p.rasterOperation;
+    case kPenWidth: return p.penWidth;
+    case kPenColour: return ColourValue(p.penColour);
+    case kBrushType: return p.brushType;
+    case kBrushColour: return ColourValue(p.brushColour);
+    case kTextColour: return ColourValue(p.textColour);
+    case kTextBackColour: return ColourValue(p.textBackColour);
+    case kFont: return p.font;
+    default: return int32_t{0};
+  }
+}
+
+// The drawing tools are kept for the program to read back; nothing draws with them yet.
+bool DrawPanel::Store(int index, const PropertyValue& value) {
+  DrawPanelProperties& p = properties();
+  switch (index) {
+    case kBorder: p.border = ChoiceOf(value, choice_last::kPanelBorder); return true;
+    case kBackColour: p.backColour = ColourOf(value); return true;
+    case kBackPicture: p.backPicture = BytesOf(value); return true;
+    case kPictureMode: p.pictureMode = ChoiceOf(value, choice_last::kPictureMode); return true;
+    case kAutoRedraw: p.autoRedraw = BooleanOf(value); return true;
+    case kCoordinateUnit: p.coordinateUnit = ChoiceOf(value, choice_last::kCoordinateUnit); return true;
+    case kPenType: p.penType = IntOf(value); return true;
+    case kRasterOperation: p.rasterOperation = IntOf(value); return true;
+    case kPenWidth: p.penWidth = IntOf(value); return true;
+    case kPenColour: p.penColour = ColourOf(value); return true;
+    case kBrushType: p.brushType = IntOf(value); return true;
+    case kBrushColour: p.brushColour = ColourOf(value); return true;
+    case kTextColour: p.textColour = ColourOf(value); return true;
+    case kTextBackColour: p.textBackColour = ColourOf(value); return true;
+    case kFont: p.font = BytesOf(value); return true;
+    default: return false;
+  }
+}
+
+SIZE DrawPanel::ClientSize() const {
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_, &client);
+  return {client.right - client.left, client.bottom - client.top};
+}
+
+void DrawPanel::PaintBackground(HDC dc, SIZE size) {
+  RECT area{0, 0, size.cx, size.cy};
+  BrushHandle brush(CreateSolidBrush(ScreenColour(properties().backColour)));
+  FillRect(dc, &area, brush.get());
+  backPicture_.Draw(dc, properties().backPicture, area, properties().pictureMode);
+}
+
+bool DrawPanel::RefreshCanvas() {
+  SIZE size = ClientSize();
+  size.cx = std::max<LONG>(size.cx, 1);
+  size.cy = std::max<LONG>(size.cy, 1);
+  if (canvas_ && !canvasStale_ && size.cx == canvasSize_.cx && size.cy == canvasSize_.cy) return true;
+  WindowDc screen(nullptr);
+  canvas_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+  MemoryDc canvasDc(CreateCompatibleDC(screen.get()));
+  if (!canvas_ || !canvasDc) {
+    canvas_.reset();
+    return false;
+  }
+  Selection canvas(canvasDc.get(), canvas_.get());
+  PaintBackground(canvasDc.get(), size);
+  canvasSize_ = size;
+  canvasStale_ = false;
+  return true;
+}
+
+void DrawPanel::PaintContent(HDC dc) {
+  SIZE size = ClientSize();
+  if (!properties().autoRedraw || !RefreshCanvas()) {
+    PaintBackground(dc, size);
+    return;
+  }
+  MemoryDc canvasDc(CreateCompatibleDC(dc));
+  if (!canvasDc) return;
+  Selection canvas(canvasDc.get(), canvas_.get());
+  BitBlt(dc, 0, 0, size.cx, size.cy, canvasDc.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      canvasStale_ = true;
+      Repaint();
+      return 0;
+    // A container passes its children's notifications on to its own parent, up to the window,
+    // which reflects each to the control that sent it.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return SendMessageW(GetParent(hwnd_), message, wParam, lParam);
+    default:
+      return PaintedControl::HandleMessage(message, wParam, lParam);
+  }
+}
+
+ByteString DrawPanel::PictureFile() {
+  if (!hwnd_) return {};
+  if (properties().autoRedraw) return RefreshCanvas() ? BmpFileOfBitmap(canvas_.get(), canvasSize_) : ByteString();
+  SIZE size = ClientSize();
+  BitmapHandle copy = CopyClientArea(hwnd_, size);
+  return copy ? BmpFileOfBitmap(copy.get(), size) : ByteString();
+}
+
+std::unique_ptr<Control> MakeDrawPanel(WindowId window, UnitDefinition& unit) {
+  if (!std::holds_alternative<DrawPanelProperties>(unit.properties)) return nullptr;
+  return std::make_unique<DrawPanel>(window, unit);
+}

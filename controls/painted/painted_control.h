@@ -1,0 +1,31 @@
+// The base of the kinds the runtime paints itself: a plain child window of its own class whose
+// procedure finds this object through the window (linked at WM_NCCREATE) and paints through one
+// PaintContent for both WM_PAINT and WM_PRINTCLIENT.
+#pragma once
+#include <windows.h>
+
+#include "controls/control.h"
+
+class PaintedControl : public Control {
+ public:
+  using Control::Control;
+  // Destroys the window if it still exists, so that it never outlives this object.
+  ~PaintedControl() override;
+
+ protected:
+  // Creates the window of `className` (registered on first use) hidden, as a child of `parent`
+  // at the unit's stored rectangle, disabled and in the tab sequence as its flags say, with the
+  // styles of `border` (border_style.h) and `extraStyle`. False when the system refuses it.
+  bool CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, int border);
+
+  // Paints the whole client area into `dc`.
+  virtual void PaintContent(HDC dc) = 0;
+  // Messages other than painting; the default gives them to DefWindowProc.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Asks for a repaint of the whole client area.
+  void Repaint() const;
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+};
