@@ -4,6 +4,8 @@
 
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
+#include "controls/painted/colours.h"
+#include "controls/painted/gdi_owners.h"
 #include "controls/control_link.h"
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"
@@ -201,8 +203,8 @@ class FormWindow : public Control {
   void PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(hwnd_, &client);
-    GdiObjectHandle brush(CreateSolidBrush(ResolveColour(Properties().backColour)));
-    FillRect(dc, &client, static_cast<HBRUSH>(brush.get()));
+    BrushHandle brush(CreateSolidBrush(ScreenColour(Properties().backColour)));
+    FillRect(dc, &client, brush.get());
   }
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);

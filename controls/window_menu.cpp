@@ -35,17 +35,26 @@ struct HotKey {
   WORD key;
 };
 std::optional<HotKey> HotKeyOf(uint32_t index) {
-  if (index >= 1 && index <= 12) return HotKey{"F" + std::to_string(index), FVIRTKEY, static_cast<WORD>(VK_F1 + index - 1)};
+  if (index >= 1 && index <= 12) {
+    std::string name = "F";
+    name.append(std::to_string(index));
+    return HotKey{name, FVIRTKEY, static_cast<WORD>(VK_F1 + index - 1)};
+  }
   if (index >= 13 && index <= 38) {
     const char letter = static_cast<char>('A' + index - 13);
-    return HotKey{std::string("Ctrl+") + letter, FVIRTKEY | FCONTROL, static_cast<WORD>(letter)};
+    std::string name = "Ctrl+";
+    name.push_back(letter);
+    return HotKey{name, FVIRTKEY | FCONTROL, static_cast<WORD>(letter)};
   }
   return std::nullopt;
 }
 
 std::wstring EntryText(const MenuItemProperties& item) {
   std::string text = item.caption;
-  if (const std::optional<HotKey> key = HotKeyOf(item.hotKey)) text += "\t" + key->name;
+  if (const std::optional<HotKey> key = HotKeyOf(item.hotKey)) {
+    text.push_back('\t');
+    text.append(key->name);
+  }
   return Widen(text);
 }
 

@@ -107,7 +107,7 @@ class Button : public Control {
     ApplyLayout();
   }
 
-  GdiObjectHandle font_;
+  FontHandle font_;
   IconHandle icon_;
 };
 }  // namespace

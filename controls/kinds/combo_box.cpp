@@ -1,9 +1,12 @@
 // ComboBox: a system combo box with a vertical scroll bar and automatic horizontal scrolling of
 // its edit field; the drop-down types are made tall enough for their list.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
+#include "controls/painted/colours.h"
+#include "controls/painted/gdi_owners.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
@@ -139,7 +142,7 @@ class ComboBox : public Control {
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
     if (!IsColourMessage(message)) return false;
-    *result = Colour(wParam);
+    *result = ColourDc(wParam);
     return true;
   }
 
@@ -205,21 +208,21 @@ class ComboBox : public Control {
     SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, baseItemHeight_ + Properties().extraRowSpacing);
   }
 
-  void MakeBrush() { brush_.reset(CreateSolidBrush(ResolveColour(Properties().backColour))); }
+  void MakeBrush() { brush_.reset(CreateSolidBrush(ScreenColour(Properties().backColour))); }
 
   static bool IsColourMessage(UINT message) {
     return message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || message == WM_CTLCOLORSTATIC;
   }
 
-  LRESULT Colour(WPARAM dc) const {
-    SetTextColor(reinterpret_cast<HDC>(dc), ResolveColour(Properties().textColour));
-    SetBkColor(reinterpret_cast<HDC>(dc), ResolveColour(Properties().backColour));
+  LRESULT ColourDc(WPARAM dc) const {
+    SetTextColor(reinterpret_cast<HDC>(dc), ScreenColour(Properties().textColour));
+    SetBkColor(reinterpret_cast<HDC>(dc), ScreenColour(Properties().backColour));
     return reinterpret_cast<LRESULT>(brush_.get());
   }
 
   // The combo box's edit field and list report their colours to it before it passes them on.
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    if (IsColourMessage(message)) return reinterpret_cast<ComboBox*>(data)->Colour(wParam);
+    if (IsColourMessage(message)) return reinterpret_cast<ComboBox*>(data)->ColourDc(wParam);
     switch (message) {
       case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
@@ -230,8 +233,8 @@ class ComboBox : public Control {
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
 
-  GdiObjectHandle font_;
-  GdiObjectHandle brush_;
+  FontHandle font_;
+  BrushHandle brush_;
   int baseItemHeight_ = 0;
 };
 }  // namespace

@@ -1,9 +1,12 @@
 // GroupBox: a framed group with a caption, and a container whose children's notifications it
 // hands back to them.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
+#include "controls/painted/colours.h"
+#include "controls/painted/gdi_owners.h"
 #include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
@@ -77,8 +80,8 @@ class GroupBox : public Control {
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
     if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) return false;
     const HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, ResolveColour(Properties().textColour));
-    SetBkColor(dc, ResolveColour(Properties().backColour));
+    SetTextColor(dc, ScreenColour(Properties().textColour));
+    SetBkColor(dc, ScreenColour(Properties().backColour));
     *result = reinterpret_cast<LRESULT>(brush_.get());
     return true;
   }
@@ -86,7 +89,7 @@ class GroupBox : public Control {
  private:
   GroupBoxProperties& Properties() const { return std::get<GroupBoxProperties>(definition().properties); }
 
-  void MakeBrush() { brush_.reset(CreateSolidBrush(ResolveColour(Properties().backColour))); }
+  void MakeBrush() { brush_.reset(CreateSolidBrush(ScreenColour(Properties().backColour))); }
 
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     LRESULT result = 0;
@@ -111,8 +114,8 @@ class GroupBox : public Control {
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
 
-  GdiObjectHandle font_;
-  GdiObjectHandle brush_;
+  FontHandle font_;
+  BrushHandle brush_;
 };
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "controls/child_window.h"
 #include "controls/control_link.h"
 #include "controls/event_delivery.h"
+#include "controls/painted/logical_font.h"
 
 namespace {
 constexpr wchar_t kHiddenClass[] = L"VelmoNonVisual";
@@ -28,9 +29,9 @@ void RegisterHiddenClass() {
 }
 }  // namespace
 
-void ApplyFont(HWND hwnd, const ByteString& logFont, GdiObjectHandle& owner) {
-  GdiObjectHandle font(MakeFont(logFont));
-  const HGDIOBJ used = font ? font.get() : GetStockObject(DEFAULT_GUI_FONT);
+void ApplyFont(HWND hwnd, const ByteString& logFont, FontHandle& owner) {
+  FontHandle font = CreateFontFromBytes(logFont);
+  const HFONT used = font ? font.get() : DefaultGuiFont();
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(used), TRUE);
   owner = std::move(font);
 }

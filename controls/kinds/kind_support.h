@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "controls/control.h"
-#include "controls/gdi_handles.h"
+#include "controls/painted/gdi_owners.h"
 
 // Gives `hwnd` the font of a font property (empty = the default GUI font); `owner` keeps the
 // font made for it alive while the control uses it.
-void ApplyFont(HWND hwnd, const ByteString& logFont, GdiObjectHandle& owner);
+void ApplyFont(HWND hwnd, const ByteString& logFont, FontHandle& owner);
 
 // A never-shown child window of the runtime's own class for a non-visual kind; WM_TIMER is
 // handed to the control's OnReflectedMessage. Null on failure.

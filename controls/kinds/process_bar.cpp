@@ -1,9 +1,11 @@
 // ProcessBar: a progress bar whose position is kept as written and shown brought into its range.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 
 #include "controls/child_window.h"
+#include "controls/painted/border_style.h"
 #include "controls/kinds/bar_ranges.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
@@ -18,11 +20,11 @@ class ProcessBar : public Control {
 
   bool Create(HWND parent) override {
     const ProcessBarProperties& bar = Properties();
-    const BorderStyle border = BorderStyleOf(bar.border);
+    const BorderStyles border = BorderStylesFor(bar.border);
     DWORD style = border.style;
     if (bar.vertical) style |= PBS_VERTICAL;
     if (bar.smooth) style |= PBS_SMOOTH;
-    hwnd_ = CreateChildWindow(this, PROGRESS_CLASSW, style, border.exStyle, "", parent);
+    hwnd_ = CreateChildWindow(this, PROGRESS_CLASSW, style, border.extendedStyle, "", parent);
     if (!hwnd_) return false;
     ShowRangeAndPosition();
     return true;

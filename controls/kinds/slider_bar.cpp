@@ -1,8 +1,10 @@
 // SliderBar: a track bar with automatic tick marks. Every scroll notification except the end of
 // a track stores the control's real position and raises position changed.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "controls/child_window.h"
+#include "controls/painted/border_style.h"
 #include "controls/event_delivery.h"
 #include "controls/kinds/bar_ranges.h"
 #include "controls/kinds/kind_factory.h"
@@ -34,11 +36,11 @@ class SliderBar : public Control {
 
   bool Create(HWND parent) override {
     const SliderBarProperties& slider = Properties();
-    const BorderStyle border = BorderStyleOf(slider.border);
+    const BorderStyles border = BorderStylesFor(slider.border);
     DWORD style = border.style | TBS_AUTOTICKS | kTickStyles[BringChoice(slider.tickMarks, 3)];
     style |= slider.vertical ? TBS_VERT : TBS_HORZ;
     if (slider.selectionEnabled) style |= TBS_ENABLESELRANGE;
-    hwnd_ = CreateChildWindow(this, TRACKBAR_CLASSW, style, border.exStyle, "", parent);
+    hwnd_ = CreateChildWindow(this, TRACKBAR_CLASSW, style, border.extendedStyle, "", parent);
     if (!hwnd_) return false;
     ShowSettings();
     return true;
