@@ -70,19 +70,19 @@ struct WindowProperties {
   int shape = 0;
   int alwaysOnTop = 0;
   int keepTitleBarActive = 0;
-  std::string className;
-  ByteString backPicture;
-  ByteString icon;
-  ByteString backgroundMusic;
-  std::string caption;
-  std::string helpFile;
+  std::string className{};
+  ByteString backPicture{};
+  ByteString icon{};
+  ByteString backgroundMusic{};
+  std::string caption{};
+  std::string helpFile{};
 };
 
 struct MenuItemProperties {
   uint32_t hotKey = 0;  // 0 none, else an index into the key-name table
   int level = 0;        // 0 top item; 1 an item of the pop-up of the nearest item above with a lower level
   uint32_t flags = 0;   // kMenuHidden, kMenuDisabled, kMenuChecked
-  std::string caption;  // "-" makes a separator
+  std::string caption{};  // "-" makes a separator
   HandlerId handler = HandlerId::None;
 };
 
@@ -90,8 +90,8 @@ struct ButtonProperties {
   int type = 0;  // 1 = the window's default push button
   int horizontalAlignment = 1;
   int verticalAlignment = 1;
-  ByteString picture;
-  ByteString font;
+  ByteString picture{};
+  ByteString font{};
   std::string caption = "按钮";
 };
 
@@ -108,19 +108,19 @@ struct LabelProperties {
   int horizontalAlignment = 0;
   int verticalAlignment = 1;
   int wordWrap = 0;
-  ByteString font;
-  ByteString backPicture;
-  std::string caption;
-  std::string dataSource;
-  std::string dataColumn;
+  ByteString font{};
+  ByteString backPicture{};
+  std::string caption{};
+  std::string dataSource{};
+  std::string dataColumn{};
 };
 
 struct GroupBoxProperties {
   int alignment = 0;
   Colour textColour = 0x000000;
   Colour backColour = kButtonFaceColour;
-  ByteString font;
-  std::string caption;
+  ByteString font{};
+  std::string caption{};
 };
 
 struct ComboBoxProperties {
@@ -133,12 +133,12 @@ struct ComboBoxProperties {
   Colour textColour = 0x000000;
   Colour backColour = 0xFFFFFF;
   int currentItem = -1;
-  ByteString font;
-  ByteString itemData;
-  std::string content;
-  std::vector<std::string> items;
-  std::string dataSource;
-  std::string dataColumn;
+  ByteString font{};
+  ByteString itemData{};
+  std::string content{};
+  std::vector<std::string> items{};
+  std::string dataSource{};
+  std::string dataColumn{};
   int further = 0;
 };
 
@@ -156,8 +156,8 @@ struct DrawPanelProperties {
   Colour brushColour = 0xFFFFFF;
   Colour textColour = 0x000000;
   Colour textBackColour = 0xFFFFFF;
-  ByteString font;
-  ByteString backPicture;
+  ByteString font{};
+  ByteString backPicture{};
 };
 
 struct SliderBarProperties {
@@ -192,11 +192,11 @@ struct CommonDlgProperties {
   int overwritePrompt = 0;
   int pathMustExist = 0;
   int keepCurrentFolder = 0;
-  std::string title;
-  std::string fileName;
-  std::string filter;
-  std::string initialFolder;
-  std::string defaultExtension;
+  std::string title{};
+  std::string fileName{};
+  std::string filter{};
+  std::string initialFolder{};
+  std::string defaultExtension{};
 };
 
 struct TimerProperties {
@@ -218,17 +218,17 @@ struct EventBinding {
 // One unit: the window itself, a menu item or a control.
 struct UnitDefinition {
   UnitId id = 0;
-  std::string name;  // stored name, unique within its window; empty for the window and menu items
+  std::string name{};  // stored name, unique within its window; empty for the window and menu items
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
   UnitId container = 0;  // the GroupBox or DrawPanel holding it; 0 = the window's client area
   uint32_t flags = 0;    // kFlagVisible, kFlagDisabled, kFlagTabStop
-  std::string tag;
-  ByteString cursor;  // a cursor file image; empty = the default cursor
-  std::vector<EventBinding> events;
-  KindProperties properties;
+  std::string tag{};
+  ByteString cursor{};  // a cursor file image; empty = the default cursor
+  std::vector<EventBinding> events{};
+  KindProperties properties{};
 };
 
 // The kind code follows from which properties a unit carries.
@@ -237,5 +237,5 @@ Kind KindOf(const UnitDefinition& unit);
 // A window's definition: its units in list order, the window unit first.
 struct FormDefinition {
   WindowId id = 0;
-  std::vector<UnitDefinition> units;
+  std::vector<UnitDefinition> units{};
 };

@@ -1,0 +1,41 @@
+// The form store: the definitions of the program's three windows, keyed by window id. The
+// runtime keeps one store for the whole run and builds each window from a working copy.
+//
+// The definitions are compiled into the program as tables (one file per window) instead of
+// being parsed from a stored byte block: the windows they build are what matters, so the
+// store has no byte format to read or write.
+#pragma once
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "forms/form_definition.h"
+
+class FormStore {
+ public:
+  // Holds RecorderWindow, SaveDialog and PlayerWindow.
+  FormStore();
+
+  // The window ids in ascending order.
+  std::vector<WindowId> WindowIds() const;
+  // The stored definition of a window; null for an unknown id. Owned by the store.
+  const FormDefinition* Find(WindowId window) const;
+  // A unit of a window by unit id or by stored name (names are unique within one window only;
+  // an empty name finds nothing); null when there is none. Owned by the store.
+  const UnitDefinition* FindUnit(WindowId window, UnitId unit) const;
+  const UnitDefinition* FindUnit(WindowId window, std::string_view name) const;
+  // A copy of a window's definition for the runtime to build from and write into; empty for an
+  // unknown id.
+  std::optional<FormDefinition> WorkingCopy(WindowId window) const;
+
+ private:
+  std::map<WindowId, FormDefinition> forms_;
+};
+
+// Lookups on any definition, a working copy included; null when there is none. The pointer
+// lives as long as the definition's unit list is not resized.
+UnitDefinition* FindUnit(FormDefinition& form, UnitId unit);
+const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit);
+UnitDefinition* FindUnit(FormDefinition& form, std::string_view name);
+const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name);

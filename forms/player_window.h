@@ -1,0 +1,27 @@
+// PlayerWindow: the player with its picture panel, progress bar, time label and playback
+// buttons. Handlers address its units by these names.
+#pragma once
+
+#include "forms/form_definition.h"
+
+namespace PlayerWindow {
+
+// The window's own unit shares the window id.
+inline constexpr WindowId kId = kWindowUnitClass | 0x0003;
+
+inline constexpr UnitId 进度条1 = kControlUnitClass | 0x0301;
+inline constexpr UnitId 按钮2 = kControlUnitClass | 0x0302;
+inline constexpr UnitId 按钮1 = kControlUnitClass | 0x0303;
+inline constexpr UnitId ZIP压缩 = kControlUnitClass | 0x0304;
+inline constexpr UnitId 通用对话框 = kControlUnitClass | 0x0305;
+inline constexpr UnitId 时钟 = kControlUnitClass | 0x0306;
+inline constexpr UnitId 画板 = kControlUnitClass | 0x0307;
+inline constexpr UnitId 终止按钮 = kControlUnitClass | 0x0308;
+inline constexpr UnitId 暂停按钮 = kControlUnitClass | 0x0309;
+inline constexpr UnitId 播放按钮 = kControlUnitClass | 0x030A;
+inline constexpr UnitId 标签2 = kControlUnitClass | 0x030B;
+inline constexpr UnitId 标签1 = kControlUnitClass | 0x030C;
+
+FormDefinition Definition();
+
+}  // namespace PlayerWindow

@@ -1,0 +1,60 @@
+#include "forms/recorder_window.h"
+
+#include "forms/event_index.h"
+#include "forms/recorder_icon.h"
+
+namespace RecorderWindow {
+
+namespace {
+
+constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
+constexpr uint32_t kDisabledTabStop = kFlagVisible | kFlagDisabled | kFlagTabStop;
+
+UnitDefinition MenuItem(UnitId id, int level, uint32_t flags, const char* caption, HandlerId handler) {
+  return {.id = id,
+          .properties = MenuItemProperties{.level = level, .flags = flags, .caption = caption, .handler = handler}};
+}
+
+}  // namespace
+
+FormDefinition Definition() {
+  return {
+      .id = kId,
+      .units = {
+          {.id = kId, .left = 50, .top = 50, .width = 230, .height = 115, .flags = kFlagVisible,
+           .events = {{WindowEvent::kCreated, HandlerId::RecorderCreated},
+                      {WindowEvent::kAboutToBeDestroyed, HandlerId::RecorderAboutToBeDestroyed},
+                      {WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent}},
+           .properties = WindowProperties{.maximiseButton = 0, .position = 1, .escCloses = 1,
+                                          .icon = RecorderIconFile(), .caption = "Velmo屏幕录像器"}},
+          {.id = 按钮4, .name = "按钮4", .left = 140, .top = 16, .width = 40, .height = 20, .container = 分组框1,
+           .flags = kVisibleTabStop, .events = {{ButtonEvent::kClicked, HandlerId::PlayCommand}},
+           .properties = ButtonProperties{.caption = "播放"}},
+          MenuItem(菜单, 0, kMenuHidden, "菜单", HandlerId::None),
+          MenuItem(菜单_录制, 1, 0, "录制", HandlerId::RecordCommand),
+          MenuItem(菜单_停止, 1, 0, "停止", HandlerId::StopCommand),
+          MenuItem(菜单_分隔线1, 1, 0, "-", HandlerId::None),
+          MenuItem(菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder),
+          MenuItem(菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder),
+          MenuItem(菜单_分隔线2, 1, 0, "-", HandlerId::None),
+          // No routine is bound to "退出": choosing it does nothing.
+          MenuItem(菜单_退出, 1, 0, "退出", HandlerId::None),
+          {.id = 按钮3, .name = "按钮3", .left = 96, .top = 16, .width = 40, .height = 20, .container = 分组框1,
+           .flags = kDisabledTabStop, .events = {{ButtonEvent::kClicked, HandlerId::SaveCommand}},
+           .properties = ButtonProperties{.caption = "保存"}},
+          {.id = 按钮2, .name = "按钮2", .left = 52, .top = 16, .width = 40, .height = 20, .container = 分组框1,
+           .flags = kDisabledTabStop, .events = {{ButtonEvent::kClicked, HandlerId::StopCommand}},
+           .properties = ButtonProperties{.caption = "停止"}},
+          {.id = 按钮1, .name = "按钮1", .left = 8, .top = 16, .width = 40, .height = 20, .container = 分组框1,
+           .flags = kVisibleTabStop, .events = {{ButtonEvent::kClicked, HandlerId::RecordCommand}},
+           .properties = ButtonProperties{.caption = "录制"}},
+          {.id = 标签1, .name = "标签1", .left = 8, .top = 40, .width = 172, .height = 16, .container = 分组框1,
+           .flags = kFlagVisible, .properties = LabelProperties{.border = 1}},
+          {.id = 分组框1, .name = "分组框1", .left = 18, .top = 6, .width = 188, .height = 64, .flags = kFlagVisible,
+           .properties = GroupBoxProperties{.alignment = 0, .caption = "录制"}},
+          {.id = 时钟1, .name = "时钟1", .left = 216, .top = 32, .width = 16, .height = 24,
+           .events = {{TimerEvent::kTick, HandlerId::CaptureTick}}, .properties = TimerProperties{.interval = 0}},
+      }};
+}
+
+}  // namespace RecorderWindow

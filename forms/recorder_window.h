@@ -1,0 +1,33 @@
+// RecorderWindow: the recorder's main window with its four buttons, status label and capture
+// timer; its hidden menu is the tray icon's pop-up. Handlers address its units by these names.
+#pragma once
+
+#include "forms/form_definition.h"
+
+namespace RecorderWindow {
+
+// The window's own unit shares the window id.
+inline constexpr WindowId kId = kWindowUnitClass | 0x0001;
+
+inline constexpr UnitId 按钮4 = kControlUnitClass | 0x0101;
+inline constexpr UnitId 按钮3 = kControlUnitClass | 0x0102;
+inline constexpr UnitId 按钮2 = kControlUnitClass | 0x0103;
+inline constexpr UnitId 按钮1 = kControlUnitClass | 0x0104;
+inline constexpr UnitId 标签1 = kControlUnitClass | 0x0105;
+inline constexpr UnitId 分组框1 = kControlUnitClass | 0x0106;
+inline constexpr UnitId 时钟1 = kControlUnitClass | 0x0107;
+
+// Menu items have no stored names; the root goes by its caption, the items by root and caption.
+inline constexpr UnitId 菜单 = kMenuItemUnitClass | 0x0111;
+inline constexpr UnitId 菜单_录制 = kMenuItemUnitClass | 0x0112;
+inline constexpr UnitId 菜单_停止 = kMenuItemUnitClass | 0x0113;
+inline constexpr UnitId 菜单_分隔线1 = kMenuItemUnitClass | 0x0114;
+inline constexpr UnitId 菜单_显示 = kMenuItemUnitClass | 0x0115;
+inline constexpr UnitId 菜单_隐藏 = kMenuItemUnitClass | 0x0116;
+inline constexpr UnitId 菜单_分隔线2 = kMenuItemUnitClass | 0x0117;
+inline constexpr UnitId 菜单_退出 = kMenuItemUnitClass | 0x0118;
+
+// The definition as stored: the window, 按钮4, the menu run, then the other controls.
+FormDefinition Definition();
+
+}  // namespace RecorderWindow
