@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/bitmap_file.h"
 #include "controls/painted/border_style.h"
@@ -120,8 +121,7 @@ void DrawPanel::PaintContent(HDC dc) {
 
 LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    // A container passes its children's notifications on to its own parent, up to the window,
-    // which reflects each to the control that sent it.
+    // A container hands its children's notifications back to the control that sent each.
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
@@ -131,8 +131,11 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      return SendMessageW(GetParent(hwnd_), message, wParam, lParam);
+    case WM_CTLCOLORSTATIC: {
+      LRESULT result = 0;
+      if (ReflectNotification(message, wParam, lParam, &result)) return result;
+      return PaintedControl::HandleMessage(message, wParam, lParam);
+    }
     default:
       return PaintedControl::HandleMessage(message, wParam, lParam);
   }

@@ -2,6 +2,7 @@
 // mode, with and without its persistent bitmap, and handed back as a BMP file.
 #include <gtest/gtest.h>
 
+#include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/panel_picture.h"
 #include "controls/painted/property_indexes.h"
@@ -190,12 +191,35 @@ TEST_F(DrawPanelTest, WritesAreStoredBroughtIntoTheirFormAndReadBack) {
   }
 }
 
-TEST_F(DrawPanelTest, PassesItsChildrensNotificationsUpToTheWindow) {
+// A control inside the panel that notes the notifications reflected to it.
+class NotedControl : public Control {
+ public:
+  using Control::Control;
+  bool Create(HWND parent) override {
+    hwnd_ = CreateWindowExW(0, L"BUTTON", L"x", WS_CHILD | WS_VISIBLE, 2, 2, 30, 20, parent, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    LinkControl(hwnd_, this);
+    return hwnd_ != nullptr;
+  }
+  void WriteKindProperty(int, const PropertyValue&) override {}
+  PropertyValue ReadKindProperty(int) const override { return 0; }
+  bool OnReflectedMessage(UINT message, WPARAM, LPARAM, LRESULT* result) override {
+    noted = message;
+    *result = 42;
+    return true;
+  }
+  UINT noted = 0;
+};
+
+TEST_F(DrawPanelTest, HandsItsChildrensNotificationsBackToThem) {
   Control& panel = Panel(100, 60, kWhite, 0, {});
-  HWND button = CreateWindowExW(0, L"BUTTON", L"x", WS_CHILD | WS_VISIBLE, 2, 2, 30, 20, panel.hwnd(), nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(panel.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-  EXPECT_EQ(lastCommandSender(), button);
+  UnitDefinition unit = PanelUnit(30, 20);
+  NotedControl child(1, unit);
+  ASSERT_TRUE(child.Create(panel.hwnd()));
+  LRESULT result = SendMessageW(panel.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(child.hwnd()));
+  EXPECT_EQ(child.noted, static_cast<UINT>(WM_COMMAND));
+  EXPECT_EQ(result, 42);
+  DestroyWindow(child.hwnd());
 }
 
 TEST_F(DrawPanelTest, APanelIsMadeOnlyForPanelUnits) {

@@ -10,19 +10,12 @@
 
 namespace {
 
-HWND g_lastCommandSender = nullptr;
-
-LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) g_lastCommandSender = reinterpret_cast<HWND>(lParam);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 const wchar_t kParentClass[] = L"PaintedTestParent";
 
 void RegisterParentClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = ParentProcedure;
+  windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kParentClass;
@@ -169,10 +162,6 @@ void PaintedTest::TearDownTestSuite() {
   parent_ = nullptr;
 }
 
-PaintedTest::PaintedTest() { g_lastCommandSender = nullptr; }
-
-PaintedTest::~PaintedTest() = default;
-
 Control& PaintedTest::Make(UnitDefinition stored) {
   UnitDefinition& unit = units_.emplace_back(std::move(stored));
   std::unique_ptr<Control> control =
@@ -183,8 +172,6 @@ Control& PaintedTest::Make(UnitDefinition stored) {
   controls_.push_back(std::move(control));
   return *controls_.back();
 }
-
-HWND PaintedTest::lastCommandSender() { return g_lastCommandSender; }
 
 UnitDefinition LabelUnit(int width, int height, const LabelProperties& properties) {
   return ControlUnit(width, height, properties);

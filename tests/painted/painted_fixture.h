@@ -48,21 +48,17 @@ Bytes BmpFile(int width, int height, COLORREF (*colour)(int x, int y));
 Bytes JpegFile(int width, int height, COLORREF (*colour)(int x, int y));
 
 // One top-level window for the whole suite, visible, with each test's controls made in it (and
-// destroyed when the test ends); remembers the last WM_COMMAND that reached it.
+// destroyed when the test ends).
 class PaintedTest : public testing::Test {
  public:
   static void SetUpTestSuite();
   static void TearDownTestSuite();
 
  protected:
-  PaintedTest();
-  ~PaintedTest() override;
-
   // Makes the control of `unit` (a Label or DrawPanel unit) in the parent window and shows it;
   // the fixture keeps the unit as long as the control.
   Control& Make(UnitDefinition unit);
   static HWND parent() { return parent_; }
-  static HWND lastCommandSender();
 
  private:
   static HWND parent_;
