@@ -7,8 +7,9 @@
 #include "controls/painted/bitmap_file.h"
 #include "controls/painted/border_style.h"
 #include "controls/painted/colours.h"
+#include "controls/painted/logical_font.h"
 #include "controls/painted/property_indexes.h"
-#include "controls/painted/property_values.h"
+#include "controls/property_value.h"
 
 using namespace draw_panel_property;
 
@@ -56,21 +57,21 @@ PropertyValue DrawPanel::ReadKindProperty(int index) const {
 bool DrawPanel::Store(int index, const PropertyValue& value) {
   DrawPanelProperties& p = properties();
   switch (index) {
-    case kBorder: p.border = ChoiceOf(value, choice_last::kPanelBorder); return true;
+    case kBorder: p.border = BringChoice(AsInt(value), choice_last::kPanelBorder); return true;
     case kBackColour: p.backColour = ColourOf(value); return true;
-    case kBackPicture: p.backPicture = BytesOf(value); return true;
-    case kPictureMode: p.pictureMode = ChoiceOf(value, choice_last::kPictureMode); return true;
-    case kAutoRedraw: p.autoRedraw = BooleanOf(value); return true;
-    case kCoordinateUnit: p.coordinateUnit = ChoiceOf(value, choice_last::kCoordinateUnit); return true;
-    case kPenType: p.penType = IntOf(value); return true;
-    case kRasterOperation: p.rasterOperation = IntOf(value); return true;
-    case kPenWidth: p.penWidth = IntOf(value); return true;
+    case kBackPicture: p.backPicture = AsBytes(value); return true;
+    case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
+    case kAutoRedraw: p.autoRedraw = AsBool(value); return true;
+    case kCoordinateUnit: p.coordinateUnit = BringChoice(AsInt(value), choice_last::kCoordinateUnit); return true;
+    case kPenType: p.penType = AsInt(value); return true;
+    case kRasterOperation: p.rasterOperation = AsInt(value); return true;
+    case kPenWidth: p.penWidth = AsInt(value); return true;
     case kPenColour: p.penColour = ColourOf(value); return true;
-    case kBrushType: p.brushType = IntOf(value); return true;
+    case kBrushType: p.brushType = AsInt(value); return true;
     case kBrushColour: p.brushColour = ColourOf(value); return true;
     case kTextColour: p.textColour = ColourOf(value); return true;
     case kTextBackColour: p.textBackColour = ColourOf(value); return true;
-    case kFont: p.font = BytesOf(value); return true;
+    case kFont: p.font = StoredFontOf(value); return true;
     default: return false;
   }
 }

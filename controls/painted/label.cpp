@@ -11,7 +11,7 @@
 #include "controls/painted/logical_font.h"
 #include "controls/painted/painted_control.h"
 #include "controls/painted/property_indexes.h"
-#include "controls/painted/property_values.h"
+#include "controls/property_value.h"
 
 namespace {
 
@@ -95,21 +95,21 @@ class Label : public PaintedControl {
       return true;
     }
     switch (index) {
-      case kCaption: p.caption = TextOf(value); return true;
-      case kEffect: p.effect = ChoiceOf(value, choice_last::kLabelEffect); return true;
-      case kBorder: p.border = ChoiceOf(value, choice_last::kLabelBorder); return true;
-      case kFrameWidth: p.frameWidth = std::max(IntOf(value), kMinimumFrameWidth); return true;
-      case kFont: p.font = BytesOf(value); return true;
+      case kCaption: p.caption = AsText(value); return true;
+      case kEffect: p.effect = BringChoice(AsInt(value), choice_last::kLabelEffect); return true;
+      case kBorder: p.border = BringChoice(AsInt(value), choice_last::kLabelBorder); return true;
+      case kFrameWidth: p.frameWidth = std::max(AsInt(value), kMinimumFrameWidth); return true;
+      case kFont: p.font = StoredFontOf(value); return true;
       case kTextColour: p.textColour = ColourOf(value); return true;
       case kBackColour: p.backColour = ColourOf(value); return true;
-      case kBackPicture: p.backPicture = BytesOf(value); return true;
-      case kPictureMode: p.pictureMode = ChoiceOf(value, choice_last::kPictureMode); return true;
-      case kGradientMode: p.gradientMode = ChoiceOf(value, choice_last::kGradientMode); return true;
-      case kHorizontalAlignment: p.horizontalAlignment = ChoiceOf(value, choice_last::kAlignment); return true;
-      case kWordWrap: p.wordWrap = BooleanOf(value); return true;
-      case kVerticalAlignment: p.verticalAlignment = ChoiceOf(value, choice_last::kAlignment); return true;
-      case kDataSource: p.dataSource = TextOf(value); return true;
-      case kDataColumn: p.dataColumn = TextOf(value); return true;
+      case kBackPicture: p.backPicture = AsBytes(value); return true;
+      case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
+      case kGradientMode: p.gradientMode = BringChoice(AsInt(value), choice_last::kGradientMode); return true;
+      case kHorizontalAlignment: p.horizontalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
+      case kWordWrap: p.wordWrap = AsBool(value); return true;
+      case kVerticalAlignment: p.verticalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
+      case kDataSource: p.dataSource = AsText(value); return true;
+      case kDataColumn: p.dataColumn = AsText(value); return true;
       default: return false;
     }
   }

@@ -5,6 +5,12 @@
 #include <string_view>
 
 #include "components/services/wide_text.h"
+#include "controls/property_value.h"
+
+ByteString StoredFontOf(const PropertyValue& value) {
+  ByteString bytes = AsBytes(value);
+  return bytes.size() == sizeof(LOGFONTA) ? bytes : ByteString();
+}
 
 std::optional<LOGFONTW> LogFontFromBytes(const ByteString& bytes) {
   LOGFONTA narrow;

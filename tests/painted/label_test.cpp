@@ -164,7 +164,8 @@ TEST_F(LabelTest, WritesAreStoredBroughtIntoTheirFormAndReadBack) {
       {kDataSource, std::string("source"), std::string("source")},
       {kDataColumn, std::string("column"), std::string("column")},
       {kBackPicture, ByteString{1, 2, 3}, ByteString{1, 2, 3}},
-      {kCaption, 5, std::string()},  // a value of the wrong form reads as empty
+      {kCaption, 5, std::string("5")},  // a number written as a text gives its digits
+      {kFont, std::string("x"), ByteString()},  // a font is 60 bytes or nothing
   };
   for (const Case& c : cases) {
     label.WriteKindProperty(c.index, c.written);
