@@ -174,6 +174,26 @@ TEST_F(LabelTest, WritesAreStoredBroughtIntoTheirFormAndReadBack) {
   EXPECT_EQ(std::get<LabelProperties>(label.definition().properties).frameWidth, 12);
 }
 
+COLORREF BlueSquare(int, int) { return RGB(0, 0, 255); }
+
+TEST_F(LabelTest, ABackPictureLiesBetweenTheBackColourAndTheText) {
+  Control& label = RedOnCyan(100, 24, "");
+  label.WriteKindProperty(kBackPicture, BmpFile(10, 10, BlueSquare));
+  Capture picture = CaptureClient(label.hwnd());
+  EXPECT_EQ(picture.at(0, 0), RGB(0, 0, 255));
+  EXPECT_EQ(picture.at(10, 0), kCyan);
+  label.WriteKindProperty(kPictureMode, 2);
+  EXPECT_EQ(CaptureClient(label.hwnd()).Extent(kCyan).left, 45);
+}
+
+TEST_F(LabelTest, TheCaptionIsAlsoTheWindowText) {
+  Control& label = RedOnCyan(100, 24, "时长:0/0秒");
+  label.WriteKindProperty(kCaption, std::string("时长:1/2秒"));
+  wchar_t text[32] = {};
+  GetWindowTextW(label.hwnd(), text, 32);
+  EXPECT_STREQ(text, L"时长:1/2秒");
+}
+
 TEST_F(LabelTest, EveryWriteAsksForARepaint) {
   Control& label = RedOnCyan(60, 16, "x");
   UpdateWindow(parent());
