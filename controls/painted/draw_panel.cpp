@@ -15,7 +15,7 @@ using namespace draw_panel_property;
 
 // A container: its children are not painted over, and keyboard navigation goes into them.
 bool DrawPanel::Create(HWND parent) {
-  return CreatePaintedWindow(parent, L"VelmoDrawPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, properties().border);
+  return CreatePaintedWindow(parent, L"VelmoDrawPanel", "", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, properties().border);
 }
 
 void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {

@@ -27,9 +27,8 @@ class Label : public PaintedControl {
   using PaintedControl::PaintedControl;
 
   bool Create(HWND parent) override {
-    if (!CreatePaintedWindow(parent, L"VelmoLabel", 0, 0, properties().border)) return false;
+    if (!CreatePaintedWindow(parent, L"VelmoLabel", properties().caption, 0, 0, properties().border)) return false;
     font_ = CreateFontFromBytes(properties().font);
-    SetWindowTextW(hwnd_, Widen(properties().caption).c_str());
     return true;
   }
 

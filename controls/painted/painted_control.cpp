@@ -31,12 +31,12 @@ PaintedControl::~PaintedControl() {
   ::DestroyWindow(hwnd_);
 }
 
-bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle,
-                                         DWORD extraExtendedStyle, int border) {
+bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, const std::string& text,
+                                         DWORD extraStyle, DWORD extraExtendedStyle, int border) {
   if (!RegisterPaintedClass(className, WindowProcedure)) return false;
   BorderStyles borderStyles = BorderStylesFor(border);
   return CreateChildWindow(this, className, extraStyle | borderStyles.style,
-                           extraExtendedStyle | borderStyles.extendedStyle, "", parent) != nullptr;
+                           extraExtendedStyle | borderStyles.extendedStyle, text, parent) != nullptr;
 }
 
 LRESULT PaintedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

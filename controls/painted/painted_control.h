@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "controls/control.h"
 
 class PaintedControl : public Control {
@@ -13,11 +15,11 @@ class PaintedControl : public Control {
   ~PaintedControl() override;
 
  protected:
-  // Creates the window of `className` (registered on first use) as CreateChildWindow does, with
-  // the styles of `border` (border_style.h) and the extra ones given. False when the system
-  // refuses.
-  bool CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, DWORD extraExtendedStyle,
-                           int border);
+  // Creates the window of `className` (registered on first use) with its window text as
+  // CreateChildWindow does, with the styles of `border` (border_style.h) and the extra ones
+  // given. False when the system refuses.
+  bool CreatePaintedWindow(HWND parent, const wchar_t* className, const std::string& text, DWORD extraStyle,
+                           DWORD extraExtendedStyle, int border);
 
   // Paints the whole client area into `dc`.
   virtual void PaintContent(HDC dc) = 0;
