@@ -83,6 +83,12 @@ TEST_F(DrawPanelTest, ModeOneTilesFromTheTopLeftCorner) {
   EXPECT_EQ(picture.Count([](COLORREF pixel) { return pixel == kWhite; }), 0);
 }
 
+TEST_F(DrawPanelTest, ATinyTileCoversALargePanel) {
+  Control& panel = Panel(600, 400, kWhite, 1, BmpFile(1, 1, [](int, int) { return kBlue; }));
+  Capture picture = CaptureClient(panel.hwnd());
+  EXPECT_EQ(picture.Count([](COLORREF pixel) { return pixel != kBlue; }), 0);
+}
+
 TEST_F(DrawPanelTest, BytesThatHoldNoPictureLeaveTheBackColour) {
   ByteString truncatedJpeg = JpegFile(64, 48, Orange);
   truncatedJpeg.resize(truncatedJpeg.size() / 2);
