@@ -43,7 +43,8 @@ class Label : public PaintedControl {
 
   PropertyValue ReadKindProperty(int index) const override {
     const LabelProperties& p = properties();
-    if (index >= kFrameColourFirst && index <= kFrameColourLast) return ColourValue(p.frameColours[index - kFrameColourFirst]);
+    if (index >= kFrameColourFirst && index <= kFrameColourLast)
+      return ColourValue(p.frameColours[index - kFrameColourFirst]);
     if (index >= kGradientColourFirst && index <= kGradientColourLast) {
       return ColourValue(p.gradientColours[index - kGradientColourFirst]);
     }
@@ -104,7 +105,9 @@ class Label : public PaintedControl {
       case kBackPicture: p.backPicture = AsBytes(value); return true;
       case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
       case kGradientMode: p.gradientMode = BringChoice(AsInt(value), choice_last::kGradientMode); return true;
-      case kHorizontalAlignment: p.horizontalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
+      case kHorizontalAlignment:
+        p.horizontalAlignment = BringChoice(AsInt(value), choice_last::kAlignment);
+        return true;
       case kWordWrap: p.wordWrap = AsBool(value); return true;
       case kVerticalAlignment: p.verticalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
       case kDataSource: p.dataSource = AsText(value); return true;

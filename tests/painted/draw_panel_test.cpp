@@ -92,7 +92,11 @@ TEST_F(DrawPanelTest, ATinyTileCoversALargePanel) {
 TEST_F(DrawPanelTest, BytesThatHoldNoPictureLeaveTheBackColour) {
   ByteString truncatedJpeg = JpegFile(64, 48, Orange);
   truncatedJpeg.resize(truncatedJpeg.size() / 2);
-  const ByteString cases[] = {{}, {'h', 'e', 'l', 'l', 'o'}, {0xFF, 0xD8, 0, 0}, truncatedJpeg, {'B', 'M', 1, 2, 3},
+  const ByteString cases[] = {{},
+                              {'h', 'e', 'l', 'l', 'o'},
+                              {0xFF, 0xD8, 0, 0},
+                              truncatedJpeg,
+                              {'B', 'M', 1, 2, 3},
                               {'G', 'I', 'F', '8', '9', 'a', 0, 0}};
   Control& panel = Panel(50, 40, kBlue, 2, {});
   for (const ByteString& bytes : cases) {
@@ -185,11 +189,24 @@ TEST_F(DrawPanelTest, WritesAreStoredBroughtIntoTheirFormAndReadBack) {
     PropertyValue read;
   };
   const Case cases[] = {
-      {kBorder, 6, 5},         {kBorder, -1, 0},          {kPictureMode, 3, 2},  {kAutoRedraw, 7, 1},
-      {kAutoRedraw, 0, 0},     {kCoordinateUnit, 9, 5},   {kPenType, 1, 1},      {kRasterOperation, 12, 12},
-      {kPenWidth, 3, 3},       {kPenColour, 0x123, 0x123}, {kBrushType, 1, 1},    {kBrushColour, 0xFFFFFF, 0xFFFFFF},
-      {kTextColour, 0xFF, 0xFF}, {kTextBackColour, 0xFF00, 0xFF00}, {kFont, ByteString(60, 1), ByteString(60, 1)},
-      {23, 5, 0},              {24, 5, 0},                {kBackColour, 0x00FF00, 0x00FF00},
+      {kBorder, 6, 5},
+      {kBorder, -1, 0},
+      {kPictureMode, 3, 2},
+      {kAutoRedraw, 7, 1},
+      {kAutoRedraw, 0, 0},
+      {kCoordinateUnit, 9, 5},
+      {kPenType, 1, 1},
+      {kRasterOperation, 12, 12},
+      {kPenWidth, 3, 3},
+      {kPenColour, 0x123, 0x123},
+      {kBrushType, 1, 1},
+      {kBrushColour, 0xFFFFFF, 0xFFFFFF},
+      {kTextColour, 0xFF, 0xFF},
+      {kTextBackColour, 0xFF00, 0xFF00},
+      {kFont, ByteString(60, 1), ByteString(60, 1)},
+      {23, 5, 0},
+      {24, 5, 0},
+      {kBackColour, 0x00FF00, 0x00FF00},
   };
   for (const Case& c : cases) {
     panel.WriteKindProperty(c.index, c.written);
@@ -222,7 +239,8 @@ TEST_F(DrawPanelTest, HandsItsChildrensNotificationsBackToThem) {
   UnitDefinition unit = PanelUnit(30, 20);
   NotedControl child(1, unit);
   ASSERT_TRUE(child.Create(panel.hwnd()));
-  LRESULT result = SendMessageW(panel.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(child.hwnd()));
+  LRESULT result =
+      SendMessageW(panel.hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(child.hwnd()));
   EXPECT_EQ(child.noted, static_cast<UINT>(WM_COMMAND));
   EXPECT_EQ(result, 42);
   DestroyWindow(child.hwnd());

@@ -40,7 +40,8 @@ Capture CaptureBy(SIZE size, Print print) {
   GdiFlush();
   std::vector<COLORREF> pixels(static_cast<size_t>(size.cx) * size.cy);
   const auto* source = static_cast<const uint8_t*>(bits);
-  for (size_t index = 0; index < pixels.size(); ++index, source += 4) pixels[index] = RGB(source[2], source[1], source[0]);
+  for (size_t index = 0; index < pixels.size(); ++index, source += 4)
+    pixels[index] = RGB(source[2], source[1], source[0]);
   SelectObject(dc, former);
   DeleteObject(bitmap);
   DeleteDC(dc);
@@ -86,8 +87,9 @@ RECT Capture::Extent(COLORREF background) const {
 Capture CaptureClient(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  return CaptureBy(SIZE{client.right, client.bottom},
-                   [window](HDC dc) { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); });
+  return CaptureBy(SIZE{client.right, client.bottom}, [window](HDC dc) {
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
 }
 
 Capture CaptureWindow(HWND window) {
