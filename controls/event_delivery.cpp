@@ -1,0 +1,50 @@
+#include "controls/event_delivery.h"
+
+#include "controls/fatal_error.h"
+#include "controls/live_windows.h"
+
+namespace {
+bool RaisesEvents(Kind kind) {
+  switch (kind) {
+    case Kind::Window:
+    case Kind::MenuItem:
+    case Kind::Button:
+    case Kind::Timer:
+    case Kind::SliderBar:
+    case Kind::ZipComponent:
+      return true;
+    default:
+      return false;
+  }
+}
+
+HandlerId BoundHandler(const UnitDefinition& unit, int event) {
+  if (const auto* item = std::get_if<MenuItemProperties>(&unit.properties)) return item->handler;
+  for (const EventBinding& binding : unit.events) {
+    if (binding.event == event) return binding.handler;
+  }
+  return HandlerId::None;
+}
+}  // namespace
+
+std::optional<PropertyValue> RaiseEvent(WindowId window, UnitId unit, int event, std::vector<PropertyValue> arguments) {
+  RuntimeState& runtime = Runtime();
+  if (runtime.suppression > 0) return std::nullopt;
+  LiveWindow& state = WindowStateOrFatal(window, kNoEventWindow);
+  const UnitDefinition* definition = FindUnit(state, unit);
+  if (!definition) FatalRuntimeError(kNoEventUnit);
+  if (!RaisesEvents(KindOf(*definition))) FatalRuntimeError(kUnitRaisesNoEvents);
+  const HandlerId handler = BoundHandler(*definition, event);
+  if (handler == HandlerId::None || static_cast<int>(handler) >= static_cast<int>(HandlerId::Count)) return std::nullopt;
+  const HandlerRoutine routine = runtime.handlers.routines[static_cast<int>(handler)];
+  if (!routine) return std::nullopt;
+  runtime.currentSource = {window, unit};
+  EventRecord record{window, unit, event, std::move(arguments), std::nullopt};
+  routine(record);
+  return record.result;
+}
+
+UnitAddress CurrentEventSource() { return Runtime().currentSource; }
+
+EventSuppression::EventSuppression() { ++Runtime().suppression; }
+EventSuppression::~EventSuppression() { --Runtime().suppression; }

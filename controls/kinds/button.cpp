@@ -1,0 +1,117 @@
+// Button: a push button with a multi-line caption, or a picture instead of it; clicked on a
+// mouse click or the Space key.
+#include "controls/child_window.h"
+#include "controls/icon_file.h"
+#include "controls/kinds/kind_factory.h"
+#include "controls/kinds/kind_support.h"
+#include "controls/event_delivery.h"
+#include "controls/property_value.h"
+#include "components/services/wide_text.h"
+#include "forms/event_index.h"
+
+namespace {
+enum Index { kPicture = 8, kType, kCaption, kHorizontalAlignment, kVerticalAlignment, kFont };
+
+constexpr DWORD kHorizontal[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
+constexpr DWORD kVertical[] = {BS_TOP, BS_VCENTER, BS_BOTTOM};
+constexpr DWORD kButtonLayoutBits = BS_CENTER | BS_VCENTER | BS_DEFPUSHBUTTON | BS_ICON;
+
+class Button : public Control {
+ public:
+  using Control::Control;
+
+  bool Create(HWND parent) override {
+    hwnd_ = CreateChildWindow(this, L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | LayoutStyle(), 0, Properties().caption, parent);
+    if (!hwnd_) return false;
+    ApplyFont(hwnd_, Properties().font, font_);
+    ApplyPicture();
+    return true;
+  }
+
+  void WriteKindProperty(int index, const PropertyValue& value) override {
+    ButtonProperties& button = Properties();
+    switch (index) {
+      case kPicture:
+        button.picture = AsBytes(value);
+        ApplyPicture();
+        break;
+      case kType:
+        button.type = BringChoice(AsInt(value), 1);
+        ApplyLayout();
+        break;
+      case kCaption:
+        button.caption = AsText(value);
+        SetWindowTextW(hwnd_, Widen(button.caption).c_str());
+        break;
+      case kHorizontalAlignment:
+        button.horizontalAlignment = BringChoice(AsInt(value), 2);
+        ApplyLayout();
+        break;
+      case kVerticalAlignment:
+        button.verticalAlignment = BringChoice(AsInt(value), 2);
+        ApplyLayout();
+        break;
+      case kFont:
+        button.font = AsBytes(value);
+        ApplyFont(hwnd_, button.font, font_);
+        break;
+      default:
+        break;
+    }
+  }
+
+  PropertyValue ReadKindProperty(int index) const override {
+    const ButtonProperties& button = Properties();
+    switch (index) {
+      case kPicture: return button.picture;
+      case kType: return button.type;
+      case kCaption: return button.caption;
+      case kHorizontalAlignment: return button.horizontalAlignment;
+      case kVerticalAlignment: return button.verticalAlignment;
+      case kFont: return button.font;
+      default: return int32_t{0};
+    }
+  }
+
+  bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+    *result = 0;
+    // Nothing of this object is touched after the handler: it may have destroyed the window.
+    RaiseEvent(window(), definition().id, ButtonEvent::kClicked);
+    return true;
+  }
+
+ private:
+  ButtonProperties& Properties() const { return std::get<ButtonProperties>(definition().properties); }
+
+  DWORD LayoutStyle() const {
+    const ButtonProperties& button = Properties();
+    DWORD style = kHorizontal[BringChoice(button.horizontalAlignment, 2)] | kVertical[BringChoice(button.verticalAlignment, 2)];
+    if (button.type == 1) style |= BS_DEFPUSHBUTTON;
+    if (icon_) style |= BS_ICON;
+    return style;
+  }
+
+  void ApplyLayout() {
+    const LONG_PTR style = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(kButtonLayoutBits)) | LayoutStyle();
+    SendMessageW(hwnd_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  // An icon file shows as icon instead of the caption. Other picture formats are decoded by
+  // the picture services of the painted kinds; a button shows the caption until then.
+  void ApplyPicture() {
+    icon_ = MakeIcon(Properties().picture, GetSystemMetrics(SM_CXICON));
+    SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
+    ApplyLayout();
+  }
+
+  FontHandle font_;
+  IconHandle icon_;
+};
+}  // namespace
+
+std::unique_ptr<Control> MakeButton(WindowId window, UnitDefinition& unit) {
+  return std::make_unique<Button>(window, unit);
+}

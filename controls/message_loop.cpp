@@ -1,0 +1,84 @@
+#include "controls/message_loop.h"
+
+#include <windows.h>
+
+#include "controls/control_link.h"
+#include "controls/live_windows.h"
+
+namespace {
+// The runtime's form window that `hwnd` belongs to, or null.
+LiveWindow* FormOfMessage(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  Control* root = ControlFromHwnd(GetAncestor(hwnd, GA_ROOT));
+  if (!root || !std::holds_alternative<WindowProperties>(root->definition().properties)) return nullptr;
+  return FindWindowState(root->window());
+}
+
+void HandleMessage(MSG& message) {
+  if (LiveWindow* form = FormOfMessage(message.hwnd)) {
+    const HWND root = form->window->hwnd();
+    if (form->accelerators && TranslateAcceleratorW(root, form->accelerators.get(), &message)) return;
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && IsDialogMessageW(root, &message)) return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void RunIdleActions() {
+  auto& actions = Runtime().idleActions;
+  std::erase_if(actions, [](const IdleAction& entry) { return WindowHandle(entry.window) == nullptr; });
+  const std::vector<IdleAction> snapshot = actions;
+  for (const IdleAction& entry : snapshot) {
+    if (WindowHandle(entry.window)) entry.action(entry.argument);
+  }
+}
+
+void WaitWhileIdle() {
+  MSG message;
+  if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) return;
+  RunIdleActions();
+  if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) WaitMessage();
+}
+
+void ForgetRetiredObjects() {
+  Runtime().retiredControls.clear();
+  Runtime().retiredUnits.clear();
+}
+}  // namespace
+
+int RunMainLoop() {
+  for (;;) {
+    WaitWhileIdle();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+      HandleMessage(message);
+      ForgetRetiredObjects();
+    }
+  }
+}
+
+void RunNestedLoop(WindowId modal) {
+  while (WindowHandle(modal)) {
+    WaitWhileIdle();
+    MSG message;
+    while (WindowHandle(modal) && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+      }
+      HandleMessage(message);
+    }
+  }
+}
+
+void ProcessPendingEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    HandleMessage(message);
+  }
+}

@@ -1,0 +1,25 @@
+// A painted control's back picture once decoded: decoded from the stored bytes at the first
+// paint and kept until the bytes change.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "controls/painted/decoded_picture.h"
+#include "forms/form_definition.h"
+
+class BackPicture {
+ public:
+  // The stored bytes have been replaced: the decoded picture is discarded and decoded again
+  // when next drawn.
+  void Forget();
+
+  // Draws the picture of `bytes` (the stored back picture) into `area` by picture mode,
+  // decoding it first if needed. Bytes that hold no picture draw nothing, and are not tried
+  // again until Forget.
+  void Draw(HDC target, const ByteString& bytes, const RECT& area, int pictureMode);
+
+ private:
+  std::unique_ptr<DecodedPicture> decoded_;
+  bool tried_ = false;
+};

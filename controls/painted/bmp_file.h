@@ -1,0 +1,19 @@
+// The complete 24-bit BMP file a panel picture is handed back as: a 14-byte file header, a
+// 40-byte info header, no colour table, then the pixel rows from the bottom row up, each pixel
+// blue, green, red and each row padded with zero bytes to a multiple of 4.
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "forms/form_definition.h"
+
+constexpr uint32_t kBmpHeadersSize = 14 + 40;
+
+// Bytes of one stored row of `width` 24-bit pixels: ((24 × width + 31) / 32) × 4; width is at
+// least 1 and small enough for the result to fit.
+uint32_t BmpRowBytes(int width);
+
+// The file for a width × height picture whose pixel data (bottom-up, padded rows) is
+// `pixelRows`. Empty when a side is below 1, the pixel data would not fit in 32 bits, or
+// `pixelRows` is not exactly BmpRowBytes(width) × height bytes.
+ByteString BuildBmpFile(int width, int height, std::span<const uint8_t> pixelRows);

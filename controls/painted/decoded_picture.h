@@ -1,0 +1,35 @@
+// A picture decoded from the bytes of a picture file into a device-independent bitmap, ready to
+// be drawn in a picture mode.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "components/imaging/byte_span.h"
+#include "controls/painted/gdi_owners.h"
+
+class DecodedPicture {
+ public:
+  // The picture in `bytes`, or null when they hold none that can be decoded. JPEG (libjpeg),
+  // BMP (the imaging BMP reader: 24 bits per pixel) and PCX (the imaging PCX reader) are
+  // decoded. Icons, cursors and GIF pictures are recognised but left undecoded: the program
+  // only ever shows its own JPEG and BMP frames, so they read as "no picture".
+  static std::unique_ptr<DecodedPicture> Decode(ByteSpan bytes);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // Draws the picture into `area` of `target` by picture mode (0 top-left at natural size,
+  // 1 tiled, 2 centred and shrunk to fit), never outside `area`; the rest of `area` is left
+  // untouched.
+  void Draw(HDC target, const RECT& area, int pictureMode) const;
+
+ private:
+  DecodedPicture(BitmapHandle bitmap, int width, int height);
+  void DrawTiled(HDC target, const RECT& area) const;
+  void DrawPlaced(HDC target, const RECT& area, int pictureMode) const;
+
+  BitmapHandle bitmap_;
+  int width_;
+  int height_;
+};

@@ -1,0 +1,39 @@
+// DrawPanel: a plain child window the runtime paints itself with its back colour and back
+// picture, a container for other controls, and the source of panel pictures.
+#pragma once
+#include "controls/painted/back_picture.h"
+#include "controls/painted/gdi_owners.h"
+#include "controls/painted/painted_control.h"
+
+class DrawPanel : public PaintedControl {
+ public:
+  using PaintedControl::PaintedControl;
+
+  bool Create(HWND parent) override;
+  void WriteKindProperty(int index, const PropertyValue& value) override;
+  PropertyValue ReadKindProperty(int index) const override;
+
+  // The panel's image at its current client size as a complete 24-bit BMP file: the persistent
+  // bitmap when auto redraw is on (rebuilt first if it is out of date), otherwise what the
+  // screen shows of the client area. Empty when the window is gone or the system refuses.
+  ByteString PictureFile();
+
+ protected:
+  void PaintContent(HDC dc) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  DrawPanelProperties& properties() const { return std::get<DrawPanelProperties>(definition().properties); }
+  bool Store(int index, const PropertyValue& value);
+  SIZE ClientSize() const;
+  // Back colour, then the back picture in its mode, over the area 0, 0 .. size.
+  void PaintBackground(HDC dc, SIZE size);
+  // Makes the persistent bitmap match the client size and the stored properties. False when
+  // the system refuses the bitmap.
+  bool RefreshCanvas();
+
+  BackPicture backPicture_;
+  BitmapHandle canvas_;
+  SIZE canvasSize_{};
+  bool canvasStale_ = true;
+};

@@ -1,0 +1,22 @@
+// Fonts stored as bytes: empty for the system's default GUI font, or the 60 bytes of a LOGFONTA
+// whose face name is in the ANSI code page.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "controls/painted/gdi_owners.h"
+#include "controls/runtime.h"
+#include "forms/form_definition.h"
+
+// A written font value as it is stored: its 60 bytes, or empty (the default font) for a value
+// of any other length or form.
+ByteString StoredFontOf(const PropertyValue& value);
+
+// The wide LOGFONT of stored font bytes; none for empty bytes or any length other than 60. The
+// face name is read up to its first zero byte and never past its 32 bytes.
+std::optional<LOGFONTW> LogFontFromBytes(const ByteString& bytes);
+
+// A font for stored font bytes: the created font, or none (then draw with DefaultGuiFont()).
+FontHandle CreateFontFromBytes(const ByteString& bytes);
+HFONT DefaultGuiFont();

@@ -1,0 +1,7 @@
+// The panel-picture service: a DrawPanel's image as a complete 24-bit BMP file.
+#pragma once
+#include "controls/control.h"
+
+// The panel's image at its current client size (see DrawPanel::PictureFile). Empty when
+// `control` is not a DrawPanel or its picture cannot be taken.
+ByteString PanelPictureFile(Control& control);

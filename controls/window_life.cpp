@@ -1,0 +1,65 @@
+#include "controls/window_life.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "controls/event_delivery.h"
+#include "controls/live_windows.h"
+#include "controls/property_value.h"
+#include "controls/window_events.h"
+
+namespace {
+void RestoreModalDisabled(LiveWindow& state) {
+  for (const auto& [hwnd, wasEnabled] : state.disabledByModal) {
+    if (IsWindow(hwnd)) EnableWindow(hwnd, wasEnabled);
+  }
+  state.disabledByModal.clear();
+}
+
+bool AnyWindowLoaded() {
+  for (const auto& [id, state] : Runtime().windows) {
+    if (IsLoaded(state)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+void RequestClose(WindowId window) {
+  LiveWindow* state = FindWindowState(window);
+  if (!state || !IsLoaded(*state)) return;
+  const std::optional<PropertyValue> answer = RaiseEvent(window, state->form.units[0].id, WindowEvent::kQueryClose);
+  if (answer && AsInt(*answer) == 0) return;
+  DestroyLoadedWindow(window);
+}
+
+void DestroyLoadedWindow(WindowId window) {
+  LiveWindow* state = FindWindowState(window);
+  if (!state || !IsLoaded(*state)) return;
+  state->closing = true;
+  RestoreModalDisabled(*state);
+  ::DestroyWindow(state->window->hwnd());
+}
+
+void ReleaseWindow(WindowId window) {
+  LiveWindow* state = FindWindowState(window);
+  if (!state || !state->loaded) return;
+  RuntimeState& runtime = Runtime();
+  RestoreModalDisabled(*state);
+  state->loaded = false;
+  state->closing = false;
+  // The system destroyed the menu bar together with its window.
+  state->menu.release();
+  state->accelerators.reset();
+  state->cursors.clear();
+  state->windowIcon.reset();
+  state->trayIcon.reset();
+  state->trayTip.clear();
+  for (auto& [unit, control] : state->controls) runtime.retiredControls.push_back(std::move(control));
+  state->controls.clear();
+  runtime.retiredControls.push_back(std::move(state->window));
+  runtime.retiredUnits.push_back(std::exchange(state->form.units, std::move(state->pristine)));
+  state->pristine.clear();
+  if (runtime.modalWindow == window) runtime.modalWindow = 0;
+  if (!AnyWindowLoaded() && runtime.mainLoopRunning && !runtime.reloading) PostQuitMessage(0);
+}
