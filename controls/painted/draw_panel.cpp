@@ -8,7 +8,7 @@
 #include "controls/painted/border_style.h"
 #include "controls/painted/colours.h"
 #include "controls/painted/logical_font.h"
-#include "controls/painted/property_indexes.h"
+#include "controls/painted/painted_limits.h"
 #include "controls/property_value.h"
 
 using namespace draw_panel_property;

@@ -10,7 +10,7 @@
 #include "controls/painted/label_layout.h"
 #include "controls/painted/logical_font.h"
 #include "controls/painted/painted_control.h"
-#include "controls/painted/property_indexes.h"
+#include "controls/painted/painted_limits.h"
 #include "controls/property_value.h"
 
 namespace {

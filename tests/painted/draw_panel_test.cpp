@@ -5,7 +5,7 @@
 #include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/panel_picture.h"
-#include "controls/painted/property_indexes.h"
+#include "controls/painted/painted_limits.h"
 #include "tests/painted/painted_fixture.h"
 
 namespace {

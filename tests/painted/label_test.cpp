@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "controls/kinds/kind_factory.h"
-#include "controls/painted/property_indexes.h"
+#include "controls/painted/painted_limits.h"
 #include "tests/painted/painted_fixture.h"
 
 namespace {
