@@ -73,9 +73,10 @@ void UnthemeControl(ThemedControl& control, bool redraw) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+// A look through the list, not the window's subclass chain: the 64-bit import library lacks
+// GetWindowSubclass, and the list is what "themed" means.
 bool IsControlThemed(HWND window) {
-  DWORD_PTR entry = 0;
-  return window && GetWindowSubclass(window, ThemeProcedure, kThemeSubclassId, &entry);
+  return window && std::ranges::any_of(Theme().controls, [&](const auto& entry) { return entry->window == window; });
 }
 
 int ThemedControlCount() { return static_cast<int>(Theme().controls.size()); }

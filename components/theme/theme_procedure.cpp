@@ -132,6 +132,17 @@ LRESULT PassOnAndPaintFrame(ThemedControl& control, UINT message, WPARAM wParam,
   return result;
 }
 
+// Printing the whole window (PrintWindow) shows the same frame as the screen. The control's
+// own printing may leave the DC clipped to its client area, so the DC is put back first.
+LRESULT PassOnAndPrintFrame(ThemedControl& control, WPARAM wParam, LPARAM lParam) {
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  const int saved = SaveDC(dc);
+  const LRESULT result = DefSubclassProc(control.window, WM_PRINT, wParam, lParam);
+  RestoreDC(dc, saved);
+  if (lParam & PRF_NONCLIENT) PaintEditFrame(control, Theme().scheme, dc);
+  return result;
+}
+
 LRESULT PassOnAndForget(ThemedControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefSubclassProc(control.window, message, wParam, lParam);
   UnthemeControl(control, false);
@@ -148,6 +159,9 @@ LRESULT CALLBACK ThemeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
       return PassOnAndForget(control, message, wParam, lParam);
     case WM_NCPAINT:
       if (frameOnly || control.kind == ControlKind::kComboBox) return PassOnAndPaintFrame(control, message, wParam, lParam);
+      break;
+    case WM_PRINT:
+      if (frameOnly) return PassOnAndPrintFrame(control, wParam, lParam);
       break;
     case WM_PAINT:
       if (frameOnly) break;
