@@ -36,6 +36,7 @@ constexpr Colour kParentBackground{200, 220, 240};
 // A control printed into a top-down 32-bit bitmap, as it would appear on screen.
 class Picture {
  public:
+  // Sends `message` with the bitmap's DC and `flags`; message 0 copies from the screen instead.
   Picture(HWND window, UINT message, LPARAM flags) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -48,7 +49,13 @@ class Picture {
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(dc, bitmap);
     std::memset(bits, 0x55, static_cast<size_t>(width_) * height_ * 4);
-    SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), flags);
+    if (message) {
+      SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), flags);
+    } else {
+      HDC screen = GetWindowDC(window);
+      BitBlt(dc, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+      ReleaseDC(window, screen);
+    }
     GdiFlush();
     pixels_.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + width_ * height_);
     SelectObject(dc, old);
@@ -85,6 +92,8 @@ class Picture {
 };
 
 Picture PrintClient(HWND window) { return Picture(window, WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND); }
+// What the screen shows of the window (frame included).
+Picture OnScreen(HWND window) { return Picture(window, 0, 0); }
 Picture PrintWhole(HWND window) { return Picture(window, WM_PRINT, PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND); }
 
 // Solid colours are exact; gradient ends are compared within a step of their gradient.
@@ -117,7 +126,7 @@ const wchar_t* TestWindowClass() {
 }
 
 HWND MakeTopLevel() {
-  return CreateWindowExW(0, TestWindowClass(), L"theme", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 320, nullptr,
+  return CreateWindowExW(0, TestWindowClass(), L"theme", WS_OVERLAPPEDWINDOW, 0, 0, 420, 320, nullptr,
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -349,6 +358,43 @@ TEST_F(ThemedWindow, EditBoxFrame) {
   const Picture disabled = PrintWhole(edit);
   EXPECT_EQ(disabled.At(0, 10), Darker(SystemColour(COLOR_BTNFACE), 32));
   EXPECT_EQ(disabled.At(1, 10), SystemColour(COLOR_BTNFACE));
+}
+
+TEST_F(ThemedWindow, TheScreenShowsWhatIsPrinted) {
+  ShowWindow(top, SW_SHOWNOACTIVATE);
+  UpdateWindow(top);
+  for (HWND control : {push, defaultPush, disabledPush, group}) {
+    const Picture printed = PrintClient(control);
+    const Picture shown = OnScreen(control);
+    for (const POINT p : {POINT{1, 1}, POINT{1, 11}, POINT{2, 2}, POINT{6, 4}, POINT{6, 19}, POINT{0, 90}}) {
+      if (p.y >= printed.height()) continue;
+      EXPECT_EQ(shown.At(p.x, p.y), printed.At(p.x, p.y)) << p.x << ',' << p.y;
+    }
+  }
+  const Picture field = OnScreen(combo);
+  EXPECT_EQ(field.At(0, field.height() / 2), (Colour{198, 197, 215}));
+  EXPECT_EQ(field.At(1, field.height() / 2), SystemColour(COLOR_WINDOW));
+
+  SendMessageW(push, BM_SETSTATE, TRUE, 0);
+  EXPECT_EQ(OnScreen(push).At(6, 2), (Colour{239, 227, 206})) << "repainted at once when pressed";
+}
+
+TEST_F(ThemedWindow, CheckBoxesRadioButtonsAndUpDownControlsAreFramedInTheScheme) {
+  HWND check = MakeChild(top, L"BUTTON", L"选项", BS_AUTOCHECKBOX, 300, 10, 80, 20);
+  HWND radio = MakeChild(top, L"BUTTON", L"单选", BS_AUTORADIOBUTTON, 300, 40, 80, 20);
+  HWND upDown = MakeChild(top, L"msctls_updown32", L"", 0, 300, 70, 16, 24);
+  ASSERT_TRUE(IsControlThemed(upDown));
+  const Picture box = PrintClient(check);
+  EXPECT_EQ(box.At(0, 10), (Colour{198, 197, 215})) << "the box's frame";
+  EXPECT_EQ(box.At(15, 10), kParentBackground);
+  EXPECT_FALSE(box.ContainsDarkerThan(100, 0, 0, 13, 20));
+  SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_TRUE(PrintClient(check).Contains({33, 161, 33}, 0, 0, 13, 20)) << "the tick";
+  SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_TRUE(PrintClient(radio).Contains({33, 161, 33}, 0, 0, 13, 20)) << "the dot";
+  const Picture arrows = PrintClient(upDown);
+  EXPECT_TRUE(arrows.Contains(kBlack, 0, 0, 16, 12)) << "up arrow";
+  EXPECT_TRUE(arrows.Contains(kBlack, 0, 12, 16, 24)) << "down arrow";
 }
 
 TEST_F(ThemedWindow, SchemeZeroGivesTheControlsBackTheirOwnDrawing) {
