@@ -79,4 +79,9 @@ bool IsControlThemed(HWND window) {
   return window && std::ranges::any_of(Theme().controls, [&](const auto& entry) { return entry->window == window; });
 }
 
+bool IsStillListed(const ThemedControl* entry, HWND window) {
+  return std::ranges::any_of(Theme().controls,
+                             [&](const auto& listed) { return listed.get() == entry && listed->window == window; });
+}
+
 int ThemedControlCount() { return static_cast<int>(Theme().controls.size()); }

@@ -22,6 +22,9 @@ ThemeState& Theme();
 // Lists and subclasses `window` when its kind qualifies and it is not listed yet; with
 // `redraw` it is repainted in its new look. True when it was added.
 bool ThemeWindow(HWND window, bool redraw);
+// True while `entry` is still the listed entry of `window`. A message handed on may end in the
+// control's destruction or in switching the theme off, which frees the entry.
+bool IsStillListed(const ThemedControl* entry, HWND window);
 // Gives the control its own procedure back and drops its entry (which is then gone); with
 // `redraw` the control is repainted at once with its frame and children.
 void UnthemeControl(ThemedControl& control, bool redraw);

@@ -179,6 +179,8 @@ LRESULT CALLBACK ThemeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefSubclassProc(window, message, wParam, lParam);
   const bool changed = UpdateState(control, message, wParam, lParam);
   const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  // A click may have destroyed the control (its window closed) or switched the theme off.
+  if (!IsStillListed(&control, window)) return result;
   if (changed || (!frameOnly && RedrawsItself(message))) PaintOnScreen(control);
   return result;
 }

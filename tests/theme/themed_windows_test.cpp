@@ -104,7 +104,14 @@ Picture PrintWhole(HWND window) { return Picture(window, WM_PRINT, PRF_NONCLIENT
   return ::testing::AssertionFailure() << actual << " is not within " << tolerance << " of " << expected;
 }
 
+// A button with this id is destroyed by its own click, as a window's close button is.
+constexpr int kClosesOnClick = 99;
+
 LRESULT CALLBACK TestWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && LOWORD(wParam) == kClosesOnClick && HIWORD(wParam) == BN_CLICKED) {
+    DestroyWindow(reinterpret_cast<HWND>(lParam));
+    return 0;
+  }
   if (message == WM_CTLCOLORBTN) {
     static const HBRUSH brush = CreateSolidBrush(RGB(kParentBackground.red, kParentBackground.green, kParentBackground.blue));
     return reinterpret_cast<LRESULT>(brush);
@@ -450,6 +457,13 @@ TEST_F(ThemedWindow, ControlsCreatedLaterAreThemedAndLeaveWhenDestroyed) {
   DestroyWindow(dialog);
   EXPECT_EQ(ThemedControlCount(), listed + 1);
   DestroyWindow(check);
+  EXPECT_EQ(ThemedControlCount(), listed);
+
+  HWND closing = MakeChild(top, L"BUTTON", L"关闭", BS_PUSHBUTTON, 10, 100, 75, 23);
+  SetWindowLongPtrW(closing, GWLP_ID, kClosesOnClick);
+  SendMessageW(closing, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(closing, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(IsWindow(closing)) << "destroyed by its own click";
   EXPECT_EQ(ThemedControlCount(), listed);
 }
 
