@@ -375,8 +375,9 @@ TEST_F(ThemedWindow, CheckBoxesRadioButtonsAndUpDownControlsAreFramedInTheScheme
   EXPECT_EQ(box.At(0, 10), (Colour{198, 197, 215})) << "the box's frame";
   EXPECT_EQ(box.At(15, 10), kParentBackground);
   EXPECT_FALSE(box.ContainsDarkerThan(100, 0, 0, 13, 20));
-  SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_TRUE(PrintClient(check).Contains({33, 161, 33}, 0, 0, 13, 20)) << "the tick";
+  SendMessageW(check, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(check, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(PrintClient(check).Contains({33, 161, 33}, 0, 0, 13, 20)) << "the tick after a click";
   SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_TRUE(PrintClient(radio).Contains({33, 161, 33}, 0, 0, 13, 20)) << "the dot";
   const Picture arrows = PrintClient(upDown);
