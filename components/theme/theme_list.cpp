@@ -58,6 +58,9 @@ bool ThemeWindow(HWND window, bool redraw) {
   if (kind == ControlKind::kNone) return false;
   auto control = std::make_unique<ThemedControl>(ThemedControl{
       window, kind, InitialState(window, kind), reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC))});
+  // Subclassing through the common controls rather than swapping the window procedure: the
+  // control sees the same messages, and a procedure installed by someone else after the theme
+  // is never cut off when the theme lets go.
   if (!SetWindowSubclass(window, ThemeProcedure, kThemeSubclassId, reinterpret_cast<DWORD_PTR>(control.get())))
     return false;
   Theme().controls.push_back(std::move(control));

@@ -121,9 +121,12 @@ void PaintOnScreen(ThemedControl& control) {
 
 void PaintRequested(ThemedControl& control) {
   PAINTSTRUCT paint;
-  BeginPaint(control.window, &paint);
+  const HDC dc = BeginPaint(control.window, &paint);
+  if (control.kind == ControlKind::kComboBox)
+    PaintOnScreen(control);
+  else
+    PaintClient(control, dc);
   EndPaint(control.window, &paint);
-  PaintOnScreen(control);
 }
 
 LRESULT PassOnAndPaintFrame(ThemedControl& control, UINT message, WPARAM wParam, LPARAM lParam) {

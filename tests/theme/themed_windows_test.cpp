@@ -322,6 +322,12 @@ TEST_F(ThemedWindow, ComboBoxFramesAndArrowButton) {
   EXPECT_NE(field.At(cx + 5, cy - 3), kBlack) << "each stroke stops before its end point";
   EXPECT_NE(field.At(cx, cy + 3), kBlack);
 
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  const Picture dropped = PrintClient(combo);
+  EXPECT_EQ(dropped.At(b.left, b.top), (Colour{190, 183, 190})) << "pressed while the list is down: entry 5";
+  EXPECT_EQ(dropped.At(b.left + 3, b.top), (Colour{67, 72, 72})) << "entry 1";
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+
   EnableWindow(combo, FALSE);
   const Picture disabled = PrintClient(combo);
   const Colour face = SystemColour(COLOR_BTNFACE);
