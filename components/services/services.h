@@ -18,6 +18,9 @@ std::string SpecialFolderPath(int kind);
 // it points to is never emptied.
 bool RemoveFolderTree(const std::string& path);
 
+// The full path of `name` in the folder of the running executable.
+std::string ProgramFilePath(const std::string& name);
+
 // Hands `address` to the system's default handler (normally the web browser), owned by the
 // window titled "Microsoft Internet Explorer" if there is one. An empty address opens
 // "about.html" beside the executable. Reports nothing.

@@ -4,35 +4,17 @@
 
 #include <algorithm>
 
+#include "components/services/file_bytes.h"
 #include "components/services/win_handle.h"
 #include "components/services/wide_text.h"
 
-bool WriteBytes(const std::string& path, const Bytes& bytes) {
-  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-}
+bool WriteBytes(const std::string& path, const Bytes& bytes) { return WriteWholeFile(path, bytes); }
 
 bool WriteText(const std::string& path, const std::string& text) {
   return WriteBytes(path, Bytes(text.begin(), text.end()));
 }
 
-Bytes ReadBytes(const std::string& path) {
-  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr));
-  if (!file) return {};
-  LARGE_INTEGER size{};
-  GetFileSizeEx(file.get(), &size);
-  Bytes bytes(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-    return {};
-  bytes.resize(read);
-  return bytes;
-}
+Bytes ReadBytes(const std::string& path) { return ReadWholeFile(path); }
 
 static DWORD Attributes(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
 

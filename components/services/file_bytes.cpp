@@ -1,0 +1,32 @@
+#include "components/services/file_bytes.h"
+
+#include <windows.h>
+
+#include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
+
+namespace {
+constexpr LONGLONG kLargestFile = 1LL << 30;
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFile) return {};
+  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    return {};
+  bytes.resize(read);
+  return bytes;
+}
+
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FileHandle file(
+      CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}

@@ -1,0 +1,14 @@
+// Whole files as bytes: what the recorder writes per frame, what the save pipeline reads back
+// and the player hands to its panel.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The whole file; empty when it is missing, unreadable or larger than 1 GiB (no frame or
+// picture of this program comes near that, and a 32-bit process could not hold it).
+std::vector<uint8_t> ReadWholeFile(const std::string& path);
+
+// Creates or truncates the file, opened without sharing, and writes `bytes`; true when all
+// were written.
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
