@@ -1,0 +1,18 @@
+// The handlers of RecorderWindow and its capture loop.
+#pragma once
+#include "controls/runtime.h"
+
+// 标签1 reads red while stopped and blue while recording (COLORREF 0x00BBGGRR).
+constexpr int32_t kStoppedTextColour = 0x0000FF;
+constexpr int32_t kRecordingTextColour = 0xFF0000;
+
+// Puts the recorder's routines into the program's handler table.
+void AddRecorderHandlers(HandlerTable& handlers);
+
+// Start a take, capture one frame, stop the take: the record and stop commands call these.
+void StartTake();
+void CaptureTick(EventRecord& event);
+void StopTake();
+
+// Releases the recorder's program-wide texts; the program's end runs it.
+void ReleaseRecorderState();

@@ -1,0 +1,107 @@
+// RecorderWindow: start-up, the tray icon and its menu, and the record, stop, save and play
+// commands.
+#include "app/recorder/recorder_handlers.h"
+#include "app/recorder/recorder_state.h"
+#include "app/recorder/screen_snapshot.h"
+#include "components/services/number_text.h"
+#include "components/services/services.h"
+#include "components/theme/theme.h"
+#include "controls/property_indexes.h"
+#include "controls/window_events.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+
+namespace {
+
+using namespace RecorderWindow;
+
+constexpr UnitAddress kWindow{kId, kId};
+constexpr UnitAddress kStatus{kId, 标签1};
+constexpr int kSilverScheme = 3;
+constexpr int kTemporaryFolder = 11;
+constexpr int kShownNormally = 0;
+constexpr int kMinimised = 2;
+
+void SetEnabled(UnitId button, bool enabled) {
+  WriteProperty({kId, button}, common_property::kDisabled, enabled ? 0 : 1);
+}
+
+void SetMenuItemVisible(UnitId item, bool visible) {
+  WriteProperty({kId, item}, menu_item_property::kVisible, visible ? 1 : 0);
+}
+
+void RecorderCreated(EventRecord&) {
+  SetControlTheme(kSilverScheme);
+  WriteProperty(kWindow, common_property::kTop, 0);
+  const double left = static_cast<double>(PrimaryScreenSize().cx) - ReadInt(kWindow, common_property::kWidth);
+  WriteProperty(kWindow, common_property::kLeft, static_cast<int32_t>(left));
+  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
+  QualityPercent = 80;
+  FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
+  RemoveFolderTree(FrameFolder);
+  WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
+  WriteProperty(kStatus, label_property::kCaption, "停止：" + IntegerText(FrameCount) + "秒");
+}
+
+void ShowRecorder(EventRecord&) {
+  WriteProperty(kWindow, common_property::kVisible, 1);
+  WriteProperty(kWindow, window_property::kPosition, kShownNormally);
+}
+
+// Hidden first, so the minimised position is only stored, not shown.
+void HideRecorder(EventRecord&) {
+  WriteProperty(kWindow, common_property::kVisible, 0);
+  WriteProperty(kWindow, window_property::kPosition, kMinimised);
+}
+
+void RecorderTrayEvent(EventRecord& event) {
+  const int kind = std::get<int32_t>(event.arguments.at(0));
+  if (kind == kTrayLeftUp) {
+    ShowRecorder(event);
+    SetMenuItemVisible(菜单_隐藏, true);
+    SetMenuItemVisible(菜单_显示, false);
+  } else if (kind == kTrayRightUp) {
+    PopUpMenu({kId, 菜单});
+  }
+}
+
+// The about page ships beside the program: it says where a take's frames are kept and how to
+// play a recording, and it is nobody else's address.
+void RecorderAboutToBeDestroyed(EventRecord&) { OpenWebPage(ProgramFilePath("about.html")); }
+
+void RecordCommand(EventRecord&) {
+  SetEnabled(按钮1, false);
+  SetEnabled(按钮2, true);
+  SetEnabled(按钮3, false);
+  StartTake();
+}
+
+void StopCommand(EventRecord&) {
+  SetEnabled(按钮1, true);
+  SetEnabled(按钮2, false);
+  SetEnabled(按钮3, true);
+  StopTake();
+}
+
+void SaveCommand(EventRecord&) { LoadWindow(SaveDialog::kId, 0, true); }
+
+void PlayCommand(EventRecord&) { LoadWindow(PlayerWindow::kId, 0, false); }
+
+}  // namespace
+
+void AddRecorderHandlers(HandlerTable& handlers) {
+  auto bind = [&handlers](HandlerId id, HandlerRoutine routine) { handlers.routines[static_cast<int>(id)] = routine; };
+  bind(HandlerId::RecorderCreated, RecorderCreated);
+  bind(HandlerId::RecorderTrayEvent, RecorderTrayEvent);
+  bind(HandlerId::RecorderAboutToBeDestroyed, RecorderAboutToBeDestroyed);
+  bind(HandlerId::RecordCommand, RecordCommand);
+  bind(HandlerId::StopCommand, StopCommand);
+  bind(HandlerId::SaveCommand, SaveCommand);
+  bind(HandlerId::PlayCommand, PlayCommand);
+  bind(HandlerId::ShowRecorder, ShowRecorder);
+  bind(HandlerId::HideRecorder, HideRecorder);
+  bind(HandlerId::CaptureTick, CaptureTick);
+}
+
+void ReleaseRecorderState() { std::string().swap(FrameFolder); }
