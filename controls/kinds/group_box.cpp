@@ -91,9 +91,20 @@ class GroupBox : public Control {
 
   void MakeBrush() { brush_.reset(CreateSolidBrush(ScreenColour(Properties().backColour))); }
 
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  // As a container the group box has a client area of its own, which the system control leaves
+  // unpainted; it shows the back colour.
+  void EraseInterior(HDC dc) const {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brush_.get());
+  }
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     LRESULT result = 0;
     switch (message) {
+      case WM_ERASEBKGND:
+        reinterpret_cast<GroupBox*>(data)->EraseInterior(reinterpret_cast<HDC>(wParam));
+        return 1;
       case WM_COMMAND:
       case WM_HSCROLL:
       case WM_VSCROLL:

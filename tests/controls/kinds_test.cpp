@@ -176,7 +176,7 @@ bool askedSave = false;
 bool RefuseDialog(OPENFILENAMEW& request, bool save) {
   asked = request;
   askedSave = save;
-  askedFilter = request.lpstrFilter ? std::wstring(request.lpstrFilter, 28) : L"";
+  askedFilter = request.lpstrFilter ? std::wstring(request.lpstrFilter, 26) : L"";
   askedExtension = request.lpstrDefExt ? request.lpstrDefExt : L"";
   return false;
 }
@@ -197,7 +197,7 @@ TEST(FileDialog, AsksWithTheOptionsOfItsPropertiesAndKeepsTheNameOnCancel) {
   EXPECT_EQ(asked.Flags & (OFN_CREATEPROMPT | OFN_NOCHANGEDIR), 0u);
   EXPECT_EQ(asked.nFilterIndex, 2u);
   EXPECT_EQ(askedExtension, L"vmrc");
-  EXPECT_EQ(askedFilter, std::wstring(L"Velmo录屏文件(*.vmrc)\0*.vmrc\0\0", 28));
+  EXPECT_EQ(askedFilter, std::wstring(L"Velmo录屏文件(*.vmrc)\0*.vmrc\0\0", 26));
 }
 
 std::wstring Upper(std::wstring text) {
