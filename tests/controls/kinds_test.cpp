@@ -236,3 +236,33 @@ TEST(FileDialog, TheSystemDialogGivesTheFullPathChosen) {
   });
 }
 }  // namespace
+
+namespace {
+TEST(ButtonKind, AnIconPictureShowsInsteadOfTheCaption) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    const ByteString icon = ReadBytes({RecorderWindow::kId, RecorderWindow::kId}, 20);
+    const UnitAddress button{RecorderWindow::kId, RecorderWindow::按钮1};
+    WriteProperty(button, 8, icon);
+    const HWND hwnd = Hwnd(RecorderWindow::kId, RecorderWindow::按钮1);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_ICON);
+    EXPECT_NE(SendMessageW(hwnd, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    WriteProperty(button, 8, ByteString{1, 2, 3});
+    EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_STYLE) & (BS_ICON | BS_BITMAP));
+    EXPECT_EQ(ReadBytes(button, 8), (ByteString{1, 2, 3}));
+  });
+}
+
+TEST(ComboBoxKind, ShowsItsStoredItemAndBringsTheCurrentItemIntoRange) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress combo{SaveDialog::kId, SaveDialog::组合框};
+    EXPECT_EQ(ReadInt(combo, 19), 0);
+    EXPECT_EQ(ReadText(combo, 20), "vmrc格式");
+    WriteProperty(combo, 19, 7);
+    EXPECT_EQ(ReadInt(combo, 19), 0);
+    WriteProperty(combo, 19, -4);
+    EXPECT_EQ(ReadInt(combo, 19), -1);
+  });
+}
+}  // namespace

@@ -202,3 +202,63 @@ TEST(WindowLife, AModalWindowHasNoTaskbarButton) {
   });
 }
 }  // namespace
+
+namespace {
+TEST(WindowLife, TrayMouseActionsRaiseTheTrayEventWithTheirKind) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    const HWND hwnd = WindowHandle(RecorderWindow::kId);
+    for (UINT mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDOWN})
+      SendMessageW(hwnd, WM_APP + 0x11, 100, mouse);
+    std::vector<int32_t> kinds;
+    for (const SeenEvent& event : SeenEvents()) {
+      if (event.event == WindowEvent::kTrayEvent) kinds.push_back(std::get<int32_t>(event.arguments.at(0)));
+    }
+    EXPECT_EQ(kinds, (std::vector<int32_t>{1, 2, 3}));
+  });
+}
+
+void CALLBACK ChooseSecondEntry(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const HWND popup = FindWindowW(L"#32768", nullptr);
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+}
+
+TEST(WindowLife, ChoosingAMenuEntryRaisesItsChosenEvent) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    SetTimer(nullptr, 0, 200, ChooseSecondEntry);
+    PopUpMenu({RecorderWindow::kId, RecorderWindow::菜单});
+    EXPECT_EQ(CountSeen(RecorderWindow::菜单_停止, 0), 1);
+  });
+}
+
+TEST(WindowLife, PositionWrittenWhileHiddenIsOnlyStored) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const UnitAddress window{PlayerWindow::kId, PlayerWindow::kId};
+    WriteProperty(window, 5, 0);
+    WriteProperty(window, 18, 2);
+    EXPECT_FALSE(IsIconic(WindowHandle(PlayerWindow::kId)));
+    EXPECT_EQ(ReadInt(window, 18), 2);
+    WriteProperty(window, 5, 1);
+    WriteProperty(window, 18, 2);
+    EXPECT_TRUE(IsIconic(WindowHandle(PlayerWindow::kId)));
+    WriteProperty(window, 18, 1);
+    EXPECT_FALSE(IsIconic(WindowHandle(PlayerWindow::kId)));
+    EXPECT_EQ(ReadInt(window, 0), (1024 - 317) / 2);
+  });
+}
+
+TEST(WindowLife, PumpingPendingEventsLeavesAQuitRequestQueued) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    PostMessageW(WindowHandle(PlayerWindow::kId), WM_NULL, 0, 0);
+    PostQuitMessage(3);
+    ProcessPendingEvents();
+    MSG message;
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 3u);
+  });
+}
+}  // namespace
