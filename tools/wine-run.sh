@@ -20,4 +20,10 @@ if ! grep -q 'Explorer\\\\Desktops' "$WINEPREFIX/user.reg" 2>/dev/null; then
   "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   /usr/lib/wine/wineserver -w
 fi
+# Wine draws the caption buttons with its Marlett font, which this Wine does not find in its own
+# data folder; the prefix's Fonts folder is where every Wine looks.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 exec "$WINELOADER" "$@"
