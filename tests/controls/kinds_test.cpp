@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "components/services/wide_text.h"
+#include "controls/kinds/zip_component.h"
 #include "controls/live_windows.h"
 #include "controls/message_box.h"
 #include "forms/event_index.h"
@@ -264,5 +265,39 @@ TEST(ComboBoxKind, ShowsItsStoredItemAndBringsTheCurrentItemIntoRange) {
     WriteProperty(combo, 19, -4);
     EXPECT_EQ(ReadInt(combo, 19), -1);
   });
+}
+}  // namespace
+
+namespace {
+void AskToStop(EventRecord& event) { event.result = int32_t{0}; }
+
+TEST(ZipComponentKind, ProgressTravelsThroughTheEventDelivery) {
+  RunInProgram([] {
+    ZipEventSink sink({SaveDialog::kId, SaveDialog::ZIP压缩});
+    EXPECT_FALSE(sink.WindowExists());
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    EXPECT_TRUE(sink.WindowExists());
+    EXPECT_TRUE(sink.Raise(ZipEvent::PackProgress, 25));
+    EXPECT_TRUE(sink.Raise(ZipEvent::PackProgress, 100));
+    // Nothing is bound to unpack progress on this window.
+    EXPECT_TRUE(sink.Raise(ZipEvent::UnpackProgress, 50));
+  });
+  std::vector<int32_t> percents;
+  for (const SeenEvent& event : SeenEvents()) {
+    if (event.unit == SaveDialog::ZIP压缩) percents.push_back(std::get<int32_t>(event.arguments.at(0)));
+  }
+  EXPECT_EQ(percents, (std::vector<int32_t>{25, 100}));
+}
+
+TEST(ZipComponentKind, AHandlerAnsweringFalseAsksToStop) {
+  HandlerTable handlers = RecordingHandlers();
+  handlers.routines[static_cast<int>(HandlerId::PackProgress)] = AskToStop;
+  RunInProgram(
+      [] {
+        ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+        ZipEventSink sink({SaveDialog::kId, SaveDialog::ZIP压缩});
+        EXPECT_FALSE(sink.Raise(ZipEvent::PackProgress, 10));
+      },
+      handlers);
 }
 }  // namespace

@@ -262,3 +262,60 @@ TEST(WindowLife, PumpingPendingEventsLeavesAQuitRequestQueued) {
   });
 }
 }  // namespace
+
+namespace {
+TEST(WindowLife, EnterMovesTheFocusWhereTheWindowAsksForIt) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    WriteProperty({SaveDialog::kId, SaveDialog::kId}, 21, 1);
+    const HWND combo = Hwnd(SaveDialog::kId, SaveDialog::组合框);
+    SetFocus(combo);
+    PostMessageW(combo, WM_KEYDOWN, VK_RETURN, 0);
+    PumpFor(50);
+    EXPECT_NE(GetFocus(), combo);
+    EXPECT_EQ(CountSeen(SaveDialog::保存按钮, 0), 0);
+  });
+}
+
+TEST(WindowLife, ANonModalOwnerMustBeALiveWindow) {
+  RunInProgram([] {
+    EXPECT_FALSE(LoadWindow(PlayerWindow::kId, RecorderWindow::kId, false));
+    EXPECT_EQ(WindowHandle(PlayerWindow::kId), nullptr);
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, RecorderWindow::kId, false));
+    EXPECT_EQ(GetWindow(WindowHandle(PlayerWindow::kId), GW_OWNER), WindowHandle(RecorderWindow::kId));
+    EXPECT_FALSE(LoadWindow(kWindowUnitClass | 0x77, 0, false));
+  });
+}
+
+int idleRuns = 0;
+// Each run posts a message, so that the queue empties again and the next run follows.
+void CountIdleRun(intptr_t closeAfter) {
+  if (++idleRuns == closeAfter) {
+    DestroyWindow(SaveDialog::kId);
+  } else {
+    PostMessageW(WindowHandle(SaveDialog::kId), WM_NULL, 0, 0);
+  }
+}
+
+TEST(WindowLife, IdleActionsRunWhileTheQueueIsEmptyAndTheirWindowIsLoaded) {
+  idleRuns = 0;
+  RunInProgram([] {
+    AddIdleAction(SaveDialog::kId, CountIdleRun, 3);
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, true));
+    EXPECT_EQ(idleRuns, 3);
+  });
+}
+
+TEST(WindowLife, TheBusyCursorComesAndGoes) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HCURSOR before = GetCursor();
+    BusyCursorOn();
+    BusyCursorOn();
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+    BusyCursorOff();
+    EXPECT_EQ(GetCursor(), before);
+  });
+}
+}  // namespace
