@@ -213,25 +213,12 @@ class FormWindow : public Control {
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
+  if (ReflectNotification(message, wParam, lParam, &result)) return result;
   switch (message) {
     case WM_COMMAND:
-      if (lParam != 0) {
-        if (ReflectNotification(message, wParam, lParam, &result)) return result;
-        break;
-      }
+      if (lParam != 0) break;
       OnPlainCommand(LOWORD(wParam));
       return 0;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM:
-    case WM_NOTIFY:
-      if (ReflectNotification(message, wParam, lParam, &result)) return result;
-      break;
     case DM_GETDEFID:
       return DefaultButtonId();
     case WM_CLOSE:

@@ -101,27 +101,12 @@ class GroupBox : public Control {
 
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     LRESULT result = 0;
-    switch (message) {
-      case WM_ERASEBKGND:
-        reinterpret_cast<GroupBox*>(data)->EraseInterior(reinterpret_cast<HDC>(wParam));
-        return 1;
-      case WM_COMMAND:
-      case WM_HSCROLL:
-      case WM_VSCROLL:
-      case WM_CTLCOLORBTN:
-      case WM_CTLCOLOREDIT:
-      case WM_CTLCOLORLISTBOX:
-      case WM_CTLCOLORSTATIC:
-      case WM_DRAWITEM:
-      case WM_NOTIFY:
-        if (ReflectNotification(message, wParam, lParam, &result)) return result;
-        break;
-      case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
-        break;
-      default:
-        break;
+    if (ReflectNotification(message, wParam, lParam, &result)) return result;
+    if (message == WM_ERASEBKGND) {
+      reinterpret_cast<GroupBox*>(data)->EraseInterior(reinterpret_cast<HDC>(wParam));
+      return 1;
     }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
 

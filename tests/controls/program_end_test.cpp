@@ -42,23 +42,24 @@ HostRun RunHost(const std::string& scenario) {
   return {code, std::string(bytes.begin(), bytes.end())};
 }
 
-TEST(ProgramEnd, AKindPropertyOfAnUnloadedWindowIsFatal) {
-  const HostRun run = RunHost("kind-property-of-unloaded-window");
+struct FatalCase {
+  const char* scenario;
+  const char* message;
+};
+
+class FatalErrors : public testing::TestWithParam<FatalCase> {};
+
+TEST_P(FatalErrors, EndTheProgramWithMinusOneAfterTheirMessage) {
+  const HostRun run = RunHost(GetParam().scenario);
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
-  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：指定窗口尚未载入\r\n\n");
+  EXPECT_EQ(run.report, std::string("运行时出错!\r\n\r\n错误信息：") + GetParam().message + "\r\n\n");
 }
 
-TEST(ProgramEnd, AWindowWithoutDefinitionIsFatal) {
-  const HostRun run = RunHost("unknown-window");
-  EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
-  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：未载入欲访问窗口组件所在的窗口\r\n\n");
-}
-
-TEST(ProgramEnd, DestroyingAWindowThatIsNotLoadedIsFatal) {
-  const HostRun run = RunHost("destroy-unloaded-window");
-  EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
-  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：指定窗口或窗口组件不存在或尚未载入\r\n\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ProgramEnd, FatalErrors,
+    testing::Values(FatalCase{"kind-property-of-unloaded-window", "指定窗口尚未载入"},
+                    FatalCase{"unknown-window", "未载入欲访问窗口组件所在的窗口"},
+                    FatalCase{"destroy-unloaded-window", "指定窗口或窗口组件不存在或尚未载入"}));
 
 TEST(ProgramEnd, TheProgramEndsWhenItsLastWindowCloses) {
   const HostRun run = RunHost("last-window-closes");
