@@ -243,6 +243,15 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
+    case WM_NCHITTEST: {
+      // A window moved by dragging anywhere takes its client area for its caption bar.
+      const LRESULT hit = DefWindowProcW(hwnd_, message, wParam, lParam);
+      return hit == HTCLIENT && Properties().moveByDraggingAnywhere ? HTCAPTION : hit;
+    }
+    case WM_NCACTIVATE:
+      // A window that keeps its title bar active draws it active even when it is not.
+      if (Properties().keepTitleBarActive) return DefWindowProcW(hwnd_, message, TRUE, lParam);
+      break;
     case kTrayCallbackMessage:
       if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, WindowEvent::kTrayEvent, {kind});
       return 0;

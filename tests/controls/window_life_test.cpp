@@ -319,3 +319,18 @@ TEST(WindowLife, TheBusyCursorComesAndGoes) {
   });
 }
 }  // namespace
+
+namespace {
+TEST(WindowLife, AWindowMovedByDraggingAnywhereAnswersCaptionOverItsClientArea) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HWND hwnd = WindowHandle(PlayerWindow::kId);
+    POINT inside{2, 2};
+    ClientToScreen(hwnd, &inside);
+    const LPARAM at = MAKELPARAM(inside.x, inside.y);
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, at), HTCLIENT);
+    WriteProperty({PlayerWindow::kId, PlayerWindow::kId}, 27, 1);
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, at), HTCAPTION);
+  });
+}
+}  // namespace
