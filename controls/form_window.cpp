@@ -1,10 +1,11 @@
 #include "controls/form_window.h"
 
-#include <windowsx.h>
+#include <algorithm>
 
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
+#include "controls/painted/decoded_picture.h"
 #include "controls/painted/gdi_owners.h"
 #include "controls/control_link.h"
 #include "controls/event_delivery.h"
@@ -205,7 +206,13 @@ class FormWindow : public Control {
     GetClientRect(hwnd_, &client);
     BrushHandle brush(CreateSolidBrush(ScreenColour(Properties().backColour)));
     FillRect(dc, &client, brush.get());
+    if (!backPicture_ && !Properties().backPicture.empty()) backPicture_ = DecodedPicture::Decode(Properties().backPicture);
+    // Mode 3 has no placement of its own among the panel modes; it is drawn centred like mode 2.
+    if (backPicture_) backPicture_->Draw(dc, client, std::min(Properties().pictureMode, 2));
   }
+
+  // The back picture, decoded at the first paint after it was set.
+  std::unique_ptr<DecodedPicture> backPicture_;
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -303,9 +310,12 @@ void FormWindow::WriteKindProperty(int index, const PropertyValue& value) {
       break;
     case kBackPicture:
       window.backPicture = AsBytes(value);
+      backPicture_.reset();
+      InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case kPictureMode:
       window.pictureMode = BringChoice(AsInt(value), 3);
+      InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case kBackgroundMusic:
       window.backgroundMusic = AsBytes(value);
