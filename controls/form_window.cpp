@@ -211,6 +211,7 @@ class FormWindow : public Control {
     if (backPicture_) backPicture_->Draw(dc, client, std::min(Properties().pictureMode, 2));
   }
 
+  HWND lastFocus_ = nullptr;
   // The back picture, decoded at the first paint after it was set.
   std::unique_ptr<DecodedPicture> backPicture_;
 
@@ -231,6 +232,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       RequestClose(window());
       return 0;
+    case WM_ACTIVATE:
+      // The control that had the focus gets it back when the window is activated again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsChild(hwnd_, lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
     case WM_QUERYENDSESSION: {
       const std::optional<PropertyValue> answer = RaiseEvent(window(), definition().id, WindowEvent::kQueryClose);
       return answer && AsInt(*answer) == 0 ? FALSE : TRUE;

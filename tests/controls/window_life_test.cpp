@@ -334,3 +334,18 @@ TEST(WindowLife, AWindowMovedByDraggingAnywhereAnswersCaptionOverItsClientArea) 
   });
 }
 }  // namespace
+
+namespace {
+TEST(WindowLife, AWindowActivatedAgainGivesTheFocusBackToItsControl) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HWND about = Hwnd(PlayerWindow::kId, PlayerWindow::按钮2);
+    SetFocus(about);
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    EXPECT_NE(GetFocus(), about);
+    SetActiveWindow(WindowHandle(PlayerWindow::kId));
+    PumpFor(30);
+    EXPECT_EQ(GetFocus(), about);
+  });
+}
+}  // namespace
