@@ -49,8 +49,8 @@ constexpr uint32_t kMenuDisabled = 1u << 1;
 constexpr uint32_t kMenuChecked = 1u << 2;
 
 // Each kind's stored properties, with the kind's defaults as initialisers. Choices and
-// booleans are plain ints, as they are stored; a font is empty (the default GUI font) or a
-// 60-byte LOGFONT.
+// booleans are plain ints, as they are stored; a font is empty (the default GUI font) or the
+// 60-byte record of forms/font_record.h.
 struct WindowProperties {
   int border = 2;
   int pictureMode = 0;

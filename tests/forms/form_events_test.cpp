@@ -1,0 +1,101 @@
+// What the windows bind: every event binding, the hidden menu root and the tray menu items.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "forms/event_index.h"
+#include "forms/form_store.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+
+namespace {
+
+using Binding = std::tuple<WindowId, UnitId, int, HandlerId>;
+
+std::set<Binding> AllBindings(const FormStore& store) {
+  std::set<Binding> bindings;
+  for (WindowId window : store.WindowIds())
+    for (const UnitDefinition& unit : store.Find(window)->units)
+      for (const EventBinding& binding : unit.events) {
+        const bool added = bindings.insert({window, unit.id, binding.event, binding.handler}).second;
+        EXPECT_TRUE(added) << "bound twice: " << unit.name << " event " << binding.event;
+      }
+  return bindings;
+}
+
+TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
+  namespace R = RecorderWindow;
+  namespace S = SaveDialog;
+  namespace P = PlayerWindow;
+  const std::set<Binding> expected = {
+      {R::kId, R::kId, WindowEvent::kCreated, HandlerId::RecorderCreated},
+      {R::kId, R::kId, WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent},
+      {R::kId, R::kId, WindowEvent::kAboutToBeDestroyed, HandlerId::RecorderAboutToBeDestroyed},
+      {R::kId, R::按钮1, ButtonEvent::kClicked, HandlerId::RecordCommand},
+      {R::kId, R::按钮2, ButtonEvent::kClicked, HandlerId::StopCommand},
+      {R::kId, R::按钮3, ButtonEvent::kClicked, HandlerId::SaveCommand},
+      {R::kId, R::按钮4, ButtonEvent::kClicked, HandlerId::PlayCommand},
+      {R::kId, R::时钟1, TimerEvent::kTick, HandlerId::CaptureTick},
+      {S::kId, S::kId, WindowEvent::kCreated, HandlerId::SaveDialogCreated},
+      {S::kId, S::取消按钮, ButtonEvent::kClicked, HandlerId::CancelSave},
+      {S::kId, S::保存按钮, ButtonEvent::kClicked, HandlerId::SaveRecording},
+      {S::kId, S::滑块条, SliderBarEvent::kPositionChanged, HandlerId::QualityChanged},
+      {S::kId, S::ZIP压缩, ZipComponentEvent::kPackProgress, HandlerId::PackProgress},
+      {P::kId, P::kId, WindowEvent::kCreated, HandlerId::PlayerCreated},
+      {P::kId, P::按钮1, ButtonEvent::kClicked, HandlerId::OpenRecording},
+      {P::kId, P::按钮2, ButtonEvent::kClicked, HandlerId::ShowAbout},
+      {P::kId, P::播放按钮, ButtonEvent::kClicked, HandlerId::StartPlayback},
+      {P::kId, P::暂停按钮, ButtonEvent::kClicked, HandlerId::PausePlayback},
+      {P::kId, P::终止按钮, ButtonEvent::kClicked, HandlerId::StopPlayback},
+      {P::kId, P::时钟, TimerEvent::kTick, HandlerId::PlaybackTick},
+  };
+  const FormStore store;
+  const std::set<Binding> actual = AllBindings(store);
+  EXPECT_EQ(actual, expected);
+  // Closing is never refused: no window binds query close.
+  for (const Binding& binding : actual)
+    EXPECT_FALSE(UnitClass(std::get<1>(binding)) == kWindowUnitClass &&
+                 std::get<2>(binding) == WindowEvent::kQueryClose);
+}
+
+TEST(FormEvents, TheTrayMenuIsAHiddenRootOverSevenItems) {
+  struct Item {
+    UnitId id;
+    int level;
+    uint32_t flags;
+    std::string caption;
+    HandlerId handler;
+  };
+  namespace R = RecorderWindow;
+  const std::vector<Item> expected = {
+      {R::菜单, 0, kMenuHidden, "菜单", HandlerId::None},
+      {R::菜单_录制, 1, 0, "录制", HandlerId::RecordCommand},
+      {R::菜单_停止, 1, 0, "停止", HandlerId::StopCommand},
+      {R::菜单_分隔线1, 1, 0, "-", HandlerId::None},
+      {R::菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder},
+      {R::菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder},
+      {R::菜单_分隔线2, 1, 0, "-", HandlerId::None},
+      {R::菜单_退出, 1, 0, "退出", HandlerId::None},
+  };
+  const FormStore store;
+  std::vector<const UnitDefinition*> items;
+  for (const UnitDefinition& unit : store.Find(R::kId)->units)
+    if (KindOf(unit) == Kind::MenuItem) items.push_back(&unit);
+  ASSERT_EQ(items.size(), expected.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    const auto& item = std::get<MenuItemProperties>(items[i]->properties);
+    EXPECT_EQ(items[i]->id, expected[i].id) << i;
+    EXPECT_EQ(item.level, expected[i].level) << i;
+    EXPECT_EQ(item.flags, expected[i].flags) << i;
+    EXPECT_EQ(item.caption, expected[i].caption) << i;
+    EXPECT_EQ(item.handler, expected[i].handler) << i;
+    EXPECT_EQ(item.hotKey, 0u) << i;
+    EXPECT_TRUE(items[i]->events.empty()) << "menu items name their handler themselves";
+  }
+}
+
+}  // namespace
