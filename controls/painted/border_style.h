@@ -15,7 +15,8 @@ struct BorderStyles {
 BorderStyles BorderStylesFor(int border);
 
 // Every style bit any border choice may set, for clearing before a new one is applied.
-constexpr BorderStyles kAllBorderStyles{WS_BORDER | WS_DLGFRAME, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE};
+constexpr BorderStyles kAllBorderStyles{WS_BORDER | WS_DLGFRAME,
+                                        WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE};
 
 // Replaces the border styles of a live window and lets it recompute its frame; the outer size
 // stays, so the client area changes.

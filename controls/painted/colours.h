@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include "controls/property_value.h"
 #include "forms/form_definition.h"
 
 // kButtonFaceColour becomes `buttonFace`; any other value keeps its red, green and blue bytes
@@ -11,3 +12,7 @@ constexpr COLORREF ResolveColour(Colour stored, COLORREF buttonFace) {
 }
 
 inline COLORREF ScreenColour(Colour stored) { return ResolveColour(stored, GetSysColor(COLOR_BTNFACE)); }
+
+// Colours travel as the bit pattern of an integer property value.
+inline Colour ColourOf(const PropertyValue& value) { return static_cast<Colour>(AsInt(value)); }
+inline PropertyValue ColourValue(Colour colour) { return static_cast<int32_t>(colour); }

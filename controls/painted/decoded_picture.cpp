@@ -75,33 +75,37 @@ std::unique_ptr<DecodedPicture> DecodedPicture::Decode(ByteSpan bytes) {
 }
 
 void DecodedPicture::Draw(HDC target, const RECT& area, int pictureMode) const {
-  MemoryDc source(CreateCompatibleDC(target));
-  if (!source) return;
-  Selection picture(source.get(), bitmap_.get());
   int savedState = SaveDC(target);
   IntersectClipRect(target, area.left, area.top, area.right, area.bottom);
-  int areaWidth = area.right - area.left;
-  int areaHeight = area.bottom - area.top;
   if (pictureMode == 1) {
-    for (int top = 0; top < areaHeight; top += height_) {
-      for (int left = 0; left < areaWidth; left += width_) {
-        DrawAt(target, source.get(), area.left + left, area.top + top, width_, height_);
-      }
-    }
-  } else if (pictureMode == 2) {
-    PictureRect place = PlaceCentredShrunk(areaWidth, areaHeight, width_, height_);
-    DrawAt(target, source.get(), area.left + place.left, area.top + place.top, place.width, place.height);
+    DrawTiled(target, area);
   } else {
-    DrawAt(target, source.get(), area.left, area.top, width_, height_);
+    DrawPlaced(target, area, pictureMode);
   }
   RestoreDC(target, savedState);
 }
 
-void DecodedPicture::DrawAt(HDC target, HDC source, int left, int top, int width, int height) const {
-  if (width == width_ && height == height_) {
-    BitBlt(target, left, top, width, height, source, 0, 0, SRCCOPY);
+// One fill with the picture as a pattern brush, so that a tiny picture on a large area costs no
+// more than a large one.
+void DecodedPicture::DrawTiled(HDC target, const RECT& area) const {
+  BrushHandle tiles(CreatePatternBrush(bitmap_.get()));
+  if (!tiles) return;
+  SetBrushOrgEx(target, area.left, area.top, nullptr);
+  FillRect(target, &area, tiles.get());
+}
+
+void DecodedPicture::DrawPlaced(HDC target, const RECT& area, int pictureMode) const {
+  MemoryDc source(CreateCompatibleDC(target));
+  if (!source) return;
+  Selection picture(source.get(), bitmap_.get());
+  PictureRect place = pictureMode == 2
+                          ? PlaceCentredShrunk(area.right - area.left, area.bottom - area.top, width_, height_)
+                          : PictureRect{0, 0, width_, height_};
+  if (place.width == width_ && place.height == height_) {
+    BitBlt(target, area.left + place.left, area.top + place.top, width_, height_, source.get(), 0, 0, SRCCOPY);
     return;
   }
   ChooseStretchMode(target);
-  StretchBlt(target, left, top, width, height, source, 0, 0, width_, height_, SRCCOPY);
+  StretchBlt(target, area.left + place.left, area.top + place.top, place.width, place.height, source.get(), 0, 0,
+             width_, height_, SRCCOPY);
 }

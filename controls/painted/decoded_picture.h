@@ -26,7 +26,8 @@ class DecodedPicture {
 
  private:
   DecodedPicture(BitmapHandle bitmap, int width, int height);
-  void DrawAt(HDC target, HDC source, int left, int top, int width, int height) const;
+  void DrawTiled(HDC target, const RECT& area) const;
+  void DrawPlaced(HDC target, const RECT& area, int pictureMode) const;
 
   BitmapHandle bitmap_;
   int width_;

@@ -2,24 +2,33 @@
 
 #include <algorithm>
 
+#include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/bitmap_file.h"
 #include "controls/painted/border_style.h"
 #include "controls/painted/colours.h"
+#include "controls/painted/logical_font.h"
 #include "controls/painted/property_indexes.h"
-#include "controls/painted/property_values.h"
+#include "controls/property_value.h"
 
 using namespace draw_panel_property;
 
-bool DrawPanel::Create(HWND parent) { return CreatePaintedWindow(parent, L"VelmoDrawPanel", WS_CLIPCHILDREN, properties().border); }
+// A container: its children are not painted over, and keyboard navigation goes into them.
+bool DrawPanel::Create(HWND parent) {
+  return CreatePaintedWindow(parent, L"VelmoDrawPanel", "", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, properties().border);
+}
 
 void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
   if (!Store(index, value)) return;
   if (index == kBorder && hwnd_) ApplyBorder(hwnd_, properties().border);
   if (index == kBackPicture) backPicture_.Forget();
   if (index == kAutoRedraw && !properties().autoRedraw) canvas_.reset();
-  canvasStale_ = true;
-  Repaint();
+  // Only what the background is made of rebuilds the persistent bitmap; a new size is noticed
+  // when it is next used.
+  if (index == kBackColour || index == kBackPicture || index == kPictureMode || index == kAutoRedraw) {
+    canvasStale_ = true;
+    Repaint();
+  }
 }
 
 PropertyValue DrawPanel::ReadKindProperty(int index) const {
@@ -48,21 +57,21 @@ PropertyValue DrawPanel::ReadKindProperty(int index) const {
 bool DrawPanel::Store(int index, const PropertyValue& value) {
   DrawPanelProperties& p = properties();
   switch (index) {
-    case kBorder: p.border = ChoiceOf(value, choice_last::kPanelBorder); return true;
+    case kBorder: p.border = BringChoice(AsInt(value), choice_last::kPanelBorder); return true;
     case kBackColour: p.backColour = ColourOf(value); return true;
-    case kBackPicture: p.backPicture = BytesOf(value); return true;
-    case kPictureMode: p.pictureMode = ChoiceOf(value, choice_last::kPictureMode); return true;
-    case kAutoRedraw: p.autoRedraw = BooleanOf(value); return true;
-    case kCoordinateUnit: p.coordinateUnit = ChoiceOf(value, choice_last::kCoordinateUnit); return true;
-    case kPenType: p.penType = IntOf(value); return true;
-    case kRasterOperation: p.rasterOperation = IntOf(value); return true;
-    case kPenWidth: p.penWidth = IntOf(value); return true;
+    case kBackPicture: p.backPicture = AsBytes(value); return true;
+    case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
+    case kAutoRedraw: p.autoRedraw = AsBool(value); return true;
+    case kCoordinateUnit: p.coordinateUnit = BringChoice(AsInt(value), choice_last::kCoordinateUnit); return true;
+    case kPenType: p.penType = AsInt(value); return true;
+    case kRasterOperation: p.rasterOperation = AsInt(value); return true;
+    case kPenWidth: p.penWidth = AsInt(value); return true;
     case kPenColour: p.penColour = ColourOf(value); return true;
-    case kBrushType: p.brushType = IntOf(value); return true;
+    case kBrushType: p.brushType = AsInt(value); return true;
     case kBrushColour: p.brushColour = ColourOf(value); return true;
     case kTextColour: p.textColour = ColourOf(value); return true;
     case kTextBackColour: p.textBackColour = ColourOf(value); return true;
-    case kFont: p.font = BytesOf(value); return true;
+    case kFont: p.font = StoredFontOf(value); return true;
     default: return false;
   }
 }
@@ -113,12 +122,7 @@ void DrawPanel::PaintContent(HDC dc) {
 
 LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SIZE:
-      canvasStale_ = true;
-      Repaint();
-      return 0;
-    // A container passes its children's notifications on to its own parent, up to the window,
-    // which reflects each to the control that sent it.
+    // A container hands its children's notifications back to the control that sent each.
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
@@ -128,8 +132,11 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      return SendMessageW(GetParent(hwnd_), message, wParam, lParam);
+    case WM_CTLCOLORSTATIC: {
+      LRESULT result = 0;
+      if (ReflectNotification(message, wParam, lParam, &result)) return result;
+      return PaintedControl::HandleMessage(message, wParam, lParam);
+    }
     default:
       return PaintedControl::HandleMessage(message, wParam, lParam);
   }

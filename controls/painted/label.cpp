@@ -11,7 +11,7 @@
 #include "controls/painted/logical_font.h"
 #include "controls/painted/painted_control.h"
 #include "controls/painted/property_indexes.h"
-#include "controls/painted/property_values.h"
+#include "controls/property_value.h"
 
 namespace {
 
@@ -27,9 +27,8 @@ class Label : public PaintedControl {
   using PaintedControl::PaintedControl;
 
   bool Create(HWND parent) override {
-    if (!CreatePaintedWindow(parent, L"VelmoLabel", 0, properties().border)) return false;
+    if (!CreatePaintedWindow(parent, L"VelmoLabel", properties().caption, 0, 0, properties().border)) return false;
     font_ = CreateFontFromBytes(properties().font);
-    SetWindowTextW(hwnd_, Widen(properties().caption).c_str());
     return true;
   }
 
@@ -44,7 +43,8 @@ class Label : public PaintedControl {
 
   PropertyValue ReadKindProperty(int index) const override {
     const LabelProperties& p = properties();
-    if (index >= kFrameColourFirst && index <= kFrameColourLast) return ColourValue(p.frameColours[index - kFrameColourFirst]);
+    if (index >= kFrameColourFirst && index <= kFrameColourLast)
+      return ColourValue(p.frameColours[index - kFrameColourFirst]);
     if (index >= kGradientColourFirst && index <= kGradientColourLast) {
       return ColourValue(p.gradientColours[index - kGradientColourFirst]);
     }
@@ -95,21 +95,23 @@ class Label : public PaintedControl {
       return true;
     }
     switch (index) {
-      case kCaption: p.caption = TextOf(value); return true;
-      case kEffect: p.effect = ChoiceOf(value, choice_last::kLabelEffect); return true;
-      case kBorder: p.border = ChoiceOf(value, choice_last::kLabelBorder); return true;
-      case kFrameWidth: p.frameWidth = std::max(IntOf(value), kMinimumFrameWidth); return true;
-      case kFont: p.font = BytesOf(value); return true;
+      case kCaption: p.caption = AsText(value); return true;
+      case kEffect: p.effect = BringChoice(AsInt(value), choice_last::kLabelEffect); return true;
+      case kBorder: p.border = BringChoice(AsInt(value), choice_last::kLabelBorder); return true;
+      case kFrameWidth: p.frameWidth = std::max(AsInt(value), kMinimumFrameWidth); return true;
+      case kFont: p.font = StoredFontOf(value); return true;
       case kTextColour: p.textColour = ColourOf(value); return true;
       case kBackColour: p.backColour = ColourOf(value); return true;
-      case kBackPicture: p.backPicture = BytesOf(value); return true;
-      case kPictureMode: p.pictureMode = ChoiceOf(value, choice_last::kPictureMode); return true;
-      case kGradientMode: p.gradientMode = ChoiceOf(value, choice_last::kGradientMode); return true;
-      case kHorizontalAlignment: p.horizontalAlignment = ChoiceOf(value, choice_last::kAlignment); return true;
-      case kWordWrap: p.wordWrap = BooleanOf(value); return true;
-      case kVerticalAlignment: p.verticalAlignment = ChoiceOf(value, choice_last::kAlignment); return true;
-      case kDataSource: p.dataSource = TextOf(value); return true;
-      case kDataColumn: p.dataColumn = TextOf(value); return true;
+      case kBackPicture: p.backPicture = AsBytes(value); return true;
+      case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
+      case kGradientMode: p.gradientMode = BringChoice(AsInt(value), choice_last::kGradientMode); return true;
+      case kHorizontalAlignment:
+        p.horizontalAlignment = BringChoice(AsInt(value), choice_last::kAlignment);
+        return true;
+      case kWordWrap: p.wordWrap = AsBool(value); return true;
+      case kVerticalAlignment: p.verticalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
+      case kDataSource: p.dataSource = AsText(value); return true;
+      case kDataColumn: p.dataColumn = AsText(value); return true;
       default: return false;
     }
   }

@@ -1,29 +1,26 @@
 #include "controls/painted/logical_font.h"
 
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
 #include "components/services/wide_text.h"
+#include "controls/property_value.h"
+
+ByteString StoredFontOf(const PropertyValue& value) {
+  ByteString bytes = AsBytes(value);
+  return bytes.size() == sizeof(LOGFONTA) ? bytes : ByteString();
+}
 
 std::optional<LOGFONTW> LogFontFromBytes(const ByteString& bytes) {
   LOGFONTA narrow;
   static_assert(sizeof(narrow) == 60, "a stored font is a 60-byte LOGFONTA");
   if (bytes.size() != sizeof(narrow)) return std::nullopt;
   std::memcpy(&narrow, bytes.data(), sizeof(narrow));
+  // Both records hold the same numeric fields before the face name; only its characters differ.
+  static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LOGFONTW, lfFaceName));
   LOGFONTW wide{};
-  wide.lfHeight = narrow.lfHeight;
-  wide.lfWidth = narrow.lfWidth;
-  wide.lfEscapement = narrow.lfEscapement;
-  wide.lfOrientation = narrow.lfOrientation;
-  wide.lfWeight = narrow.lfWeight;
-  wide.lfItalic = narrow.lfItalic;
-  wide.lfUnderline = narrow.lfUnderline;
-  wide.lfStrikeOut = narrow.lfStrikeOut;
-  wide.lfCharSet = narrow.lfCharSet;
-  wide.lfOutPrecision = narrow.lfOutPrecision;
-  wide.lfClipPrecision = narrow.lfClipPrecision;
-  wide.lfQuality = narrow.lfQuality;
-  wide.lfPitchAndFamily = narrow.lfPitchAndFamily;
+  std::memcpy(&wide, &narrow, offsetof(LOGFONTA, lfFaceName));
   std::string_view face(narrow.lfFaceName, strnlen(narrow.lfFaceName, LF_FACESIZE));
   std::wstring wideFace = FromAnsi(face).substr(0, LF_FACESIZE - 1);
   wideFace.copy(wide.lfFaceName, wideFace.size());

@@ -1,11 +1,12 @@
 // The kinds the runtime paints itself and the picture services behind them:
-// - MakeLabel and MakeDrawPanel (declared in controls/kinds/kind_factory.h);
+// - MakeLabel and MakeDrawPanel (declared in controls/kinds/kind_factory.h), plain child
+//   windows created and linked as every control's (controls/child_window.h, control_link.h);
 // - PictureTable (picture_table.h): load picture, picture width and height, unload picture;
 // - PanelPictureFile (panel_picture.h): a DrawPanel's image as a 24-bit BMP file;
-// - the shared rules they rest on: picture recognition (picture_format.h), placement by
-//   picture mode (picture_placement.h), the BMP file layout (bmp_file.h), border styles
-//   (border_style.h), stored fonts (logical_font.h), the property indexes
-//   (property_indexes.h).
+// - the rules they rest on, shared with the other kinds where they apply: picture recognition
+//   (picture_format.h), placement by picture mode (picture_placement.h), the BMP file layout
+//   (bmp_file.h), border styles (border_style.h), stored fonts (logical_font.h), colours
+//   (colours.h), GDI owners (gdi_owners.h) and the property indexes (property_indexes.h).
 #pragma once
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/panel_picture.h"

@@ -1,5 +1,7 @@
 #include "controls/painted/painted_control.h"
 
+#include "controls/child_window.h"
+#include "controls/control_link.h"
 #include "controls/painted/border_style.h"
 
 namespace {
@@ -11,6 +13,8 @@ bool RegisterPaintedClass(const wchar_t* className, WNDPROC procedure) {
   if (GetClassInfoExW(instance, className, &existing)) return true;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
+  // Alignment and picture placement depend on the size, so a resize repaints everything.
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -22,23 +26,17 @@ bool RegisterPaintedClass(const wchar_t* className, WNDPROC procedure) {
 
 PaintedControl::~PaintedControl() {
   if (!hwnd_) return;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  // Unlinked first, so that the messages of its destruction never reach a half-destroyed object.
+  LinkControl(hwnd_, nullptr);
   ::DestroyWindow(hwnd_);
 }
 
-bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, int border) {
+bool PaintedControl::CreatePaintedWindow(HWND parent, const wchar_t* className, const std::string& text,
+                                         DWORD extraStyle, DWORD extraExtendedStyle, int border) {
   if (!RegisterPaintedClass(className, WindowProcedure)) return false;
-  const UnitDefinition& unit = definition();
   BorderStyles borderStyles = BorderStylesFor(border);
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | extraStyle | borderStyles.style;
-  if (unit.flags & kFlagDisabled) style |= WS_DISABLED;
-  if (unit.flags & kFlagTabStop) style |= WS_TABSTOP;
-  // The low 16 bits of the unit id serve as the child id; the runtime finds the object through
-  // the window, never through this id.
-  HMENU childId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(unit.id & 0xFFFF));
-  CreateWindowExW(borderStyles.extendedStyle, className, L"", style, unit.left, unit.top, unit.width, unit.height,
-                  parent, childId, GetModuleHandleW(nullptr), static_cast<Control*>(this));
-  return hwnd_ != nullptr;
+  return CreateChildWindow(this, className, extraStyle | borderStyles.style,
+                           extraExtendedStyle | borderStyles.extendedStyle, text, parent) != nullptr;
 }
 
 LRESULT PaintedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,16 +48,14 @@ void PaintedControl::Repaint() const {
 }
 
 LRESULT CALLBACK PaintedControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The window keeps the base pointer, as every control's window does.
   if (message == WM_NCCREATE) {
     auto* control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    LinkControl(window, control);
     static_cast<PaintedControl*>(control)->hwnd_ = window;
   }
-  auto* control = static_cast<PaintedControl*>(reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+  auto* control = static_cast<PaintedControl*>(ControlFromHwnd(window));
   if (!control) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     control->hwnd_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
   }

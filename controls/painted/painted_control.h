@@ -1,8 +1,10 @@
-// The base of the kinds the runtime paints itself: a plain child window of its own class whose
-// procedure finds this object through the window (linked at WM_NCCREATE) and paints through one
-// PaintContent for both WM_PAINT and WM_PRINTCLIENT.
+// The base of the kinds the runtime paints itself: a plain child window of its own class, linked
+// to this object at WM_NCCREATE (control_link.h), that paints through one PaintContent for both
+// WM_PAINT and WM_PRINTCLIENT.
 #pragma once
 #include <windows.h>
+
+#include <string>
 
 #include "controls/control.h"
 
@@ -13,10 +15,11 @@ class PaintedControl : public Control {
   ~PaintedControl() override;
 
  protected:
-  // Creates the window of `className` (registered on first use) hidden, as a child of `parent`
-  // at the unit's stored rectangle, disabled and in the tab sequence as its flags say, with the
-  // styles of `border` (border_style.h) and `extraStyle`. False when the system refuses it.
-  bool CreatePaintedWindow(HWND parent, const wchar_t* className, DWORD extraStyle, int border);
+  // Creates the window of `className` (registered on first use) with its window text as
+  // CreateChildWindow does, with the styles of `border` (border_style.h) and the extra ones
+  // given. False when the system refuses.
+  bool CreatePaintedWindow(HWND parent, const wchar_t* className, const std::string& text, DWORD extraStyle,
+                           DWORD extraExtendedStyle, int border);
 
   // Paints the whole client area into `dc`.
   virtual void PaintContent(HDC dc) = 0;

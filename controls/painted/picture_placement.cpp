@@ -16,7 +16,8 @@ PictureRect PlaceCentredShrunk(int clientWidth, int clientHeight, int pictureWid
     roomHeight = pictureHeight;
   }
   if (pictureWidth <= roomWidth && pictureHeight <= roomHeight) return {left, top, pictureWidth, pictureHeight};
-  double scale = std::min(static_cast<double>(roomWidth) / pictureWidth, static_cast<double>(roomHeight) / pictureHeight);
+  double scale =
+      std::min(static_cast<double>(roomWidth) / pictureWidth, static_cast<double>(roomHeight) / pictureHeight);
   int drawnWidth = static_cast<int>(pictureWidth * scale);
   int drawnHeight = static_cast<int>(pictureHeight * scale);
   return {left + (roomWidth - drawnWidth) / 2, top + (roomHeight - drawnHeight) / 2, drawnWidth, drawnHeight};
