@@ -13,7 +13,8 @@ Control* ControlFromHwnd(HWND hwnd);
 
 // For a parent's window procedure (form window, GroupBox, DrawPanel): hands WM_COMMAND,
 // WM_HSCROLL/WM_VSCROLL, WM_CTLCOLOR*, WM_DRAWITEM and WM_NOTIFY to the child control they came
-// from. True when the child handled it, with its result in `result`.
+// from. True when the child handled it, with its result in `result`; false for any other
+// message, so a procedure can offer it every message first.
 bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 // The child window id of a control unit: never IDOK or IDCANCEL, so keyboard navigation's own

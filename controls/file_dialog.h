@@ -1,6 +1,7 @@
 // The rules of a CommonDlg's file dialog, apart from running it. Pure.
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 #include <string>
 

@@ -1,10 +1,11 @@
 #include "controls/form_window.h"
 
-#include <windowsx.h>
+#include <algorithm>
 
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
+#include "controls/painted/decoded_picture.h"
 #include "controls/painted/gdi_owners.h"
 #include "controls/control_link.h"
 #include "controls/event_delivery.h"
@@ -205,7 +206,14 @@ class FormWindow : public Control {
     GetClientRect(hwnd_, &client);
     BrushHandle brush(CreateSolidBrush(ScreenColour(Properties().backColour)));
     FillRect(dc, &client, brush.get());
+    if (!backPicture_ && !Properties().backPicture.empty()) backPicture_ = DecodedPicture::Decode(Properties().backPicture);
+    // Mode 3 has no placement of its own among the panel modes; it is drawn centred like mode 2.
+    if (backPicture_) backPicture_->Draw(dc, client, std::min(Properties().pictureMode, 2));
   }
+
+  HWND lastFocus_ = nullptr;
+  // The back picture, decoded at the first paint after it was set.
+  std::unique_ptr<DecodedPicture> backPicture_;
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -213,30 +221,27 @@ class FormWindow : public Control {
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
+  if (ReflectNotification(message, wParam, lParam, &result)) return result;
   switch (message) {
     case WM_COMMAND:
-      if (lParam != 0) {
-        if (ReflectNotification(message, wParam, lParam, &result)) return result;
-        break;
-      }
+      if (lParam != 0) break;
       OnPlainCommand(LOWORD(wParam));
       return 0;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM:
-    case WM_NOTIFY:
-      if (ReflectNotification(message, wParam, lParam, &result)) return result;
-      break;
     case DM_GETDEFID:
       return DefaultButtonId();
     case WM_CLOSE:
       RequestClose(window());
       return 0;
+    case WM_ACTIVATE:
+      // The control that had the focus gets it back when the window is activated again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsChild(hwnd_, lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
     case WM_QUERYENDSESSION: {
       const std::optional<PropertyValue> answer = RaiseEvent(window(), definition().id, WindowEvent::kQueryClose);
       return answer && AsInt(*answer) == 0 ? FALSE : TRUE;
@@ -255,6 +260,15 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    case WM_NCHITTEST: {
+      // A window moved by dragging anywhere takes its client area for its caption bar.
+      const LRESULT hit = DefWindowProcW(hwnd_, message, wParam, lParam);
+      return hit == HTCLIENT && Properties().moveByDraggingAnywhere ? HTCAPTION : hit;
+    }
+    case WM_NCACTIVATE:
+      // A window that keeps its title bar active draws it active even when it is not.
+      if (Properties().keepTitleBarActive) return DefWindowProcW(hwnd_, message, TRUE, lParam);
       break;
     case kTrayCallbackMessage:
       if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, WindowEvent::kTrayEvent, {kind});
@@ -307,9 +321,12 @@ void FormWindow::WriteKindProperty(int index, const PropertyValue& value) {
       break;
     case kBackPicture:
       window.backPicture = AsBytes(value);
+      backPicture_.reset();
+      InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case kPictureMode:
       window.pictureMode = BringChoice(AsInt(value), 3);
+      InvalidateRect(hwnd_, nullptr, TRUE);
       break;
     case kBackgroundMusic:
       window.backgroundMusic = AsBytes(value);

@@ -18,13 +18,6 @@ LiveWindow& WindowStateOrFatal(WindowId window, const char* missingMessage) {
   return *state;
 }
 
-UnitDefinition* FindUnit(LiveWindow& state, UnitId unit) {
-  for (UnitDefinition& definition : state.form.units) {
-    if (definition.id == unit) return &definition;
-  }
-  return nullptr;
-}
-
 bool IsLoaded(const LiveWindow& state) { return state.loaded && state.window && IsWindow(state.window->hwnd()); }
 
 Control* FindLiveControl(UnitAddress unit) {

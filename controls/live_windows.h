@@ -11,6 +11,7 @@
 
 #include "controls/control.h"
 #include "controls/gdi_handles.h"
+#include "forms/form_store.h"
 
 // A window's definition with what exists of it while it is loaded.
 struct LiveWindow {
@@ -61,8 +62,6 @@ RuntimeState& Runtime();
 LiveWindow* FindWindowState(WindowId window);
 // The window's definition, or a fatal runtime error with `missingMessage` when there is none.
 LiveWindow& WindowStateOrFatal(WindowId window, const char* missingMessage);
-// A unit of a definition; null when the window has no such unit.
-UnitDefinition* FindUnit(LiveWindow& state, UnitId unit);
 // Whether the window is loaded and its system window still exists.
 bool IsLoaded(const LiveWindow& state);
 // The live object of a unit (the window kind for the window unit); null when the window is not

@@ -14,10 +14,20 @@ LiveWindow* FormOfMessage(HWND hwnd) {
   return FindWindowState(root->window());
 }
 
+// Enter moves the focus on, in a window that asks for it, instead of pressing a button.
+bool MovesFocusOnEnter(LiveWindow& form, const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  if (!std::get<WindowProperties>(form.form.units.front().properties).enterMovesFocus) return false;
+  const HWND root = form.window->hwnd();
+  if (const HWND next = GetNextDlgTabItem(root, GetFocus(), FALSE)) SetFocus(next);
+  return true;
+}
+
 void HandleMessage(MSG& message) {
   if (LiveWindow* form = FormOfMessage(message.hwnd)) {
     const HWND root = form->window->hwnd();
     if (form->accelerators && TranslateAcceleratorW(root, form->accelerators.get(), &message)) return;
+    if (MovesFocusOnEnter(*form, message)) return;
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && IsDialogMessageW(root, &message)) return;
   }
   TranslateMessage(&message);

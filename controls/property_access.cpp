@@ -7,7 +7,7 @@
 
 namespace {
 UnitDefinition& UnitOrFatal(LiveWindow& state, UnitId unit) {
-  UnitDefinition* definition = FindUnit(state, unit);
+  UnitDefinition* definition = FindUnit(state.form, unit);
   if (!definition) FatalRuntimeError(kNoSuchWindowOrUnit);
   return *definition;
 }

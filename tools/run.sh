@@ -1,6 +1,20 @@
 #!/usr/bin/env bash
-# Launches the program under Wine. The recorder window is not built yet; until it is, this
-# says so and shows the companion tool's usage instead.
+# Launches the program, velmo.exe, under Wine on the current X display. Without one, it starts
+# a virtual Xvfb screen of 1024x768 and says so (the windows then show on no monitor).
 top=$(cd "$(dirname "$0")/.." && pwd)
-echo "The recorder window is not built yet; here is the companion tool, vmrctool.exe:"
-"$top/tools/wine-run.sh" "$top/build/x86_64-w64-mingw32/tools/vmrctool/vmrctool.exe" || true
+program=$top/build/x86_64-w64-mingw32/app/velmo.exe
+
+xvfb_pid=
+if [ -z "${DISPLAY:-}" ]; then
+  display=99
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$display"
+  echo "No X display is set: velmo.exe runs on a virtual Xvfb display $DISPLAY (1024x768)."
+  sleep 1
+fi
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; }
+trap cleanup EXIT
+
+"$top/tools/wine-run.sh" "$program"

@@ -13,4 +13,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINELOADER" wineboot -i >/dev/null 2>&1
   /usr/lib/wine/wineserver -w
 fi
+# Windows live on a virtual desktop of 1024x768: Wine draws their frames itself and the
+# primary screen reads 1024x768 whatever the X display is.
+if ! grep -q 'Explorer\\\\Desktops' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+fi
+# Wine draws the caption buttons with its Marlett font, which this Wine does not find in its own
+# data folder; the prefix's Fonts folder is where every Wine looks.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 exec "$WINELOADER" "$@"

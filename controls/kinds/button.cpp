@@ -2,6 +2,7 @@
 // mouse click or the Space key.
 #include "controls/child_window.h"
 #include "controls/icon_file.h"
+#include "controls/painted/decoded_picture.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/event_delivery.h"
@@ -14,7 +15,20 @@ enum Index { kPicture = 8, kType, kCaption, kHorizontalAlignment, kVerticalAlign
 
 constexpr DWORD kHorizontal[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
 constexpr DWORD kVertical[] = {BS_TOP, BS_VCENTER, BS_BOTTOM};
-constexpr DWORD kButtonLayoutBits = BS_CENTER | BS_VCENTER | BS_DEFPUSHBUTTON | BS_ICON;
+constexpr DWORD kButtonLayoutBits = BS_CENTER | BS_VCENTER | BS_DEFPUSHBUTTON | BS_ICON | BS_BITMAP;
+
+// A picture other than an icon, as a bitmap of its own size; empty when it cannot be decoded.
+BitmapHandle PictureBitmap(const ByteString& bytes) {
+  const std::unique_ptr<DecodedPicture> picture = DecodedPicture::Decode(bytes);
+  if (!picture) return {};
+  WindowDc screen(nullptr);
+  MemoryDc memory(CreateCompatibleDC(screen.get()));
+  BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), picture->width(), picture->height()));
+  if (!memory || !bitmap) return {};
+  Selection selected(memory.get(), bitmap.get());
+  picture->Draw(memory.get(), {0, 0, picture->width(), picture->height()}, 0);
+  return bitmap;
+}
 
 class Button : public Control {
  public:
@@ -89,6 +103,7 @@ class Button : public Control {
     DWORD style = kHorizontal[BringChoice(button.horizontalAlignment, 2)] | kVertical[BringChoice(button.verticalAlignment, 2)];
     if (button.type == 1) style |= BS_DEFPUSHBUTTON;
     if (icon_) style |= BS_ICON;
+    if (bitmap_) style |= BS_BITMAP;
     return style;
   }
 
@@ -99,16 +114,19 @@ class Button : public Control {
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
 
-  // An icon file shows as icon instead of the caption. Other picture formats are decoded by
-  // the picture services of the painted kinds; a button shows the caption until then.
+  // An icon file shows as icon instead of the caption, any other picture as bitmap; without a
+  // picture that can be shown the caption stays.
   void ApplyPicture() {
     icon_ = MakeIcon(Properties().picture, GetSystemMetrics(SM_CXICON));
-    SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
+    bitmap_ = icon_ ? BitmapHandle() : PictureBitmap(Properties().picture);
     ApplyLayout();
+    if (icon_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
+    if (bitmap_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
   }
 
   FontHandle font_;
   IconHandle icon_;
+  BitmapHandle bitmap_;
 };
 }  // namespace
 

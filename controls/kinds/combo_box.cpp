@@ -223,13 +223,7 @@ class ComboBox : public Control {
   // The combo box's edit field and list report their colours to it before it passes them on.
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     if (IsColourMessage(message)) return reinterpret_cast<ComboBox*>(data)->ColourDc(wParam);
-    switch (message) {
-      case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
-        break;
-      default:
-        break;
-    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
 

@@ -23,15 +23,10 @@ enum Index {
   kLastOtherSetting = 29,
 };
 
-class CommonDlg : public Control {
+class CommonDlg : public NonVisualControl {
  public:
-  using Control::Control;
+  using NonVisualControl::NonVisualControl;
 
-  bool Create(HWND parent) override {
-    hwnd_ = CreateHiddenWindow(this, parent);
-    return hwnd_ != nullptr;
-  }
-  bool IsVisual() const override { return false; }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
     CommonDlgProperties& dialog = Properties();

@@ -91,26 +91,22 @@ class GroupBox : public Control {
 
   void MakeBrush() { brush_.reset(CreateSolidBrush(ScreenColour(Properties().backColour))); }
 
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  // As a container the group box has a client area of its own, which the system control leaves
+  // unpainted; it shows the back colour.
+  void EraseInterior(HDC dc) const {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brush_.get());
+  }
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     LRESULT result = 0;
-    switch (message) {
-      case WM_COMMAND:
-      case WM_HSCROLL:
-      case WM_VSCROLL:
-      case WM_CTLCOLORBTN:
-      case WM_CTLCOLOREDIT:
-      case WM_CTLCOLORLISTBOX:
-      case WM_CTLCOLORSTATIC:
-      case WM_DRAWITEM:
-      case WM_NOTIFY:
-        if (ReflectNotification(message, wParam, lParam, &result)) return result;
-        break;
-      case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
-        break;
-      default:
-        break;
+    if (ReflectNotification(message, wParam, lParam, &result)) return result;
+    if (message == WM_ERASEBKGND) {
+      reinterpret_cast<GroupBox*>(data)->EraseInterior(reinterpret_cast<HDC>(wParam));
+      return 1;
     }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
 

@@ -14,6 +14,17 @@ void ApplyFont(HWND hwnd, const ByteString& logFont, FontHandle& owner);
 // handed to the control's OnReflectedMessage. Null on failure.
 HWND CreateHiddenWindow(Control* control, HWND parent);
 
+// The base of the non-visual kinds: a hidden window of their own, never shown.
+class NonVisualControl : public Control {
+ public:
+  using Control::Control;
+  bool Create(HWND parent) override {
+    hwnd_ = CreateHiddenWindow(this, parent);
+    return hwnd_ != nullptr;
+  }
+  bool IsVisual() const override { return false; }
+};
+
 // Destroys the control's system window and creates it again from its definition, with events
 // suppressed, keeping its container, stacking place and visibility.
 void RecreateControl(Control& control);

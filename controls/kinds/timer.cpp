@@ -11,17 +11,15 @@ namespace {
 constexpr int kInterval = 8;
 constexpr UINT_PTR kTimerId = 1;
 
-class Timer : public Control {
+class Timer : public NonVisualControl {
  public:
-  using Control::Control;
+  using NonVisualControl::NonVisualControl;
 
   bool Create(HWND parent) override {
-    hwnd_ = CreateHiddenWindow(this, parent);
-    if (!hwnd_) return false;
+    if (!NonVisualControl::Create(parent)) return false;
     if (Interval() > 0) SetTimer(hwnd_, kTimerId, static_cast<UINT>(Interval()), nullptr);
     return true;
   }
-  bool IsVisual() const override { return false; }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
     if (index != kInterval) return;

@@ -9,14 +9,9 @@
 namespace {
 // The component has no properties of its own; its window makes it a live unit that events
 // can come from.
-class ZipComponent : public Control {
+class ZipComponent : public NonVisualControl {
  public:
-  using Control::Control;
-  bool Create(HWND parent) override {
-    hwnd_ = CreateHiddenWindow(this, parent);
-    return hwnd_ != nullptr;
-  }
-  bool IsVisual() const override { return false; }
+  using NonVisualControl::NonVisualControl;
   void WriteKindProperty(int, const PropertyValue&) override {}
   PropertyValue ReadKindProperty(int) const override { return int32_t{0}; }
 };

@@ -1,0 +1,303 @@
+// The standard kinds as a handler meets them: timer rhythm, bars that show one value and keep
+// another, slider notifications, the tray tip and the file dialog.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "components/services/wide_text.h"
+#include "controls/kinds/zip_component.h"
+#include "controls/live_windows.h"
+#include "controls/message_box.h"
+#include "forms/event_index.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+#include "tests/controls/program_run.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+HWND Hwnd(WindowId window, UnitId unit) {
+  Control* control = FindLiveControl({window, unit});
+  return control ? control->hwnd() : nullptr;
+}
+
+constexpr UnitAddress kClock{RecorderWindow::kId, RecorderWindow::时钟1};
+
+TEST(TimerKind, TicksAtItsIntervalAndStopsOnNegative) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    WriteProperty(kClock, 8, 50);
+    PumpFor(400);
+    const int ticks = CountSeen(RecorderWindow::时钟1, TimerEvent::kTick);
+    EXPECT_GE(ticks, 3);
+    EXPECT_LE(ticks, 9);
+    WriteProperty(kClock, 8, -5);
+    EXPECT_EQ(ReadInt(kClock, 8), 0);
+    ForgetEvents();
+    PumpFor(200);
+    EXPECT_EQ(CountSeen(RecorderWindow::时钟1, TimerEvent::kTick), 0);
+  });
+}
+
+TEST(TimerKind, WritingTheSameIntervalDoesNotRestartIt) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    WriteProperty(kClock, 8, 300);
+    // Rewriting the same value every 100 ms would hold a restarted timer back for ever.
+    for (int i = 0; i < 7; ++i) {
+      PumpFor(100);
+      WriteProperty(kClock, 8, 300);
+    }
+    EXPECT_GE(CountSeen(RecorderWindow::时钟1, TimerEvent::kTick), 1);
+  });
+}
+
+TEST(TimerKind, TicksThatElapseWhileBusyDoNotPileUp) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    WriteProperty(kClock, 8, 20);
+    Sleep(400);
+    ProcessPendingEvents();
+    EXPECT_LE(CountSeen(RecorderWindow::时钟1, TimerEvent::kTick), 1);
+  });
+}
+
+TEST(ProcessBarKind, ShowsAFullBarButKeepsWhatWasWritten) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress bar{SaveDialog::kId, SaveDialog::进度条};
+    EXPECT_EQ(ReadInt(bar, 8), 3);
+    EXPECT_EQ(ReadInt(bar, 12), 100);
+    WriteProperty(bar, 13, 150);
+    EXPECT_EQ(ReadInt(bar, 13), 150);
+    EXPECT_EQ(SendMessageW(Hwnd(SaveDialog::kId, SaveDialog::进度条), PBM_GETPOS, 0, 0), 100);
+    WriteProperty(bar, 11, 200);
+    WriteProperty(bar, 12, 50);
+    const HWND hwnd = Hwnd(SaveDialog::kId, SaveDialog::进度条);
+    EXPECT_EQ(SendMessageW(hwnd, PBM_GETRANGE, TRUE, 0), 50);
+    EXPECT_EQ(SendMessageW(hwnd, PBM_GETRANGE, FALSE, 0), 200);
+    EXPECT_EQ(SendMessageW(hwnd, PBM_GETPOS, 0, 0), 150);
+  });
+}
+
+TEST(ProcessBarKind, SmoothRecreatesTheBarInItsPlace) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const UnitAddress bar{PlayerWindow::kId, PlayerWindow::进度条1};
+    WriteProperty(bar, 13, 40);
+    WriteProperty(bar, 10, 1);
+    const HWND hwnd = Hwnd(PlayerWindow::kId, PlayerWindow::进度条1);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & PBS_SMOOTH);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_EQ(SendMessageW(hwnd, PBM_GETPOS, 0, 0), 40);
+    EXPECT_EQ(ReadInt(bar, 0), 7);
+    EXPECT_EQ(ReadInt(bar, 1), 186);
+  });
+}
+
+TEST(SliderBarKind, ShowsOneButReadsZeroUntilMoved) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress slider{SaveDialog::kId, SaveDialog::滑块条};
+    const HWND hwnd = Hwnd(SaveDialog::kId, SaveDialog::滑块条);
+    EXPECT_EQ(SendMessageW(hwnd, TBM_GETPOS, 0, 0), 1);
+    EXPECT_EQ(ReadInt(slider, 19), 0);
+    ForgetEvents();
+    SetFocus(hwnd);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageW(hwnd, WM_KEYUP, VK_RIGHT, 0);
+    EXPECT_EQ(ReadInt(slider, 19), 2);
+    EXPECT_EQ(CountSeen(SaveDialog::滑块条, SliderBarEvent::kPositionChanged), 1);
+    WriteProperty(slider, 19, 9);
+    EXPECT_EQ(ReadInt(slider, 19), 9);
+    EXPECT_EQ(SendMessageW(hwnd, TBM_GETPOS, 0, 0), 5);
+  });
+}
+
+TEST(SliderBarKind, EveryScrollNotificationButTheEndOfTrackRaisesTheEvent) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const HWND hwnd = Hwnd(SaveDialog::kId, SaveDialog::滑块条);
+    const HWND group = GetParent(hwnd);
+    ForgetEvents();
+    for (int step = 2; step <= 4; ++step) {
+      SendMessageW(hwnd, TBM_SETPOS, TRUE, step);
+      SendMessageW(group, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, step), reinterpret_cast<LPARAM>(hwnd));
+    }
+    SendMessageW(group, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 4), reinterpret_cast<LPARAM>(hwnd));
+    SendMessageW(group, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(hwnd));
+    EXPECT_EQ(CountSeen(SaveDialog::滑块条, SliderBarEvent::kPositionChanged), 4);
+    EXPECT_EQ(ReadInt({SaveDialog::kId, SaveDialog::滑块条}, 19), 4);
+  });
+}
+
+TEST(ButtonKind, AClickRaisesClicked) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    SendMessageW(Hwnd(RecorderWindow::kId, RecorderWindow::按钮4), BM_CLICK, 0, 0);
+    EXPECT_EQ(CountSeen(RecorderWindow::按钮4, ButtonEvent::kClicked), 1);
+  });
+}
+
+TEST(NonVisualKinds, StayUnseenWhenMadeVisible) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    for (UnitId unit : {PlayerWindow::时钟, PlayerWindow::通用对话框, PlayerWindow::ZIP压缩}) {
+      WriteProperty({PlayerWindow::kId, unit}, 5, 1);
+      EXPECT_FALSE(IsWindowVisible(Hwnd(PlayerWindow::kId, unit)));
+    }
+  });
+}
+
+TEST(TrayIcon, ATipOfSeventyBytesKeepsItsFirstSixtyTwo) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    const ByteString icon = ReadBytes({RecorderWindow::kId, RecorderWindow::kId}, 20);
+    std::string tip;
+    for (int i = 0; i < 35; ++i) tip += "录";
+    SetTrayIcon(RecorderWindow::kId, icon, tip);
+    LiveWindow* state = FindWindowState(RecorderWindow::kId);
+    EXPECT_EQ(Narrow(state->trayTip), tip.substr(0, 31 * 3));
+    std::string oddTip = "a";
+    oddTip.append(tip);
+    SetTrayIcon(RecorderWindow::kId, icon, oddTip);
+    EXPECT_EQ(Narrow(state->trayTip), oddTip.substr(0, 1 + 30 * 3));
+    SetTrayIcon(RecorderWindow::kId, {}, "");
+    EXPECT_FALSE(state->trayIcon);
+  });
+}
+
+// What the file dialog was asked, through the seam.
+OPENFILENAMEW asked{};
+std::wstring askedFilter;
+std::wstring askedExtension;
+bool askedSave = false;
+
+bool RefuseDialog(OPENFILENAMEW& request, bool save) {
+  asked = request;
+  askedSave = save;
+  askedFilter = request.lpstrFilter ? std::wstring(request.lpstrFilter, 26) : L"";
+  askedExtension = request.lpstrDefExt ? request.lpstrDefExt : L"";
+  return false;
+}
+
+TEST(FileDialog, AsksWithTheOptionsOfItsPropertiesAndKeepsTheNameOnCancel) {
+  const FileDialogRoutine before = ReplaceFileDialog(RefuseDialog);
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress dialog{SaveDialog::kId, SaveDialog::通用对话框};
+    WriteProperty(dialog, 10, std::string("旧名"));
+    EXPECT_FALSE(OpenDialog(dialog));
+    EXPECT_EQ(ReadText(dialog, 10), "旧名");
+  });
+  ReplaceFileDialog(before);
+  EXPECT_TRUE(askedSave);
+  EXPECT_EQ(asked.Flags & (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST),
+            static_cast<DWORD>(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST));
+  EXPECT_EQ(asked.Flags & (OFN_CREATEPROMPT | OFN_NOCHANGEDIR), 0u);
+  EXPECT_EQ(asked.nFilterIndex, 2u);
+  EXPECT_EQ(askedExtension, L"vmrc");
+  EXPECT_EQ(askedFilter, std::wstring(L"Velmo录屏文件(*.vmrc)\0*.vmrc\0\0", 26));
+}
+
+std::wstring Upper(std::wstring text) {
+  CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+// Drives the real system dialog: types the name into it and presses its OK button.
+std::wstring typedName;
+
+void CALLBACK AnswerSystemDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND owner = WindowHandle(PlayerWindow::kId);
+  HWND dialog = nullptr;
+  for (HWND candidate = FindWindowW(L"#32770", nullptr); candidate; candidate = FindWindowExW(nullptr, candidate, L"#32770", nullptr)) {
+    if (GetWindow(candidate, GW_OWNER) == owner && IsWindowVisible(candidate)) dialog = candidate;
+  }
+  if (!dialog) return;
+  KillTimer(nullptr, timer);
+  constexpr int kFileNameCombo = 0x47C;
+  constexpr int kFileNameEdit = 0x480;
+  if (!SetDlgItemTextW(dialog, kFileNameCombo, typedName.c_str())) SetDlgItemTextW(dialog, kFileNameEdit, typedName.c_str());
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST(FileDialog, TheSystemDialogGivesTheFullPathChosen) {
+  TempFolder folder;
+  const std::string file = folder / "录像.vmrc";
+  ASSERT_TRUE(WriteText(file, "x"));
+  typedName = Widen(file);
+  RunInProgram([&] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const UnitAddress dialog{PlayerWindow::kId, PlayerWindow::通用对话框};
+    SetTimer(nullptr, 0, 200, AnswerSystemDialog);
+    ASSERT_TRUE(OpenDialog(dialog));
+    EXPECT_EQ(Upper(Widen(ReadText(dialog, 10))), Upper(Widen(file)));
+  });
+}
+}  // namespace
+
+namespace {
+TEST(ButtonKind, AnIconPictureShowsInsteadOfTheCaption) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    const ByteString icon = ReadBytes({RecorderWindow::kId, RecorderWindow::kId}, 20);
+    const UnitAddress button{RecorderWindow::kId, RecorderWindow::按钮1};
+    WriteProperty(button, 8, icon);
+    const HWND hwnd = Hwnd(RecorderWindow::kId, RecorderWindow::按钮1);
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_ICON);
+    EXPECT_NE(SendMessageW(hwnd, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    WriteProperty(button, 8, ByteString{1, 2, 3});
+    EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_STYLE) & (BS_ICON | BS_BITMAP));
+    EXPECT_EQ(ReadBytes(button, 8), (ByteString{1, 2, 3}));
+  });
+}
+
+TEST(ComboBoxKind, ShowsItsStoredItemAndBringsTheCurrentItemIntoRange) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress combo{SaveDialog::kId, SaveDialog::组合框};
+    EXPECT_EQ(ReadInt(combo, 19), 0);
+    EXPECT_EQ(ReadText(combo, 20), "vmrc格式");
+    WriteProperty(combo, 19, 7);
+    EXPECT_EQ(ReadInt(combo, 19), 0);
+    WriteProperty(combo, 19, -4);
+    EXPECT_EQ(ReadInt(combo, 19), -1);
+  });
+}
+}  // namespace
+
+namespace {
+void AskToStop(EventRecord& event) { event.result = int32_t{0}; }
+
+TEST(ZipComponentKind, ProgressTravelsThroughTheEventDelivery) {
+  RunInProgram([] {
+    ZipEventSink sink({SaveDialog::kId, SaveDialog::ZIP压缩});
+    EXPECT_FALSE(sink.WindowExists());
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    EXPECT_TRUE(sink.WindowExists());
+    EXPECT_TRUE(sink.Raise(ZipEvent::PackProgress, 25));
+    EXPECT_TRUE(sink.Raise(ZipEvent::PackProgress, 100));
+    // Nothing is bound to unpack progress on this window.
+    EXPECT_TRUE(sink.Raise(ZipEvent::UnpackProgress, 50));
+  });
+  std::vector<int32_t> percents;
+  for (const SeenEvent& event : SeenEvents()) {
+    if (event.unit == SaveDialog::ZIP压缩) percents.push_back(std::get<int32_t>(event.arguments.at(0)));
+  }
+  EXPECT_EQ(percents, (std::vector<int32_t>{25, 100}));
+}
+
+TEST(ZipComponentKind, AHandlerAnsweringFalseAsksToStop) {
+  HandlerTable handlers = RecordingHandlers();
+  handlers.routines[static_cast<int>(HandlerId::PackProgress)] = AskToStop;
+  RunInProgram(
+      [] {
+        ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+        ZipEventSink sink({SaveDialog::kId, SaveDialog::ZIP压缩});
+        EXPECT_FALSE(sink.Raise(ZipEvent::PackProgress, 10));
+      },
+      handlers);
+}
+}  // namespace

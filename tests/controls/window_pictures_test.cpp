@@ -1,0 +1,51 @@
+// Pictures of the three windows as built, written into the build tree (tests/controls/
+// screenshots) for a person to look at.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "components/services/wide_text.h"
+#include "controls/live_windows.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+#include "tests/controls/program_run.h"
+#include "tests/controls/screenshot.h"
+#include "tests/support/files.h"
+
+namespace {
+std::string PictureFolder() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::string folder = Narrow(self);
+  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
+  MakeFolder(folder);
+  return folder;
+}
+
+struct Picture {
+  WindowId window;
+  const char* name;
+};
+
+class WindowPictures : public testing::TestWithParam<Picture> {};
+
+TEST_P(WindowPictures, AreWrittenAsPng) {
+  const Picture picture = GetParam();
+  const std::string path = PictureFolder() + "\\" + picture.name + ".png";
+  RunInProgram([&] {
+    ASSERT_TRUE(LoadWindow(picture.window, 0, false));
+    PumpFor(300);
+    ASSERT_TRUE(WriteWindowPicture(WindowHandle(picture.window), path));
+  });
+  const Bytes png = ReadBytes(path);
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png[1], 'P');
+  EXPECT_EQ(png[2], 'N');
+  EXPECT_EQ(png[3], 'G');
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeWindows, WindowPictures,
+                         testing::Values(Picture{RecorderWindow::kId, "RecorderWindow"},
+                                         Picture{SaveDialog::kId, "SaveDialog"},
+                                         Picture{PlayerWindow::kId, "PlayerWindow"}));
+}  // namespace
