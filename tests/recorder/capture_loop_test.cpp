@@ -1,0 +1,136 @@
+// A take as the user sees it and as the save later finds it: numbered 24-bit frames of the
+// screen with every header field, the status texts tick by tick, the question about an unsaved
+// take, and leftovers of a longer earlier take.
+#include <gtest/gtest.h>
+
+#include "app/recorder/recorder_handlers.h"
+#include "app/recorder/recorder_state.h"
+#include "controls/event_delivery.h"
+#include "controls/property_indexes.h"
+#include "forms/recorder_window.h"
+#include "tests/controls/program_run.h"
+#include "tests/recorder/recorder_fixture.h"
+#include "tests/support/files.h"
+
+namespace {
+using namespace RecorderWindow;
+
+constexpr UnitAddress kStatus{kId, 标签1};
+
+std::string Status() { return ReadText(kStatus, label_property::kCaption); }
+int StatusColour() { return ReadInt(kStatus, label_property::kTextColour); }
+std::string Frame(int n) { return WorkingFolder() + "\\" + std::to_string(n) + ".bmp"; }
+
+void Ticks(int count) {
+  EventRecord tick{kId, 时钟1, 0, {}, {}};
+  for (int i = 0; i < count; ++i) CaptureTick(tick);
+}
+
+TEST(CaptureLoop, FramesAreWholeScreenBitmapsWithEveryHeaderField) {
+  RunRecorder([] {
+    Click(按钮1);
+    Click(按钮2);
+  });
+  const Bytes frame = ReadBytes(Frame(1));
+  ASSERT_EQ(frame.size(), 2359350u);
+  EXPECT_EQ(frame[0], 'B');
+  EXPECT_EQ(frame[1], 'M');
+  EXPECT_EQ(Le32(frame, 2), 2359350u);
+  EXPECT_EQ(Le32(frame, 6), 0u);
+  EXPECT_EQ(Le32(frame, 10), 54u);
+  EXPECT_EQ(Le32(frame, 14), 40u);
+  EXPECT_EQ(Le32(frame, 18), 1024u);
+  EXPECT_EQ(Le32(frame, 22), 768u);
+  EXPECT_EQ(Le16(frame, 26), 1);
+  EXPECT_EQ(Le16(frame, 28), 24);
+  EXPECT_EQ(Le32(frame, 30), 0u);
+  EXPECT_EQ(Le32(frame, 34), 2359296u);
+}
+
+TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
+  RunRecorder([] {
+    Click(按钮1);
+    EXPECT_EQ(Status(), "录制：0.1秒");
+    EXPECT_EQ(StatusColour(), 0xFF0000);
+    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 100);
+    Ticks(9);
+    EXPECT_EQ(Status(), "录制：1秒");
+    Ticks(5);
+    EXPECT_EQ(Status(), "录制：1.5秒");
+    Ticks(123 - 15);
+    Click(按钮2);
+    EXPECT_EQ(Status(), "停止：12.3秒");
+    EXPECT_EQ(StatusColour(), 0x0000FF);
+    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 0);
+    EXPECT_EQ(FrameCount, 123);
+  });
+  EXPECT_TRUE(FileExists(Frame(123)));
+  EXPECT_FALSE(FileExists(Frame(124)));
+}
+
+TEST(CaptureLoop, TheTimerKeepsCapturingWhileRecording) {
+  RunRecorder([] {
+    Click(按钮1);
+    PumpFor(1000);
+    Click(按钮2);
+    EXPECT_GE(FrameCount, 4) << "about ten frames a second";
+  });
+}
+
+TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoKeepsItsLaterFrames) {
+  RunRecorder([] {
+    Click(按钮1);
+    Ticks(49);
+    Click(按钮2);
+    EXPECT_TRUE(Seen().questions.empty()) << "a fresh start has nothing to ask about";
+    AnswerQuestionsWith(IDNO);
+    Click(按钮1);
+    Ticks(29);
+    Click(按钮2);
+  });
+  ASSERT_EQ(Seen().questions.size(), 1u);
+  EXPECT_EQ(Seen().questions[0], "上次录制数据还未保存,现在是否要保存？");
+  EXPECT_EQ(Seen().captions[0], "提示信息");
+  EXPECT_TRUE(FileExists(Frame(30)));
+  EXPECT_TRUE(FileExists(Frame(31))) << "frames 31 to 50 of the earlier take stay";
+  EXPECT_TRUE(FileExists(Frame(50)));
+}
+
+TEST(CaptureLoop, RecordFromTheMenuWhileRecordingAsksAgain) {
+  RunRecorder([] {
+    Click(按钮1);
+    RaiseEvent(kId, 菜单_录制, 0);
+    Click(按钮2);
+    EXPECT_EQ(FrameCount, 1) << "the second start began again at frame 1";
+  });
+  EXPECT_EQ(Seen().questions.size(), 1u);
+}
+
+TEST(CaptureLoop, TheFramesShowWhatIsOnTheScreen) {
+  RunRecorder([] {
+    // A window of a known colour at a known place on the 1024x768 screen.
+    WNDCLASSW patchClass{};
+    patchClass.lpfnWndProc = DefWindowProcW;
+    patchClass.lpszClassName = L"VelmoTestPatch";
+    patchClass.hbrBackground = CreateSolidBrush(RGB(20, 200, 40));
+    RegisterClassW(&patchClass);
+    HWND patch = CreateWindowExW(WS_EX_TOPMOST, L"VelmoTestPatch", L"", WS_POPUP | WS_VISIBLE, 100, 200, 64, 32,
+                                 nullptr, nullptr, nullptr, nullptr);
+    UpdateWindow(patch);
+    PumpFor(200);
+    Click(按钮1);
+    Click(按钮2);
+    DestroyWindow(patch);
+    UnregisterClassW(L"VelmoTestPatch", nullptr);
+    DeleteObject(patchClass.hbrBackground);
+  });
+  const Bytes frame = ReadBytes(Frame(1));
+  ASSERT_EQ(frame.size(), 2359350u);
+  // Screen pixel (x, y) sits in file row 767 - y; each row is 3072 bytes, blue green red.
+  const size_t at = 54 + static_cast<size_t>(767 - 215) * 3072 + 130 * 3;
+  EXPECT_EQ(frame[at + 0], 40);
+  EXPECT_EQ(frame[at + 1], 200);
+  EXPECT_EQ(frame[at + 2], 20);
+}
+
+}  // namespace

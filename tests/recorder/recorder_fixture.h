@@ -1,0 +1,31 @@
+// Runs test code inside the program with the recorder's real handlers, a scripted answer to the
+// question box, a recorded web page instead of a browser, and a fresh working folder.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/runtime.h"
+
+// Runs `body` after RecorderWindow has been built (its created handler has run); every window
+// still open afterwards is destroyed, so the program ends.
+void RunRecorder(const std::function<void()>& body);
+
+// What the program asked and opened during the last RunRecorder.
+struct RecorderSeen {
+  std::vector<std::string> questions;  // message box texts
+  std::vector<std::string> captions;
+  std::vector<std::wstring> webPages;
+};
+const RecorderSeen& Seen();
+// The answer the question box gives (IDYES or IDNO); IDNO unless set.
+void AnswerQuestionsWith(int answer);
+
+// The live control of RecorderWindow, or the window itself for its own id.
+HWND RecorderHwnd(UnitId unit);
+// Clicks a button of RecorderWindow as a user would.
+void Click(UnitId button);
+// The working folder's path as the recorder names it: the temporary folder + "greentemp".
+std::string WorkingFolder();

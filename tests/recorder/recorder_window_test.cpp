@@ -1,0 +1,131 @@
+// RecorderWindow as a user meets it: where it parks, its status text and theme, its buttons'
+// states through record and stop, the tray icon's menu, and the about page on close.
+#include <gtest/gtest.h>
+
+#include "app/recorder/recorder_state.h"
+#include "components/theme/theme.h"
+#include "controls/event_delivery.h"
+#include "controls/live_windows.h"
+#include "controls/property_indexes.h"
+#include "controls/window_events.h"
+#include "forms/event_index.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "components/services/wide_text.h"
+#include "tests/controls/program_run.h"
+#include "tests/controls/screenshot.h"
+#include "tests/recorder/recorder_fixture.h"
+#include "tests/support/files.h"
+
+namespace {
+using namespace RecorderWindow;
+
+constexpr UnitAddress kStatus{kId, 标签1};
+
+bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0; }
+
+void RaiseTrayEvent(int kind) { RaiseEvent(kId, kId, WindowEvent::kTrayEvent, {int32_t{kind}}); }
+
+TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
+  MakeFolder(WorkingFolder());
+  WriteText(WorkingFolder() + "\\7.bmp", "left from an earlier run");
+  RunRecorder([] {
+    RECT frame;
+    GetWindowRect(RecorderHwnd(kId), &frame);
+    EXPECT_EQ(frame.left, 1024 - 230);
+    EXPECT_EQ(frame.top, 0);
+    EXPECT_EQ(ReadText(kStatus, label_property::kCaption), "停止：0秒");
+    EXPECT_EQ(ReadInt(kStatus, label_property::kTextColour), 0x0000FF);
+    EXPECT_TRUE(IsControlThemed(RecorderHwnd(按钮1)));
+    EXPECT_EQ(QualityPercent, 80);
+    EXPECT_EQ(FrameFolder, WorkingFolder());
+  });
+  EXPECT_FALSE(FolderExists(WorkingFolder())) << "a take left from an earlier run is discarded at start";
+}
+
+TEST(RecorderWindow, RecordAndStopSwitchTheButtons) {
+  RunRecorder([] {
+    EXPECT_TRUE(Enabled(按钮1));
+    EXPECT_FALSE(Enabled(按钮2));
+    EXPECT_FALSE(Enabled(按钮3));
+    Click(按钮1);
+    EXPECT_FALSE(Enabled(按钮1));
+    EXPECT_TRUE(Enabled(按钮2));
+    EXPECT_FALSE(Enabled(按钮3));
+    Click(按钮2);
+    EXPECT_TRUE(Enabled(按钮1));
+    EXPECT_FALSE(Enabled(按钮2));
+    EXPECT_TRUE(Enabled(按钮3));
+  });
+}
+
+TEST(RecorderWindow, StopBeforeAnyTakeOffersSaveAndReadsZeroSeconds) {
+  RunRecorder([] {
+    EXPECT_FALSE(Enabled(按钮3));
+    RaiseEvent(kId, 菜单_停止, 0);
+    EXPECT_TRUE(Enabled(按钮3));
+    EXPECT_EQ(ReadText(kStatus, label_property::kCaption), "停止：0秒");
+  });
+}
+
+TEST(RecorderWindow, TrayLeftClickShowsTheWindowAndOffersOnlyHide) {
+  RunRecorder([] {
+    const UnitAddress window{kId, kId};
+    WriteProperty(window, common_property::kVisible, 0);
+    RaiseTrayEvent(kTrayLeftDoubleClick);
+    EXPECT_FALSE(IsWindowVisible(RecorderHwnd(kId))) << "a double click acts only through its releases";
+    RaiseTrayEvent(kTrayLeftUp);
+    EXPECT_TRUE(IsWindowVisible(RecorderHwnd(kId)));
+    EXPECT_EQ(ReadInt({kId, 菜单_隐藏}, menu_item_property::kVisible), 1);
+    EXPECT_EQ(ReadInt({kId, 菜单_显示}, menu_item_property::kVisible), 0);
+  });
+}
+
+TEST(RecorderWindow, TwoClicksOnPlayOpenOnePlayer) {
+  RunRecorder([] {
+    Click(按钮4);
+    Click(按钮4);
+    int players = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM count) {
+          wchar_t caption[64];
+          GetWindowTextW(window, caption, 64);
+          if (std::wstring(caption) == L"Velmo专用播放器") ++*reinterpret_cast<int*>(count);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&players));
+    EXPECT_EQ(players, 1);
+  });
+}
+
+TEST(RecorderWindow, EscClosesItAndTheAboutPageOpensOnce) {
+  RunRecorder([] {
+    SetFocus(RecorderHwnd(按钮4));
+    PostMessageW(RecorderHwnd(按钮4), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpFor(300);
+    EXPECT_EQ(WindowHandle(kId), nullptr);
+  });
+  ASSERT_EQ(Seen().webPages.size(), 1u);
+  EXPECT_NE(Seen().webPages[0].find(L"about.html"), std::wstring::npos);
+}
+
+}  // namespace
+
+namespace {
+// A picture of the themed window while it records, for a person to look at:
+// tests/recorder/screenshots/RecorderWindow-recording.png in the build tree.
+TEST(RecorderWindow, PictureWhileRecording) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::string folder = Narrow(self);
+  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
+  MakeFolder(folder);
+  RunRecorder([&] {
+    Click(RecorderWindow::按钮1);
+    PumpFor(400);
+    ASSERT_TRUE(WriteWindowPicture(RecorderHwnd(RecorderWindow::kId), folder + "\\RecorderWindow-recording.png"));
+    Click(RecorderWindow::按钮2);
+  });
+}
+}  // namespace
