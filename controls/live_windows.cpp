@@ -39,6 +39,8 @@ HWND WindowHandle(WindowId window) {
   return state && IsLoaded(*state) ? state->window->hwnd() : nullptr;
 }
 
+bool IsWindowLoaded(WindowId window) { return WindowHandle(window) != nullptr; }
+
 void AddIdleAction(WindowId window, void (*action)(intptr_t argument), intptr_t argument) {
   Runtime().idleActions.push_back({window, action, argument});
 }

@@ -49,6 +49,8 @@ ByteString ReadBytes(UnitAddress unit, int index);
 // Builds the window from its definition; true when built or already loaded. A modal load
 // returns only after the window has been destroyed again. `owner` is a window id or 0.
 bool LoadWindow(WindowId window, WindowId owner, bool modal);
+// Whether the window is built and not yet destroyed.
+bool IsWindowLoaded(WindowId window);
 // Destroys the window now, or (default) once the runtime's private message is handled.
 void DestroyWindow(WindowId window, bool immediately = false);
 

@@ -15,6 +15,7 @@ enum class HandlerId : int {
   ShowRecorder,
   HideRecorder,
   CaptureTick,
+  ExitCommand,
   // SaveDialog
   SaveDialogCreated,
   QualityChanged,

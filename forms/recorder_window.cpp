@@ -37,8 +37,8 @@ FormDefinition Definition() {
           MenuItem(菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder),
           MenuItem(菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder),
           MenuItem(菜单_分隔线2, 1, 0, "-", HandlerId::None),
-          // No routine is bound to "退出": choosing it does nothing.
-          MenuItem(菜单_退出, 1, 0, "退出", HandlerId::None),
+          // "退出" ends the program as closing its windows would.
+          MenuItem(菜单_退出, 1, 0, "退出", HandlerId::ExitCommand),
           {.id = 按钮3, .name = "按钮3", .left = 96, .top = 16, .width = 40, .height = 20, .container = 分组框1,
            .flags = kDisabledTabStop, .events = {{ButtonEvent::kClicked, HandlerId::SaveCommand}},
            .properties = ButtonProperties{.caption = "保存"}},

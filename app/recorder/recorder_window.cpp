@@ -88,6 +88,14 @@ void SaveCommand(EventRecord&) { LoadWindow(SaveDialog::kId, 0, true); }
 
 void PlayCommand(EventRecord&) { LoadWindow(PlayerWindow::kId, 0, false); }
 
+// "退出" closes the player and the recorder as their close boxes would; an open SaveDialog
+// keeps its own rules and the program ends once it has closed too.
+void ExitCommand(EventRecord&) {
+  for (WindowId window : {PlayerWindow::kId, kId}) {
+    if (IsWindowLoaded(window)) DestroyWindow(window);
+  }
+}
+
 }  // namespace
 
 void AddRecorderHandlers(HandlerTable& handlers) {
@@ -102,6 +110,7 @@ void AddRecorderHandlers(HandlerTable& handlers) {
   bind(HandlerId::ShowRecorder, ShowRecorder);
   bind(HandlerId::HideRecorder, HideRecorder);
   bind(HandlerId::CaptureTick, CaptureTick);
+  bind(HandlerId::ExitCommand, ExitCommand);
 }
 
 void ReleaseRecorderState() { std::string().swap(FrameFolder); }

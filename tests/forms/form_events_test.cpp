@@ -79,7 +79,7 @@ TEST(FormEvents, TheTrayMenuIsAHiddenRootOverSevenItems) {
       {R::菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder},
       {R::菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder},
       {R::菜单_分隔线2, 1, 0, "-", HandlerId::None},
-      {R::菜单_退出, 1, 0, "退出", HandlerId::None},
+      {R::菜单_退出, 1, 0, "退出", HandlerId::ExitCommand},
   };
   const FormStore store;
   std::vector<const UnitDefinition*> items;

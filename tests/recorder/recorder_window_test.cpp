@@ -99,6 +99,18 @@ TEST(RecorderWindow, TwoClicksOnPlayOpenOnePlayer) {
   });
 }
 
+TEST(RecorderWindow, ExitFromTheTrayMenuClosesThePlayerAndTheRecorder) {
+  RunRecorder([] {
+    Click(按钮4);
+    ASSERT_TRUE(IsWindowLoaded(PlayerWindow::kId));
+    RaiseEvent(kId, 菜单_退出, 0);
+    PumpFor(300);
+    EXPECT_FALSE(IsWindowLoaded(PlayerWindow::kId));
+    EXPECT_FALSE(IsWindowLoaded(kId));
+  });
+  EXPECT_EQ(Seen().webPages.size(), 1u);
+}
+
 TEST(RecorderWindow, EscClosesItAndTheAboutPageOpensOnce) {
   RunRecorder([] {
     SetFocus(RecorderHwnd(按钮4));
