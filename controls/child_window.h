@@ -10,8 +10,7 @@
 #include "controls/control.h"
 
 // Creates a child of `parent` of window class `windowClass` with `style` / `exStyle` added to
-// the unit's own flags (WS_DISABLED, WS_TABSTOP); never WS_VISIBLE. The window is linked to
-// `control` before this returns (at WM_NCCREATE for the runtime's own classes, which must pass
-// lpCreateParams on to LinkControl). Null on failure.
+// the unit's own flags (WS_DISABLED, WS_TABSTOP); never WS_VISIBLE. `control` goes as the
+// creation parameter, and the window is linked to it before this returns. Null on failure.
 HWND CreateChildWindow(Control* control, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                        const std::string& text, HWND parent);

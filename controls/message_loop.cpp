@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "components/services/services.h"
 #include "controls/control_link.h"
 #include "controls/live_windows.h"
 
@@ -14,20 +15,27 @@ LiveWindow* FormOfMessage(HWND hwnd) {
   return FindWindowState(root->window());
 }
 
-// Enter moves the focus on, in a window that asks for it, instead of pressing a button.
-bool MovesFocusOnEnter(LiveWindow& form, const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-  if (!std::get<WindowProperties>(form.form.units.front().properties).enterMovesFocus) return false;
-  const HWND root = form.window->hwnd();
-  if (const HWND next = GetNextDlgTabItem(root, GetFocus(), FALSE)) SetFocus(next);
-  return true;
+// The keys a window can take for itself: Enter moves the focus on instead of pressing a
+// button, and F1 opens the help file, where the window asks for it.
+bool TakesWindowKey(LiveWindow& form, const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const auto& window = std::get<WindowProperties>(form.form.units.front().properties);
+  if (message.wParam == VK_RETURN && window.enterMovesFocus) {
+    if (const HWND next = GetNextDlgTabItem(form.window->hwnd(), GetFocus(), FALSE)) SetFocus(next);
+    return true;
+  }
+  if (message.wParam == VK_F1 && window.f1OpensHelp) {
+    if (!window.helpFile.empty()) OpenWebPage(window.helpFile);
+    return true;
+  }
+  return false;
 }
 
 void HandleMessage(MSG& message) {
   if (LiveWindow* form = FormOfMessage(message.hwnd)) {
     const HWND root = form->window->hwnd();
     if (form->accelerators && TranslateAcceleratorW(root, form->accelerators.get(), &message)) return;
-    if (MovesFocusOnEnter(*form, message)) return;
+    if (TakesWindowKey(*form, message)) return;
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && IsDialogMessageW(root, &message)) return;
   }
   TranslateMessage(&message);

@@ -9,7 +9,6 @@ namespace {
 constexpr wchar_t kHiddenClass[] = L"VelmoNonVisual";
 
 LRESULT CALLBACK HiddenProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) LinkControl(hwnd, static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   if (message == WM_TIMER) {
     LRESULT result = 0;
     if (Control* control = ControlFromHwnd(hwnd)) control->OnReflectedMessage(message, wParam, lParam, &result);

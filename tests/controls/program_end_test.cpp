@@ -66,4 +66,9 @@ TEST(ProgramEnd, TheProgramEndsWhenItsLastWindowCloses) {
   EXPECT_EQ(run.exitCode, 0u);
   EXPECT_EQ(run.report, "exit action\n");
 }
+TEST(ProgramEnd, ClosingTheRecorderFirstKeepsTheProgramForThePlayer) {
+  const HostRun run = RunHost("recorder-closes-first");
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.report, "player still open\nexit action\n");
+}
 }  // namespace

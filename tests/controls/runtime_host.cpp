@@ -36,6 +36,12 @@ void CloseEveryWindow() {
   for (WindowId window : {RecorderWindow::kId, PlayerWindow::kId}) PostMessageW(WindowHandle(window), WM_CLOSE, 0, 0);
 }
 
+void CALLBACK CloseThePlayerLater(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  Report(WindowHandle(PlayerWindow::kId) ? "player still open" : "player gone");
+  PostMessageW(WindowHandle(PlayerWindow::kId), WM_CLOSE, 0, 0);
+}
+
 void StartUp() {
   if (scenario == L"kind-property-of-unloaded-window") {
     ReadProperty({SaveDialog::kId, SaveDialog::组合框}, 8);
@@ -45,6 +51,11 @@ void StartUp() {
     LoadWindow(RecorderWindow::kId, 0, false);
     LoadWindow(PlayerWindow::kId, 0, false);
     CloseEveryWindow();
+  } else if (scenario == L"recorder-closes-first") {
+    LoadWindow(RecorderWindow::kId, 0, false);
+    LoadWindow(PlayerWindow::kId, 0, false);
+    PostMessageW(WindowHandle(RecorderWindow::kId), WM_CLOSE, 0, 0);
+    SetTimer(nullptr, 0, 300, CloseThePlayerLater);
   } else if (scenario == L"destroy-unloaded-window") {
     DestroyWindow(PlayerWindow::kId);
   }

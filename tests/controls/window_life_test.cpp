@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "components/services/services.h"
 #include "controls/live_windows.h"
 #include "forms/event_index.h"
 #include "forms/player_window.h"
@@ -347,5 +348,28 @@ TEST(WindowLife, AWindowActivatedAgainGivesTheFocusBackToItsControl) {
     PumpFor(30);
     EXPECT_EQ(GetFocus(), about);
   });
+}
+}  // namespace
+
+namespace {
+std::wstring openedHelp;
+void RememberOpened(void*, const std::wstring& address) { openedHelp = address; }
+
+TEST(WindowLife, F1OpensTheHelpFileWhereTheWindowAsksForIt) {
+  openedHelp.clear();
+  const ShellOpenFunction before = SetShellOpenFunction(RememberOpened);
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const UnitAddress window{PlayerWindow::kId, PlayerWindow::kId};
+    WriteProperty(window, 24, std::string("C:\\帮助.chm"));
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_F1, 0);
+    PumpFor(30);
+    EXPECT_TRUE(openedHelp.empty());
+    WriteProperty(window, 23, 1);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_F1, 0);
+    PumpFor(30);
+  });
+  SetShellOpenFunction(before);
+  EXPECT_EQ(openedHelp, L"C:\\帮助.chm");
 }
 }  // namespace
