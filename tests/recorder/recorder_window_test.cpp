@@ -81,20 +81,19 @@ TEST(RecorderWindow, TrayLeftClickShowsTheWindowAndOffersOnlyHide) {
   });
 }
 
+BOOL CALLBACK CountPlayers(HWND window, LPARAM count) {
+  wchar_t caption[64];
+  GetWindowTextW(window, caption, 64);
+  if (std::wstring(caption) == L"Velmo专用播放器") ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 TEST(RecorderWindow, TwoClicksOnPlayOpenOnePlayer) {
   RunRecorder([] {
     Click(按钮4);
     Click(按钮4);
     int players = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM count) {
-          wchar_t caption[64];
-          GetWindowTextW(window, caption, 64);
-          if (std::wstring(caption) == L"Velmo专用播放器") ++*reinterpret_cast<int*>(count);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&players));
+    EnumThreadWindows(GetCurrentThreadId(), CountPlayers, reinterpret_cast<LPARAM>(&players));
     EXPECT_EQ(players, 1);
   });
 }
