@@ -3,6 +3,8 @@
 // take, and leftovers of a longer earlier take.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "controls/event_delivery.h"
@@ -26,25 +28,42 @@ void Ticks(int count) {
   for (int i = 0; i < count; ++i) CaptureTick(tick);
 }
 
+// The suite runs on a 1024x768 screen; tests/recorder/frame_on_full_hd_screen.sh runs this test
+// again on a 1920x1080 one.
+struct ScreenFrame {
+  int width;
+  int height;
+  uint32_t fileSize;
+};
+constexpr ScreenFrame kScreenFrames[] = {{1024, 768, 2359350}, {1920, 1080, 6220854}};
+
 TEST(CaptureLoop, FramesAreWholeScreenBitmapsWithEveryHeaderField) {
   RunRecorder([] {
     Click(按钮1);
     Click(按钮2);
   });
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  const ScreenFrame* expected = nullptr;
+  for (const ScreenFrame& frame : kScreenFrames) {
+    if (frame.width == width && frame.height == height) expected = &frame;
+  }
+  ASSERT_NE(expected, nullptr) << "no expected frame for a " << width << "x" << height << " screen";
   const Bytes frame = ReadBytes(Frame(1));
-  ASSERT_EQ(frame.size(), 2359350u);
+  ASSERT_EQ(frame.size(), expected->fileSize);
+  std::printf("frame of a %dx%d screen: %zu bytes\n", width, height, frame.size());
   EXPECT_EQ(frame[0], 'B');
   EXPECT_EQ(frame[1], 'M');
-  EXPECT_EQ(Le32(frame, 2), 2359350u);
+  EXPECT_EQ(Le32(frame, 2), expected->fileSize);
   EXPECT_EQ(Le32(frame, 6), 0u);
   EXPECT_EQ(Le32(frame, 10), 54u);
   EXPECT_EQ(Le32(frame, 14), 40u);
-  EXPECT_EQ(Le32(frame, 18), 1024u);
-  EXPECT_EQ(Le32(frame, 22), 768u);
+  EXPECT_EQ(Le32(frame, 18), static_cast<uint32_t>(width));
+  EXPECT_EQ(Le32(frame, 22), static_cast<uint32_t>(height));
   EXPECT_EQ(Le16(frame, 26), 1);
   EXPECT_EQ(Le16(frame, 28), 24);
   EXPECT_EQ(Le32(frame, 30), 0u);
-  EXPECT_EQ(Le32(frame, 34), 2359296u);
+  EXPECT_EQ(Le32(frame, 34), expected->fileSize - 54);
 }
 
 TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
