@@ -2,13 +2,16 @@
 SHELL := /bin/bash
 TRIPLES := x86_64-w64-mingw32 i686-w64-mingw32
 
-.PHONY: test run setup deps build clean
+.PHONY: test run bench setup deps build clean
 
 test: build
 	@tools/run-tests.sh
 
 run: build
 	@tools/run.sh
+
+bench: build
+	@bench/run-benchmarks.sh
 
 setup:
 	@tools/setup.sh

@@ -1,0 +1,87 @@
+// The cost of one capture tick (screen snapshot + frame file write) on the running screen, and
+// the frame rate a 10-second take sustains on the 100 ms timer. Prints one table row.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/player/recording_file.h"
+#include "app/recorder/screen_snapshot.h"
+#include "components/services/file_bytes.h"
+#include "components/services/services.h"
+#include "components/services/wide_text.h"
+
+namespace {
+
+constexpr int kMeasuredTicks = 60;
+constexpr int kTakeMilliseconds = 10000;
+constexpr double kTickBudgetMilliseconds = 100.0;
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// One tick as the recorder runs it: snapshot, then the frame file.
+void Tick(const std::string& folder, int frame) {
+  WriteWholeFile(CapturedFramePath(folder, frame), ScreenSnapshot());
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+struct TickCost {
+  double snapshot;
+  double write;
+};
+
+// The two halves of a tick, each the median over kMeasuredTicks.
+TickCost MedianTickCost(const std::string& folder) {
+  std::vector<double> snapshots, writes;
+  for (int frame = 1; frame <= kMeasuredTicks; ++frame) {
+    LARGE_INTEGER start, taken, written;
+    QueryPerformanceCounter(&start);
+    const std::vector<uint8_t> bytes = ScreenSnapshot();
+    QueryPerformanceCounter(&taken);
+    WriteWholeFile(CapturedFramePath(folder, frame), bytes);
+    QueryPerformanceCounter(&written);
+    snapshots.push_back(Milliseconds(start, taken));
+    writes.push_back(Milliseconds(taken, written));
+  }
+  return {Median(snapshots), Median(writes)};
+}
+
+// A take on a 100 ms window timer, as the recorder's clock runs it: ticks never pile up, so a
+// slow tick lowers the rate.
+double SustainedFramesPerSecond(const std::string& folder) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, nullptr);
+  const DWORD start = GetTickCount();
+  int frames = 0;
+  Tick(folder, ++frames);
+  MSG message;
+  while (GetTickCount() - start < kTakeMilliseconds && GetMessageW(&message, nullptr, 0, 0)) {
+    if (message.message == WM_TIMER) Tick(folder, ++frames);
+  }
+  KillTimer(nullptr, timer);
+  return frames * 1000.0 / static_cast<double>(GetTickCount() - start);
+}
+
+}  // namespace
+
+int main() {
+  const std::string folder = SpecialFolderPath(11) + "velmo-capture-bench";
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+  const SIZE screen = PrimaryScreenSize();
+  const TickCost cost = MedianTickCost(folder);
+  const double tick = cost.snapshot + cost.write;
+  const double rate = SustainedFramesPerSecond(folder);
+  std::printf("| %ldx%ld | %.1f ms | %.1f ms | %.1f ms | %.0f %% | %.1f |\n", screen.cx, screen.cy, cost.snapshot,
+              cost.write, tick, 100.0 * tick / kTickBudgetMilliseconds, rate);
+  RemoveFolderTree(folder);
+  return 0;
+}
