@@ -6,7 +6,7 @@
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
 #include "controls/painted/decoded_picture.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 #include "controls/control_link.h"
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"

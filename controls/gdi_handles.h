@@ -1,5 +1,5 @@
 // Owners for the USER and GDI handles the runtime makes, so that no return path leaks one.
-// (GDI object and DC owners are in controls/painted/gdi_owners.h.)
+// (GDI object and DC owners are in components/services/gdi_handle.h.)
 #pragma once
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "components/theme/gdi_drawing.h"
-#include "components/theme/gdi_owners.h"
+#include "components/theme/offscreen_canvas.h"
 #include "components/theme/painters.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "components/theme/gdi_owners.h"
+#include "components/theme/offscreen_canvas.h"
 
 namespace {
 

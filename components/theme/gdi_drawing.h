@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "components/theme/gdi_owners.h"
+#include "components/theme/offscreen_canvas.h"
 #include "components/theme/theme_colours.h"
 #include "components/theme/theme_geometry.h"
 

@@ -6,7 +6,7 @@
 #include "components/services/wide_text.h"
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "controls/control.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 
 // Gives `hwnd` the font of a font property (empty = the default GUI font); `owner` keeps the
 // font made for it alive while the control uses it.

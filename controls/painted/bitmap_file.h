@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 #include "forms/form_definition.h"
 
 // The complete 24-bit BMP file of a device bitmap of `size` (not selected into any device

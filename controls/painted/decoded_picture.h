@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "components/imaging/byte_span.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 
 class DecodedPicture {
  public:

@@ -2,7 +2,7 @@
 // picture, a container for other controls, and the source of panel pictures.
 #pragma once
 #include "controls/painted/back_picture.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 #include "controls/painted/painted_control.h"
 
 class DrawPanel : public PaintedControl {

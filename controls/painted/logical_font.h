@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 #include "controls/runtime.h"
 #include "forms/form_definition.h"
 

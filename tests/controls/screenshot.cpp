@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "components/services/wide_text.h"
-#include "controls/painted/gdi_owners.h"
+#include "components/services/gdi_handle.h"
 
 namespace {
 struct Rgb {
