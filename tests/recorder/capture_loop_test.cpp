@@ -9,7 +9,9 @@
 #include "app/recorder/recorder_state.h"
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
+#include "controls/live_windows.h"
 #include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/support/files.h"
@@ -113,6 +115,30 @@ TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoKeepsItsLaterFrames) {
   EXPECT_TRUE(FileExists(Frame(30)));
   EXPECT_TRUE(FileExists(Frame(31))) << "frames 31 to 50 of the earlier take stay";
   EXPECT_TRUE(FileExists(Frame(50)));
+}
+
+// Closes SaveDialog from inside its modal loop, as a user pressing its close box would.
+void CALLBACK CloseSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!IsWindowLoaded(SaveDialog::kId)) return;
+  KillTimer(nullptr, timer);
+  PostMessageW(WindowHandle(SaveDialog::kId), WM_CLOSE, 0, 0);
+}
+
+TEST(CaptureLoop, AnsweringYesOpensTheSaveDialogAndTheTakeStartsWhenItCloses) {
+  bool savePromptWasModal = false;
+  RunRecorder([&] {
+    Click(按钮1);
+    Click(按钮2);
+    AnswerQuestionsWith(IDYES);
+    SetTimer(nullptr, 0, 100, CloseSaveDialog);
+    Click(按钮1);
+    savePromptWasModal = !IsWindowLoaded(SaveDialog::kId);
+    EXPECT_EQ(FrameCount, 1) << "the new take began after the dialog closed";
+    EXPECT_EQ(Status(), "录制：0.1秒");
+    Click(按钮2);
+  });
+  EXPECT_EQ(Seen().questions.size(), 1u);
+  EXPECT_TRUE(savePromptWasModal) << "the take waited for SaveDialog to close";
 }
 
 TEST(CaptureLoop, RecordFromTheMenuWhileRecordingAsksAgain) {
