@@ -15,12 +15,14 @@ ByteString BmpFileOfBitmap(HBITMAP bitmap, SIZE size) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
-  std::vector<uint8_t> rows(static_cast<size_t>(BmpRowBytes(size.cx)) * static_cast<size_t>(size.cy));
+  // The rows go straight into the file's pixel area: a frame of the screen is copied once.
+  ByteString file = BmpFileOfSize(size.cx, size.cy);
   WindowDc screen(nullptr);
-  if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), rows.data(), &info, DIB_RGB_COLORS) != size.cy) {
+  if (file.empty() || GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), file.data() + kBmpHeadersSize,
+                                &info, DIB_RGB_COLORS) != size.cy) {
     return {};
   }
-  return BuildBmpFile(size.cx, size.cy, rows);
+  return file;
 }
 
 BitmapHandle CopyClientArea(HWND window, SIZE size) {

@@ -1,5 +1,7 @@
 #include "controls/painted/bmp_file.h"
 
+#include <algorithm>
+
 namespace {
 
 void PutLe(ByteString& bytes, size_t offset, uint32_t value, int width) {
@@ -12,12 +14,11 @@ int64_t RowBytes(int width) { return (24 * int64_t{width} + 31) / 32 * 4; }
 
 uint32_t BmpRowBytes(int width) { return static_cast<uint32_t>(RowBytes(width)); }
 
-ByteString BuildBmpFile(int width, int height, std::span<const uint8_t> pixelRows) {
+ByteString BmpFileOfSize(int width, int height) {
   constexpr int64_t kLargestPixelData = 0xFFFFFFFFll - kBmpHeadersSize;
   if (width < 1 || height < 1 || RowBytes(width) > kLargestPixelData / height) return {};
-  int64_t pixelBytes = RowBytes(width) * height;
-  if (static_cast<uint64_t>(pixelBytes) != pixelRows.size()) return {};
-  ByteString file(kBmpHeadersSize);
+  const int64_t pixelBytes = RowBytes(width) * height;
+  ByteString file(kBmpHeadersSize + static_cast<size_t>(pixelBytes));
   file[0] = 'B';
   file[1] = 'M';
   PutLe(file, 2, kBmpHeadersSize + static_cast<uint32_t>(pixelBytes), 4);
@@ -28,6 +29,12 @@ ByteString BuildBmpFile(int width, int height, std::span<const uint8_t> pixelRow
   PutLe(file, 26, 1, 2);
   PutLe(file, 28, 24, 2);
   PutLe(file, 34, static_cast<uint32_t>(pixelBytes), 4);
-  file.insert(file.end(), pixelRows.begin(), pixelRows.end());
+  return file;
+}
+
+ByteString BuildBmpFile(int width, int height, std::span<const uint8_t> pixelRows) {
+  ByteString file = BmpFileOfSize(width, height);
+  if (file.size() != kBmpHeadersSize + pixelRows.size()) return {};
+  std::copy(pixelRows.begin(), pixelRows.end(), file.begin() + kBmpHeadersSize);
   return file;
 }

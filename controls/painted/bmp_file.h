@@ -13,6 +13,11 @@ constexpr uint32_t kBmpHeadersSize = 14 + 40;
 // least 1 and small enough for the result to fit.
 uint32_t BmpRowBytes(int width);
 
+// The file for a width × height picture with its pixel rows still zero, for a caller to fill
+// in place (bytes kBmpHeadersSize onward). Empty when a side is below 1 or the pixel data would
+// not fit in 32 bits.
+ByteString BmpFileOfSize(int width, int height);
+
 // The file for a width × height picture whose pixel data (bottom-up, padded rows) is
 // `pixelRows`. Empty when a side is below 1, the pixel data would not fit in 32 bits, or
 // `pixelRows` is not exactly BmpRowBytes(width) × height bytes.
