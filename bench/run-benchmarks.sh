@@ -4,11 +4,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build/x86_64-w64-mingw32
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
+source "$top/tools/private-screen.sh"
+private_screen 1920x1080
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 sleep 1
 

@@ -6,11 +6,8 @@ program=$top/build/x86_64-w64-mingw32/app/velmo.exe
 
 xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
-  display=99
-  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$display"
+  source "$top/tools/private-screen.sh"
+  private_screen 1024x768
   echo "No X display is set: velmo.exe runs on a virtual Xvfb display $DISPLAY (1024x768)."
   sleep 1
 fi

@@ -80,3 +80,12 @@ bool WriteWindowPicture(HWND hwnd, const std::string& path) {
   const bool written = WritePng(file, picture, rows.data());
   return std::fclose(file) == 0 && written;
 }
+
+std::string PicturePath(const std::string& name) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::string folder = Narrow(self);
+  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+  return folder + "\\" + name;
+}

@@ -13,15 +13,6 @@
 #include "tests/support/files.h"
 
 namespace {
-std::string PictureFolder() {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::string folder = Narrow(self);
-  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
-  MakeFolder(folder);
-  return folder;
-}
-
 struct Picture {
   WindowId window;
   const char* name;
@@ -31,7 +22,7 @@ class WindowPictures : public testing::TestWithParam<Picture> {};
 
 TEST_P(WindowPictures, AreWrittenAsPng) {
   const Picture picture = GetParam();
-  const std::string path = PictureFolder() + "\\" + picture.name + ".png";
+  const std::string path = PicturePath(std::string(picture.name) + ".png");
   RunInProgram([&] {
     ASSERT_TRUE(LoadWindow(picture.window, 0, false));
     PumpFor(300);

@@ -22,15 +22,6 @@ using namespace RecorderWindow;
 
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static child holding a message box's text
 
-std::string PicturePath(const std::string& name) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::string folder = Narrow(self);
-  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
-  MakeFolder(folder);
-  return folder + "\\" + name;
-}
-
 void ExpectAPicture(const std::string& path) {
   std::ifstream file(Widen(path).c_str(), std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -127,15 +127,10 @@ namespace {
 // A picture of the themed window while it records, for a person to look at:
 // tests/recorder/screenshots/RecorderWindow-recording.png in the build tree.
 TEST(RecorderWindow, PictureWhileRecording) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::string folder = Narrow(self);
-  folder = folder.substr(0, folder.find_last_of("\\/")) + "\\screenshots";
-  MakeFolder(folder);
-  RunRecorder([&] {
+  RunRecorder([] {
     Click(RecorderWindow::按钮1);
     PumpFor(400);
-    ASSERT_TRUE(WriteWindowPicture(RecorderHwnd(RecorderWindow::kId), folder + "\\RecorderWindow-recording.png"));
+    ASSERT_TRUE(WriteWindowPicture(RecorderHwnd(RecorderWindow::kId), PicturePath("RecorderWindow-recording.png")));
     Click(RecorderWindow::按钮2);
   });
 }
