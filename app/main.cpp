@@ -2,6 +2,7 @@
 // that builds RecorderWindow; the runtime runs until the last window is gone.
 #include <windows.h>
 
+#include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "controls/fatal_error.h"
 #include "controls/runtime.h"
@@ -13,12 +14,16 @@ void StartUp() {
   if (!LoadWindow(RecorderWindow::kId, 0, false)) FatalRuntimeError(kStartWindowFailed);
 }
 
-void EndOfProgram() { ReleaseRecorderState(); }
+void EndOfProgram() {
+  ReleaseRecorderState();
+  ReleasePlayerState();
+}
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   HandlerTable handlers;
   AddRecorderHandlers(handlers);
+  AddPlayerHandlers(handlers);
   return RunProgram(handlers, StartUp, EndOfProgram);
 }

@@ -76,11 +76,11 @@ double SustainedFramesPerSecond(const std::string& folder) {
 int main() {
   const std::string folder = SpecialFolderPath(11) + "velmo-capture-bench";
   CreateDirectoryW(Widen(folder).c_str(), nullptr);
-  const SIZE screen = PrimaryScreenSize();
+  const ScreenSize screen = PrimaryScreenSize();
   const TickCost cost = MedianTickCost(folder);
   const double tick = cost.snapshot + cost.write;
   const double rate = SustainedFramesPerSecond(folder);
-  std::printf("| %ldx%ld | %.1f ms | %.1f ms | %.1f ms | %.0f %% | %.1f |\n", screen.cx, screen.cy, cost.snapshot,
+  std::printf("| %dx%d | %.1f ms | %.1f ms | %.1f ms | %.0f %% | %.1f |\n", screen.width, screen.height, cost.snapshot,
               cost.write, tick, 100.0 * tick / kTickBudgetMilliseconds, rate);
   RemoveFolderTree(folder);
   return 0;

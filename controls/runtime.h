@@ -35,6 +35,8 @@ using HandlerRoutine = void (*)(EventRecord& event);
 // The routine behind each HandlerId; an empty slot means no handler.
 struct HandlerTable {
   HandlerRoutine routines[static_cast<int>(HandlerId::Count)] = {};
+
+  void Bind(HandlerId id, HandlerRoutine routine) { routines[static_cast<int>(id)] = routine; }
 };
 
 // Property access. Indexes 0..7 mean the same for every kind (left, top, width, height, tag,

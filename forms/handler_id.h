@@ -22,6 +22,7 @@ enum class HandlerId : int {
   CancelSave,
   SaveRecording,
   PackProgress,
+  SaveDialogQueryClose,
   // PlayerWindow
   PlayerCreated,
   OpenRecording,
@@ -30,5 +31,6 @@ enum class HandlerId : int {
   StopPlayback,
   PlaybackTick,
   ShowAbout,
+  PlayerAboutToBeDestroyed,
   Count
 };

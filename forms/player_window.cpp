@@ -23,7 +23,8 @@ FormDefinition Definition() {
       .id = kId,
       .units = {
           {.id = kId, .left = 50, .top = 50, .width = 317, .height = 259, .flags = kFlagVisible,
-           .events = {{WindowEvent::kCreated, HandlerId::PlayerCreated}},
+           .events = {{WindowEvent::kCreated, HandlerId::PlayerCreated},
+                      {WindowEvent::kAboutToBeDestroyed, HandlerId::PlayerAboutToBeDestroyed}},
            .properties = WindowProperties{.maximiseButton = 0, .position = 1, .escCloses = 0,
                                           .caption = "Velmo专用播放器"}},
           {.id = 进度条1, .name = "进度条1", .left = 7, .top = 186, .width = 209, .height = 12, .flags = kFlagVisible,

@@ -17,7 +17,8 @@ FormDefinition Definition() {
       .id = kId,
       .units = {
           {.id = kId, .left = 50, .top = 50, .width = 317, .height = 184, .flags = kFlagVisible,
-           .events = {{WindowEvent::kCreated, HandlerId::SaveDialogCreated}},
+           .events = {{WindowEvent::kCreated, HandlerId::SaveDialogCreated},
+                      {WindowEvent::kQueryClose, HandlerId::SaveDialogQueryClose}},
            .properties = WindowProperties{.maximiseButton = 0, .minimiseButton = 0, .position = 1, .escCloses = 1,
                                           .caption = "保存设置"}},
           {.id = 取消按钮, .name = "取消按钮", .left = 232, .top = 128, .width = 64, .height = 20,

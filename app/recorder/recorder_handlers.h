@@ -8,6 +8,8 @@ constexpr int32_t kRecordingTextColour = 0xFF0000;
 
 // Puts the recorder's routines into the program's handler table.
 void AddRecorderHandlers(HandlerTable& handlers);
+// SaveDialog's routines; AddRecorderHandlers puts them in too.
+void AddSaveDialogHandlers(HandlerTable& handlers);
 
 // Start a take, capture one frame, stop the take: the record and stop commands call these.
 void StartTake();

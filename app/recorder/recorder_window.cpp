@@ -2,7 +2,6 @@
 // commands.
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
-#include "app/recorder/screen_snapshot.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
 #include "components/theme/theme.h"
@@ -34,7 +33,7 @@ void SetMenuItemVisible(UnitId item, bool visible) {
 void RecorderCreated(EventRecord&) {
   SetControlTheme(kSilverScheme);
   WriteProperty(kWindow, common_property::kTop, 0);
-  const double left = static_cast<double>(PrimaryScreenSize().cx) - ReadInt(kWindow, common_property::kWidth);
+  const double left = static_cast<double>(PrimaryScreenSize().width) - ReadInt(kWindow, common_property::kWidth);
   WriteProperty(kWindow, common_property::kLeft, static_cast<int32_t>(left));
   SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
   QualityPercent = 80;
@@ -99,18 +98,18 @@ void ExitCommand(EventRecord&) {
 }  // namespace
 
 void AddRecorderHandlers(HandlerTable& handlers) {
-  auto bind = [&handlers](HandlerId id, HandlerRoutine routine) { handlers.routines[static_cast<int>(id)] = routine; };
-  bind(HandlerId::RecorderCreated, RecorderCreated);
-  bind(HandlerId::RecorderTrayEvent, RecorderTrayEvent);
-  bind(HandlerId::RecorderAboutToBeDestroyed, RecorderAboutToBeDestroyed);
-  bind(HandlerId::RecordCommand, RecordCommand);
-  bind(HandlerId::StopCommand, StopCommand);
-  bind(HandlerId::SaveCommand, SaveCommand);
-  bind(HandlerId::PlayCommand, PlayCommand);
-  bind(HandlerId::ShowRecorder, ShowRecorder);
-  bind(HandlerId::HideRecorder, HideRecorder);
-  bind(HandlerId::CaptureTick, CaptureTick);
-  bind(HandlerId::ExitCommand, ExitCommand);
+  handlers.Bind(HandlerId::RecorderCreated, RecorderCreated);
+  handlers.Bind(HandlerId::RecorderTrayEvent, RecorderTrayEvent);
+  handlers.Bind(HandlerId::RecorderAboutToBeDestroyed, RecorderAboutToBeDestroyed);
+  handlers.Bind(HandlerId::RecordCommand, RecordCommand);
+  handlers.Bind(HandlerId::StopCommand, StopCommand);
+  handlers.Bind(HandlerId::SaveCommand, SaveCommand);
+  handlers.Bind(HandlerId::PlayCommand, PlayCommand);
+  handlers.Bind(HandlerId::ShowRecorder, ShowRecorder);
+  handlers.Bind(HandlerId::HideRecorder, HideRecorder);
+  handlers.Bind(HandlerId::CaptureTick, CaptureTick);
+  handlers.Bind(HandlerId::ExitCommand, ExitCommand);
+  AddSaveDialogHandlers(handlers);
 }
 
 void ReleaseRecorderState() { std::string().swap(FrameFolder); }

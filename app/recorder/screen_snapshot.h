@@ -4,9 +4,6 @@
 
 #include "forms/form_definition.h"
 
-// The primary screen's size in pixels; other monitors are not captured.
-SIZE PrimaryScreenSize();
-
 // The whole primary screen as a complete 24-bit BMP file (bottom-up rows, no colour table),
 // without the mouse pointer; empty when the copy or the conversion fails.
 ByteString ScreenSnapshot();

@@ -18,6 +18,13 @@ std::string SpecialFolderPath(int kind);
 // it points to is never emptied.
 bool RemoveFolderTree(const std::string& path);
 
+// The primary screen's size in pixels; other monitors are not counted.
+struct ScreenSize {
+  int width;
+  int height;
+};
+ScreenSize PrimaryScreenSize();
+
 // The full path of `name` in the folder of the running executable.
 std::string ProgramFilePath(const std::string& name);
 

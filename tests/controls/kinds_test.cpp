@@ -292,7 +292,7 @@ TEST(ZipComponentKind, ProgressTravelsThroughTheEventDelivery) {
 
 TEST(ZipComponentKind, AHandlerAnsweringFalseAsksToStop) {
   HandlerTable handlers = RecordingHandlers();
-  handlers.routines[static_cast<int>(HandlerId::PackProgress)] = AskToStop;
+  handlers.Bind(HandlerId::PackProgress, AskToStop);
   RunInProgram(
       [] {
         ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));

@@ -1,0 +1,114 @@
+#include "app/player/playback.h"
+
+#include "app/player/player_state.h"
+#include "app/player/recording_file.h"
+#include "components/services/file_bytes.h"
+#include "components/services/number_text.h"
+#include "components/services/services.h"
+#include "controls/property_indexes.h"
+#include "forms/player_window.h"
+
+namespace {
+
+using namespace PlayerWindow;
+
+constexpr UnitAddress kWindow{kId, kId};
+constexpr UnitAddress kPanel{kId, 画板};
+constexpr UnitAddress kProgress{kId, 进度条1};
+constexpr UnitAddress kTime{kId, 标签1};
+constexpr UnitAddress kScale{kId, 标签2};
+constexpr UnitAddress kClock{kId, 时钟};
+constexpr int kTickMilliseconds = 100;
+
+void SetEnabled(UnitId button, bool enabled) {
+  WriteProperty({kId, button}, common_property::kDisabled, enabled ? 0 : 1);
+}
+
+void SetButtons(bool play, bool pause, bool stop) {
+  SetEnabled(播放按钮, play);
+  SetEnabled(暂停按钮, pause);
+  SetEnabled(终止按钮, stop);
+}
+
+int Read(UnitAddress unit, int index) { return ReadInt(unit, index); }
+
+// Sizes and positions are worked out in double precision and truncated toward zero.
+void Write(UnitAddress unit, int index, double value) { WriteProperty(unit, index, static_cast<int32_t>(value)); }
+
+void ShowFrame(int frameNumber) {
+  WriteProperty(kPanel, draw_panel_property::kBackPicture, ReadWholeFile(PlayedFramePath(ExtractionFolder, frameNumber)));
+}
+
+// Every step reads the properties as the steps before it left them (sizes are clamped when
+// written), so the layout is worked out on the window itself.
+void LayOutAround(int w0, int h0) {
+  using namespace common_property;
+  Write(kPanel, kHeight, h0 * static_cast<double>(DisplayScale) / 100);
+  Write(kPanel, kWidth, w0 * static_cast<double>(DisplayScale) / 100);
+  Write(kWindow, kHeight, static_cast<double>(Read(kPanel, kHeight)) + Read(kProgress, kHeight) +
+                              Read({kId, 播放按钮}, kHeight) + 40);
+  Write(kWindow, kWidth, Read(kPanel, kWidth) + 6.0);
+  Write(kProgress, kWidth, static_cast<double>(Read(kPanel, kWidth)) - 20 - Read(kTime, kWidth));
+  Write(kProgress, kTop, Read(kPanel, kHeight) + 4.0);
+  Write(kTime, kTop, Read(kProgress, kTop) - 2.0);
+  Write(kTime, kLeft, Read(kProgress, kWidth) + 12.0);
+  WriteProperty(kProgress, process_bar_property::kMaximum, PlayerFrameCount);
+  for (UnitId button : {播放按钮, 暂停按钮, 终止按钮}) {
+    Write({kId, button}, kTop, static_cast<double>(Read(kProgress, kTop)) + Read(kProgress, kHeight) + 4);
+  }
+  WriteProperty({kId, 按钮1}, kTop, Read({kId, 播放按钮}, kTop));
+  WriteProperty({kId, 按钮2}, kTop, Read({kId, 按钮1}, kTop));
+  Write(kScale, kWidth, Read(kPanel, kWidth) / 5.0 - 10);
+  Write(kScale, kLeft, Read(kPanel, kWidth) / 5.0 * 4 + 4);
+  WriteProperty(kScale, label_property::kCaption, "规格:" + IntegerText(DisplayScale) + "%");
+  const ScreenSize screen = PrimaryScreenSize();
+  Write(kWindow, kTop, (static_cast<double>(screen.height) - Read(kWindow, kHeight)) / 2);
+  Write(kWindow, kLeft, (static_cast<double>(screen.width) - Read(kWindow, kWidth)) / 2);
+}
+
+// Only the first frame is measured; when it is missing or not a picture nothing moves and the
+// progress bar keeps its maximum.
+void FitLayoutToFrame() {
+  const int picture = LoadPicture(ReadWholeFile(PlayedFramePath(ExtractionFolder, kFirstFrame)));
+  const int w0 = PictureWidth(kPanel, picture);
+  if (w0 != 0) LayOutAround(w0, PictureHeight(kPanel, picture));
+  UnloadPicture(picture);
+}
+
+std::string TimeText(double elapsedSeconds) {
+  return "时长:" + DecimalText(elapsedSeconds) + "/" + FrameSecondsText(PlayerFrameCount) + "秒";
+}
+
+}  // namespace
+
+void StartPlayback() {
+  FitLayoutToFrame();
+  SetButtons(false, true, true);
+  WriteProperty(kClock, timer_property::kInterval, kTickMilliseconds);
+}
+
+void PlaybackTick(EventRecord&) {
+  if (NextFrame > PlayerFrameCount) {
+    StopPlayback();
+    return;
+  }
+  ShowFrame(NextFrame);
+  NextFrame = NextFrame + 1;
+  WriteProperty(kProgress, process_bar_property::kPosition, NextFrame);
+  // The frame just shown ÷ 10: frame 25 reads 2.5.
+  WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame / 10.0 - 0.1));
+}
+
+void PausePlayback() {
+  WriteProperty(kClock, timer_property::kInterval, 0);
+  SetButtons(true, false, true);
+}
+
+void StopPlayback() {
+  WriteProperty(kClock, timer_property::kInterval, 0);
+  SetButtons(true, false, false);
+  WriteProperty(kProgress, process_bar_property::kPosition, 0);
+  NextFrame = kFirstFrame;
+  ShowFrame(kFirstFrame);
+  WriteProperty(kTime, label_property::kCaption, TimeText(0));
+}

@@ -1,0 +1,16 @@
+// Playback of the opened recording: one frame file per 100 ms tick of 时钟 on 画板, with the
+// progress bar and the elapsed/total time text.
+#pragma once
+#include "controls/runtime.h"
+
+// Recordings number their frames from 1; an open and a stop both go back there, so playback
+// never begins with a tick that finds no frame.
+constexpr int kFirstFrame = 1;
+
+// Fits the window around the first frame, switches the buttons to playing and starts 时钟.
+void StartPlayback();
+void PausePlayback();
+// Stops 时钟, rewinds to the first frame and shows it.
+void StopPlayback();
+// One tick of 时钟: the next frame, or the end of playback after the last one.
+void PlaybackTick(EventRecord& event);

@@ -1,0 +1,6 @@
+#include "app/player/player_state.h"
+
+std::string ExtractionFolder;
+int NextFrame = 0;
+int PlayerFrameCount = 0;
+int DisplayScale = 0;

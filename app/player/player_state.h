@@ -1,0 +1,17 @@
+// The player's program-wide values. They belong to the program, not to PlayerWindow, and keep
+// their values while the window is closed and loaded again. Touched only by the user-interface
+// thread.
+#pragma once
+#include <string>
+
+// The player's own extraction folder: a fresh "%x.tmp" folder in the temporary folder for each
+// open, empty before the first. The player never names the recorder's working folder, so an
+// unsaved take survives opening a recording and a later take holds only its own frames.
+extern std::string ExtractionFolder;
+// The number of the frame file the next tick shows.
+extern int NextFrame;
+// The frame files found by the last open.
+extern int PlayerFrameCount;
+// The percentage of the first frame's pixel size the picture panel gets; 80 once PlayerWindow
+// has been created.
+extern int DisplayScale;
