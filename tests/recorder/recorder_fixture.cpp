@@ -1,21 +1,23 @@
 #include "tests/recorder/recorder_fixture.h"
 
+#include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "components/services/services.h"
-#include "controls/live_windows.h"
 #include "controls/message_box.h"
 #include "forms/recorder_window.h"
 #include "tests/controls/program_run.h"
+#include "tests/recorder/scripted_user.h"
 
 namespace {
 RecorderSeen seen;
 int answer = IDNO;
 
-int Ask(const std::string& text, const std::string& caption, unsigned) {
+int Ask(const std::string& text, const std::string& caption, unsigned style) {
   seen.questions.push_back(text);
   seen.captions.push_back(caption);
-  return answer;
+  seen.styles.push_back(style);
+  return (style & MB_TYPEMASK) == MB_OK ? IDOK : answer;
 }
 
 void OpenInsteadOfBrowser(void*, const std::wstring& address) { seen.webPages.push_back(address); }
@@ -27,7 +29,10 @@ void RunRecorder(const std::function<void()>& body) {
   FrameCount = 0;
   HandlerTable handlers;
   AddRecorderHandlers(handlers);
+  AddPlayerHandlers(handlers);
   const ShellOpenFunction browser = SetShellOpenFunction(OpenInsteadOfBrowser);
+  ResetFileDialogs();
+  const FileDialogRoutine fileDialog = ReplaceFileDialog(ScriptedFileDialog);
   RunInProgram(
       [&] {
         const MessageBoxRoutine before = ReplaceMessageBox(Ask);
@@ -35,6 +40,9 @@ void RunRecorder(const std::function<void()>& body) {
         ReplaceMessageBox(before);
       },
       handlers);
+  // What the program's end does.
+  ReleasePlayerState();
+  ReplaceFileDialog(fileDialog);
   SetShellOpenFunction(browser);
   answer = IDNO;
 }
@@ -42,11 +50,7 @@ void RunRecorder(const std::function<void()>& body) {
 const RecorderSeen& Seen() { return seen; }
 void AnswerQuestionsWith(int reply) { answer = reply; }
 
-HWND RecorderHwnd(UnitId unit) {
-  if (unit == RecorderWindow::kId) return WindowHandle(RecorderWindow::kId);
-  Control* control = FindLiveControl({RecorderWindow::kId, unit});
-  return control ? control->hwnd() : nullptr;
-}
+HWND RecorderHwnd(UnitId unit) { return LiveHwnd({RecorderWindow::kId, unit}); }
 
 void Click(UnitId button) { SendMessageW(RecorderHwnd(button), BM_CLICK, 0, 0); }
 

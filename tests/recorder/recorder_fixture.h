@@ -1,5 +1,6 @@
-// Runs test code inside the program with the recorder's real handlers, a scripted answer to the
-// question box, a recorded web page instead of a browser, and a fresh working folder.
+// Runs test code inside the program with its real handlers, a scripted answer to the message
+// boxes and file dialogs (tests/recorder/scripted_user.h), a recorded web page instead of a
+// browser, and a fresh working folder.
 #pragma once
 #include <windows.h>
 
@@ -10,17 +11,19 @@
 #include "controls/runtime.h"
 
 // Runs `body` after RecorderWindow has been built (its created handler has run); every window
-// still open afterwards is destroyed, so the program ends.
+// still open afterwards is destroyed, so the program ends, and the program's end runs.
 void RunRecorder(const std::function<void()>& body);
 
 // What the program asked and opened during the last RunRecorder.
 struct RecorderSeen {
-  std::vector<std::string> questions;  // message box texts
+  std::vector<std::string> questions;  // message box texts, questions and reports alike
   std::vector<std::string> captions;
+  std::vector<unsigned> styles;
   std::vector<std::wstring> webPages;
 };
 const RecorderSeen& Seen();
-// The answer the question box gives (IDYES or IDNO); IDNO unless set.
+// The answer the question boxes give (IDYES or IDNO); IDNO unless set. Boxes with only an OK
+// button are answered OK.
 void AnswerQuestionsWith(int answer);
 
 // The live control of RecorderWindow, or the window itself for its own id.

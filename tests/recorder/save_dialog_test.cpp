@@ -1,0 +1,203 @@
+// Saving a take as a user does it: 按钮3 opens SaveDialog, 保存按钮 asks for the file, the frames
+// are shrunk and converted with their progress texts, the folder is packed and the result told.
+#include <gtest/gtest.h>
+
+#include "app/recorder/recorder_state.h"
+#include "app/recorder/save_pipeline.h"
+#include "components/zip/zip.h"
+#include "controls/event_delivery.h"
+#include "controls/property_indexes.h"
+#include "controls/live_windows.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+#include "tests/controls/screenshot.h"
+#include "tests/recorder/frame_pictures.h"
+#include "tests/recorder/recorder_fixture.h"
+#include "tests/recorder/scripted_user.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr Pixel kRed{230, 20, 20};
+constexpr Pixel kBlue{20, 40, 220};
+constexpr Pixel kGreen{20, 200, 40};
+
+std::string FrameFile(int n, const char* suffix) { return WorkingFolder() + "\\" + std::to_string(n) + suffix; }
+
+// Frame i of a take on the 1024x768 test screen: red beside blue, green beside blue for frame 2.
+void PrepareTake(int frames) {
+  MakeFolder(WorkingFolder());
+  for (int i = 1; i <= frames; ++i) WriteBytes(FrameFile(i, ".bmp"), TwoColourFrame(1024, 768, i == 2 ? kGreen : kRed, kBlue));
+  FrameCount = frames;
+  RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+}
+
+bool SaveCommandEnabled() { return IsWindowEnabled(RecorderHwnd(RecorderWindow::按钮3)) != 0; }
+
+// 按钮3, then 保存按钮 once SaveDialog is up; returns when SaveDialog has closed.
+void SaveAs(const std::string& target, const std::function<void()>& inDialog = [] {}) {
+  AnswerFileDialogsWith(target);
+  WhenLoaded(SaveDialog::kId, [inDialog] {
+    inDialog();
+    PostClick({SaveDialog::kId, SaveDialog::保存按钮});
+  });
+  Click(RecorderWindow::按钮3);
+}
+
+std::vector<std::string> EntriesOf(const std::string& archive, const TempFolder& scratch) {
+  const std::string folder = scratch / "unpacked";
+  EXPECT_EQ(Unpack(nullptr, archive, folder), kZipDone);
+  return ListFolder(folder);
+}
+
+TEST(SaveDialog, AThreeFrameTakeAtEightyPercent) {
+  TempFolder scratch;
+  const std::string target = scratch / "三帧.vmrc";
+  std::vector<std::string> progress;
+  RunRecorder([&] {
+    PrepareTake(3);
+    TextTrail trail("正在");
+    SaveAs(target);
+    progress = trail.texts();
+    EXPECT_FALSE(IsWindowLoaded(SaveDialog::kId));
+    EXPECT_FALSE(SaveCommandEnabled()) << "saving the same take again needs a new stop";
+  });
+  EXPECT_EQ(progress, (std::vector<std::string>{"正在处理数据", "正在处理数据33%", "正在处理数据67%", "正在处理数据100%",
+                                                 "正在保存(33)%", "正在保存(66)%", "正在保存(100)%"}));
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存成功!"});
+  EXPECT_EQ(Seen().captions[0], "信息：");
+  EXPECT_EQ(Seen().styles[0] & (MB_TYPEMASK | MB_ICONMASK), unsigned{MB_OK | MB_ICONINFORMATION});
+  ASSERT_EQ(FileDialogsAsked().size(), 1u);
+  EXPECT_TRUE(FileDialogsAsked()[0].save);
+  EXPECT_EQ(FileDialogsAsked()[0].filter, L"Velmo录屏文件(*.vmrc)|*.vmrc|");
+  EXPECT_EQ(FileDialogsAsked()[0].defaultExtension, L"vmrc");
+  EXPECT_FALSE(FolderExists(WorkingFolder())) << "the working folder goes once the take is saved";
+
+  EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  for (int n = 1; n <= 3; ++n) {
+    const Bytes jpeg = ReadBytes(scratch / ("unpacked\\" + std::to_string(n) + ".jpg"));
+    const Picture frame = DecodedPicture(jpeg);
+    ASSERT_EQ(frame.width, 819) << "frame " << n;
+    ASSERT_EQ(frame.height, 614);
+    EXPECT_EQ(FirstQuantisationValue(jpeg), 6) << "JPEG quality 80";
+    EXPECT_TRUE(PixelNear(frame.At(200, 300), n == 2 ? kGreen : kRed)) << "frame " << n;
+    EXPECT_TRUE(PixelNear(frame.At(600, 300), kBlue)) << "frame " << n;
+  }
+}
+
+// The slider moved with the keyboard, as a user would; the next load shows the same choice.
+TEST(SaveDialog, TheSliderAtOneSavesAFifthOfTheScreenAtQualityTwenty) {
+  TempFolder scratch;
+  const std::string target = scratch / "small.vmrc";
+  std::string labelAfterMove;
+  int canvasWidth = 0, canvasHeight = 0;
+  std::string labelOnReopen;
+  int sliderOnReopen = 0;
+  RunRecorder([&] {
+    PrepareTake(1);
+    SaveAs(target, [&] {
+      const HWND slider = LiveHwnd({SaveDialog::kId, SaveDialog::滑块条});
+      SendMessageW(slider, WM_KEYDOWN, VK_HOME, 0);
+      SendMessageW(slider, WM_KEYUP, VK_HOME, 0);
+      labelAfterMove = ReadText({SaveDialog::kId, SaveDialog::品质标签}, label_property::kCaption);
+      canvasWidth = ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kWidth);
+      canvasHeight = ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kHeight);
+    });
+    WhenLoaded(SaveDialog::kId, [&] {
+      sliderOnReopen = ReadInt({SaveDialog::kId, SaveDialog::滑块条}, slider_bar_property::kPosition);
+      labelOnReopen = ReadText({SaveDialog::kId, SaveDialog::品质标签}, label_property::kCaption);
+      PostClick({SaveDialog::kId, SaveDialog::取消按钮});
+    });
+    LoadWindow(SaveDialog::kId, 0, true);
+  });
+  EXPECT_EQ(labelAfterMove, "20%");
+  EXPECT_EQ(canvasWidth, 204);
+  EXPECT_EQ(canvasHeight, 153);
+  EXPECT_EQ(sliderOnReopen, 1);
+  EXPECT_EQ(labelOnReopen, "20%");
+  const Bytes jpeg = ReadBytes((EntriesOf(target, scratch), scratch / "unpacked\\1.jpg"));
+  const Picture frame = DecodedPicture(jpeg);
+  EXPECT_EQ(frame.width, 204);
+  EXPECT_EQ(frame.height, 153);
+  EXPECT_EQ(FirstQuantisationValue(jpeg), 40) << "JPEG quality 20";
+}
+
+TEST(SaveDialog, CancellingTheFileDialogKeepsTheFramesAndTheSaveCommand) {
+  RunRecorder([] {
+    PrepareTake(2);
+    SaveAs("");
+    EXPECT_FALSE(IsWindowLoaded(SaveDialog::kId));
+    EXPECT_TRUE(SaveCommandEnabled());
+    EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.bmp", "2.bmp"}));
+    EXPECT_EQ(ReadBytes(FrameFile(1, ".bmp")).size(), 2359350u) << "frames stay as captured";
+  });
+  EXPECT_TRUE(Seen().questions.empty());
+}
+
+TEST(SaveDialog, WithoutAWorkingFolderTheSaveFailsAndTheTargetGoes) {
+  TempFolder scratch;
+  const std::string target = scratch / "old.vmrc";
+  WriteText(target, "an older file the user chose to replace");
+  RunRecorder([&] {
+    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+    SaveAs(target);
+    EXPECT_FALSE(SaveCommandEnabled());
+  });
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存出错!"});
+  EXPECT_EQ(Seen().styles[0] & (MB_TYPEMASK | MB_ICONMASK), unsigned{MB_OK | MB_ICONEXCLAMATION});
+  EXPECT_FALSE(FileExists(target));
+}
+
+TEST(SaveDialog, LeftoverFramesOfALongerTakeArePackedAsBitmaps) {
+  TempFolder scratch;
+  const std::string target = scratch / "leftover.vmrc";
+  RunRecorder([&] {
+    PrepareTake(2);
+    WriteBytes(FrameFile(5, ".bmp"), TwoColourFrame(4, 4, kRed, kBlue));
+    SaveAs(target);
+  });
+  EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "5.bmp"}));
+}
+
+// A folder in the way of 2.jpg makes the conversion of frame 2 fail.
+TEST(SaveDialog, AFailedConversionStopsAtThatFrame) {
+  TempFolder scratch;
+  const std::string target = scratch / "broken.vmrc";
+  RunRecorder([&] {
+    PrepareTake(3);
+    MakeFolder(FrameFile(2, ".jpg"));
+    SaveAs(target);
+  });
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存出错!"});
+  EXPECT_FALSE(FileExists(target));
+  EXPECT_TRUE(FileExists(FrameFile(1, ".jpg")));
+  EXPECT_FALSE(FileExists(FrameFile(1, ".bmp")));
+  EXPECT_EQ(ReadBytes(FrameFile(2, ".bmp")).size(), 54u + 2460u * 614u) << "frame 2 stays, shrunk to 819x614";
+  EXPECT_EQ(ReadBytes(FrameFile(3, ".bmp")).size(), 2359350u) << "frame 3 stays as captured";
+}
+
+// While the save pumps messages the user presses the close box, Esc and 保存按钮 again.
+void CALLBACK InterruptTheSave(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!SaveIsRunning()) return;
+  KillTimer(nullptr, timer);
+  const HWND dialog = LiveHwnd({SaveDialog::kId, SaveDialog::kId});
+  WriteWindowPicture(dialog, PicturePath("save_dialog_while_saving.png"));
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  PostMessageW(LiveHwnd({SaveDialog::kId, SaveDialog::保存按钮}), WM_KEYDOWN, VK_ESCAPE, 0);
+  PostClick({SaveDialog::kId, SaveDialog::保存按钮});
+}
+
+TEST(SaveDialog, StaysOpenAndSavesOnceWhileASaveRuns) {
+  TempFolder scratch;
+  const std::string target = scratch / "once.vmrc";
+  RunRecorder([&] {
+    PrepareTake(8);
+    SaveAs(target, [] { SetTimer(nullptr, 0, 30, InterruptTheSave); });
+  });
+  ASSERT_EQ(FileDialogsAsked().size(), 1u) << "a second click started no second save";
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存成功!"});
+  EXPECT_EQ(EntriesOf(target, scratch).size(), 8u);
+}
+
+}  // namespace
