@@ -1,0 +1,240 @@
+// Playing recordings in PlayerWindow: the time texts, the progress bar, the buttons through
+// play, pause and stop, the layout around the first frame, and which files count as frames.
+#include <gtest/gtest.h>
+
+#include "app/player/player_state.h"
+#include "controls/property_indexes.h"
+#include "tests/controls/program_run.h"
+#include "tests/controls/screenshot.h"
+#include "tests/player/player_fixture.h"
+#include "tests/recorder/recorder_fixture.h"
+#include "tests/recorder/scripted_user.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using namespace PlayerWindow;
+
+constexpr Pixel kRed{230, 20, 20};
+constexpr Pixel kGreen{20, 200, 40};
+constexpr Pixel kBlack{0, 0, 0};
+
+// Frame 1 red, the others green, entries from the last frame down: readers must not rely on
+// the order.
+RecordingEntries RedThenGreen(int frames, int width = 64, int height = 48) {
+  const Bytes red = JpegFrame(width, height, kRed);
+  const Bytes green = JpegFrame(width, height, kGreen);
+  RecordingEntries entries;
+  for (int n = frames; n >= 1; --n) entries.push_back({std::to_string(n) + ".jpg", n == 1 ? red : green});
+  return entries;
+}
+
+void ExpectButtons(bool play, bool pause, bool stop) {
+  EXPECT_EQ(PlayerButtonEnabled(播放按钮), play);
+  EXPECT_EQ(PlayerButtonEnabled(暂停按钮), pause);
+  EXPECT_EQ(PlayerButtonEnabled(终止按钮), stop);
+  EXPECT_TRUE(PlayerButtonEnabled(按钮1));
+  EXPECT_TRUE(PlayerButtonEnabled(按钮2));
+}
+
+int ClockInterval() { return ReadInt(Player(时钟), timer_property::kInterval); }
+
+TEST(PlayerWindow, ARecordingOf123FramesPlaysToTheEndAndRewinds) {
+  TempFolder scratch;
+  WriteRecording(scratch / "take.vmrc", RedThenGreen(123));
+  RunRecorder([&] {
+    OpenPlayer();
+    ExpectButtons(false, false, false);
+    OpenRecordingFile(scratch / "take.vmrc");
+    EXPECT_EQ(TimeText(), "时长:0/12.3秒");
+    ExpectButtons(false, true, true);
+    EXPECT_EQ(ClockInterval(), 100);
+
+    Tick();
+    EXPECT_TRUE(PixelNear(PanelCentre(), kRed)) << "the first tick shows frame 1";
+    EXPECT_EQ(TimeText(), "时长:0.1/12.3秒");
+    EXPECT_EQ(ProgressShown(), 2);
+    Tick(24);
+    EXPECT_EQ(TimeText(), "时长:2.5/12.3秒");
+    EXPECT_TRUE(PixelNear(PanelCentre(), kGreen));
+    Tick(98);
+    EXPECT_EQ(TimeText(), "时长:12.3/12.3秒");
+    EXPECT_EQ(ReadInt(Player(进度条1), process_bar_property::kMaximum), 123);
+    EXPECT_EQ(ProgressShown(), ProgressMaximumShown()) << "given 124, the bar shows full";
+
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:0/12.3秒");
+    EXPECT_EQ(ProgressShown(), 0);
+    EXPECT_TRUE(PixelNear(PanelCentre(), kRed)) << "stopped on frame 1";
+    ExpectButtons(true, false, false);
+    EXPECT_EQ(ClockInterval(), 0);
+
+    ClickPlayer(播放按钮);
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:0.1/12.3秒") << "played again from frame 1";
+  });
+}
+
+struct FrameLayout {
+  int frameWidth;
+  int panelWidth;
+  int windowWidth;
+  int progressWidth;
+  int labelLeft;
+  int scaleWidth;
+  int scaleLeft;
+  int windowLeft;
+};
+
+// Panel height 384, window height 456, 进度条1 at top 388, 标签1 at 386, buttons at 404 and the
+// window's top at 156 hold for both, on the 1024x768 test screen.
+class FirstFrameLayout : public testing::TestWithParam<FrameLayout> {};
+
+TEST_P(FirstFrameLayout, TheWindowFitsEightyPercentOfTheFirstFrame) {
+  const FrameLayout& expected = GetParam();
+  TempFolder scratch;
+  WriteRecording(scratch / "layout.vmrc", RedThenGreen(3, expected.frameWidth, 480));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "layout.vmrc");
+    using namespace common_property;
+    EXPECT_EQ(ReadInt(Player(画板), kWidth), expected.panelWidth);
+    EXPECT_EQ(ReadInt(Player(画板), kHeight), 384);
+    RECT window;
+    GetWindowRect(LiveHwnd(Player(kId)), &window);
+    EXPECT_EQ(window.right - window.left, expected.windowWidth);
+    EXPECT_EQ(window.bottom - window.top, 456);
+    EXPECT_EQ(window.left, expected.windowLeft);
+    EXPECT_EQ(window.top, 156);
+    EXPECT_EQ(ReadInt(Player(进度条1), kWidth), expected.progressWidth);
+    EXPECT_EQ(ReadInt(Player(进度条1), kTop), 388);
+    EXPECT_EQ(ReadInt(Player(标签1), kTop), 386);
+    EXPECT_EQ(ReadInt(Player(标签1), kLeft), expected.labelLeft);
+    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 按钮2}) EXPECT_EQ(ReadInt(Player(button), kTop), 404);
+    EXPECT_EQ(ReadInt(Player(标签2), kWidth), expected.scaleWidth);
+    EXPECT_EQ(ReadInt(Player(标签2), kLeft), expected.scaleLeft);
+    EXPECT_EQ(ReadText(Player(标签2), label_property::kCaption), "规格:80%");
+    EXPECT_EQ(ReadInt(Player(进度条1), process_bar_property::kMaximum), 3);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(PlayerWindow, FirstFrameLayout,
+                         testing::Values(FrameLayout{640, 512, 518, 404, 416, 92, 413, 253},
+                                         // 641 × 0.8 = 512.8, truncated.
+                                         FrameLayout{641, 512, 518, 404, 416, 92, 413, 253},
+                                         FrameLayout{1000, 800, 806, 692, 704, 150, 644, 109}));
+
+TEST(PlayerWindow, PauseKeepsThePlaceAndPlayReCentresTheWindow) {
+  TempFolder scratch;
+  WriteRecording(scratch / "pause.vmrc", RedThenGreen(5, 640, 480));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "pause.vmrc");
+    Tick(2);
+    ClickPlayer(暂停按钮);
+    ExpectButtons(true, false, true);
+    EXPECT_EQ(ClockInterval(), 0);
+    EXPECT_EQ(TimeText(), "时长:0.2/0.5秒");
+    SetWindowPos(LiveHwnd(Player(kId)), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ClickPlayer(播放按钮);
+    RECT window;
+    GetWindowRect(LiveHwnd(Player(kId)), &window);
+    EXPECT_EQ(window.left, 253);
+    EXPECT_EQ(window.top, 156);
+    ExpectButtons(false, true, true);
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:0.3/0.5秒") << "resumed at the next frame";
+    ClickPlayer(终止按钮);
+    ExpectButtons(true, false, false);
+    EXPECT_EQ(TimeText(), "时长:0/0.5秒");
+  });
+}
+
+struct CountCase {
+  const char* what;
+  std::vector<std::string> names;
+  std::string timeText;
+};
+
+class FrameCount : public testing::TestWithParam<CountCase> {};
+
+// Any root-level file ending in .jpg is a frame; folders and bitmaps are not.
+TEST_P(FrameCount, RootLevelJpegFilesAreCounted) {
+  const CountCase& testCase = GetParam();
+  TempFolder scratch;
+  const Bytes frame = JpegFrame(32, 24, kRed);
+  RecordingEntries entries;
+  for (const std::string& name : testCase.names) entries.push_back({name, name.back() == '/' ? Bytes{} : frame});
+  WriteRecording(scratch / "count.vmrc", entries);
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "count.vmrc");
+    EXPECT_EQ(TimeText(), testCase.timeText) << testCase.what;
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlayerWindow, FrameCount,
+    testing::Values(CountCase{"one frame", {"1.jpg"}, "时长:0/0.1秒"},
+                    CountCase{"ten frames", {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg", "7.jpg", "8.jpg",
+                                             "9.jpg", "10.jpg"}, "时长:0/1秒"},
+                    CountCase{"a cover raises the count", {"1.jpg", "2.jpg", "cover.jpg"}, "时长:0/0.3秒"},
+                    CountCase{"bitmap leftovers do not count", {"1.jpg", "7.bmp"}, "时长:0/0.1秒"},
+                    CountCase{"frames in a folder do not count", {"frames/", "frames/1.jpg", "frames/2.jpg"},
+                              "时长:0/0秒"}));
+
+TEST(PlayerWindow, ARecordingWithoutFramesStopsAtTheFirstTick) {
+  TempFolder scratch;
+  WriteRecording(scratch / "empty.vmrc", {{"notes.txt", Bytes{'h', 'i'}}});
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "empty.vmrc");
+    EXPECT_EQ(TimeText(), "时长:0/0秒");
+    Tick();
+    ExpectButtons(true, false, false);
+    EXPECT_TRUE(PixelNear(PanelCentre(), kBlack, 0)) << "no picture on the black panel";
+  });
+}
+
+TEST(PlayerWindow, CancellingTheOpenDialogLetsPlaybackGoOn) {
+  TempFolder scratch;
+  WriteRecording(scratch / "take.vmrc", RedThenGreen(4));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "take.vmrc");
+    Tick(2);
+    const std::string folder = ExtractionFolder;
+    OpenRecordingFile("");
+    EXPECT_EQ(ExtractionFolder, folder);
+    ExpectButtons(false, true, true);
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:0.3/0.4秒");
+  });
+}
+
+TEST(PlayerWindow, TheInformationBoxSaysWhatThePlayerIs) {
+  RunRecorder([] {
+    OpenPlayer();
+    ClickPlayer(按钮2);
+  });
+  ASSERT_EQ(Seen().questions.size(), 1u);
+  EXPECT_EQ(Seen().captions[0], "说明：");
+  EXPECT_EQ(Seen().styles[0] & (MB_TYPEMASK | MB_ICONMASK), unsigned{MB_OK | MB_ICONINFORMATION});
+  const std::string& text = Seen().questions[0];
+  EXPECT_EQ(text.rfind("    本程序是《Velmo屏幕录像器》的专用数据播放软件，\r\n能用来播放其所生成的vmrc格式文件。\r\n\r\n", 0), 0u);
+  EXPECT_NE(text.find("\r\n" + std::string(25, ' ') + "作者网站："), std::string::npos);
+  EXPECT_NE(text.find("\r\n" + std::string(22, ' ') + "Emaill："), std::string::npos);
+}
+
+TEST(PlayerWindow, PictureDuringPlayback) {
+  TempFolder scratch;
+  WriteRecording(scratch / "picture.vmrc", RedThenGreen(20, 640, 480));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "picture.vmrc");
+    PumpFor(700);
+    EXPECT_TRUE(WriteWindowPicture(LiveHwnd(Player(kId)), PicturePath("player_window_playing.png")));
+  });
+}
+
+}  // namespace
