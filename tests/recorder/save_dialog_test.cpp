@@ -2,6 +2,7 @@
 // are shrunk and converted with their progress texts, the folder is packed and the result told.
 #include <gtest/gtest.h>
 
+#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_pipeline.h"
 #include "components/zip/zip.h"
@@ -76,7 +77,7 @@ TEST(SaveDialog, AThreeFrameTakeAtEightyPercent) {
 
   EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
   for (int n = 1; n <= 3; ++n) {
-    const Bytes jpeg = ReadBytes(scratch / ("unpacked\\" + std::to_string(n) + ".jpg"));
+    const Bytes jpeg = ReadBytes(scratch / "unpacked" + "\\" + JpegFrameName(n));
     const Picture frame = DecodedPicture(jpeg);
     ASSERT_EQ(frame.width, 819) << "frame " << n;
     ASSERT_EQ(frame.height, 614);
@@ -116,7 +117,8 @@ TEST(SaveDialog, TheSliderAtOneSavesAFifthOfTheScreenAtQualityTwenty) {
   EXPECT_EQ(canvasHeight, 153);
   EXPECT_EQ(sliderOnReopen, 1);
   EXPECT_EQ(labelOnReopen, "20%");
-  const Bytes jpeg = ReadBytes((EntriesOf(target, scratch), scratch / "unpacked\\1.jpg"));
+  EntriesOf(target, scratch);
+  const Bytes jpeg = ReadBytes(scratch / "unpacked\\1.jpg");
   const Picture frame = DecodedPicture(jpeg);
   EXPECT_EQ(frame.width, 204);
   EXPECT_EQ(frame.height, 153);
