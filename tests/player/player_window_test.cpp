@@ -212,6 +212,34 @@ TEST(PlayerWindow, CancellingTheOpenDialogLetsPlaybackGoOn) {
   });
 }
 
+// Longer than 54 minutes 36.7 seconds: the bar stops at its limit, the texts and playback go
+// on. Unpacking 32,768 files takes minutes under Wine, so a short recording stands in and the
+// count is set as an open of a long one would leave it; frames above 3 show no picture.
+TEST(PlayerWindow, MoreFramesThanTheProgressBarHolds) {
+  TempFolder scratch;
+  WriteRecording(scratch / "short.vmrc", RedThenGreen(3));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "short.vmrc");
+    PlayerFrameCount = 32768;
+    ClickPlayer(暂停按钮);
+    ClickPlayer(播放按钮);
+    EXPECT_EQ(ProgressMaximumShown(), 32767);
+    NextFrame = 32765;
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:3276.5/3276.8秒");
+    EXPECT_EQ(ProgressShown(), 32766);
+    Tick();
+    EXPECT_EQ(ProgressShown(), 32767) << "full from frame 32766 on";
+    Tick(2);
+    EXPECT_EQ(TimeText(), "时长:3276.8/3276.8秒");
+    EXPECT_EQ(ProgressShown(), 32767);
+    Tick();
+    EXPECT_EQ(TimeText(), "时长:0/3276.8秒");
+    EXPECT_TRUE(PlayerButtonEnabled(播放按钮));
+  });
+}
+
 TEST(PlayerWindow, TheInformationBoxSaysWhatThePlayerIs) {
   RunRecorder([] {
     OpenPlayer();
