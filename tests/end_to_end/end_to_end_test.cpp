@@ -65,7 +65,7 @@ TEST(EndToEnd, RecordSaveAndPlayATakeOfAMovingPicture) {
     }
     for (int n = 1; n <= FrameCount; ++n)
       captured.push_back(DecodedPicture(ReadBytes(WorkingFolder() + "\\" + std::to_string(n) + ".bmp")));
-    ASSERT_GE(captured.size(), 8u);
+    ASSERT_GE(captured.size(), 5u) << "a take of 1.5 seconds";
 
     AnswerFileDialogsWith(recording);
     WhenLoaded(SaveDialog::kId, [] { PostClick({SaveDialog::kId, SaveDialog::保存按钮}); });
