@@ -3,10 +3,11 @@
 // a frame's time goes (the rescale through 隐藏画板 and ConvertToJpeg, each also measured apart
 // on the same frames). The rescaled frames are left as n.bmp in the folder given as the first
 // argument, for Debian's cjpeg to convert the very same pixels. Prints table rows and one
-// "figures" line for bench/run-benchmarks.sh.
+// "figures" line for bench/run-benchmarks.sh, with what fresh memory costs on this machine.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,22 @@ std::vector<double> ConvertFramesIn(const std::string& folder) {
   return times;
 }
 
+// What first touching memory no one has used yet costs on this machine, in ms per MiB: each
+// frame of the save passes through several new buffers of a frame's size.
+double FreshMemoryMillisecondsPerMebibyte() {
+  constexpr SIZE_T kMebibytes = 8;
+  std::vector<double> times;
+  for (int round = 0; round < 5; ++round) {
+    const double start = NowMilliseconds();
+    void* block = VirtualAlloc(nullptr, kMebibytes << 20, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!block) return 0;
+    std::memset(block, 1, kMebibytes << 20);
+    times.push_back(NowMilliseconds() - start);
+    VirtualFree(block, 0, MEM_RELEASE);
+  }
+  return Median(times) / kMebibytes;
+}
+
 double Sum(const std::vector<double>& values) {
   double sum = 0;
   for (double value : values) sum += value;
@@ -86,8 +103,8 @@ void Report(const TimedSave& save, const std::vector<double>& rescales, const st
               100 * framesPerSecond / kTakeFramesPerSecond, loop / 1000, loop / kFrames, pack / 1000, rest / 1000,
               archiveMegabytes);
   const double perFrame = loop / kFrames;
-  std::printf("| %.0f ms | %.1f ms | %.1f ms | %.1f ms |\n", perFrame, Median(rescales), Median(conversions),
-              perFrame - Median(rescales) - Median(conversions));
+  std::printf("| %.0f ms | %.1f ms | %.1f ms | %.1f ms | %.2f ms per MiB |\n", perFrame, Median(rescales),
+              Median(conversions), perFrame - Median(rescales) - Median(conversions), FreshMemoryMillisecondsPerMebibyte());
   std::printf("figures whole_ms=%.1f loop_ms=%.1f pack_ms=%.1f convert_total_ms=%.1f archive_mb=%.2f saved=%d\n", whole,
               loop, pack, Sum(conversions), archiveMegabytes, SaveSucceeded(save));
 }
