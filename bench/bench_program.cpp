@@ -83,6 +83,9 @@ void ClickButton(UnitAddress button) {
 
 void RunInsideModal(WindowId window, const std::function<void()>& inside) {
   pendingInside = inside;
-  SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunPendingInside);
-  LoadWindow(window, 0, true);
+  const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunPendingInside);
+  if (!LoadWindow(window, 0, true)) {
+    KillTimer(nullptr, timer);
+    pendingInside = nullptr;
+  }
 }

@@ -75,6 +75,7 @@ TickTimes TimeTicks(const std::string& recording) {
   ClickButton({kId, 按钮1});
   ClickButton({kId, 暂停按钮});
   ProcessPendingEvents();
+  if (PlayerFrameCount != kFrames) return times;
   const HWND window = WindowHandle(kId);
   Control* panel = FindLiveControl({kId, 画板});
   if (!window || !panel) return times;
@@ -101,15 +102,18 @@ void Report(const TickTimes& times) {
   const int panelHeight = ReadInt({kId, 画板}, common_property::kHeight);
   std::printf("| %dx%d on a %dx%d panel | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.0f %% |\n", kFrameWidth, kFrameHeight,
               panelWidth, panelHeight, handler, panel, rest, tick, 100 * tick / kTickBudgetMilliseconds);
-  std::printf("figures tick_ms=%.2f panel_ms=%.2f ticks=%zu frames_found=%d\n", tick, panel, times.handler.size(),
-              PlayerFrameCount);
+  std::printf("figures tick_ms=%.2f panel_ms=%.2f\n", tick, panel);
 }
 
 void MeasurePlayback(const std::string& frameCopyFolder) {
   const std::string recording = SpecialFolderPath(kTemporaryFolder) + "velmo-playback-bench.vmrc";
   if (MakeRecording(recording, frameCopyFolder)) {
     const TickTimes times = TimeTicks(recording);
-    if (!times.handler.empty()) Report(times);
+    if (times.handler.empty()) {
+      std::printf("| the recording did not open |\n");
+    } else {
+      Report(times);
+    }
   } else {
     std::printf("| the recording could not be made |\n");
   }

@@ -40,8 +40,8 @@ echo
 echo "Save: a 100-frame take of a 1920x1080 desktop at 80 percent through the real SaveDialog,"
 echo "timed from the click on 保存按钮 until the dialog is gone."
 save=$(run_on_desktop 1920x1080 "$build/bench/save_bench.exe" "Z:$work/save")
-echo "| take | whole save | frames per second | of the take's 10 | conversion loop | Pack | removal, message, close | archive |"
-echo "|---|---|---|---|---|---|---|---|"
+echo "| take | whole save | frames per second | of the take's 10 | conversion loop | Pack | folder removal | message and close | archive |"
+echo "|---|---|---|---|---|---|---|---|---|"
 grep '^|' <<<"$save" | sed -n 1p
 echo
 echo "A frame's time in the conversion loop; the rescale and ConvertToJpeg also measured apart on the same frames (medians)."

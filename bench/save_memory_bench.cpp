@@ -61,11 +61,15 @@ void MeasureMemory() {
   const ProcessMemory before = CurrentProcessMemory();
   const std::string target = SpecialFolderPath(kTemporaryFolder) + "velmo-memory-bench.vmrc";
   const TimedSave save = TimeSave(target);
-  ReportRow("working set", save, before, &ProcessMemory::workingSet);
-  ReportRow("private bytes", save, before, &ProcessMemory::privateBytes);
-  // Between two samples a frame's buffers come and go; the system's own peak catches them.
-  std::printf("peak working set of the process: %.1f MB before the save, %.1f MB after it\n", before.peakWorkingSet,
-              CurrentProcessMemory().peakWorkingSet);
+  if (!SaveSucceeded(save)) {
+    std::printf("| the save did not succeed |\n");
+  } else {
+    ReportRow("working set", save, before, &ProcessMemory::workingSet);
+    ReportRow("private bytes", save, before, &ProcessMemory::privateBytes);
+    // Between two samples a frame's buffers come and go; the system's own peak catches them.
+    std::printf("peak working set of the process: %.1f MB before the save, %.1f MB after it\n",
+                before.peakWorkingSet, CurrentProcessMemory().peakWorkingSet);
+  }
   DeleteFileW(Widen(target).c_str());
   RemoveFolderTree(FrameFolder);
 }

@@ -69,6 +69,8 @@ const SaveSample* TimedSave::AfterFrame(int frame) const {
   return nullptr;
 }
 
+bool SaveSucceeded(const TimedSave& save) { return save.message.find("保存成功") != std::string::npos; }
+
 TimedSave TimeSave(const std::string& target) {
   TimedSave save;
   running = &save;

@@ -39,6 +39,9 @@ struct TimedSave {
   const SaveSample* AfterFrame(int frame) const;
 };
 
+// Whether the box that came up reported success.
+bool SaveSucceeded(const TimedSave& save);
+
 // Saves the prepared take into `target` at the quality of this run (80 percent unless the
 // slider was moved) through the real SaveDialog.
 TimedSave TimeSave(const std::string& target);
