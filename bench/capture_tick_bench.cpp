@@ -20,9 +20,7 @@ constexpr int kTakeMilliseconds = 10000;
 constexpr double kTickBudgetMilliseconds = 100.0;
 
 // One tick as the recorder runs it: snapshot, then the frame file.
-void Tick(const std::string& folder, int frame) {
-  WriteWholeFile(CapturedFramePath(folder, frame), ScreenSnapshot());
-}
+void Tick(const std::string& folder, int frame) { WriteWholeFile(CapturedFramePath(folder, frame), ScreenSnapshot()); }
 
 struct TickCost {
   double snapshot;

@@ -52,9 +52,9 @@ constexpr COLORREF kTaskBarColour = RGB(40, 44, 52);
 const wchar_t* const kWords[] = {L"frame",  L"录像", L"the",     L"screen", L"保存",   L"quality", L"每秒",
                                  L"report", L"数据", L"window",  L"项目",   L"budget", L"进度",    L"review",
                                  L"文件",   L"and",  L"meeting", L"系统",   L"time",   L"users"};
-const wchar_t* const kCodeTokens[] = {L"if",     L"(frame", L"->width", L">",     L"limit)", L"return", L"Resize(",
-                                      L"0x1F);", L"for",    L"(int",    L"i",     L"=",      L"0;",     L"const",
-                                      L"auto&",  L"bytes",  L"// keep", L"++i)",  L"{",      L"}",      L"std::vector"};
+const wchar_t* const kCodeTokens[] = {L"if",     L"(frame", L"->width", L">",    L"limit)", L"return", L"Resize(",
+                                      L"0x1F);", L"for",    L"(int",    L"i",    L"=",      L"0;",     L"const",
+                                      L"auto&",  L"bytes",  L"// keep", L"++i)", L"{",      L"}",      L"std::vector"};
 const COLORREF kCodeColours[] = {RGB(0, 0, 200), RGB(30, 30, 30), RGB(160, 30, 30), RGB(0, 128, 0), RGB(140, 0, 140)};
 constexpr wchar_t kTypedLine[] = L"  const ByteString picture = PanelPicture(kCanvas);  // written back over the frame";
 
@@ -135,13 +135,14 @@ void PaintTaskBar(HDC dc, int width, int height) {
 
 void PaintWindowFrame(HDC dc, const RECT& window, const wchar_t* title) {
   Fill(dc, window, RGB(90, 90, 96));
-  VerticalGradient(dc, {window.left + 1, window.top + 1, window.right - 1, window.top + kTitleHeight},
-                   RGB(10, 36, 106), RGB(90, 130, 200));
+  VerticalGradient(dc, {window.left + 1, window.top + 1, window.right - 1, window.top + kTitleHeight}, RGB(10, 36, 106),
+                   RGB(90, 130, 200));
   Text(dc, window.left + 10, window.top + 5, title, RGB(255, 255, 255));
   for (int i = 1; i <= 3; ++i) {
     Fill(dc, {window.right - 26 * i, window.top + 4, window.right - 26 * i + 22, window.top + 22}, RGB(212, 208, 200));
   }
-  const RECT menu{window.left + 1, window.top + kTitleHeight, window.right - 1, window.top + kTitleHeight + kLineHeight + 4};
+  const RECT menu{window.left + 1, window.top + kTitleHeight, window.right - 1,
+                  window.top + kTitleHeight + kLineHeight + 4};
   Fill(dc, menu, RGB(240, 240, 240));
   Text(dc, menu.left + 8, menu.top + 2, L"文件(F)  编辑(E)  视图(V)  插入(I)  工具(T)  帮助(H)", RGB(0, 0, 0));
   Fill(dc, ClientArea(window), RGB(255, 255, 255));
@@ -230,8 +231,12 @@ void PaintWindows(HDC dc, uint32_t* bits, int width, int height, Dice& dice) {
     PaintWindowFrame(dc, window, plan.title);
     const RECT client = ClientArea(window);
     switch (plan.content) {
-      case Content::kProse: PaintProse(dc, client, dice); break;
-      case Content::kTable: PaintTable(dc, client, dice); break;
+      case Content::kProse:
+        PaintProse(dc, client, dice);
+        break;
+      case Content::kTable:
+        PaintTable(dc, client, dice);
+        break;
       case Content::kPhoto:
         GdiFlush();
         PaintPhoto(bits, width, client, dice);
@@ -260,7 +265,8 @@ void PaintChanges(HDC dc, int width, int height, int frameNumber) {
   Text(dc, width - 86, height - kTaskBarHeight + 12, clock, RGB(255, 255, 255));
 
   const int x = width / 5 + (frameNumber * 7) % (width * 3 / 5), y = height / 3 + (frameNumber * 3) % (height / 3);
-  const POINT arrow[] = {{x, y}, {x, y + 18}, {x + 4, y + 14}, {x + 8, y + 22}, {x + 11, y + 21}, {x + 7, y + 13}, {x + 13, y + 13}};
+  const POINT arrow[] = {{x, y},           {x, y + 18},     {x + 4, y + 14}, {x + 8, y + 22},
+                         {x + 11, y + 21}, {x + 7, y + 13}, {x + 13, y + 13}};
   Selection brush(dc, GetStockObject(WHITE_BRUSH));
   Selection pen(dc, GetStockObject(BLACK_PEN));
   Polygon(dc, arrow, static_cast<int>(std::size(arrow)));

@@ -100,8 +100,8 @@ void Report(const TickTimes& times) {
   const double tick = handler + panel + rest;
   const int panelWidth = ReadInt({kId, 画板}, common_property::kWidth);
   const int panelHeight = ReadInt({kId, 画板}, common_property::kHeight);
-  std::printf("| %dx%d on a %dx%d panel | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.0f %% |\n", kFrameWidth, kFrameHeight,
-              panelWidth, panelHeight, handler, panel, rest, tick, 100 * tick / kTickBudgetMilliseconds);
+  std::printf("| %dx%d on a %dx%d panel | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.0f %% |\n", kFrameWidth,
+              kFrameHeight, panelWidth, panelHeight, handler, panel, rest, tick, 100 * tick / kTickBudgetMilliseconds);
   std::printf("figures tick_ms=%.2f panel_ms=%.2f\n", tick, panel);
 }
 

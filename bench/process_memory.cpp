@@ -1,6 +1,7 @@
 #include "bench/process_memory.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <psapi.h>
 
 namespace {
@@ -13,5 +14,6 @@ ProcessMemory CurrentProcessMemory() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
   if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return {};
-  return {Mebibytes(counters.WorkingSetSize), Mebibytes(counters.PagefileUsage), Mebibytes(counters.PeakWorkingSetSize)};
+  return {Mebibytes(counters.WorkingSetSize), Mebibytes(counters.PagefileUsage),
+          Mebibytes(counters.PeakWorkingSetSize)};
 }

@@ -98,13 +98,16 @@ void Report(const TimedSave& save, const std::vector<double>& rescales, const st
   const double removal = save.messageShown - save.lastPackProgress;
   const double closing = save.gone - save.messageShown;
   const double framesPerSecond = kFrames * 1000.0 / whole;
-  std::printf("| %d x %dx%d at %d %% | %.1f s | %.1f | %.0f %% | %.1f s (%.0f ms a frame) | %.2f s | %.0f ms | %.0f ms | %.1f MB |\n",
-              kFrames, screen.width, screen.height, QualityPercent, whole / 1000, framesPerSecond,
-              100 * framesPerSecond / kTakeFramesPerSecond, loop / 1000, loop / kFrames, pack / 1000, removal, closing,
-              archiveMegabytes);
+  std::printf(
+      "| %d x %dx%d at %d %% | %.1f s | %.1f | %.0f %% | %.1f s (%.0f ms a frame) | %.2f s | %.0f ms | %.0f ms | %.1f "
+      "MB |\n",
+      kFrames, screen.width, screen.height, QualityPercent, whole / 1000, framesPerSecond,
+      100 * framesPerSecond / kTakeFramesPerSecond, loop / 1000, loop / kFrames, pack / 1000, removal, closing,
+      archiveMegabytes);
   const double perFrame = loop / kFrames;
   std::printf("| %.0f ms | %.1f ms | %.1f ms | %.1f ms | %.2f ms per MiB |\n", perFrame, Median(rescales),
-              Median(conversions), perFrame - Median(rescales) - Median(conversions), FreshMemoryMillisecondsPerMebibyte());
+              Median(conversions), perFrame - Median(rescales) - Median(conversions),
+              FreshMemoryMillisecondsPerMebibyte());
   std::printf("figures whole_ms=%.1f loop_ms=%.1f pack_ms=%.1f convert_total_ms=%.1f archive_mb=%.2f\n", whole, loop,
               pack, Sum(conversions), archiveMegabytes);
 }

@@ -41,8 +41,8 @@ std::string GrowthPerFrame(const TimedSave& save, Counter counter) {
   const SaveSample* last = save.AfterFrame(kFrames);
   if (!first || !last) return "n/a";
   char text[32];
-  std::snprintf(text, sizeof(text), "%+.1f KB", 1024 * (last->memory.*counter - first->memory.*counter) /
-                                                     (kFrames - kReportedFrames[0]));
+  std::snprintf(text, sizeof(text), "%+.1f KB",
+                1024 * (last->memory.*counter - first->memory.*counter) / (kFrames - kReportedFrames[0]));
   return text;
 }
 
@@ -67,8 +67,8 @@ void MeasureMemory() {
     ReportRow("working set", save, before, &ProcessMemory::workingSet);
     ReportRow("private bytes", save, before, &ProcessMemory::privateBytes);
     // Between two samples a frame's buffers come and go; the system's own peak catches them.
-    std::printf("peak working set of the process: %.1f MB before the save, %.1f MB after it\n",
-                before.peakWorkingSet, CurrentProcessMemory().peakWorkingSet);
+    std::printf("peak working set of the process: %.1f MB before the save, %.1f MB after it\n", before.peakWorkingSet,
+                CurrentProcessMemory().peakWorkingSet);
   }
   DeleteFileW(Widen(target).c_str());
   RemoveFolderTree(FrameFolder);

@@ -40,9 +40,7 @@ void TimedPackProgress(EventRecord& event) {
   running->lastPackProgress = NowMilliseconds();
 }
 
-HandlerRoutine& PackProgressSlot() {
-  return Runtime().handlers.routines[static_cast<int>(HandlerId::PackProgress)];
-}
+HandlerRoutine& PackProgressSlot() { return Runtime().handlers.routines[static_cast<int>(HandlerId::PackProgress)]; }
 
 }  // namespace
 
