@@ -2,13 +2,13 @@
 // the frame rate a 10-second take sustains on the 100 ms timer. Prints one table row.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/player/recording_file.h"
 #include "app/recorder/screen_snapshot.h"
+#include "bench/bench_clock.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
@@ -19,21 +19,8 @@ constexpr int kMeasuredTicks = 60;
 constexpr int kTakeMilliseconds = 10000;
 constexpr double kTickBudgetMilliseconds = 100.0;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // One tick as the recorder runs it: snapshot, then the frame file.
-void Tick(const std::string& folder, int frame) {
-  WriteWholeFile(CapturedFramePath(folder, frame), ScreenSnapshot());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+void Tick(const std::string& folder, int frame) { WriteWholeFile(CapturedFramePath(folder, frame), ScreenSnapshot()); }
 
 struct TickCost {
   double snapshot;
@@ -44,14 +31,12 @@ struct TickCost {
 TickCost MedianTickCost(const std::string& folder) {
   std::vector<double> snapshots, writes;
   for (int frame = 1; frame <= kMeasuredTicks; ++frame) {
-    LARGE_INTEGER start, taken, written;
-    QueryPerformanceCounter(&start);
+    const double start = NowMilliseconds();
     const std::vector<uint8_t> bytes = ScreenSnapshot();
-    QueryPerformanceCounter(&taken);
+    const double taken = NowMilliseconds();
     WriteWholeFile(CapturedFramePath(folder, frame), bytes);
-    QueryPerformanceCounter(&written);
-    snapshots.push_back(Milliseconds(start, taken));
-    writes.push_back(Milliseconds(taken, written));
+    writes.push_back(NowMilliseconds() - taken);
+    snapshots.push_back(taken - start);
   }
   return {Median(snapshots), Median(writes)};
 }

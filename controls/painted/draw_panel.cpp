@@ -53,13 +53,27 @@ PropertyValue DrawPanel::ReadKindProperty(int index) const {
   }
 }
 
+namespace {
+// Bytes are copied into the buffer the panel already holds: the save hands the hidden canvas
+// frame after frame of one size, and a fresh buffer each time costs more than the copy. No
+// bytes let the buffer go.
+void StoreBytes(ByteString& stored, const PropertyValue& value) {
+  const auto* bytes = std::get_if<ByteString>(&value);
+  if (bytes && !bytes->empty()) {
+    stored = *bytes;
+  } else {
+    stored = AsBytes(value);
+  }
+}
+}  // namespace
+
 // The drawing tools are kept for the program to read back; nothing draws with them yet.
 bool DrawPanel::Store(int index, const PropertyValue& value) {
   DrawPanelProperties& p = properties();
   switch (index) {
     case kBorder: p.border = BringChoice(AsInt(value), choice_last::kPanelBorder); return true;
     case kBackColour: p.backColour = ColourOf(value); return true;
-    case kBackPicture: p.backPicture = AsBytes(value); return true;
+    case kBackPicture: StoreBytes(p.backPicture, value); return true;
     case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
     case kAutoRedraw: p.autoRedraw = AsBool(value); return true;
     case kCoordinateUnit: p.coordinateUnit = BringChoice(AsInt(value), choice_last::kCoordinateUnit); return true;
@@ -95,7 +109,11 @@ bool DrawPanel::RefreshCanvas() {
   size.cy = std::max<LONG>(size.cy, 1);
   if (canvas_ && !canvasStale_ && size.cx == canvasSize_.cx && size.cy == canvasSize_.cy) return true;
   WindowDc screen(nullptr);
-  canvas_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+  // A canvas of the right size is painted over rather than made again, so a panel rebuilt for
+  // every frame of a save keeps one bitmap.
+  if (!canvas_ || size.cx != canvasSize_.cx || size.cy != canvasSize_.cy) {
+    canvas_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+  }
   MemoryDc canvasDc(CreateCompatibleDC(screen.get()));
   if (!canvas_ || !canvasDc) {
     canvas_.reset();

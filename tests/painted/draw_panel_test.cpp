@@ -164,6 +164,22 @@ TEST_F(DrawPanelTest, AHiddenCanvasFollowsItsSizeColourAndPicture) {
   EXPECT_EQ(smaller.at(49, 39), kBlue);
 }
 
+TEST_F(DrawPanelTest, ACanvasHandedFrameAfterFrameHoldsOnlyTheLatest) {
+  // The save's canvas keeps its bitmap and its picture buffer from one frame to the next:
+  // nothing of a larger frame before may show around or behind a smaller one.
+  Control& canvas = Panel(80, 60, kWhite, 2, BmpFile(160, 120, Orange));
+  canvas.WriteKindProperty(kAutoRedraw, 1);
+  ASSERT_TRUE(ColourNear(DecodeBmpFile(PanelPictureFile(canvas)), 2, 2, kOrange));
+  const Bytes smaller = BmpFile(40, 30, RedOverBlue);
+  canvas.WriteKindProperty(kBackPicture, smaller);
+  EXPECT_EQ(std::get<ByteString>(canvas.ReadKindProperty(kBackPicture)), smaller);
+  Capture file = DecodeBmpFile(PanelPictureFile(canvas));
+  EXPECT_EQ(file.at(2, 2), kWhite);
+  EXPECT_EQ(file.at(20, 15), kRed);
+  EXPECT_EQ(file.at(59, 44), kBlue);
+  EXPECT_EQ(file.at(77, 57), kWhite);
+}
+
 TEST_F(DrawPanelTest, WithoutAutoRedrawThePanelPictureIsWhatTheScreenShows) {
   Control& panel = Panel(100, 60, kBlack, 0, BmpFile(40, 30, RedOverBlue), 1);
   RedrawWindow(parent(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

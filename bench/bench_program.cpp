@@ -1,0 +1,91 @@
+#include "bench/bench_program.h"
+
+#include <windows.h>
+
+#include "app/player/player_handlers.h"
+#include "app/recorder/recorder_handlers.h"
+#include "bench/bench_clock.h"
+#include "components/services/services.h"
+#include "components/services/wide_text.h"
+#include "controls/control.h"
+#include "controls/live_windows.h"
+#include "controls/message_box.h"
+#include "forms/player_window.h"
+#include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
+
+namespace {
+
+std::function<void()> benchBody;
+std::function<void()> pendingInside;
+std::wstring dialogAnswer;
+std::vector<ShownMessage> messages;
+
+int AnswerOk(const std::string& text, const std::string&, unsigned) {
+  messages.push_back({text, NowMilliseconds()});
+  return IDOK;
+}
+
+bool AnswerPath(OPENFILENAMEW& request, bool) {
+  if (dialogAnswer.size() >= request.nMaxFile) return false;
+  dialogAnswer.copy(request.lpstrFile, dialogAnswer.size());
+  request.lpstrFile[dialogAnswer.size()] = L'\0';
+  return true;
+}
+
+void NoWebPage(void*, const std::wstring&) {}
+
+void StartUp() {
+  benchBody();
+  for (WindowId window : {SaveDialog::kId, PlayerWindow::kId, RecorderWindow::kId}) {
+    if (IsWindowLoaded(window)) DestroyWindow(window, true);
+  }
+}
+
+// As the program ends.
+void EndOfProgram() {
+  ReleaseRecorderState();
+  ReleasePlayerState();
+}
+
+void CALLBACK RunPendingInside(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const std::function<void()> inside = std::move(pendingInside);
+  pendingInside = nullptr;
+  if (inside) inside();
+}
+
+}  // namespace
+
+void RunInBenchProgram(const std::function<void()>& body) {
+  benchBody = body;
+  messages.clear();
+  HandlerTable handlers;
+  AddRecorderHandlers(handlers);
+  AddPlayerHandlers(handlers);
+  const MessageBoxRoutine messageBox = ReplaceMessageBox(AnswerOk);
+  const FileDialogRoutine fileDialog = ReplaceFileDialog(AnswerPath);
+  const ShellOpenFunction browser = SetShellOpenFunction(NoWebPage);
+  RunProgram(handlers, StartUp, EndOfProgram);
+  SetShellOpenFunction(browser);
+  ReplaceFileDialog(fileDialog);
+  ReplaceMessageBox(messageBox);
+  benchBody = nullptr;
+}
+
+void AnswerFileDialogsWith(const std::string& path) { dialogAnswer = Widen(path); }
+
+const std::vector<ShownMessage>& ShownMessages() { return messages; }
+
+void ClickButton(UnitAddress button) {
+  if (Control* control = FindLiveControl(button)) SendMessageW(control->hwnd(), BM_CLICK, 0, 0);
+}
+
+void RunInsideModal(WindowId window, const std::function<void()>& inside) {
+  pendingInside = inside;
+  const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunPendingInside);
+  if (!LoadWindow(window, 0, true)) {
+    KillTimer(nullptr, timer);
+    pendingInside = nullptr;
+  }
+}

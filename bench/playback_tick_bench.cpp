@@ -1,0 +1,131 @@
+// The cost of one PlaybackTick of the real PlayerWindow for frames of 1536x864 (what a
+// 1920x1080 screen saves at 80 percent): the tick's handler (the frame file read and handed to
+// 画板), the panel's paint (the JPEG decoded and drawn shrunk to the panel) and the repaint of
+// the rest of the window (progress bar, time text), each the median of 60 ticks, against the
+// 100 ms of the playback clock. The recording is made with the program's own ConvertToJpeg and
+// Pack; its first frame is copied as frame.jpg into the folder given as the first argument, for
+// Debian's djpeg. Prints a table row and one "figures" line for bench/run-benchmarks.sh.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/player/player_state.h"
+#include "app/player/recording_file.h"
+#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
+#include "bench/desktop_picture.h"
+#include "components/imaging/imaging.h"
+#include "components/services/services.h"
+#include "components/services/wide_text.h"
+#include "components/zip/zip.h"
+#include "controls/control.h"
+#include "controls/event_delivery.h"
+#include "controls/live_windows.h"
+#include "controls/property_indexes.h"
+#include "forms/event_index.h"
+#include "forms/player_window.h"
+
+namespace {
+
+using namespace PlayerWindow;
+
+constexpr int kFrames = 60;
+constexpr int kFrameWidth = 1536;
+constexpr int kFrameHeight = 864;
+constexpr int kSaveQuality = 80;
+constexpr int kTemporaryFolder = 11;
+constexpr double kTickBudgetMilliseconds = 100.0;
+
+bool ConvertFrames(const std::string& folder) {
+  for (int frame = 1; frame <= kFrames; ++frame) {
+    const std::string bmp = CapturedFramePath(folder, frame);
+    if (ConvertToJpeg(bmp, ConvertedFramePath(folder, frame), false, kSaveQuality, true, 0) != kJpegWritten) {
+      return false;
+    }
+    DeleteFileW(Widen(bmp).c_str());
+  }
+  return true;
+}
+
+// A recording as a save makes one, at `target`; false when any step failed.
+bool MakeRecording(const std::string& target, const std::string& frameCopyFolder) {
+  const std::string folder = SpecialFolderPath(kTemporaryFolder) + "velmo-playback-frames";
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+  const bool made = WriteDesktopFrames(folder, kFrameWidth, kFrameHeight, kFrames) && ConvertFrames(folder) &&
+                    Pack(nullptr, folder, target) == kZipDone;
+  if (made && !frameCopyFolder.empty()) {
+    CopyFileW(Widen(ConvertedFramePath(folder, 1)).c_str(), Widen(frameCopyFolder + "/frame.jpg").c_str(), FALSE);
+  }
+  RemoveFolderTree(folder);
+  return made;
+}
+
+struct TickTimes {
+  std::vector<double> handler, panel, rest;
+};
+
+// Opens the recording with 按钮1 as the user would, pauses the clock with 暂停按钮, then raises
+// each tick itself and paints at once what the tick changed, so the draw is counted.
+TickTimes TimeTicks(const std::string& recording) {
+  TickTimes times;
+  if (!LoadWindow(kId, 0, false)) return times;
+  AnswerFileDialogsWith(recording);
+  ClickButton({kId, 按钮1});
+  ClickButton({kId, 暂停按钮});
+  ProcessPendingEvents();
+  if (PlayerFrameCount != kFrames) return times;
+  const HWND window = WindowHandle(kId);
+  Control* panel = FindLiveControl({kId, 画板});
+  if (!window || !panel) return times;
+  for (int tick = 1; tick <= kFrames; ++tick) {
+    const double start = NowMilliseconds();
+    RaiseEvent(kId, 时钟, TimerEvent::kTick);
+    const double handled = NowMilliseconds();
+    UpdateWindow(panel->hwnd());
+    const double panelPainted = NowMilliseconds();
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const double windowPainted = NowMilliseconds();
+    times.handler.push_back(handled - start);
+    times.panel.push_back(panelPainted - handled);
+    times.rest.push_back(windowPainted - panelPainted);
+    ProcessPendingEvents();
+  }
+  return times;
+}
+
+void Report(const TickTimes& times) {
+  const double handler = Median(times.handler), panel = Median(times.panel), rest = Median(times.rest);
+  const double tick = handler + panel + rest;
+  const int panelWidth = ReadInt({kId, 画板}, common_property::kWidth);
+  const int panelHeight = ReadInt({kId, 画板}, common_property::kHeight);
+  std::printf("| %dx%d on a %dx%d panel | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.0f %% |\n", kFrameWidth,
+              kFrameHeight, panelWidth, panelHeight, handler, panel, rest, tick, 100 * tick / kTickBudgetMilliseconds);
+  std::printf("figures tick_ms=%.2f panel_ms=%.2f\n", tick, panel);
+}
+
+void MeasurePlayback(const std::string& frameCopyFolder) {
+  const std::string recording = SpecialFolderPath(kTemporaryFolder) + "velmo-playback-bench.vmrc";
+  if (MakeRecording(recording, frameCopyFolder)) {
+    const TickTimes times = TimeTicks(recording);
+    if (times.handler.empty()) {
+      std::printf("| the recording did not open |\n");
+    } else {
+      Report(times);
+    }
+  } else {
+    std::printf("| the recording could not be made |\n");
+  }
+  // Closing the player removes its extraction folder.
+  if (IsWindowLoaded(kId)) DestroyWindow(kId, true);
+  DeleteFileW(Widen(recording).c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string frameCopyFolder = argc > 1 ? argv[1] : "";
+  RunInBenchProgram([&] { MeasurePlayback(frameCopyFolder); });
+  return 0;
+}

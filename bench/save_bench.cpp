@@ -1,0 +1,142 @@
+// The whole save of a 100-frame take at 80 percent on the running screen, through the real
+// SaveDialog: frames per second against the take's own 10, the time of each phase, and where
+// a frame's time goes (the rescale through 隐藏画板 and ConvertToJpeg, each also measured apart
+// on the same frames). The rescaled frames are left as n.bmp in the folder given as the first
+// argument, for Debian's cjpeg to convert the very same pixels. Prints table rows and one
+// "figures" line for bench/run-benchmarks.sh, with what fresh memory costs on this machine.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/player/recording_file.h"
+#include "app/recorder/recorder_state.h"
+#include "bench/bench_clock.h"
+#include "bench/bench_program.h"
+#include "bench/save_run.h"
+#include "components/imaging/imaging.h"
+#include "components/services/file_bytes.h"
+#include "components/services/services.h"
+#include "components/services/wide_text.h"
+#include "controls/property_indexes.h"
+#include "forms/save_dialog.h"
+
+namespace {
+
+constexpr int kFrames = 100;
+constexpr int kTakeFramesPerSecond = 10;
+constexpr int kTemporaryFolder = 11;
+constexpr UnitAddress kCanvas{SaveDialog::kId, SaveDialog::隐藏画板};
+
+double FileMegabytes(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+  const uint64_t bytes = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+// The first half of a frame's step in the save, on the dialog's own canvas: the captured frame
+// drawn shrunk, and the canvas written out, here into `folder` so the take stays as it is.
+std::vector<double> RescaleFramesInto(const std::string& folder) {
+  std::vector<double> times;
+  RunInsideModal(SaveDialog::kId, [&] {
+    for (int frame = 1; frame <= kFrames; ++frame) {
+      const double start = NowMilliseconds();
+      WriteProperty(kCanvas, draw_panel_property::kBackPicture, ReadWholeFile(CapturedFramePath(FrameFolder, frame)));
+      WriteWholeFile(CapturedFramePath(folder, frame), PanelPicture(kCanvas));
+      times.push_back(NowMilliseconds() - start);
+    }
+    DestroyWindow(SaveDialog::kId);
+  });
+  return times;
+}
+
+// The second half, with the save's own arguments, on the rescaled frames.
+std::vector<double> ConvertFramesIn(const std::string& folder) {
+  std::vector<double> times;
+  const std::string target = folder + "/velmo-converted.jpg";
+  for (int frame = 1; frame <= kFrames; ++frame) {
+    const double start = NowMilliseconds();
+    ConvertToJpeg(CapturedFramePath(folder, frame), target, false, QualityPercent, true, 0);
+    times.push_back(NowMilliseconds() - start);
+  }
+  DeleteFileW(Widen(target).c_str());
+  return times;
+}
+
+// What first touching memory no one has used yet costs on this machine, in ms per MiB: each
+// frame of the save passes through several new buffers of a frame's size.
+double FreshMemoryMillisecondsPerMebibyte() {
+  constexpr SIZE_T kMebibytes = 8;
+  std::vector<double> times;
+  for (int round = 0; round < 5; ++round) {
+    const double start = NowMilliseconds();
+    void* block = VirtualAlloc(nullptr, kMebibytes << 20, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!block) return 0;
+    std::memset(block, 1, kMebibytes << 20);
+    times.push_back(NowMilliseconds() - start);
+    VirtualFree(block, 0, MEM_RELEASE);
+  }
+  return Median(times) / kMebibytes;
+}
+
+double Sum(const std::vector<double>& values) {
+  double sum = 0;
+  for (double value : values) sum += value;
+  return sum;
+}
+
+void Report(const TimedSave& save, const std::vector<double>& rescales, const std::vector<double>& conversions,
+            double archiveMegabytes) {
+  const ScreenSize screen = PrimaryScreenSize();
+  const double whole = save.gone - save.clicked;
+  const double loop = save.ConversionEnded() - save.clicked;
+  const double pack = save.lastPackProgress - save.ConversionEnded();
+  // The folder goes between Pack's last step and the outcome box.
+  const double removal = save.messageShown - save.lastPackProgress;
+  const double closing = save.gone - save.messageShown;
+  const double framesPerSecond = kFrames * 1000.0 / whole;
+  std::printf(
+      "| %d x %dx%d at %d %% | %.1f s | %.1f | %.0f %% | %.1f s (%.0f ms a frame) | %.2f s | %.0f ms | %.0f ms | %.1f "
+      "MB |\n",
+      kFrames, screen.width, screen.height, QualityPercent, whole / 1000, framesPerSecond,
+      100 * framesPerSecond / kTakeFramesPerSecond, loop / 1000, loop / kFrames, pack / 1000, removal, closing,
+      archiveMegabytes);
+  const double perFrame = loop / kFrames;
+  std::printf("| %.0f ms | %.1f ms | %.1f ms | %.1f ms | %.2f ms per MiB |\n", perFrame, Median(rescales),
+              Median(conversions), perFrame - Median(rescales) - Median(conversions),
+              FreshMemoryMillisecondsPerMebibyte());
+  std::printf("figures whole_ms=%.1f loop_ms=%.1f pack_ms=%.1f convert_total_ms=%.1f archive_mb=%.2f\n", whole, loop,
+              pack, Sum(conversions), archiveMegabytes);
+}
+
+void MeasureSave(const std::string& comparisonFolder) {
+  if (!PrepareTake(kFrames)) {
+    std::printf("| the take could not be written |\n");
+    return;
+  }
+  CreateDirectoryW(Widen(comparisonFolder).c_str(), nullptr);
+  const std::vector<double> rescales = RescaleFramesInto(comparisonFolder);
+  const std::vector<double> conversions = ConvertFramesIn(comparisonFolder);
+  const std::string target = SpecialFolderPath(kTemporaryFolder) + "velmo-save-bench.vmrc";
+  const TimedSave save = TimeSave(target);
+  if (SaveSucceeded(save)) {
+    Report(save, rescales, conversions, FileMegabytes(target));
+  } else {
+    std::printf("| the save did not succeed |\n");
+  }
+  DeleteFileW(Widen(target).c_str());
+  RemoveFolderTree(FrameFolder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool ownFolder = argc < 2;
+  const std::string comparisonFolder = ownFolder ? SpecialFolderPath(kTemporaryFolder) + "velmo-save-bench" : argv[1];
+  RunInBenchProgram([&] { MeasureSave(comparisonFolder); });
+  if (ownFolder) RemoveFolderTree(comparisonFolder);
+  return 0;
+}
