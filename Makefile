@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 TRIPLES := x86_64-w64-mingw32 i686-w64-mingw32
 
-.PHONY: test run bench setup deps build clean
+.PHONY: test run bench dist setup deps build clean
 
 test: build
 	@tools/run-tests.sh
@@ -12,6 +12,10 @@ run: build
 
 bench: build
 	@bench/run-benchmarks.sh
+
+# The Windows packages, dist/velmo-VERSION-win32.zip and -win64.zip.
+dist: build
+	@tools/dist/make-dist.sh
 
 setup:
 	@tools/setup.sh
