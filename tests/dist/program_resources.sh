@@ -30,6 +30,7 @@ check_icon() {
   local image_id
   image_id=$(wrestool -l --type=3 "$exe" | sed -n 's/.*--name=\([0-9]*\).*/\1/p')
   wrestool -x --raw --type=3 "$exe" >"$work/image"
+  # The image is what follows the .ico file's 6-byte header and one 16-byte directory entry.
   tail -c +23 "$work/reference.ico" | cmp -s - "$work/image" || fail "$exe: the icon image differs from RecorderIconFile()"
   {
     head -c 18 "$work/reference.ico"
@@ -62,7 +63,8 @@ LINES
   diff -u "$work/expected-version.txt" "$work/version.txt" >&2 || fail "$exe: unexpected version block"
 }
 
-# check_program EXE FILE-DESCRIPTION: the PE header, then the resources, all in Chinese (2052).
+# check_program EXE KIND: the PE header as `file` reads it, then the resources, all of them in
+# Simplified Chinese (2052).
 check_program() {
   local exe=$1 kind=$2
   [ -f "$exe" ] || fail "$exe is missing: build both targets (make build)"
