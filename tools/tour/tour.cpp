@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 #include <memory>
 #include <string>
 
