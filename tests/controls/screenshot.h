@@ -1,13 +1,9 @@
 // Pictures of live windows for a person to look at: the window as the screen shows it, frame
-// included, written as a PNG file.
+// included, written as a PNG file (tools/window_picture), into a folder beside the test program.
 #pragma once
-#include <windows.h>
-
 #include <string>
 
-// Copies the window's outer rectangle from the screen and writes it to `path` (UTF-8) as a
-// 24-bit PNG file; false when the picture cannot be taken or written.
-bool WriteWindowPicture(HWND hwnd, const std::string& path);
+#include "tools/window_picture/window_picture.h"
 
 // Where a test program's pictures go: a "screenshots" folder beside the program, made when
 // missing; gives folder + "\" + name.

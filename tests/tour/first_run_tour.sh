@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs the first-run tour (tools/tour/run-tour.sh) into a temporary folder and checks what it
+# left: the four pictures are PNG files of the windows' sizes, and the recording it saved at 80
+# percent through SaveDialog tests clean with Info-ZIP and holds frames 1.jpg to N.jpg of 80
+# percent of the 1024x768 screen, N being the 30 or more frames of its three-second take.
+# $1 = the x86_64 build folder
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d /tmp/velmo-tour.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$top/tools/tour/run-tour.sh" "$work" "$1"
+
+# Width and height of a PNG file, from its IHDR chunk.
+png_size() {
+  [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$1 is not a PNG file"
+  local w h
+  w=$(od -An -j16 -N4 -tu1 "$1" | awk '{print $1*16777216 + $2*65536 + $3*256 + $4}')
+  h=$(od -An -j20 -N4 -tu1 "$1" | awk '{print $1*16777216 + $2*65536 + $3*256 + $4}')
+  echo "${w}x$h"
+}
+[ "$(png_size "$work/tour-recorder.png")" = 230x115 ] || fail "tour-recorder.png is not RecorderWindow"
+[ "$(png_size "$work/tour-save-dialog.png")" = 317x184 ] || fail "tour-save-dialog.png is not SaveDialog"
+# PlayerWindow fits itself around the first frame at 80 percent: 655 + 6 pixels wide.
+player=$(png_size "$work/tour-player.png")
+[ "${player%x*}" = 661 ] || fail "tour-player.png is $player, not PlayerWindow around a 819x614 frame"
+png_size "$work/tour-tray-menu.png" >/dev/null
+
+unzip -tq "$work/tour.vmrc"
+frames=$(zipinfo -1 "$work/tour.vmrc" | wc -l)
+[ "$frames" -ge 30 ] || fail "a three-second take of only $frames frames"
+expected=$(seq 1 "$frames" | sed 's/$/.jpg/' | sort)
+[ "$(zipinfo -1 "$work/tour.vmrc" | sort)" = "$expected" ] || fail "entries are not 1.jpg to $frames.jpg"
+unzip -p "$work/tour.vmrc" 1.jpg >"$work/1.jpg"
+djpeg -pnm -outfile "$work/1.ppm" "$work/1.jpg"
+size=$(sed -n 2p "$work/1.ppm")
+[ "$size" = "819 614" ] || fail "frame 1 is $size, not 80 percent of 1024x768"
+echo "the tour saved $frames frames at 80 percent and pictured the four windows"

@@ -1,0 +1,332 @@
+// tour.exe: the first-run tour. For someone without a screen of their own it shows what the
+// program does, through the program's real windows driven from outside as a user would drive
+// them: record a moving test picture, save the take at 80 percent through SaveDialog and the
+// system's save-file dialog, open the recording in PlayerWindow and play it, then leave through
+// the tray menu's 退出. It writes the recording and pictures of the windows into a folder.
+//
+//   tour.exe VELMO_EXE OUT_FOLDER        (Windows paths)
+//
+// Every step waits for the program with a time limit; when one runs out, the tour names the
+// step, ends the program it started and exits with 1.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
+#include "tools/tour/mouse.h"
+#include "tools/tour/outside_window.h"
+#include "tools/tour/test_picture.h"
+#include "tools/tour/waiting.h"
+#include "tools/window_picture/window_picture.h"
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VelmoForm";
+constexpr wchar_t kLabelClass[] = L"VelmoLabel";
+constexpr wchar_t kEditClass[] = L"Edit";
+constexpr wchar_t kStaticClass[] = L"Static";
+constexpr wchar_t kMenuClass[] = L"#32768";
+constexpr wchar_t kTaskbarClass[] = L"Shell_TrayWnd";
+
+// A take of three seconds (30 frames), pictured at two; the picture stays clear of the recorder
+// in the top-right corner.
+constexpr double kTakeSeconds = 3.0;
+constexpr double kRecorderPictureSeconds = 2.0;
+constexpr RECT kTestPictureArea{60, 170, 580, 530};
+// SaveDialog is pictured halfway through converting, long before the success message covers it.
+constexpr double kSavePicturePercent = 40;
+constexpr double kSaveLastPicturePercent = 90;
+
+using ProcessHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
+
+struct Tour {
+  std::string program;
+  std::string folder;
+  ProcessHandle process;
+  DWORD processId = 0;
+  HWND recorder = nullptr;
+  HWND status = nullptr;
+  HWND saveDialog = nullptr;
+  HWND player = nullptr;
+  HWND trayMenu = nullptr;
+  std::unique_ptr<TestPicture> picture;
+  std::string problem;  // what went wrong in the step that failed
+};
+
+void Say(const std::string& line) {
+  std::fputs(("tour: " + line + "\n").c_str(), stdout);
+  std::fflush(stdout);
+}
+
+bool Fail(Tour& tour, const std::string& problem) {
+  tour.problem = problem;
+  return false;
+}
+
+std::string InFolder(const Tour& tour, const std::string& name) { return tour.folder + "\\" + name; }
+
+std::string RecordingPath(const Tour& tour) { return InFolder(tour, "tour.vmrc"); }
+
+// The number that follows `prefix` in a status text ("录制：2.5秒", "时长:1.2/3秒",
+// "正在处理数据40%"); -1 when the text does not begin with it or no number follows.
+double NumberAfter(const std::string& text, const std::string& prefix) {
+  if (!text.starts_with(prefix)) return -1;
+  const char* start = text.c_str() + prefix.size();
+  char* end = nullptr;
+  const double number = std::strtod(start, &end);
+  return end == start ? -1 : number;
+}
+
+std::string SecondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%g", seconds);
+  return text;
+}
+
+bool ProgramEnded(const Tour& tour) { return WaitForSingleObject(tour.process.get(), 0) == WAIT_OBJECT_0; }
+
+HWND WaitForWindow(const Tour& tour, const wchar_t* windowClass, const std::string& caption, HWND owner = nullptr) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(tour.processId, windowClass, caption, owner)) != nullptr; });
+  return found;
+}
+
+HWND WaitForChild(HWND parent, const wchar_t* windowClass, const std::string& prefix) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindChild(parent, windowClass, prefix)) != nullptr; });
+  return found;
+}
+
+bool ClickButton(Tour& tour, HWND window, const std::string& caption) {
+  HWND button = FindButton(window, caption);
+  if (!button || !IsWindowEnabled(button)) return Fail(tour, "no enabled button " + caption);
+  Click(button);
+  return true;
+}
+
+bool Picture(Tour& tour, const RECT& area, const std::string& name) {
+  const std::string path = InFolder(tour, name);
+  if (!WriteScreenPicture(area, path)) return Fail(tour, "the picture " + path + " could not be written");
+  Say("wrote " + path);
+  return true;
+}
+
+bool PictureWindow(Tour& tour, HWND window, const std::string& name) {
+  RECT area;
+  return GetWindowRect(window, &area) ? Picture(tour, area, name) : Fail(tour, "the window to picture is gone");
+}
+
+// The system's file dialog that `owner` opens: the path typed into its file name field, then
+// its OK button, as a user would.
+bool AnswerFileDialog(Tour& tour, HWND owner, const std::string& path) {
+  HWND dialog = WaitForWindow(tour, kDialogClass, "", owner);
+  if (!dialog) return Fail(tour, "no file dialog appeared");
+  HWND name = FindChild(dialog, kEditClass, "");
+  if (!name || !TypeInto(name, path)) return Fail(tour, "the file dialog took no file name");
+  Click(GetDlgItem(dialog, IDOK));
+  return WaitUntil([&] { return !IsWindow(dialog); }) || Fail(tour, "the file dialog stayed open with " + path);
+}
+
+bool StartProgram(Tour& tour) {
+  // A recording left by an earlier tour would make the save-file dialog ask about replacing it.
+  DeleteFileW(Widen(RecordingPath(tour)).c_str());
+  const std::wstring program = Widen(tour.program);
+  const std::wstring folder = program.substr(0, program.find_last_of(L"\\/"));
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &started))
+    return Fail(tour, "velmo.exe could not be started from " + tour.program);
+  CloseHandle(started.hThread);
+  tour.process.reset(started.hProcess);
+  tour.processId = started.dwProcessId;
+  tour.recorder = WaitForWindow(tour, kFormClass, "Velmo屏幕录像器");
+  if (!tour.recorder) return Fail(tour, "RecorderWindow did not appear");
+  tour.status = WaitForChild(tour.recorder, kLabelClass, "停止：");
+  return tour.status || Fail(tour, "RecorderWindow shows no status text 停止：");
+}
+
+bool ShowTestPicture(Tour& tour) {
+  tour.picture = std::make_unique<TestPicture>(kTestPictureArea);
+  if (!*tour.picture) return Fail(tour, "the test picture could not be shown");
+  PumpFor(500);
+  return true;
+}
+
+bool RecordedAtLeast(Tour& tour, double seconds) {
+  return WaitUntil([&] { return NumberAfter(TextOf(tour.status), "录制：") >= seconds; }) ||
+         Fail(tour, "the status text did not count up to 录制：" + SecondsText(seconds) + "秒");
+}
+
+bool StartRecording(Tour& tour) { return ClickButton(tour, tour.recorder, "录制") && RecordedAtLeast(tour, 0.1); }
+
+bool PictureRecorder(Tour& tour) {
+  return RecordedAtLeast(tour, kRecorderPictureSeconds) && PictureWindow(tour, tour.recorder, "tour-recorder.png");
+}
+
+bool StopRecording(Tour& tour) {
+  if (!RecordedAtLeast(tour, kTakeSeconds) || !ClickButton(tour, tour.recorder, "停止")) return false;
+  if (!WaitUntil([&] { return TextOf(tour.status).starts_with("停止："); }))
+    return Fail(tour, "the status text did not turn to 停止：");
+  Say("took " + TextOf(tour.status));
+  tour.picture.reset();
+  return true;
+}
+
+bool OpenSaveDialog(Tour& tour) {
+  if (!ClickButton(tour, tour.recorder, "保存")) return false;
+  tour.saveDialog = WaitForWindow(tour, kFormClass, "保存设置");
+  if (!tour.saveDialog) return Fail(tour, "SaveDialog did not appear");
+  return WaitForChild(tour.saveDialog, kLabelClass, "80%") || Fail(tour, "SaveDialog does not offer 80%");
+}
+
+bool SaveTheTake(Tour& tour) {
+  return ClickButton(tour, tour.saveDialog, "保存") && AnswerFileDialog(tour, tour.saveDialog, RecordingPath(tour));
+}
+
+bool PictureSaveDialog(Tour& tour) {
+  HWND progress = nullptr;
+  const bool halfway = WaitUntil([&] {
+    if (!progress) progress = FindChild(tour.saveDialog, kLabelClass, "正在处理数据");
+    const double percent = progress ? NumberAfter(TextOf(progress), "正在处理数据") : -1;
+    return percent >= kSavePicturePercent && percent <= kSaveLastPicturePercent;
+  });
+  if (!halfway) return Fail(tour, "SaveDialog did not show its progress 正在处理数据N%");
+  Say("SaveDialog shows " + TextOf(progress));
+  return PictureWindow(tour, tour.saveDialog, "tour-save-dialog.png");
+}
+
+bool AnswerSuccessMessage(Tour& tour) {
+  HWND box = WaitForWindow(tour, kDialogClass, "信息：");
+  if (!box) return Fail(tour, "no message box 信息： came after the save");
+  HWND text = FindChild(box, kStaticClass, "文件“");
+  const std::string shown = text ? TextOf(text) : "";
+  const std::string expected = "文件“" + RecordingPath(tour) + "”保存成功!";
+  if (shown != expected) return Fail(tour, "the message box reads \"" + shown + "\", not \"" + expected + "\"");
+  Say(shown);
+  Click(GetDlgItem(box, IDOK));
+  return WaitUntil([&] { return !IsWindow(tour.saveDialog); }) || Fail(tour, "SaveDialog stayed open");
+}
+
+bool OpenPlayer(Tour& tour) {
+  if (!ClickButton(tour, tour.recorder, "播放")) return false;
+  tour.player = WaitForWindow(tour, kFormClass, "Velmo专用播放器");
+  return tour.player || Fail(tour, "PlayerWindow did not appear");
+}
+
+bool OpenRecording(Tour& tour) {
+  return ClickButton(tour, tour.player, "打开") && AnswerFileDialog(tour, tour.player, RecordingPath(tour));
+}
+
+// Halfway through the take's seconds, the time text reading "时长:elapsed/total秒".
+bool PicturePlayer(Tour& tour) {
+  HWND time = WaitForChild(tour.player, kLabelClass, "时长:");
+  std::string text;
+  const bool halfway = time && WaitUntil([&] {
+    text = TextOf(time);
+    const double elapsed = NumberAfter(text, "时长:");
+    const size_t slash = text.find('/');
+    const double total = slash == std::string::npos ? 0 : NumberAfter(text.substr(slash), "/");
+    return total > 0 && elapsed >= total / 2;
+  });
+  if (!halfway) return Fail(tour, "PlayerWindow did not play the recording (its time text reads " + text + ")");
+  Say("PlayerWindow shows " + text);
+  return PictureWindow(tour, tour.player, "tour-player.png");
+}
+
+// Playback ends by itself after the last frame, which enables 播放 again.
+bool WatchToTheEnd(Tour& tour) {
+  HWND play = FindButton(tour.player, "播放");
+  return (play && WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kStepSeconds + kTakeSeconds)) ||
+         Fail(tour, "playback did not come to its end");
+}
+
+// A right click on the program's icon in the notification area at the right end of the
+// desktop's taskbar, where the tray holds only this icon.
+bool OpenTrayMenu(Tour& tour) {
+  HWND taskbar = FindWindowW(kTaskbarClass, nullptr);
+  RECT bar;
+  if (!taskbar || !GetWindowRect(taskbar, &bar)) return Fail(tour, "the desktop shows no taskbar");
+  const int icon = GetSystemMetrics(SM_CXSMICON) + 4;
+  if (!ClickAt({bar.right - icon / 2 - 1, (bar.top + bar.bottom) / 2}, MouseButton::kRight))
+    return Fail(tour, "the right click was not taken");
+  tour.trayMenu = WaitForWindow(tour, kMenuClass, "");
+  if (!tour.trayMenu) return Fail(tour, "the tray icon opened no menu");
+  PumpFor(300);
+  // The whole screen: the menu over the taskbar it opened from, with both windows behind it.
+  const RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return Picture(tour, area, "tour-tray-menu.png");
+}
+
+// 退出 is the menu's last item: a click just above the menu's lower edge.
+bool ChooseExit(Tour& tour) {
+  RECT menu;
+  if (!GetWindowRect(tour.trayMenu, &menu)) return Fail(tour, "the tray menu closed before 退出 was chosen");
+  if (!ClickAt({(menu.left + menu.right) / 2, menu.bottom - 10}, MouseButton::kLeft))
+    return Fail(tour, "the click on 退出 was not taken");
+  return WaitUntil([&] { return ProgramEnded(tour); }) || Fail(tour, "the program did not end after 退出");
+}
+
+// After a failed step: says whether the program had already ended, else ends it, so nothing
+// of the tour keeps running.
+void EndProgram(const Tour& tour) {
+  if (!tour.process) return;
+  DWORD code = 0;
+  if (ProgramEnded(tour) && GetExitCodeProcess(tour.process.get(), &code)) {
+    Say("velmo.exe had ended with exit code " + std::to_string(code));
+    return;
+  }
+  TerminateProcess(tour.process.get(), 1);
+  WaitForSingleObject(tour.process.get(), 5000);
+}
+
+struct Step {
+  const char* name;
+  bool (*run)(Tour&);
+};
+
+constexpr Step kSteps[] = {
+    {"start velmo.exe and wait for RecorderWindow", StartProgram},
+    {"show a moving test picture", ShowTestPicture},
+    {"click 录制", StartRecording},
+    {"picture RecorderWindow while it records", PictureRecorder},
+    {"click 停止 after three seconds", StopRecording},
+    {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
+    {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
+    {"picture SaveDialog while it saves", PictureSaveDialog},
+    {"answer the message that the recording was saved", AnswerSuccessMessage},
+    {"click 播放 and wait for PlayerWindow", OpenPlayer},
+    {"click 打开 and choose the recording in the open-file dialog", OpenRecording},
+    {"picture PlayerWindow while it plays", PicturePlayer},
+    {"watch the recording play to its end", WatchToTheEnd},
+    {"right-click the tray icon and picture its menu", OpenTrayMenu},
+    {"choose 退出 and wait for the program to end", ChooseExit},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    std::fputs("usage: tour.exe VELMO_EXE OUT_FOLDER\n", stderr);
+    return 2;
+  }
+  Tour tour;
+  tour.program = Narrow(argv[1]);
+  tour.folder = Narrow(argv[2]);
+  CreateDirectoryW(argv[2], nullptr);
+  for (const Step& step : kSteps) {
+    Say(step.name);
+    if (step.run(tour)) continue;
+    Say(std::string("FAILED at \"") + step.name + "\": " + tour.problem);
+    EndProgram(tour);
+    return 1;
+  }
+  Say("done");
+  return 0;
+}

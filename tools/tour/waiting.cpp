@@ -1,0 +1,34 @@
+#include "tools/tour/waiting.h"
+
+#include <windows.h>
+
+namespace {
+constexpr DWORD kPollMilliseconds = 20;
+
+void PumpPending() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+}  // namespace
+
+void PumpFor(unsigned milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (;;) {
+    PumpPending();
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& ready, double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  for (;;) {
+    if (ready()) return true;
+    if (GetTickCount64() >= end) return false;
+    PumpFor(kPollMilliseconds);
+  }
+}
