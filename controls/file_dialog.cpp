@@ -17,7 +17,9 @@ constexpr size_t kPathRoom = 32768;
 DWORD FileDialogFlags(const CommonDlgProperties& dialog) {
   DWORD flags = OFN_EXPLORER | OFN_HIDEREADONLY;
   if (dialog.createPrompt) flags |= OFN_CREATEPROMPT;
-  if (dialog.fileMustExist) flags |= OFN_FILEMUSTEXIST;
+  // A save dialog never asks for an existing file: with the flag some systems refuse every new
+  // name, and SaveDialog's stored dialog has it on.
+  if (dialog.fileMustExist && dialog.dialogType != 1) flags |= OFN_FILEMUSTEXIST;
   if (dialog.overwritePrompt) flags |= OFN_OVERWRITEPROMPT;
   if (dialog.pathMustExist) flags |= OFN_PATHMUSTEXIST;
   if (dialog.keepCurrentFolder) flags |= OFN_NOCHANGEDIR;

@@ -7,8 +7,8 @@
 
 #include "forms/form_definition.h"
 
-// The flags: the read-only check box hidden, plus create prompt, file must exist, overwrite
-// prompt, path must exist and keep current folder as the properties say.
+// The flags: the read-only check box hidden, plus create prompt, file must exist (open dialogs
+// only), overwrite prompt, path must exist and keep current folder as the properties say.
 DWORD FileDialogFlags(const CommonDlgProperties& dialog);
 // The filter text with "||" appended unless it already ends so; empty stays empty.
 std::string TerminatedFilter(const std::string& filter);

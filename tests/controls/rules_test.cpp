@@ -118,6 +118,14 @@ TEST(FileDialogRules, FilterEndsWithTwoBars) {
   dialog.keepCurrentFolder = 1;
   dialog.createPrompt = 1;
   EXPECT_EQ(FileDialogFlags(dialog), static_cast<DWORD>(OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_CREATEPROMPT));
+  // SaveDialog's dialog: file must exist is stored on, but a save must accept a new name.
+  CommonDlgProperties save;
+  save.dialogType = 1;
+  save.fileMustExist = 1;
+  save.pathMustExist = 1;
+  EXPECT_EQ(FileDialogFlags(save), static_cast<DWORD>(OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST));
+  save.dialogType = 0;
+  EXPECT_EQ(FileDialogFlags(save) & OFN_FILEMUSTEXIST, static_cast<DWORD>(OFN_FILEMUSTEXIST));
 }
 
 TEST(WindowStyles, BorderCaptionAndButtons) {
