@@ -194,9 +194,10 @@ TEST(FileDialog, AsksWithTheOptionsOfItsPropertiesAndKeepsTheNameOnCancel) {
   });
   ReplaceFileDialog(before);
   EXPECT_TRUE(askedSave);
-  EXPECT_EQ(asked.Flags & (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST),
-            static_cast<DWORD>(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST));
-  EXPECT_EQ(asked.Flags & (OFN_CREATEPROMPT | OFN_NOCHANGEDIR), 0u);
+  EXPECT_EQ(asked.Flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST),
+            static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST));
+  // Stored on, but a save dialog must take a new name.
+  EXPECT_EQ(asked.Flags & (OFN_CREATEPROMPT | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST), 0u);
   EXPECT_EQ(asked.nFilterIndex, 2u);
   EXPECT_EQ(askedExtension, L"vmrc");
   EXPECT_EQ(askedFilter, std::wstring(L"Velmo录屏文件(*.vmrc)\0*.vmrc\0\0", 26));
