@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer) in build/fuzz and runs each for a fixed number of executions from
 # its seeds. A crash, a leak, a hang of more than 20 s on one input or a single allocation of
 # more than 300 MB stops the run with the input kept in build/fuzz/findings. Runs come from
-# VELMO_FUZZ_RUNS (default 200000; the PhotoCD decoder, whose inputs are 1 MiB, gets a tenth).
+# VELMO_FUZZ_RUNS (default 200000; the PhotoCD decoder, whose every input is 1 MiB, gets a
+# hundredth).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build/fuzz
@@ -27,7 +28,7 @@ targets=(
   "fuzz_decode_tiff pictures 16384 $runs"
   "fuzz_decode_png pictures 16384 $runs"
   "fuzz_decode_pcx pictures 16384 $runs"
-  "fuzz_decode_photocd photocd 1100000 $((runs / 10))"
+  "fuzz_decode_photocd photocd 1100000 $((runs / 100))"
 )
 for line in "${targets[@]}"; do
   read -r target seeds max_len count <<<"$line"

@@ -14,12 +14,22 @@ bool LongMode() {
 
 size_t CampaignSize(size_t sample, size_t all) { return LongMode() ? all : sample; }
 
-double PeakWorkingSetMiB() {
+namespace {
+
+PROCESS_MEMORY_COUNTERS MemoryCounters() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
-  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return 0;
-  return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return {};
+  return counters;
 }
+
+double Mebibytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+}  // namespace
+
+double PeakWorkingSetMiB() { return Mebibytes(MemoryCounters().PeakWorkingSetSize); }
+
+double WorkingSetMiB() { return Mebibytes(MemoryCounters().WorkingSetSize); }
 
 HeldObjects CurrentHeldObjects() {
   DWORD handles = 0;

@@ -11,9 +11,10 @@ size_t CampaignSize(size_t sample, size_t all);
 
 // No hostile input may take the process's peak working set above this.
 constexpr double kPeakMemoryBoundMiB = 300;
-// The largest working set of the process since it started, in MiB; 0 when the system does not
-// answer.
+// The largest working set of the process since it started, and the working set now, in MiB; 0
+// when the system does not answer.
 double PeakWorkingSetMiB();
+double WorkingSetMiB();
 // Kernel handles and GDI objects the process holds now; flat over a campaign when no failure
 // path leaks.
 struct HeldObjects {

@@ -21,7 +21,7 @@ struct JpegShape {
   bool fullChroma;  // 4:4:4 instead of 4:2:0
 };
 
-Bytes Jpeg(const JpegShape& shape, int width, int height) {
+Bytes Jpeg(const JpegShape& shape, int width, int height, const ColourRule& colour = Noise) {
   jpeg_compress_struct codec{};
   jpeg_error_mgr errors;
   codec.err = jpeg_std_error(&errors);
@@ -42,7 +42,7 @@ Bytes Jpeg(const JpegShape& shape, int width, int height) {
   Bytes row(static_cast<size_t>(width) * shape.components);
   while (codec.next_scanline < codec.image_height) {
     for (int x = 0; x < width; ++x) {
-      Rgb pixel = Noise(x, static_cast<int>(codec.next_scanline));
+      Rgb pixel = colour(x, static_cast<int>(codec.next_scanline));
       for (int c = 0; c < shape.components; ++c) row[x * shape.components + c] = c == 0 ? pixel.red : c == 1 ? pixel.green : pixel.blue;
     }
     JSAMPROW rows[] = {row.data()};
@@ -183,6 +183,10 @@ Bytes BmpWithHeader(int width, int height, uint32_t infoSize, char secondLetter)
 }
 
 }  // namespace
+
+Bytes FlatJpeg(int width, int height) {
+  return Jpeg({"flat", 3, false, 0, false}, width, height, [](int, int) { return kOrange; });
+}
 
 std::vector<PictureSeed> PictureSeeds(const std::string& scratch) {
   std::vector<PictureSeed> seeds;

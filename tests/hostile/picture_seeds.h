@@ -17,3 +17,6 @@ struct PictureSeed {
 // The seeds, always the same bytes in the same order. `scratch` is a folder for the files
 // libtiff and the converter write on the way.
 std::vector<PictureSeed> PictureSeeds(const std::string& scratch);
+
+// A sound JPEG of one flat colour, width × height: a small file for a large picture.
+Bytes FlatJpeg(int width, int height);
