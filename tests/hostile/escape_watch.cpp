@@ -5,21 +5,17 @@
 #include <algorithm>
 #include <cctype>
 
+#include "components/services/services.h"
 #include "components/services/wide_text.h"
+#include "components/zip/win_paths.h"
 #include "tests/support/files.h"
 
 namespace {
 
-std::string FullPathOf(const std::string& path) {
-  std::wstring wide = Widen(path);
-  DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return {};
-  std::wstring full(needed, L'\0');
-  DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) return {};
-  full.resize(length);
-  return Narrow(full);
-}
+// The system's temporary folder, as the program asks for it.
+constexpr int kTemporaryFolder = 11;
+
+std::string FullPathOf(const std::string& path) { return Narrow(FullPath(Widen(path))); }
 
 std::string ParentOf(const std::string& path) {
   size_t last = path.find_last_of("\\/");
@@ -29,12 +25,6 @@ std::string ParentOf(const std::string& path) {
 bool HoldsMarker(std::string name) {
   std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
   return name.find(kEscapeMarker) != std::string::npos;
-}
-
-std::string TemporaryFolder() {
-  wchar_t folder[MAX_PATH + 1];
-  DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-  return length == 0 || length > MAX_PATH ? std::string() : Narrow(std::wstring(folder, length));
 }
 
 std::set<std::string> MarkersIn(const std::set<std::string>& folders) {
@@ -56,7 +46,7 @@ void AddTree(const std::string& folder, const std::string& relative, std::vector
 }  // namespace
 
 EscapeWatch::EscapeWatch(const std::string& target) : target_(FullPathOf(target)) {
-  for (const std::string& start : {ParentOf(target_), TemporaryFolder()})
+  for (const std::string& start : {ParentOf(target_), SpecialFolderPath(kTemporaryFolder)})
     for (std::string folder = FullPathOf(start); !folder.empty(); folder = ParentOf(folder)) Watch(folder);
   for (const char* place : {"C:", "C:\\", "Z:", "Z:\\", "Z:\\tmp", "."}) Watch(FullPathOf(place));
 }

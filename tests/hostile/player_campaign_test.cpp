@@ -20,6 +20,8 @@
 namespace {
 
 constexpr Pixel kRed{230, 20, 20};
+// The system's temporary folder, where the player makes its extraction folders.
+constexpr int kTemporaryFolder = 11;
 
 class PlayerCampaign : public testing::Test {
  protected:
@@ -43,7 +45,7 @@ class PlayerCampaign : public testing::Test {
   }
 
   // A sibling of the extraction folders: names with parents land where they would.
-  const std::string sibling_ = SpecialFolderPath(11) + "velmo-sibling.tmp";
+  const std::string sibling_ = SpecialFolderPath(kTemporaryFolder) + "velmo-sibling.tmp";
   const Bytes frame_ = JpegFrame(16, 12, kRed);
   TempFolder scratch_;
   EscapeWatch watch_{sibling_};
