@@ -74,8 +74,7 @@ bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::ws
   if (!IsReadable(entry)) return false;
   OpenEntryData data(reader);
   if (!data.open() || !spans.Claim(reader.DataOffset(), entry.compressedSize)) return false;
-  FileHandle file(
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file || !CopyData(reader, file.get())) return false;
   SetEntryTimes(file.get(), entry, reader.LocalExtra());
   return true;

@@ -43,8 +43,9 @@ int Pack(ProgressSink* sink, const std::string& source, const std::string& archi
 // outside `target` (a ".." element, a drive, a leading separator, an alternate stream, a
 // device name) is refused with kZipFailed, as is an encrypted entry, one neither stored nor
 // deflated, and one whose data overlaps the data of an entry extracted before it (the way a
-// small archive is made to write without bound); the entries before it stay. UnpackProgress follows each entry with its zero-based
-// index ÷ the entry count, and every outcome except a stop request ends with one more event
-// at 100 (also when nothing could be counted). A stop request ends at once with kZipDone.
-// Returns kZipDone, kZipFailed or kZipBadArguments. `sink` may be null.
+// small archive is made to write without bound); the entries before it stay. UnpackProgress
+// follows each entry with its zero-based index ÷ the entry count, and every outcome except a
+// stop request ends with one more event at 100 (also when nothing could be counted). A stop
+// request ends at once with kZipDone. Returns kZipDone, kZipFailed or kZipBadArguments. `sink`
+// may be null.
 int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target);

@@ -30,7 +30,9 @@ ZPOS64_T Tell(voidpf, voidpf stream) { return static_cast<MemoryFile*>(stream)->
 
 long Seek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
   auto* file = static_cast<MemoryFile*>(stream);
-  const uint64_t base = origin == ZLIB_FILEFUNC_SEEK_CUR ? file->position : origin == ZLIB_FILEFUNC_SEEK_END ? file->size : 0;
+  const uint64_t base = origin == ZLIB_FILEFUNC_SEEK_CUR   ? file->position
+                        : origin == ZLIB_FILEFUNC_SEEK_END ? file->size
+                                                           : 0;
   file->position = base + offset;
   return 0;
 }

@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint64_t count = 0;
   if (!reader.Open(L"fuzz.zip") || !reader.CountEntries(&count)) return 0;
   DataSpans spans;
-  for (ZipReader::Step step = reader.First(); step == ZipReader::Step::Entry; step = reader.Next()) ReadEntry(reader, spans, size);
+  for (ZipReader::Step step = reader.First(); step == ZipReader::Step::Entry; step = reader.Next())
+    ReadEntry(reader, spans, size);
   return 0;
 }

@@ -111,7 +111,10 @@ TEST_F(ArchiveCampaign, FoldersLinksAndDuplicatesCannotOpenAWayOut) {
       {"a file, then a folder of the same name", {{"d", "x"}, FolderEntry("d/"), {"d/e", "y"}}, kZipFailed, {"d"}},
       {"the same name twice", {{"1.jpg", "first"}, {"1.jpg", "second"}}, kZipDone, {"1.jpg"}},
       {"names that differ in case only", {{"A.jpg", "first"}, {"a.jpg", "second"}}, kZipDone, {"A.jpg"}},
-      {"a folder met again in another case", {FolderEntry("sub/"), {"SUB/x.jpg", "x"}}, kZipDone, {"sub", "sub\\x.jpg"}},
+      {"a folder met again in another case",
+       {FolderEntry("sub/"), {"SUB/x.jpg", "x"}},
+       kZipDone,
+       {"sub", "sub\\x.jpg"}},
       {"a folder with a trailing dot", {FolderEntry("sub./"), {"sub/x.jpg", "x"}}, kZipDone, {"sub", "sub\\x.jpg"}},
   };
   for (const EntrySequence& sequence : cases) {
@@ -137,7 +140,8 @@ TEST_F(ArchiveCampaign, BitFlippedArchivesGiveAResult) {
   for (size_t i = 0; i < cases; ++i) {
     Bytes damaged = good;
     const int flips = 1 + static_cast<int>(random() % 4);
-    for (int flip = 0; flip < flips; ++flip) damaged[random() % damaged.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
+    for (int flip = 0; flip < flips; ++flip)
+      damaged[random() % damaged.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
     UnpackInBox("flip case " + std::to_string(i), damaged);
   }
 }

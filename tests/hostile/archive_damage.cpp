@@ -27,14 +27,14 @@ struct Field {
   int width;
 };
 
-constexpr Field kLocalFields[] = {{"version", 4, 2},  {"flags", 6, 2},  {"method", 8, 2},
-                                  {"crc", 14, 4},     {"compressed size", 18, 4},
-                                  {"size", 22, 4},    {"name length", 26, 2}, {"extra length", 28, 2}};
-constexpr Field kCentralFields[] = {{"made by", 4, 2},       {"version", 6, 2},       {"flags", 8, 2},
-                                    {"method", 10, 2},       {"compressed size", 20, 4}, {"size", 24, 4},
-                                    {"name length", 28, 2},  {"extra length", 30, 2}, {"comment length", 32, 2},
-                                    {"disk", 34, 2},         {"attributes", 38, 4},   {"local offset", 42, 4}};
-constexpr Field kEndFields[] = {{"disk", 4, 2},           {"directory disk", 6, 2}, {"entries on disk", 8, 2},
+constexpr Field kLocalFields[] = {
+    {"version", 4, 2},          {"flags", 6, 2}, {"method", 8, 2},       {"crc", 14, 4},
+    {"compressed size", 18, 4}, {"size", 22, 4}, {"name length", 26, 2}, {"extra length", 28, 2}};
+constexpr Field kCentralFields[] = {{"made by", 4, 2},      {"version", 6, 2},          {"flags", 8, 2},
+                                    {"method", 10, 2},      {"compressed size", 20, 4}, {"size", 24, 4},
+                                    {"name length", 28, 2}, {"extra length", 30, 2},    {"comment length", 32, 2},
+                                    {"disk", 34, 2},        {"attributes", 38, 4},      {"local offset", 42, 4}};
+constexpr Field kEndFields[] = {{"disk", 4, 2},           {"directory disk", 6, 2},  {"entries on disk", 8, 2},
                                 {"entries", 10, 2},       {"directory size", 12, 4}, {"directory offset", 16, 4},
                                 {"comment length", 20, 2}};
 

@@ -60,8 +60,9 @@ void EscapeWatch::AddLanding(const std::string& target, const std::string& name)
 
 // Case is ignored as the file system ignores it.
 bool EscapeWatch::Inside(const std::string& path) const {
-  return path.size() >= target_.size() && CompareStringOrdinal(Widen(path.substr(0, target_.size())).c_str(), -1,
-                                                               Widen(target_).c_str(), -1, TRUE) == CSTR_EQUAL &&
+  return path.size() >= target_.size() &&
+         CompareStringOrdinal(Widen(path.substr(0, target_.size())).c_str(), -1, Widen(target_).c_str(), -1, TRUE) ==
+             CSTR_EQUAL &&
          (path.size() == target_.size() || path[target_.size()] == '\\');
 }
 

@@ -13,10 +13,10 @@ using Random = std::mt19937;
 // Values that have broken picture readers: zero and one, sign and width edges, the largest
 // JPEG side and one beyond, picture sides whose product passes the pixel limit, and widths
 // whose row size wraps around 32 bits at 3 and 4 bytes a pixel.
-constexpr uint32_t kLies[] = {0,          1,          2,          3,          0x7F,       0x80,      0xFF,
-                              0x100,      0x7FFF,     0x8000,     0xFFFF,     0x10000,    65500,     65501,
-                              8193,       30000,      0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE, 0x55555556,
-                              0x40000000, 0x20000001, 0x01000000};
+constexpr uint32_t kLies[] = {0,          1,          2,          3,          0x7F,       0x80,
+                              0xFF,       0x100,      0x7FFF,     0x8000,     0xFFFF,     0x10000,
+                              65500,      65501,      8193,       30000,      0x7FFFFFFF, 0x80000000,
+                              0xFFFFFFFF, 0xFFFFFFFE, 0x55555556, 0x40000000, 0x20000001, 0x01000000};
 
 // Adds to a case's description piece by piece, numbers in decimal.
 void Say(std::string&) {}
@@ -75,7 +75,9 @@ void Cut(Bytes& bytes, Random& random, std::string& what) {
 
 void FlipBits(Bytes& bytes, Random& random, std::string& what) {
   const int flips = 1 + static_cast<int>(random() % 8);
-  for (int i = 0; i < flips; ++i) bytes[random() % 2 ? Position(random, bytes.size()) : Pick(random, bytes.size())] ^= static_cast<uint8_t>(1u << (random() % 8));
+  for (int i = 0; i < flips; ++i)
+    bytes[random() % 2 ? Position(random, bytes.size()) : Pick(random, bytes.size())] ^=
+        static_cast<uint8_t>(1u << (random() % 8));
   Say(what, " ", flips, " bits flipped");
 }
 
@@ -96,13 +98,15 @@ void Splice(Bytes& bytes, Random& random, std::string& what) {
       break;
     }
     case 1:
-      bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), at + length)));
+      bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at),
+                  bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), at + length)));
       Say(what, " ", length, " bytes removed at ", at);
       break;
     case 2: {
       const size_t from = Pick(random, bytes.size());
       const size_t count = std::min({length, bytes.size() - from, bytes.size() - at});
-      std::copy_n(Bytes(bytes).begin() + static_cast<ptrdiff_t>(from), count, bytes.begin() + static_cast<ptrdiff_t>(at));
+      std::copy_n(Bytes(bytes).begin() + static_cast<ptrdiff_t>(from), count,
+                  bytes.begin() + static_cast<ptrdiff_t>(at));
       Say(what, " bytes ", from, " copied over ", at);
       break;
     }
@@ -237,7 +241,9 @@ struct Segment {
   size_t size;  // marker and length field included
 };
 
-bool IsStandalone(uint8_t marker) { return marker == 0xD8 || marker == 0xD9 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01; }
+bool IsStandalone(uint8_t marker) {
+  return marker == 0xD8 || marker == 0xD9 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01;
+}
 
 // The segments up to the end marker, entropy-coded data skipped.
 std::vector<Segment> JpegSegments(const Bytes& bytes) {
@@ -254,7 +260,9 @@ std::vector<Segment> JpegSegments(const Bytes& bytes) {
     segments.push_back({at, marker, size});
     at += size;
     if (marker != 0xDA) continue;
-    while (at + 1 < bytes.size() && !(bytes[at] == 0xFF && bytes[at + 1] != 0 && (bytes[at + 1] < 0xD0 || bytes[at + 1] > 0xD7))) ++at;
+    while (at + 1 < bytes.size() &&
+           !(bytes[at] == 0xFF && bytes[at + 1] != 0 && (bytes[at + 1] < 0xD0 || bytes[at + 1] > 0xD7)))
+      ++at;
   }
   return segments;
 }
@@ -263,21 +271,28 @@ std::vector<Segment> JpegSegments(const Bytes& bytes) {
 Field JpegField(const Segment& segment, Random& random) {
   const size_t s = segment.at;
   switch (segment.marker) {
-    case 0xC0: case 0xC1: case 0xC2: {
+    case 0xC0:
+    case 0xC1:
+    case 0xC2: {
       // Precision, height, width, component count, then a component's id, sampling, table.
-      const Field frame[] = {{s + 4, 1}, {s + 5, 2}, {s + 7, 2}, {s + 9, 1}, {s + 10, 1}, {s + 11, 1}, {s + 12, 1}, {s + 14, 1}};
+      const Field frame[] = {{s + 4, 1},  {s + 5, 2},  {s + 7, 2},  {s + 9, 1},
+                             {s + 10, 1}, {s + 11, 1}, {s + 12, 1}, {s + 14, 1}};
       return frame[Pick(random, std::size(frame))];
     }
-    case 0xC4: return {s + 4 + Pick(random, 17), 1};  // class and id, then the code counts
-    case 0xDB: return {s + 4, 1};                      // precision and table id
-    case 0xDD: return {s + 4, 2};                      // restart interval
+    case 0xC4:
+      return {s + 4 + Pick(random, 17), 1};  // class and id, then the code counts
+    case 0xDB:
+      return {s + 4, 1};  // precision and table id
+    case 0xDD:
+      return {s + 4, 2};  // restart interval
     case 0xDA: {
       // Component count, a selector, its tables, then spectral start, end and approximation.
       const size_t end = s + segment.size;
       const Field scan[] = {{s + 4, 1}, {s + 5, 1}, {s + 6, 1}, {end - 3, 1}, {end - 2, 1}, {end - 1, 1}};
       return scan[Pick(random, std::size(scan))];
     }
-    default: return {s + 2, 2};  // the length
+    default:
+      return {s + 2, 2};  // the length
   }
 }
 
@@ -301,7 +316,8 @@ void DamageJpeg(Bytes& bytes, Random& random, std::string& what) {
     }
     case 2: {
       // A marker inside the entropy-coded data that follows (restart, or any other).
-      const uint8_t marker = random() % 2 == 0 ? static_cast<uint8_t>(0xD0 + random() % 8) : static_cast<uint8_t>(random());
+      const uint8_t marker =
+          random() % 2 == 0 ? static_cast<uint8_t>(0xD0 + random() % 8) : static_cast<uint8_t>(random());
       const size_t at = segment.at + segment.size + Pick(random, bytes.size() - segment.at - segment.size);
       bytes.insert(bytes.begin() + static_cast<ptrdiff_t>(at), {0xFF, marker});
       Say(what, " then marker FF", marker, " at ", at);
@@ -319,20 +335,29 @@ void DamageJpeg(Bytes& bytes, Random& random, std::string& what) {
 
 void DamageFormatFields(const PictureSeed& seed, Bytes& bytes, Random& random, std::string& what) {
   switch (seed.format) {
-    case SeedFormat::Bmp: return LieInFields(bytes, kBmpFields, std::size(kBmpFields), false, random, what);
-    case SeedFormat::Pcx: return LieInFields(bytes, kPcxFields, std::size(kPcxFields), false, random, what);
-    case SeedFormat::Png: return DamagePngFields(bytes, random, what);
-    case SeedFormat::Tiff: return DamageTiff(bytes, random, what);
-    case SeedFormat::Jpeg: return DamageJpeg(bytes, random, what);
-    case SeedFormat::PhotoCd: return DamagePhotoCd(bytes, random, what);
+    case SeedFormat::Bmp:
+      return LieInFields(bytes, kBmpFields, std::size(kBmpFields), false, random, what);
+    case SeedFormat::Pcx:
+      return LieInFields(bytes, kPcxFields, std::size(kPcxFields), false, random, what);
+    case SeedFormat::Png:
+      return DamagePngFields(bytes, random, what);
+    case SeedFormat::Tiff:
+      return DamageTiff(bytes, random, what);
+    case SeedFormat::Jpeg:
+      return DamageJpeg(bytes, random, what);
+    case SeedFormat::PhotoCd:
+      return DamagePhotoCd(bytes, random, what);
   }
 }
 
 void DamageFormatStructure(const PictureSeed& seed, Bytes& bytes, Random& random, std::string& what) {
   switch (seed.format) {
-    case SeedFormat::Pcx: return DamagePcxPalette(bytes, random, what);
-    case SeedFormat::Png: return DamagePngChunks(bytes, random, what);
-    default: return DamageFormatFields(seed, bytes, random, what);
+    case SeedFormat::Pcx:
+      return DamagePcxPalette(bytes, random, what);
+    case SeedFormat::Png:
+      return DamagePngChunks(bytes, random, what);
+    default:
+      return DamageFormatFields(seed, bytes, random, what);
   }
 }
 
@@ -344,12 +369,23 @@ DamagedPicture MakeDamagedPicture(const std::vector<PictureSeed>& seeds, size_t 
   DamagedPicture damaged{"case " + std::to_string(index) + ": " + seed.what, seed.bytes};
   Bytes& bytes = damaged.bytes;
   switch ((index / seeds.size()) % 6) {
-    case 0: Cut(bytes, random, damaged.what); break;
-    case 1: FlipBits(bytes, random, damaged.what); break;
-    case 2: LieAnywhere(bytes, random, damaged.what); break;
-    case 3: DamageFormatFields(seed, bytes, random, damaged.what); break;
-    case 4: Splice(bytes, random, damaged.what); break;
-    default: DamageFormatStructure(seed, bytes, random, damaged.what);
+    case 0:
+      Cut(bytes, random, damaged.what);
+      break;
+    case 1:
+      FlipBits(bytes, random, damaged.what);
+      break;
+    case 2:
+      LieAnywhere(bytes, random, damaged.what);
+      break;
+    case 3:
+      DamageFormatFields(seed, bytes, random, damaged.what);
+      break;
+    case 4:
+      Splice(bytes, random, damaged.what);
+      break;
+    default:
+      DamageFormatStructure(seed, bytes, random, damaged.what);
   }
   return damaged;
 }

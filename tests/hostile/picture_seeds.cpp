@@ -1,12 +1,11 @@
 #include "tests/hostile/picture_seeds.h"
 
+#include <jpeglib.h>
 #include <png.h>
 #include <tiffio.h>
 
 #include <cstdio>
 #include <cstdlib>
-
-#include <jpeglib.h>
 
 #include "components/services/wide_text.h"
 #include "tests/imaging/picture_files.h"
@@ -43,7 +42,8 @@ Bytes Jpeg(const JpegShape& shape, int width, int height, const ColourRule& colo
   while (codec.next_scanline < codec.image_height) {
     for (int x = 0; x < width; ++x) {
       Rgb pixel = colour(x, static_cast<int>(codec.next_scanline));
-      for (int c = 0; c < shape.components; ++c) row[x * shape.components + c] = c == 0 ? pixel.red : c == 1 ? pixel.green : pixel.blue;
+      for (int c = 0; c < shape.components; ++c)
+        row[x * shape.components + c] = c == 0 ? pixel.red : c == 1 ? pixel.green : pixel.blue;
     }
     JSAMPROW rows[] = {row.data()};
     jpeg_write_scanlines(&codec, rows, 1);
@@ -75,8 +75,8 @@ Bytes Png(const PngShape& shape, int width, int height) {
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &out, AppendToBytes, FlushNothing);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), shape.bitDepth,
-               shape.colourType, shape.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
+               shape.colourType, shape.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_color palette[16];
   png_byte transparency[16];
   for (int i = 0; i < 16; ++i) {
@@ -143,7 +143,8 @@ Bytes Tiff(const TiffShape& shape, const std::string& path, int width, int heigh
     TIFFSetField(tiff, TIFFTAG_TILELENGTH, 16u);
     Bytes tile(static_cast<size_t>(TIFFTileSize(tiff)));
     for (size_t i = 0; i < tile.size(); ++i) tile[i] = static_cast<uint8_t>(Noise(static_cast<int>(i), 3).blue);
-    for (uint32_t t = 0; t < TIFFNumberOfTiles(tiff) && written; ++t) written = TIFFWriteEncodedTile(tiff, t, tile.data(), tile.size()) >= 0;
+    for (uint32_t t = 0; t < TIFFNumberOfTiles(tiff) && written; ++t)
+      written = TIFFWriteEncodedTile(tiff, t, tile.data(), tile.size()) >= 0;
   } else {
     TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 4u);
     const size_t rowBytes = (static_cast<size_t>(width) * samplesPerChunk * shape.bits + 7) / 8;
@@ -190,11 +191,10 @@ Bytes FlatJpeg(int width, int height) {
 
 std::vector<PictureSeed> PictureSeeds(const std::string& scratch) {
   std::vector<PictureSeed> seeds;
-  for (const JpegShape& shape : {JpegShape{"JPEG baseline 4:2:0", 3, false, 0, false},
-                                 JpegShape{"JPEG 4:4:4", 3, false, 0, true}, JpegShape{"JPEG grey", 1, false, 0, false},
-                                 JpegShape{"JPEG progressive", 3, true, 0, false},
-                                 JpegShape{"JPEG progressive grey", 1, true, 0, false},
-                                 JpegShape{"JPEG restart markers", 3, false, 1, false}})
+  for (const JpegShape& shape :
+       {JpegShape{"JPEG baseline 4:2:0", 3, false, 0, false}, JpegShape{"JPEG 4:4:4", 3, false, 0, true},
+        JpegShape{"JPEG grey", 1, false, 0, false}, JpegShape{"JPEG progressive", 3, true, 0, false},
+        JpegShape{"JPEG progressive grey", 1, true, 0, false}, JpegShape{"JPEG restart markers", 3, false, 1, false}})
     seeds.push_back({shape.what, SeedFormat::Jpeg, Jpeg(shape, 24, 20)});
   seeds.push_back({"BMP bottom-up", SeedFormat::Bmp, Bmp24(7, 5, Noise)});
   seeds.push_back({"BMP top-down", SeedFormat::Bmp, Bmp24(5, 4, Noise, true)});

@@ -63,7 +63,8 @@ TEST_F(PlayerCampaign, HostileNamesStopTheUnpackAndOnlyTheFirstFramePlays) {
       for (uint16_t flags : {uint16_t{0}, kFlagUtf8Name}) {
         if (!LongMode() && (turn++ % 2 == 1)) continue;
         watch_.AddLanding(sibling_, hostile.name);
-        const Bytes archive = BuildArchive({{"1.jpg", frame}, {.name = hostile.name, .data = frame, .flags = flags}, {"2.jpg", frame}});
+        const Bytes archive =
+            BuildArchive({{"1.jpg", frame}, {.name = hostile.name, .data = frame, .flags = flags}, {"2.jpg", frame}});
         const std::string shown = Open(hostile.what, archive);
         if (!hostile.harmless) {
           EXPECT_EQ(shown, "时长:0/0.1秒") << hostile.what;
@@ -78,7 +79,8 @@ TEST_F(PlayerCampaign, HostileNamesStopTheUnpackAndOnlyTheFirstFramePlays) {
 // neither stops nor writes beside its folder.
 TEST_F(PlayerCampaign, DamagedRecordingsPlayWhatCanBeExtracted) {
   std::vector<TestEntry> frames;
-  for (int n = 1; n <= 4; ++n) frames.push_back({std::to_string(n) + ".jpg", std::string(frame_.begin(), frame_.end())});
+  for (int n = 1; n <= 4; ++n)
+    frames.push_back({std::to_string(n) + ".jpg", std::string(frame_.begin(), frame_.end())});
   const Bytes good = BuildArchive(frames);
   std::mt19937 random(2024);
   const size_t cases = CampaignSize(40, 400);
@@ -89,7 +91,8 @@ TEST_F(PlayerCampaign, DamagedRecordingsPlayWhatCanBeExtracted) {
       if (i % 2 == 0) {
         damaged.resize(random() % good.size());
       } else {
-        for (int flip = 0; flip < 3; ++flip) damaged[random() % damaged.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
+        for (int flip = 0; flip < 3; ++flip)
+          damaged[random() % damaged.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
       }
       Open("damaged recording " + std::to_string(i), damaged);
       EXPECT_LE(TreeOf(ExtractionFolder).size(), 4u) << i;

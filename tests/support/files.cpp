@@ -66,7 +66,8 @@ void RemoveVerbatimTree(const std::wstring& path) {
       std::wstring child = path + L"\\" + name;
       SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
       // A link is removed, never followed out of the tree.
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+          !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         RemoveVerbatimTree(child);
       } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveDirectoryW(child.c_str());
