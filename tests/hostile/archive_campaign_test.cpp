@@ -2,9 +2,7 @@
 // and lying archives, and archives that would write without bound. Each case answers with a
 // result code within the hang bound, writes nothing outside its target and keeps memory flat.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include <algorithm>
 #include <random>
 
 #include "components/zip/zip.h"
