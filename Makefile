@@ -2,10 +2,16 @@
 SHELL := /bin/bash
 TRIPLES := x86_64-w64-mingw32 i686-w64-mingw32
 
-.PHONY: test run bench dist setup deps build clean
+.PHONY: test test-long run bench dist setup deps build clean
 
 test: build
 	@tools/run-tests.sh
+
+# The hostile-input campaign with every case (the default suite runs a sample), then the native
+# fuzz targets for a fixed number of runs each.
+test-long: build
+	@VELMO_HOSTILE_LONG=1 tools/run-tests.sh -L hostile
+	@tools/fuzz.sh
 
 run: build
 	@tools/run.sh

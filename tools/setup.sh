@@ -10,6 +10,8 @@ packages=(
   wine64 xvfb xauth locales fonts-wqy-microhei fonts-wine
   unzip zip libjpeg-turbo-progs python3 perl
   g++ icoutils file
+  # The native fuzz targets (tools/fuzz.sh): clang with libFuzzer and Debian's own libraries.
+  clang libclang-rt-14-dev pkg-config zlib1g-dev libminizip-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
 )
 
 missing=()

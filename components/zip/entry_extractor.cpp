@@ -70,12 +70,11 @@ void SetEntryTimes(HANDLE file, const ReaderEntry& entry, const ByteBuffer& loca
 // The file is created with normal attributes rather than those the entry names: the caller
 // leaves it normal in any case, and a file whose extraction fails half-way should not stay
 // hidden or read-only.
-bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path) {
+bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans) {
   if (!IsReadable(entry)) return false;
   OpenEntryData data(reader);
-  if (!data.open()) return false;
-  FileHandle file(
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!data.open() || !spans.Claim(reader.DataOffset(), entry.compressedSize)) return false;
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file || !CopyData(reader, file.get())) return false;
   SetEntryTimes(file.get(), entry, reader.LocalExtra());
   return true;

@@ -23,22 +23,23 @@ struct UnpackRun {
 
 // The target's attributes are made normal before extraction, so that a read-only, hidden or
 // system file there can be replaced, and again after it.
-bool ExtractEntry(ZipReader& reader, const EntryTargets& targets) {
+bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans) {
   ReaderEntry entry;
   std::wstring path;
   if (!reader.CurrentEntry(&entry) || !targets.PathFor(EntryNameText(entry.name, entry.flags), &path)) return false;
   if (IsFolderEntry(entry.externalAttributes)) return CreateFolderTree(path);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  bool extracted = ExtractFileEntry(reader, entry, path);
+  bool extracted = ExtractFileEntry(reader, entry, path, spans);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   return extracted;
 }
 
 int ExtractEntries(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
   EntryTargets targets(target);
+  DataSpans spans;
   ZipReader::Step step = reader.First();
   for (uint64_t index = 0; step == ZipReader::Step::Entry; ++index) {
-    if (!ExtractEntry(reader, targets)) return kZipFailed;
+    if (!ExtractEntry(reader, targets, spans)) return kZipFailed;
     if (RaiseAndAskStop(run.sink, ZipEvent::UnpackProgress, PercentDone(index, run.total))) {
       run.stopped = true;
       return kZipDone;

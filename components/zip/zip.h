@@ -41,9 +41,11 @@ int Pack(ProgressSink* sink, const std::string& source, const std::string& archi
 // the entry's flag bit 11 says so, else in the ANSI code page. A file entry inside a folder
 // needs that folder to exist (its folder entry comes first). An entry whose name would land
 // outside `target` (a ".." element, a drive, a leading separator, an alternate stream, a
-// device name) is refused with kZipFailed, as is an encrypted entry or one neither stored nor
-// deflated; the entries before it stay. UnpackProgress follows each entry with its zero-based
-// index ÷ the entry count, and every outcome except a stop request ends with one more event
-// at 100 (also when nothing could be counted). A stop request ends at once with kZipDone.
-// Returns kZipDone, kZipFailed or kZipBadArguments. `sink` may be null.
+// device name) is refused with kZipFailed, as is an encrypted entry, one neither stored nor
+// deflated, and one whose data overlaps the data of an entry extracted before it (the way a
+// small archive is made to write without bound); the entries before it stay. UnpackProgress
+// follows each entry with its zero-based index ÷ the entry count, and every outcome except a
+// stop request ends with one more event at 100 (also when nothing could be counted). A stop
+// request ends at once with kZipDone. Returns kZipDone, kZipFailed or kZipBadArguments. `sink`
+// may be null.
 int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target);

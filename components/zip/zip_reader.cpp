@@ -60,6 +60,7 @@ bool ZipReader::CurrentEntry(ReaderEntry* entry) {
   entry->name = std::move(name);
   entry->flags = static_cast<uint16_t>(info.flag);
   entry->method = static_cast<uint16_t>(info.compression_method);
+  entry->compressedSize = info.compressed_size;
   entry->dosTime = static_cast<uint16_t>(info.dosDate);
   entry->dosDate = static_cast<uint16_t>(info.dosDate >> 16);
   entry->externalAttributes = static_cast<uint32_t>(info.external_fa);
@@ -67,6 +68,8 @@ bool ZipReader::CurrentEntry(ReaderEntry* entry) {
 }
 
 bool ZipReader::OpenData() { return unzOpenCurrentFile(zip_) == UNZ_OK; }
+
+uint64_t ZipReader::DataOffset() { return unzGetCurrentFileZStreamPos64(zip_); }
 
 ByteBuffer ZipReader::LocalExtra() {
   int size = unzGetLocalExtrafield(zip_, nullptr, 0);

@@ -11,6 +11,7 @@ struct ReaderEntry {
   std::string name;  // stored bytes (code page per flag bit 11), may hold any byte
   uint16_t flags = 0;
   uint16_t method = 0;
+  uint64_t compressedSize = 0;
   uint16_t dosTime = 0;
   uint16_t dosDate = 0;
   uint32_t externalAttributes = 0;
@@ -42,6 +43,8 @@ class ZipReader {
 
   // Opens the current entry's data (checking its local header); false on failure.
   bool OpenData();
+  // Where the open entry's data begins in the archive file.
+  uint64_t DataOffset();
   // The open entry's local extra field block (at most 65535 bytes).
   ByteBuffer LocalExtra();
   // Reads the next piece of uncompressed data: the count, 0 at the end, negative on damaged

@@ -43,19 +43,47 @@ std::vector<std::string> ListFolder(const std::string& folder) {
   return names;
 }
 
-void RemoveTree(const std::string& path) {
-  for (const std::string& name : ListFolder(path)) {
-    std::string child = path + "\\" + name;
-    SetFileAttributesW(Widen(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (FolderExists(child)) {
-      RemoveTree(child);
-    } else {
-      DeleteFileW(Widen(child).c_str());
-    }
-  }
-  SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryW(Widen(path).c_str());
+namespace {
+
+// "\\?\" and the full path: the system then takes every name as it stands, without trimming
+// the trailing spaces and dots an archive may have given a file, and without the MAX_PATH limit.
+std::wstring VerbatimPath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  DWORD length = size ? GetFullPathNameW(wide.c_str(), size, full.data(), nullptr) : 0;
+  full.resize(length < size ? length : 0);
+  return full.empty() || full.starts_with(L"\\\\") ? wide : L"\\\\?\\" + full;
 }
+
+void RemoveVerbatimTree(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  FindHandle find(FindFirstFileW((path + L"\\*").c_str(), &found));
+  if (find) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring child = path + L"\\" + name;
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      // A link is removed, never followed out of the tree.
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+          !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        RemoveVerbatimTree(child);
+      } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveDirectoryW(child.c_str());
+      } else {
+        DeleteFileW(child.c_str());
+      }
+    } while (FindNextFileW(find.get(), &found));
+  }
+  find.reset();
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveVerbatimTree(VerbatimPath(path)); }
 
 uint16_t Le16(const Bytes& bytes, size_t offset) {
   return static_cast<uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
