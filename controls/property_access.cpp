@@ -2,6 +2,7 @@
 // the kinds' own properties.
 #include "controls/common_properties.h"
 #include "controls/fatal_error.h"
+#include "controls/property_indexes.h"
 #include "controls/property_value.h"
 #include "controls/window_menu.h"
 
@@ -43,3 +44,5 @@ PropertyValue ReadProperty(UnitAddress address, int index) {
 int32_t ReadInt(UnitAddress unit, int index) { return AsInt(ReadProperty(unit, index)); }
 std::string ReadText(UnitAddress unit, int index) { return AsText(ReadProperty(unit, index)); }
 ByteString ReadBytes(UnitAddress unit, int index) { return AsBytes(ReadProperty(unit, index)); }
+
+void SetEnabled(UnitAddress unit, bool enabled) { WriteProperty(unit, common_property::kDisabled, enabled ? 0 : 1); }

@@ -47,6 +47,8 @@ PropertyValue ReadProperty(UnitAddress unit, int index);
 int32_t ReadInt(UnitAddress unit, int index);
 std::string ReadText(UnitAddress unit, int index);
 ByteString ReadBytes(UnitAddress unit, int index);
+// Clears or sets the common disabled flag (index 6) of a control or window.
+void SetEnabled(UnitAddress unit, bool enabled);
 
 // Builds the window from its definition; true when built or already loaded. A modal load
 // returns only after the window has been destroyed again. `owner` is a window id or 0.

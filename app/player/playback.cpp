@@ -20,17 +20,11 @@ constexpr UnitAddress kScale{kId, 标签2};
 constexpr UnitAddress kClock{kId, 时钟};
 constexpr int kTickMilliseconds = 100;
 
-void SetEnabled(UnitId button, bool enabled) {
-  WriteProperty({kId, button}, common_property::kDisabled, enabled ? 0 : 1);
-}
-
 void SetButtons(bool play, bool pause, bool stop) {
-  SetEnabled(播放按钮, play);
-  SetEnabled(暂停按钮, pause);
-  SetEnabled(终止按钮, stop);
+  SetEnabled({kId, 播放按钮}, play);
+  SetEnabled({kId, 暂停按钮}, pause);
+  SetEnabled({kId, 终止按钮}, stop);
 }
-
-int Read(UnitAddress unit, int index) { return ReadInt(unit, index); }
 
 // Sizes and positions are worked out in double precision and truncated toward zero.
 void Write(UnitAddress unit, int index, double value) { WriteProperty(unit, index, static_cast<int32_t>(value)); }
@@ -45,25 +39,25 @@ void LayOutAround(int w0, int h0) {
   using namespace common_property;
   Write(kPanel, kHeight, h0 * static_cast<double>(DisplayScale) / 100);
   Write(kPanel, kWidth, w0 * static_cast<double>(DisplayScale) / 100);
-  Write(kWindow, kHeight, static_cast<double>(Read(kPanel, kHeight)) + Read(kProgress, kHeight) +
-                              Read({kId, 播放按钮}, kHeight) + 40);
-  Write(kWindow, kWidth, Read(kPanel, kWidth) + 6.0);
-  Write(kProgress, kWidth, static_cast<double>(Read(kPanel, kWidth)) - 20 - Read(kTime, kWidth));
-  Write(kProgress, kTop, Read(kPanel, kHeight) + 4.0);
-  Write(kTime, kTop, Read(kProgress, kTop) - 2.0);
-  Write(kTime, kLeft, Read(kProgress, kWidth) + 12.0);
+  Write(kWindow, kHeight, static_cast<double>(ReadInt(kPanel, kHeight)) + ReadInt(kProgress, kHeight) +
+                              ReadInt({kId, 播放按钮}, kHeight) + 40);
+  Write(kWindow, kWidth, ReadInt(kPanel, kWidth) + 6.0);
+  Write(kProgress, kWidth, static_cast<double>(ReadInt(kPanel, kWidth)) - 20 - ReadInt(kTime, kWidth));
+  Write(kProgress, kTop, ReadInt(kPanel, kHeight) + 4.0);
+  Write(kTime, kTop, ReadInt(kProgress, kTop) - 2.0);
+  Write(kTime, kLeft, ReadInt(kProgress, kWidth) + 12.0);
   WriteProperty(kProgress, process_bar_property::kMaximum, PlayerFrameCount);
   for (UnitId button : {播放按钮, 暂停按钮, 终止按钮}) {
-    Write({kId, button}, kTop, static_cast<double>(Read(kProgress, kTop)) + Read(kProgress, kHeight) + 4);
+    Write({kId, button}, kTop, static_cast<double>(ReadInt(kProgress, kTop)) + ReadInt(kProgress, kHeight) + 4);
   }
-  WriteProperty({kId, 按钮1}, kTop, Read({kId, 播放按钮}, kTop));
-  WriteProperty({kId, 按钮2}, kTop, Read({kId, 按钮1}, kTop));
-  Write(kScale, kWidth, Read(kPanel, kWidth) / 5.0 - 10);
-  Write(kScale, kLeft, Read(kPanel, kWidth) / 5.0 * 4 + 4);
+  WriteProperty({kId, 按钮1}, kTop, ReadInt({kId, 播放按钮}, kTop));
+  WriteProperty({kId, 按钮2}, kTop, ReadInt({kId, 按钮1}, kTop));
+  Write(kScale, kWidth, ReadInt(kPanel, kWidth) / 5.0 - 10);
+  Write(kScale, kLeft, ReadInt(kPanel, kWidth) / 5.0 * 4 + 4);
   WriteProperty(kScale, label_property::kCaption, "规格:" + IntegerText(DisplayScale) + "%");
   const ScreenSize screen = PrimaryScreenSize();
-  Write(kWindow, kTop, (static_cast<double>(screen.height) - Read(kWindow, kHeight)) / 2);
-  Write(kWindow, kLeft, (static_cast<double>(screen.width) - Read(kWindow, kWidth)) / 2);
+  Write(kWindow, kTop, (static_cast<double>(screen.height) - ReadInt(kWindow, kHeight)) / 2);
+  Write(kWindow, kLeft, (static_cast<double>(screen.width) - ReadInt(kWindow, kWidth)) / 2);
 }
 
 // Only the first frame is measured; when it is missing or not a picture nothing moves and the

@@ -22,10 +22,6 @@ constexpr int kTemporaryFolder = 11;
 constexpr int kShownNormally = 0;
 constexpr int kMinimised = 2;
 
-void SetEnabled(UnitId button, bool enabled) {
-  WriteProperty({kId, button}, common_property::kDisabled, enabled ? 0 : 1);
-}
-
 void SetMenuItemVisible(UnitId item, bool visible) {
   WriteProperty({kId, item}, menu_item_property::kVisible, visible ? 1 : 0);
 }
@@ -70,16 +66,16 @@ void RecorderTrayEvent(EventRecord& event) {
 void RecorderAboutToBeDestroyed(EventRecord&) { OpenWebPage(ProgramFilePath("about.html")); }
 
 void RecordCommand(EventRecord&) {
-  SetEnabled(按钮1, false);
-  SetEnabled(按钮2, true);
-  SetEnabled(按钮3, false);
+  SetEnabled({kId, 按钮1}, false);
+  SetEnabled({kId, 按钮2}, true);
+  SetEnabled({kId, 按钮3}, false);
   StartTake();
 }
 
 void StopCommand(EventRecord&) {
-  SetEnabled(按钮1, true);
-  SetEnabled(按钮2, false);
-  SetEnabled(按钮3, true);
+  SetEnabled({kId, 按钮1}, true);
+  SetEnabled({kId, 按钮2}, false);
+  SetEnabled({kId, 按钮3}, true);
   StopTake();
 }
 

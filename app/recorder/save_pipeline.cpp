@@ -30,10 +30,6 @@ constexpr int kPercentMaximum = 100;
 
 bool saveRunning = false;
 
-void SetEnabled(UnitId control, bool enabled) {
-  WriteProperty({kId, control}, common_property::kDisabled, enabled ? 0 : 1);
-}
-
 void ShowConversionProgress() {
   const int position = ReadInt(kProgress, process_bar_property::kPosition);
   const int maximum = ReadInt(kProgress, process_bar_property::kMaximum);
@@ -72,16 +68,16 @@ bool PackFrames(const std::string& target) {
   return true;
 }
 
-void ReportSaved(const std::string& target) {
-  ShowMessageBox(SaveSucceededText(target), MB_OK | MB_ICONINFORMATION);
-  WriteProperty(kRecorderSaveButton, common_property::kDisabled, 1);
-}
-
-// The target goes too: a failed save must not leave a broken recording behind.
-void ReportFailed(const std::string& target) {
-  ShowMessageBox(SaveFailedText(target), MB_OK | MB_ICONEXCLAMATION);
-  WriteProperty(kRecorderSaveButton, common_property::kDisabled, 1);
-  DeleteFileW(Widen(target).c_str());
+// Saving the same take again needs a new stop, whatever the outcome; after a failure the target
+// goes too, so no broken recording is left behind.
+void ReportOutcome(bool saved, const std::string& target) {
+  if (saved) {
+    ShowMessageBox(SaveSucceededText(target), MB_OK | MB_ICONINFORMATION);
+  } else {
+    ShowMessageBox(SaveFailedText(target), MB_OK | MB_ICONEXCLAMATION);
+  }
+  SetEnabled(kRecorderSaveButton, false);
+  if (!saved) DeleteFileW(Widen(target).c_str());
 }
 
 void RunSaveSteps() {
@@ -90,12 +86,7 @@ void RunSaveSteps() {
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  const bool saved = ConvertFrames() && PackFrames(target);
-  if (saved) {
-    ReportSaved(target);
-  } else {
-    ReportFailed(target);
-  }
+  ReportOutcome(ConvertFrames() && PackFrames(target), target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();
 }
@@ -107,9 +98,9 @@ void RunSaveSteps() {
 void SaveRecording(EventRecord&) {
   if (saveRunning) return;
   saveRunning = true;
-  SetEnabled(组合框, false);
-  SetEnabled(取消按钮, false);
-  SetEnabled(滑块条, false);
+  SetEnabled({kId, 组合框}, false);
+  SetEnabled({kId, 取消按钮}, false);
+  SetEnabled({kId, 滑块条}, false);
   RunSaveSteps();
   saveRunning = false;
   DestroyWindow(kId);
