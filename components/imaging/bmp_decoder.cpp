@@ -1,3 +1,4 @@
+#include <cstring>
 #include <optional>
 
 #include "components/imaging/decoders.h"
@@ -56,6 +57,28 @@ void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, int width) {
   }
 }
 
+// The stored rows of an acceptable 24-bit file, checked to lie inside it.
+struct StoredRows {
+  const uint8_t* first;  // the first row in the file
+  uint64_t rowBytes;     // padded to a multiple of 4
+  int64_t width;
+  int64_t height;
+  bool bottomUp;  // a positive height stores the bottom row first; a negative one is top-down
+};
+
+// The file must hold every row before any pixel memory is taken (a short read fails). Sizes
+// as stored keep the product below 1.4e19, inside 64 bits.
+std::optional<StoredRows> FindStoredRows(ByteSpan bytes) {
+  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+  if (!header || !IsAcceptable(*header)) return std::nullopt;
+  bool bottomUp = header->height > 0;
+  int64_t height = bottomUp ? header->height : -header->height;
+  uint64_t rowBytes = StoredRowBytes(header->width);
+  if (header->width < 1 || height < 1 || !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
+    return std::nullopt;
+  return StoredRows{bytes.data() + header->pixelOffset, rowBytes, header->width, height, bottomUp};
+}
+
 }  // namespace
 
 bool AcceptsBmp(ByteSpan bytes) {
@@ -64,22 +87,28 @@ bool AcceptsBmp(ByteSpan bytes) {
 }
 
 bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels) {
-  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
-  if (!header || !IsAcceptable(*header)) return false;
-  // A positive height stores the bottom row first; a negative one is top-down.
-  bool bottomUp = header->height > 0;
-  int64_t height = bottomUp ? header->height : -header->height;
-  uint64_t rowBytes = StoredRowBytes(header->width);
-  // The file must hold every row before any pixel memory is taken (a short read fails). Sizes
-  // as stored keep the product below 1.4e19, inside 64 bits.
-  if (header->width < 1 || height < 1 || !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
-    return false;
-  if (!pixels.Allocate(header->width, height, 24)) return false;
+  std::optional<StoredRows> stored = FindStoredRows(bytes);
+  if (!stored || !pixels.Allocate(stored->width, stored->height, 24)) return false;
+  const uint8_t* row = stored->first;
+  for (int i = 0; i < pixels.height(); ++i, row += stored->rowBytes) {
+    int y = stored->bottomUp ? pixels.height() - 1 - i : i;
+    CopyRowSwappingRedAndBlue(row, pixels.row(y), pixels.width());
+  }
+  return true;
+}
 
-  const uint8_t* stored = bytes.data() + header->pixelOffset;
-  for (int i = 0; i < pixels.height(); ++i, stored += rowBytes) {
-    int y = bottomUp ? pixels.height() - 1 - i : i;
-    CopyRowSwappingRedAndBlue(stored, pixels.row(y), pixels.width());
+bool DecodeBmpToBgr(ByteSpan bytes, BgrRows& rows) {
+  std::optional<StoredRows> stored = FindStoredRows(bytes);
+  if (!stored || !FitsPictureLimits(stored->width, stored->height)) return false;
+  const int width = static_cast<int>(stored->width);
+  const int height = static_cast<int>(stored->height);
+  size_t stride = 0;
+  uint8_t* top = rows.Rows(width, height, stride);
+  if (!top) return false;
+  const uint8_t* row = stored->first;
+  for (int i = 0; i < height; ++i, row += stored->rowBytes) {
+    int y = stored->bottomUp ? height - 1 - i : i;
+    std::memcpy(top + stride * static_cast<size_t>(y), row, static_cast<size_t>(width) * 3);
   }
   return true;
 }
