@@ -42,10 +42,14 @@ double FileMegabytes(const std::string& path) {
 std::vector<double> RescaleFramesInto(const std::string& folder) {
   std::vector<double> times;
   RunInsideModal(SaveDialog::kId, [&] {
+    PropertyValue captured = ByteString{};
+    ByteString rescaled;
     for (int frame = 1; frame <= kFrames; ++frame) {
       const double start = NowMilliseconds();
-      WriteProperty(kCanvas, draw_panel_property::kBackPicture, ReadWholeFile(CapturedFramePath(FrameFolder, frame)));
-      WriteWholeFile(CapturedFramePath(folder, frame), PanelPicture(kCanvas));
+      ReadWholeFileInto(CapturedFramePath(FrameFolder, frame), std::get<ByteString>(captured));
+      WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured);
+      TakePanelPicture(kCanvas, rescaled);
+      WriteWholeFile(CapturedFramePath(folder, frame), rescaled);
       times.push_back(NowMilliseconds() - start);
     }
     DestroyWindow(SaveDialog::kId);

@@ -57,28 +57,6 @@ void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, int width) {
   }
 }
 
-// The stored rows of an acceptable 24-bit file, checked to lie inside it.
-struct StoredRows {
-  const uint8_t* first;  // the first row in the file
-  uint64_t rowBytes;     // padded to a multiple of 4
-  int64_t width;
-  int64_t height;
-  bool bottomUp;  // a positive height stores the bottom row first; a negative one is top-down
-};
-
-// The file must hold every row before any pixel memory is taken (a short read fails). Sizes
-// as stored keep the product below 1.4e19, inside 64 bits.
-std::optional<StoredRows> FindStoredRows(ByteSpan bytes) {
-  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
-  if (!header || !IsAcceptable(*header)) return std::nullopt;
-  bool bottomUp = header->height > 0;
-  int64_t height = bottomUp ? header->height : -header->height;
-  uint64_t rowBytes = StoredRowBytes(header->width);
-  if (header->width < 1 || height < 1 || !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
-    return std::nullopt;
-  return StoredRows{bytes.data() + header->pixelOffset, rowBytes, header->width, height, bottomUp};
-}
-
 }  // namespace
 
 bool AcceptsBmp(ByteSpan bytes) {
@@ -86,29 +64,42 @@ bool AcceptsBmp(ByteSpan bytes) {
   return header && IsAcceptable(*header);
 }
 
+// The file must hold every row before any pixel memory is taken (a short read fails). Sizes
+// as stored keep the product below 1.4e19, inside 64 bits.
+std::optional<PixelRows> FindBmpRows(ByteSpan bytes) {
+  std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+  if (!header || !IsAcceptable(*header)) return std::nullopt;
+  bool bottomUp = header->height > 0;
+  int64_t height = bottomUp ? header->height : -header->height;
+  uint64_t rowBytes = StoredRowBytes(header->width);
+  if (!FitsPictureLimits(header->width, height) ||
+      !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
+    return std::nullopt;
+  const uint8_t* first = bytes.data() + header->pixelOffset;
+  const ptrdiff_t step = static_cast<ptrdiff_t>(rowBytes);
+  PixelRows rows;
+  rows.width = static_cast<int>(header->width);
+  rows.height = static_cast<int>(height);
+  rows.layout = RowLayout::Bgr;
+  rows.top = bottomUp ? first + step * (rows.height - 1) : first;
+  rows.step = bottomUp ? -step : step;
+  return rows;
+}
+
 bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels) {
-  std::optional<StoredRows> stored = FindStoredRows(bytes);
+  std::optional<PixelRows> stored = FindBmpRows(bytes);
   if (!stored || !pixels.Allocate(stored->width, stored->height, 24)) return false;
-  const uint8_t* row = stored->first;
-  for (int i = 0; i < pixels.height(); ++i, row += stored->rowBytes) {
-    int y = stored->bottomUp ? pixels.height() - 1 - i : i;
-    CopyRowSwappingRedAndBlue(row, pixels.row(y), pixels.width());
-  }
+  for (int y = 0; y < stored->height; ++y) CopyRowSwappingRedAndBlue(stored->row(y), pixels.row(y), stored->width);
   return true;
 }
 
 bool DecodeBmpToBgr(ByteSpan bytes, BgrRows& rows) {
-  std::optional<StoredRows> stored = FindStoredRows(bytes);
-  if (!stored || !FitsPictureLimits(stored->width, stored->height)) return false;
-  const int width = static_cast<int>(stored->width);
-  const int height = static_cast<int>(stored->height);
+  std::optional<PixelRows> stored = FindBmpRows(bytes);
+  if (!stored) return false;
   size_t stride = 0;
-  uint8_t* top = rows.Rows(width, height, stride);
+  uint8_t* top = rows.Rows(stored->width, stored->height, stride);
   if (!top) return false;
-  const uint8_t* row = stored->first;
-  for (int i = 0; i < height; ++i, row += stored->rowBytes) {
-    int y = stored->bottomUp ? height - 1 - i : i;
-    std::memcpy(top + stride * static_cast<size_t>(y), row, static_cast<size_t>(width) * 3);
-  }
+  const size_t rowBytes = static_cast<size_t>(stored->width) * 3;
+  for (int y = 0; y < stored->height; ++y) std::memcpy(top + stride * static_cast<size_t>(y), stored->row(y), rowBytes);
   return true;
 }

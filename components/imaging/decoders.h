@@ -3,9 +3,12 @@
 // false, without crashing or reserving more than the picture limits allow, for any damaged or
 // hostile input. On false the buffer's contents are unspecified.
 #pragma once
+#include <optional>
+
 #include "components/imaging/bgr_rows.h"
 #include "components/imaging/byte_span.h"
 #include "components/imaging/pixel_buffer.h"
+#include "components/imaging/pixel_rows.h"
 
 // Tries the decoders in the fixed order JPEG, BMP, TIFF, PNG, PCX, PhotoCD; the first that
 // accepts the bytes decodes them. False when none accepts or that one fails; the later ones are
@@ -28,6 +31,9 @@ bool AcceptsBmp(ByteSpan bytes);
 bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels);
 // The same picture with its stored blue, green, red bytes copied row by row, top row first.
 bool DecodeBmpToBgr(ByteSpan bytes, BgrRows& rows);
+// The rows of a file DecodeBmp decodes, where they lie in `bytes` (blue, green, red; valid
+// while the bytes are); none for any other file.
+std::optional<PixelRows> FindBmpRows(ByteSpan bytes);
 
 // TIFF: libtiff opens it and finds the image width and length tags. Decodes to 32 bits.
 bool AcceptsTiff(ByteSpan bytes);

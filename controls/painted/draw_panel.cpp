@@ -160,12 +160,16 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-ByteString DrawPanel::PictureFile() {
-  if (!hwnd_) return {};
-  if (properties().autoRedraw) return RefreshCanvas() ? BmpFileOfBitmap(canvas_.get(), canvasSize_) : ByteString();
-  SIZE size = ClientSize();
-  BitmapHandle copy = CopyClientArea(hwnd_, size);
-  return copy ? BmpFileOfBitmap(copy.get(), size) : ByteString();
+bool DrawPanel::TakePictureFile(ByteString& file) {
+  if (hwnd_ && properties().autoRedraw) {
+    if (RefreshCanvas()) return TakeBmpFileOfBitmap(canvas_.get(), canvasSize_, file);
+  } else if (hwnd_) {
+    SIZE size = ClientSize();
+    BitmapHandle copy = CopyClientArea(hwnd_, size);
+    if (copy) return TakeBmpFileOfBitmap(copy.get(), size, file);
+  }
+  file.clear();
+  return false;
 }
 
 std::unique_ptr<Control> MakeDrawPanel(WindowId window, UnitDefinition& unit) {

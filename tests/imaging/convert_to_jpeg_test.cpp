@@ -124,12 +124,14 @@ TEST_F(EncoderSettingsTest, GrayscaleWritesOneComponentOfLuma) {
 
 using PixelFileTest = ConversionTest;
 
-// The pixel memory lives in the temporary folder: without one nothing can be decoded.
-TEST_F(PixelFileTest, ConversionNeedsTheTemporaryFolder) {
+// Decoded pixels live in the temporary folder: without one nothing can be decoded. A 24-bit
+// BMP converted in colour (every saved frame) is read in place and needs no pixel file.
+TEST_F(PixelFileTest, OnlyDecodedPixelsNeedTheTemporaryFolder) {
   std::string source = Source("1.bmp", Bmp24(16, 16, Noise));
   RemoveTree(pixelFolder_);
-  EXPECT_EQ(Convert(source, folder_ / "1.jpg"), kJpegSourceUnreadable);
-  EXPECT_FALSE(FileExists(folder_ / "1.jpg"));
+  EXPECT_EQ(ConvertToJpeg(source, folder_ / "grey.jpg", true, 90, true, 0), kJpegSourceUnreadable);
+  EXPECT_FALSE(FileExists(folder_ / "grey.jpg"));
+  EXPECT_EQ(Convert(source, folder_ / "1.jpg"), kJpegWritten);
   MakeFolder(pixelFolder_);
 }
 
