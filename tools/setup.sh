@@ -9,6 +9,7 @@ packages=(
   googletest
   wine64 xvfb xauth locales fonts-wqy-microhei fonts-wine
   unzip zip libjpeg-turbo-progs python3 perl
+  ffmpeg python3-matplotlib
 )
 
 missing=()

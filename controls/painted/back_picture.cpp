@@ -6,9 +6,13 @@ void BackPicture::Forget() {
 }
 
 void BackPicture::Draw(HDC target, const ByteString& bytes, const RECT& area, int pictureMode) {
+  if (const DecodedPicture* picture = Decoded(bytes)) picture->Draw(target, area, pictureMode);
+}
+
+const DecodedPicture* BackPicture::Decoded(const ByteString& bytes) {
   if (!tried_) {
     decoded_ = DecodedPicture::Decode(bytes, std::move(spare_));
     tried_ = true;
   }
-  if (decoded_) decoded_->Draw(target, area, pictureMode);
+  return decoded_.get();
 }

@@ -21,6 +21,9 @@ class BackPicture {
   // again until Forget.
   void Draw(HDC target, const ByteString& bytes, const RECT& area, int pictureMode);
 
+  // The picture of `bytes`, decoding it first if needed; null when they hold none.
+  const DecodedPicture* Decoded(const ByteString& bytes);
+
  private:
   std::unique_ptr<DecodedPicture> decoded_;
   std::unique_ptr<DecodedPicture> spare_;  // the picture replaced, until the next one is decoded

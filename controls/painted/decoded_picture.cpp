@@ -83,15 +83,29 @@ void DecodedPicture::DrawTiled(HDC target, const RECT& area) const {
   FillRect(target, &area, tiles.get());
 }
 
+PictureRect DecodedPicture::Placed(const RECT& area, int pictureMode) const {
+  const int width = bitmap_.width();
+  const int height = bitmap_.height();
+  return pictureMode == 2 ? PlaceCentredShrunk(area.right - area.left, area.bottom - area.top, width, height)
+                          : PictureRect{0, 0, width, height};
+}
+
+RECT DecodedPicture::Covered(const RECT& area, int pictureMode) const {
+  if (pictureMode == 1) return area;
+  const PictureRect place = Placed(area, pictureMode);
+  RECT covered{area.left + place.left, area.top + place.top, area.left + place.left + place.width,
+               area.top + place.top + place.height};
+  IntersectRect(&covered, &covered, &area);
+  return covered;
+}
+
 void DecodedPicture::DrawPlaced(HDC target, const RECT& area, int pictureMode) const {
   MemoryDc source(CreateCompatibleDC(target));
   if (!source) return;
   Selection picture(source.get(), bitmap_.get());
   const int width = bitmap_.width();
   const int height = bitmap_.height();
-  PictureRect place = pictureMode == 2
-                          ? PlaceCentredShrunk(area.right - area.left, area.bottom - area.top, width, height)
-                          : PictureRect{0, 0, width, height};
+  const PictureRect place = Placed(area, pictureMode);
   if (place.width == width && place.height == height) {
     BitBlt(target, area.left + place.left, area.top + place.top, width, height, source.get(), 0, 0, SRCCOPY);
     return;

@@ -7,6 +7,7 @@
 
 #include "components/imaging/byte_span.h"
 #include "controls/painted/picture_bitmap.h"
+#include "controls/painted/picture_placement.h"
 
 class DecodedPicture {
  public:
@@ -26,7 +27,12 @@ class DecodedPicture {
   // untouched.
   void Draw(HDC target, const RECT& area, int pictureMode) const;
 
+  // The part of `area` that Draw covers in that mode: all of it when tiled, else where the
+  // picture lands, cut to the area.
+  RECT Covered(const RECT& area, int pictureMode) const;
+
  private:
+  PictureRect Placed(const RECT& area, int pictureMode) const;
   DecodedPicture() = default;
   void DrawTiled(HDC target, const RECT& area) const;
   void DrawPlaced(HDC target, const RECT& area, int pictureMode) const;
