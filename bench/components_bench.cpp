@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/desktop_picture.h"
 #include "components/imaging/imaging.h"
@@ -36,16 +35,7 @@ bool WriteInputs(const std::string& folder) {
   const std::string frames = folder + "/frames";
   CreateDirectoryW(Widen(frames).c_str(), nullptr);
   DesktopPicture desktop(1920, 1080);
-  if (!WriteWholeFile(folder + "/desktop.bmp", desktop.Frame(1))) return false;
-  if (!WriteDesktopFrames(frames, 1536, 864, kFrames)) return false;
-  for (int frame = 1; frame <= kFrames; ++frame) {
-    const std::string bmp = CapturedFramePath(frames, frame);
-    if (ConvertToJpeg(bmp, ConvertedFramePath(frames, frame), false, kSaveQuality, true, 0) != kJpegWritten) {
-      return false;
-    }
-    DeleteFileW(Widen(bmp).c_str());
-  }
-  return true;
+  return WriteWholeFile(folder + "/desktop.bmp", desktop.Frame(1)) && WriteSavedFrames(frames, 1536, 864, kFrames);
 }
 
 // Runs `call` `times` times, with `prepare` untimed before each; false when a call failed.

@@ -18,7 +18,6 @@
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
-#include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
@@ -38,27 +37,15 @@ using namespace PlayerWindow;
 constexpr int kFrames = 60;
 constexpr int kFrameWidth = 1536;
 constexpr int kFrameHeight = 864;
-constexpr int kSaveQuality = 80;
 constexpr int kTemporaryFolder = 11;
 constexpr double kTickBudgetMilliseconds = 100.0;
-
-bool ConvertFrames(const std::string& folder) {
-  for (int frame = 1; frame <= kFrames; ++frame) {
-    const std::string bmp = CapturedFramePath(folder, frame);
-    if (ConvertToJpeg(bmp, ConvertedFramePath(folder, frame), false, kSaveQuality, true, 0) != kJpegWritten) {
-      return false;
-    }
-    DeleteFileW(Widen(bmp).c_str());
-  }
-  return true;
-}
 
 // A recording as a save makes one, at `target`; false when any step failed.
 bool MakeRecording(const std::string& target, const std::string& frameCopyFolder) {
   const std::string folder = SpecialFolderPath(kTemporaryFolder) + "velmo-playback-frames";
   CreateDirectoryW(Widen(folder).c_str(), nullptr);
-  const bool made = WriteDesktopFrames(folder, kFrameWidth, kFrameHeight, kFrames) && ConvertFrames(folder) &&
-                    Pack(nullptr, folder, target) == kZipDone;
+  const bool made =
+      WriteSavedFrames(folder, kFrameWidth, kFrameHeight, kFrames) && Pack(nullptr, folder, target) == kZipDone;
   if (made && !frameCopyFolder.empty()) {
     CopyFileW(Widen(ConvertedFramePath(folder, 1)).c_str(), Widen(frameCopyFolder + "/frame.jpg").c_str(), FALSE);
   }

@@ -13,7 +13,6 @@
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
 #include "bench/process_resources.h"
-#include "components/imaging/imaging.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
@@ -63,13 +62,7 @@ Counts CountCaptureTicks() {
 bool MakeRecording(const std::string& target) {
   const std::string folder = SpecialFolderPath(kTemporaryFolder) + "velmo-resource-frames";
   CreateDirectoryW(Widen(folder).c_str(), nullptr);
-  bool made = WriteDesktopFrames(folder, 640, 480, kRecordingFrames);
-  for (int frame = 1; made && frame <= kRecordingFrames; ++frame) {
-    made = ConvertToJpeg(CapturedFramePath(folder, frame), ConvertedFramePath(folder, frame), false, 80, true, 0) ==
-           kJpegWritten;
-    DeleteFileW(Widen(CapturedFramePath(folder, frame)).c_str());
-  }
-  made = made && Pack(nullptr, folder, target) == kZipDone;
+  const bool made = WriteSavedFrames(folder, 640, 480, kRecordingFrames) && Pack(nullptr, folder, target) == kZipDone;
   RemoveFolderTree(folder);
   return made;
 }

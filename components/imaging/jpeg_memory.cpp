@@ -7,7 +7,9 @@
 // At most kKeptBlocks blocks and kKeptBytes bytes are kept; nothing else changes.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>  // before jpeglib.h, which uses FILE
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 #include <jpeglib.h>
@@ -18,15 +20,24 @@ namespace {
 constexpr int kKeptBlocks = 4;
 constexpr size_t kKeptBytes = size_t{32} << 20;
 
-// Each large block carries its capacity in front of what libjpeg sees; the header keeps the
-// alignment malloc gives.
-struct alignas(std::max_align_t) BlockHeader {
-  size_t capacity;
+// Each large block carries its capacity in front of what libjpeg sees. The header's 16 bytes
+// keep the alignment malloc gives; libjpeg aligns its objects inside the block itself.
+constexpr size_t kHeaderBytes = 16;
+
+struct Block {
+  unsigned char* start = nullptr;  // what malloc gave
+  size_t capacity = 0;             // bytes after the header
 };
+
+Block BlockOf(void* object) {
+  Block block{static_cast<unsigned char*>(object) - kHeaderBytes, 0};
+  std::memcpy(&block.capacity, block.start, sizeof(block.capacity));
+  return block;
+}
 
 struct KeptBlocks {
   std::mutex lock;
-  BlockHeader* blocks[kKeptBlocks] = {};
+  Block blocks[kKeptBlocks];
   size_t bytes = 0;
 };
 
@@ -35,33 +46,33 @@ KeptBlocks& Kept() {
   return kept;
 }
 
-// The smallest kept block that holds `size` bytes and is not more than twice as large.
-BlockHeader* TakeKept(size_t size) {
+// The smallest kept block that holds `size` bytes and is not more than twice as large; an
+// empty block when there is none.
+Block TakeKept(size_t size) {
   KeptBlocks& kept = Kept();
   std::lock_guard<std::mutex> guard(kept.lock);
-  int best = -1;
-  for (int i = 0; i < kKeptBlocks; ++i) {
-    const BlockHeader* block = kept.blocks[i];
-    if (block && block->capacity >= size && block->capacity / 2 <= size &&
-        (best < 0 || block->capacity < kept.blocks[best]->capacity)) {
-      best = i;
+  Block* best = nullptr;
+  for (Block& block : kept.blocks) {
+    if (block.start && block.capacity >= size && block.capacity / 2 <= size &&
+        (!best || block.capacity < best->capacity)) {
+      best = &block;
     }
   }
-  if (best < 0) return nullptr;
-  BlockHeader* block = kept.blocks[best];
-  kept.blocks[best] = nullptr;
-  kept.bytes -= block->capacity;
-  return block;
+  if (!best) return {};
+  const Block taken = *best;
+  *best = {};
+  kept.bytes -= taken.capacity;
+  return taken;
 }
 
-bool Keep(BlockHeader* block) {
+bool Keep(const Block& block) {
   KeptBlocks& kept = Kept();
   std::lock_guard<std::mutex> guard(kept.lock);
-  if (kept.bytes + block->capacity > kKeptBytes) return false;
-  for (BlockHeader*& slot : kept.blocks) {
-    if (!slot) {
+  if (kept.bytes + block.capacity > kKeptBytes) return false;
+  for (Block& slot : kept.blocks) {
+    if (!slot.start) {
       slot = block;
-      kept.bytes += block->capacity;
+      kept.bytes += block.capacity;
       return true;
     }
   }
@@ -79,20 +90,21 @@ void* jpeg_get_small(j_common_ptr, size_t size) { return std::malloc(size); }
 void jpeg_free_small(j_common_ptr, void* object, size_t) { std::free(object); }
 
 void* jpeg_get_large(j_common_ptr, size_t size) {
-  BlockHeader* block = TakeKept(size);
-  if (!block) {
-    if (size > SIZE_MAX - sizeof(BlockHeader)) return nullptr;
-    block = static_cast<BlockHeader*>(std::malloc(sizeof(BlockHeader) + size));
-    if (!block) return nullptr;
-    block->capacity = size;
+  Block block = TakeKept(size);
+  if (!block.start) {
+    if (size > SIZE_MAX - kHeaderBytes) return nullptr;
+    block.start = static_cast<unsigned char*>(std::malloc(kHeaderBytes + size));
+    if (!block.start) return nullptr;
+    block.capacity = size;
+    std::memcpy(block.start, &block.capacity, sizeof(block.capacity));
   }
-  return block + 1;
+  return block.start + kHeaderBytes;
 }
 
 void jpeg_free_large(j_common_ptr, void* object, size_t) {
   if (!object) return;
-  BlockHeader* block = static_cast<BlockHeader*>(object) - 1;
-  if (!Keep(block)) std::free(block);
+  const Block block = BlockOf(object);
+  if (!Keep(block)) std::free(block.start);
 }
 
 // As libjpeg's own: all that is asked for, within the codec's limit when it sets one.

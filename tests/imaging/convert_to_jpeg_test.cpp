@@ -122,6 +122,21 @@ TEST_F(EncoderSettingsTest, GrayscaleWritesOneComponentOfLuma) {
   EXPECT_TRUE(ColourNear(jpeg, 5, 29, kWhite, 6));
 }
 
+// libjpeg's large blocks are kept from one picture for the next: pictures converted one after
+// another, of one size and of others, come out as each does on its own.
+TEST_F(EncoderSettingsTest, PicturesConvertedInTurnComeOutAsEachAlone) {
+  const std::string small = Source("small.bmp", Bmp24(64, 48, Noise));
+  const std::string large = Source("large.bmp", Bmp24(800, 600, Noise));
+  ASSERT_EQ(Convert(large, folder_ / "large1.jpg"), kJpegWritten);
+  ASSERT_EQ(Convert(small, folder_ / "small1.jpg"), kJpegWritten);
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(Convert(large, folder_ / "large2.jpg"), kJpegWritten);
+    ASSERT_EQ(Convert(small, folder_ / "small2.jpg"), kJpegWritten);
+    EXPECT_EQ(ReadBytes(folder_ / "large2.jpg"), ReadBytes(folder_ / "large1.jpg"));
+    EXPECT_EQ(ReadBytes(folder_ / "small2.jpg"), ReadBytes(folder_ / "small1.jpg"));
+  }
+}
+
 using PixelFileTest = ConversionTest;
 
 // Decoded pixels live in the temporary folder: without one nothing can be decoded. A 24-bit
