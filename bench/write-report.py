@@ -213,6 +213,8 @@ def draw_chart(summary, path):
     axes.set_yticklabels([t.what for t in reversed(shown)], fontsize=9)
     axes.set_xlabel("figure ÷ target (below 1 meets it; bars: median round, whiskers: the other rounds)")
     axes.set_xscale("log")
+    axes.set_xticks([0.1, 0.2, 0.5, 1, 2, 5, 10])
+    axes.set_xticklabels(["0.1", "0.2", "0.5", "1", "2", "5", "10"])
     axes.set_title("Velmo under Wine against its targets")
     figure.tight_layout()
     figure.savefig(path)
