@@ -3,11 +3,10 @@
 # x11grab, cjpeg, zip, unzip, djpeg) in the same run, on a private Xvfb screen of 1920x1080x24,
 # and writes docs/PERFORMANCE.md with docs/performance.png from the figures
 # (bench/write-report.py, prose from bench/performance-notes.md), which it keeps as
-# docs/performance-figures.txt. `make bench` calls it after
-# building. The timed benchmarks run VELMO_BENCH_ROUNDS rounds (3 unless set), each program
-# followed at once by its peer, so that a busy machine slows both alike; the report gives the
-# median round and the spread. Everything it makes goes into one temporary folder, removed
-# at the end.
+# docs/performance-figures.txt. `make bench` calls it after building. The timed benchmarks run
+# VELMO_BENCH_ROUNDS rounds (3 unless set), each program followed at once by its peer, so that a
+# busy machine slows both alike; the report gives the median round and the spread. Everything
+# else it makes goes into one temporary folder, removed at the end.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build/x86_64-w64-mingw32/bench
