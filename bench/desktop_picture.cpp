@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/player/recording_file.h"
+#include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
+#include "components/services/wide_text.h"
 #include "controls/painted/bitmap_file.h"
 
 namespace {
@@ -307,6 +309,16 @@ ByteString DesktopPicture::Frame(int frameNumber) {
   // The frame file is made as the recorder makes its snapshot's: from a bitmap no device
   // context holds.
   return BmpFileOfBitmap(frame_.get(), {width_, height_});
+}
+
+bool WriteSavedFrames(const std::string& folder, int width, int height, int count) {
+  if (!WriteDesktopFrames(folder, width, height, count)) return false;
+  for (int frame = 1; frame <= count; ++frame) {
+    const std::string bmp = CapturedFramePath(folder, frame);
+    if (ConvertToJpeg(bmp, ConvertedFramePath(folder, frame), false, 80, true, 0) != kJpegWritten) return false;
+    DeleteFileW(Widen(bmp).c_str());
+  }
+  return true;
 }
 
 bool WriteDesktopFrames(const std::string& folder, int width, int height, int count) {

@@ -27,3 +27,7 @@ class DesktopPicture {
 // Writes frames 1 to `count` of a width × height desktop as the recorder names them in
 // `folder` (1.bmp, 2.bmp ...). True when every frame was written.
 bool WriteDesktopFrames(const std::string& folder, int width, int height, int count);
+
+// The same frames as a save at 80 percent leaves them in `folder`: 1.jpg to count.jpg,
+// converted with the save's arguments, the bitmaps gone. True when every frame was made.
+bool WriteSavedFrames(const std::string& folder, int width, int height, int count);

@@ -1,10 +1,12 @@
 // The cost of one PlaybackTick of the real PlayerWindow for frames of 1536x864 (what a
 // 1920x1080 screen saves at 80 percent): the tick's handler (the frame file read and handed to
 // 画板), the panel's paint (the JPEG decoded and drawn shrunk to the panel) and the repaint of
-// the rest of the window (progress bar, time text), each the median of 60 ticks, against the
-// 100 ms of the playback clock. The recording is made with the program's own ConvertToJpeg and
-// Pack; its first frame is copied as frame.jpg into the folder given as the first argument, for
-// Debian's djpeg. Prints a table row and one "figures" line for bench/run-benchmarks.sh.
+// the rest of the window (progress bar, time text), each the median of 60 ticks spaced 100 ms
+// apart as the playback clock spaces them, and the processor time of a tick. The decoding is
+// also timed apart on the same frames, so the drawing is the rest of the paint. The recording
+// is made with the program's own ConvertToJpeg and Pack; its first frame is copied as
+// frame.jpg into the folder given as the first argument, for Debian's djpeg. Prints one
+// "figures" line for bench/run-benchmarks.sh.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,13 +18,14 @@
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
-#include "components/imaging/imaging.h"
+#include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 #include "controls/control.h"
 #include "controls/event_delivery.h"
 #include "controls/live_windows.h"
+#include "controls/painted/decoded_picture.h"
 #include "controls/property_indexes.h"
 #include "forms/event_index.h"
 #include "forms/player_window.h"
@@ -34,27 +37,15 @@ using namespace PlayerWindow;
 constexpr int kFrames = 60;
 constexpr int kFrameWidth = 1536;
 constexpr int kFrameHeight = 864;
-constexpr int kSaveQuality = 80;
 constexpr int kTemporaryFolder = 11;
 constexpr double kTickBudgetMilliseconds = 100.0;
-
-bool ConvertFrames(const std::string& folder) {
-  for (int frame = 1; frame <= kFrames; ++frame) {
-    const std::string bmp = CapturedFramePath(folder, frame);
-    if (ConvertToJpeg(bmp, ConvertedFramePath(folder, frame), false, kSaveQuality, true, 0) != kJpegWritten) {
-      return false;
-    }
-    DeleteFileW(Widen(bmp).c_str());
-  }
-  return true;
-}
 
 // A recording as a save makes one, at `target`; false when any step failed.
 bool MakeRecording(const std::string& target, const std::string& frameCopyFolder) {
   const std::string folder = SpecialFolderPath(kTemporaryFolder) + "velmo-playback-frames";
   CreateDirectoryW(Widen(folder).c_str(), nullptr);
-  const bool made = WriteDesktopFrames(folder, kFrameWidth, kFrameHeight, kFrames) && ConvertFrames(folder) &&
-                    Pack(nullptr, folder, target) == kZipDone;
+  const bool made =
+      WriteSavedFrames(folder, kFrameWidth, kFrameHeight, kFrames) && Pack(nullptr, folder, target) == kZipDone;
   if (made && !frameCopyFolder.empty()) {
     CopyFileW(Widen(ConvertedFramePath(folder, 1)).c_str(), Widen(frameCopyFolder + "/frame.jpg").c_str(), FALSE);
   }
@@ -64,6 +55,7 @@ bool MakeRecording(const std::string& target, const std::string& frameCopyFolder
 
 struct TickTimes {
   std::vector<double> handler, panel, rest;
+  double processor = 0;  // per tick
 };
 
 // Opens the recording with 按钮1 as the user would, pauses the clock with 暂停按钮, then raises
@@ -79,6 +71,7 @@ TickTimes TimeTicks(const std::string& recording) {
   const HWND window = WindowHandle(kId);
   Control* panel = FindLiveControl({kId, 画板});
   if (!window || !panel) return times;
+  const double processorBefore = ProcessorMilliseconds();
   for (int tick = 1; tick <= kFrames; ++tick) {
     const double start = NowMilliseconds();
     RaiseEvent(kId, 时钟, TimerEvent::kTick);
@@ -91,18 +84,35 @@ TickTimes TimeTicks(const std::string& recording) {
     times.panel.push_back(panelPainted - handled);
     times.rest.push_back(windowPainted - panelPainted);
     ProcessPendingEvents();
+    const double spent = NowMilliseconds() - start;
+    if (spent < kTickBudgetMilliseconds) Sleep(static_cast<DWORD>(kTickBudgetMilliseconds - spent));
   }
+  times.processor = (ProcessorMilliseconds() - processorBefore) / kFrames;
   return times;
 }
 
-void Report(const TickTimes& times) {
+// The decoding alone, as the panel decodes each frame: over the bitmap of the frame before.
+double MedianDecode() {
+  std::vector<double> times;
+  std::unique_ptr<DecodedPicture> picture;
+  for (int frame = 1; frame <= kFrames; ++frame) {
+    const ByteString bytes = ReadWholeFile(PlayedFramePath(ExtractionFolder, frame));
+    const double start = NowMilliseconds();
+    picture = DecodedPicture::Decode(ByteSpan(bytes.data(), bytes.size()), std::move(picture));
+    times.push_back(NowMilliseconds() - start);
+    Sleep(static_cast<DWORD>(kTickBudgetMilliseconds / 2));
+  }
+  return Median(times);
+}
+
+void Report(const TickTimes& times, double decode) {
   const double handler = Median(times.handler), panel = Median(times.panel), rest = Median(times.rest);
-  const double tick = handler + panel + rest;
   const int panelWidth = ReadInt({kId, 画板}, common_property::kWidth);
   const int panelHeight = ReadInt({kId, 画板}, common_property::kHeight);
-  std::printf("| %dx%d on a %dx%d panel | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.0f %% |\n", kFrameWidth,
-              kFrameHeight, panelWidth, panelHeight, handler, panel, rest, tick, 100 * tick / kTickBudgetMilliseconds);
-  std::printf("figures tick_ms=%.2f panel_ms=%.2f\n", tick, panel);
+  std::printf("figures play_panel_width=%d play_panel_height=%d play_handler_ms=%.2f play_paint_ms=%.2f "
+              "play_decode_ms=%.2f play_draw_ms=%.2f play_rest_ms=%.2f play_tick_ms=%.2f play_cpu_ms=%.2f\n",
+              panelWidth, panelHeight, handler, panel, decode, panel - decode, rest, handler + panel + rest,
+              times.processor);
 }
 
 void MeasurePlayback(const std::string& frameCopyFolder) {
@@ -110,12 +120,12 @@ void MeasurePlayback(const std::string& frameCopyFolder) {
   if (MakeRecording(recording, frameCopyFolder)) {
     const TickTimes times = TimeTicks(recording);
     if (times.handler.empty()) {
-      std::printf("| the recording did not open |\n");
+      std::printf("the recording did not open\n");
     } else {
-      Report(times);
+      Report(times, MedianDecode());
     }
   } else {
-    std::printf("| the recording could not be made |\n");
+    std::printf("the recording could not be made\n");
   }
   // Closing the player removes its extraction folder.
   if (IsWindowLoaded(kId)) DestroyWindow(kId, true);

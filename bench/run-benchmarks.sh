@@ -1,104 +1,151 @@
 #!/usr/bin/env bash
-# Runs the benchmarks of the x86_64 build under Wine on a private Xvfb screen and prints their
-# tables, with Debian's own cjpeg, zip and djpeg measured on the same frames beside the save and
-# the playback tick. `make bench` calls it after building.
+# Runs every benchmark of the x86_64 build under Wine beside its peer from Debian (ffmpeg's
+# x11grab, cjpeg, zip, unzip, djpeg) in the same run, on a private Xvfb screen of 1920x1080x24,
+# and writes docs/PERFORMANCE.md with docs/performance.png from the figures
+# (bench/write-report.py, prose from bench/performance-notes.md), which it keeps as
+# docs/performance-figures.txt. `make bench` calls it after building. The timed benchmarks run
+# VELMO_BENCH_ROUNDS rounds (3 unless set), each program followed at once by its peer, so that a
+# busy machine slows both alike; the report gives the median round and the spread. Everything
+# else it makes goes into one temporary folder, removed at the end.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=$top/build/x86_64-w64-mingw32
+build=$top/build/x86_64-w64-mingw32/bench
+rounds=${VELMO_BENCH_ROUNDS:-3}
+# Debian's own Python, the one python3-matplotlib is installed for.
+python=/usr/bin/python3
 source "$top/tools/private-screen.sh"
 private_screen 1920x1080
-# The frames handed over for Debian's tools live here, never beside the program's own files.
 work=$(mktemp -d /tmp/velmo-bench.XXXXXX)
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+figures=$work/figures.txt
+round=0
 sleep 1
 
-# run_on_desktop SIZE PROGRAM [ARGUMENTS...]: one benchmark on a Wine virtual desktop of SIZE;
-# prints its table rows and its "figures" and "peak" lines.
-run_on_desktop() {
-  local size=$1
-  shift
-  "$top/tools/wine-run.sh" explorer "/desktop=velmo-bench-$size,$size" "$@" | tr -d '\r' |
-    grep -E '^(\||figures|peak)' || true
-}
+say() { echo "bench: $*" >&2; }
 
-# figure NAME OUTPUT: the value of NAME in the "figures" line of OUTPUT.
-figure() { sed -n "s/^figures.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
+# record NAME=VALUE...: figures of the current round.
+record() { echo "round=$round $*" >>"$figures"; }
+
+# on_desktop SIZE PROGRAM [ARGUMENTS...]: one benchmark program on a Wine virtual desktop of
+# SIZE; its "figures" lines go into the record, anything else it says to the terminal.
+on_desktop() {
+  local size=$1 output
+  shift
+  output=$("$top/tools/wine-run.sh" explorer "/desktop=velmo-bench-$size,$size" "$@" 2>&1 | tr -d '\r' || true)
+  grep '^figures ' <<<"$output" | while read -r _ values; do record "$values"; done
+  grep -v '^figures ' <<<"$output" | grep -v '^$' | sed 's/^/  /' >&2 || true
+}
 
 now_ns() { date +%s%N; }
 
-# calc EXPRESSION: a number worked out by awk, printed with the given format (default %.1f).
-calc() { awk "BEGIN { printf \"${2:-%.1f}\", $1 }"; }
+# median_ms TIMES COMMAND...: the median wall time of TIMES runs of COMMAND, in milliseconds.
+median_ms() {
+  local times=$1 start
+  shift
+  for _ in $(seq "$times"); do
+    start=$(now_ns)
+    "$@" >/dev/null 2>&1
+    echo $(($(now_ns) - start))
+  done | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", v[int(NR / 2) + 1] / 1e6 }'
+}
 
-echo "Capture tick: medians of 60 ticks; sustained rate of a 10-second take on the 100 ms timer."
-echo "| screen | snapshot | frame write | tick | of the 100 ms budget | frames per second |"
-echo "|---|---|---|---|---|---|"
-for size in 1024x768 1920x1080; do
-  run_on_desktop "$size" "$build/bench/capture_tick_bench.exe"
-done
+# ffmpeg_bench ARGUMENTS...: ffmpeg's own processor and wall times of an x11grab run, and the
+# frames it took: "user system real frames" (seconds).
+ffmpeg_bench() {
+  ffmpeg -hide_banner -nostats -benchmark -f x11grab -video_size 1920x1080 "$@" 2>&1 |
+    tr '\r' '\n' | awk '
+      /^frame=/ { sub(/^frame= */, ""); frames = $1 }
+      /bench: utime/ { for (i = 2; i <= 4; i++) { split($i, kv, "="); sub(/s$/, "", kv[2]); t[i] = kv[2] } }
+      END { print t[2], t[3], t[4], frames }'
+}
 
-echo
-echo "Save: a 100-frame take of a 1920x1080 desktop at 80 percent through the real SaveDialog,"
-echo "timed from the click on 保存按钮 until the dialog is gone."
-save=$(run_on_desktop 1920x1080 "$build/bench/save_bench.exe" "Z:$work/save")
-echo "| take | whole save | frames per second | of the take's 10 | conversion loop | Pack | folder removal | message and close | archive |"
-echo "|---|---|---|---|---|---|---|---|---|"
-grep '^|' <<<"$save" | sed -n 1p
-echo
-echo "A frame's time in the conversion loop; the rescale and ConvertToJpeg also measured apart on the same frames (medians)."
-echo "| per frame in the save | rescale through 隐藏画板 (read, draw, write back) | ConvertToJpeg | the rest (delete, progress, messages) | first touch of new memory |"
-echo "|---|---|---|---|---|"
-grep '^|' <<<"$save" | sed -n 2p
+capture_peer() {
+  local user system real frames
+  # At the take's own rate, 10 frames a second for 10 seconds, as bgr24 rows like a frame file's.
+  read -r user system real frames < <(ffmpeg_bench -framerate 10 -i "$DISPLAY" -t 10 -pix_fmt bgr24 -f rawvideo -y /dev/null)
+  record "ffmpeg_fps=$(awk "BEGIN { print $frames / $real }") ffmpeg_cpu_ms=$(awk "BEGIN { print 1000 * ($user + $system) / $frames }")"
+  # A frame's cost unpaced: 100 frames as fast as they come, ffmpeg's start-up shared out among
+  # them (about 2 ms each), to /dev/null and to a file.
+  read -r _ _ real frames < <(ffmpeg_bench -framerate 1000 -i "$DISPLAY" -frames:v 100 -fps_mode passthrough -pix_fmt bgr24 -f rawvideo -y /dev/null)
+  record "ffmpeg_frame_ms=$(awk "BEGIN { print 1000 * $real / $frames }")"
+  read -r _ _ real frames < <(ffmpeg_bench -framerate 1000 -i "$DISPLAY" -frames:v 100 -fps_mode passthrough -pix_fmt bgr24 -f rawvideo -y "$work/grab.raw")
+  rm -f "$work/grab.raw"
+  record "ffmpeg_file_frame_ms=$(awk "BEGIN { print 1000 * $real / $frames }")"
+}
 
-# Debian's tools on the very frames the save rescaled (1536x864 BMPs from 隐藏画板), natively.
-mkdir -p "$work/cjpeg"
-start=$(now_ns)
-for bmp in "$work"/save/*.bmp; do
-  cjpeg -quality 80 -optimize -outfile "$work/cjpeg/$(basename "$bmp" .bmp).jpg" "$bmp"
-done
-converted=$(now_ns)
-(cd "$work/cjpeg" && zip -q -8 "$work/cjpeg.zip" ./*.jpg)
-zipped=$(now_ns)
-cjpeg_ms=$(calc "($converted - $start) / 1e6")
-zip_ms=$(calc "($zipped - $converted) / 1e6")
-zip_mb=$(calc "$(stat -c %s "$work/cjpeg.zip") / 1048576" "%.2f")
-convert_ms=$(figure convert_total_ms "$save")
-pack_ms=$(figure pack_ms "$save")
-whole_ms=$(figure whole_ms "$save")
-echo
-echo "Beside Debian's cjpeg -quality 80 -optimize (one run per frame) and zip -8, native, on the same 100 rescaled frames."
-echo "| 100 frames of 1536x864 | Velmo under Wine | Debian's tools | Velmo's time ÷ the tools' |"
-echo "|---|---|---|---|"
-echo "| JPEG conversion (ConvertToJpeg / cjpeg) | $(calc "$convert_ms / 1000" %.2f) s | $(calc "$cjpeg_ms / 1000" %.2f) s | $(calc "$convert_ms / $cjpeg_ms" %.2f) |"
-echo "| packing (Pack / zip -8) | $(calc "$pack_ms / 1000" %.2f) s | $(calc "$zip_ms / 1000" %.2f) s | $(calc "$pack_ms / $zip_ms" %.2f) |"
-echo "| conversion and packing | $(calc "($convert_ms + $pack_ms) / 1000" %.2f) s | $(calc "($cjpeg_ms + $zip_ms) / 1000" %.2f) s | $(calc "($convert_ms + $pack_ms) / ($cjpeg_ms + $zip_ms)" %.2f) |"
-echo "| frames per second: the whole save / cjpeg and zip | $(calc "100000 / $whole_ms") | $(calc "100000 / ($cjpeg_ms + $zip_ms)") | $(calc "(100000 / ($cjpeg_ms + $zip_ms)) / (100000 / $whole_ms)" %.2f) |"
-echo "| archive | $(figure archive_mb "$save") MB | $zip_mb MB | |"
-rm -rf "$work/save" "$work/cjpeg" "$work/cjpeg.zip"
+components() {
+  local in=$work/inputs bench=$build/components_bench.exe
+  on_desktop 1920x1080 "$bench" tojpeg "Z:$in/desktop.bmp" "Z:$work/velmo.jpg" 9
+  record "cjpeg_ms=$(median_ms 9 cjpeg -quality 80 -optimize -outfile "$work/cjpeg.jpg" "$in/desktop.bmp")"
+  record "cjpeg_start_ms=$(median_ms 9 cjpeg -quality 80 -optimize -outfile "$work/tiny.jpg" "$in/tiny.bmp")"
+  record "same_jpeg=$(cmp -s "$work/velmo.jpg" "$work/cjpeg.jpg" && echo 1 || echo 0)"
+  on_desktop 1920x1080 "$bench" pack "Z:$in/frames" "Z:$work/velmo.zip" 5
+  record "zip_ms=$(median_ms 5 bash -c "rm -f '$work/zip.zip' && cd '$in/frames' && zip -q -8 -r '$work/zip.zip' ." )"
+  record "pack_mb=$(stat -c %s "$work/velmo.zip") zip_mb=$(stat -c %s "$work/zip.zip")"
+  on_desktop 1920x1080 "$bench" unpack "Z:$work/velmo.zip" "Z:$work/velmo-out" 5
+  record "unzip_ms=$(median_ms 5 bash -c "rm -rf '$work/unzip-out' && unzip -q -o '$work/velmo.zip' -d '$work/unzip-out'")"
+  record "same_frames=$(diff -rq "$in/frames" "$work/velmo-out" >/dev/null && diff -rq "$in/frames" "$work/unzip-out" >/dev/null && echo 1 || echo 0)"
+  rm -rf "$work/velmo-out" "$work/unzip-out" "$work"/*.jpg "$work"/*.zip
+}
 
-echo
-echo "Memory during the real save of a 300-frame take of a 1920x1080 desktop at 80 percent, sampled after every frame."
-echo "| screen | counter | before the save | frame 10 | frame 100 | frame 200 | frame 300 | largest sample | growth per frame, 10 to 300 |"
-echo "|---|---|---|---|---|---|---|---|---|"
-run_on_desktop 1920x1080 "$build/bench/save_memory_bench.exe"
-
-echo
-echo "Playback tick: medians of 60 ticks of the real PlayerWindow, each painted at once."
-mkdir -p "$work/play"
-play=$(run_on_desktop 1920x1080 "$build/bench/playback_tick_bench.exe" "Z:$work/play")
-echo "| frame | tick handler (read, hand to 画板) | panel paint (decode, draw) | rest of the window | tick | of the 100 ms budget |"
-echo "|---|---|---|---|---|---|"
-grep '^|' <<<"$play"
-djpeg_runs=()
-for _ in $(seq 15); do
+# The save, and Debian's cjpeg and zip on the very frames the save's canvas rescaled.
+save() {
+  mkdir -p "$work/save" "$work/tools"
+  on_desktop 1920x1080 "$build/save_bench.exe" "Z:$work/save"
+  local start converted
   start=$(now_ns)
-  djpeg -outfile /dev/null "$work/play/frame.jpg"
-  djpeg_runs+=("$(calc "($(now_ns) - $start) / 1e6" %.2f)")
+  for bmp in "$work"/save/*.bmp; do
+    cjpeg -quality 80 -optimize -outfile "$work/tools/$(basename "$bmp" .bmp).jpg" "$bmp"
+  done
+  converted=$(now_ns)
+  (cd "$work/tools" && zip -q -8 "$work/tools.zip" ./*.jpg)
+  record "tools_cjpeg_total_ms=$(((converted - start) / 1000000)) tools_zip_ms=$((($(now_ns) - converted) / 1000000))"
+  rm -rf "$work/save" "$work/tools" "$work/tools.zip"
+}
+
+playback() {
+  mkdir -p "$work/play"
+  on_desktop 1920x1080 "$build/playback_tick_bench.exe" "Z:$work/play"
+  record "djpeg_ms=$(median_ms 15 djpeg -outfile /dev/null "$work/play/frame.jpg")"
+  rm -rf "$work/play"
+}
+
+say "inputs: a 1920x1080 desktop frame and 100 saved frames of 1536x864"
+mkdir -p "$work/inputs"
+"$top/tools/wine-run.sh" "$build/components_bench.exe" inputs "Z:$work/inputs" >/dev/null 2>&1
+# An 8x8 picture: what cjpeg costs to start and stop, apart from the work.
+"$python" - "$work/inputs/tiny.bmp" <<'PY'
+import struct, sys
+rows = b"\x80\x80\x80" * 8 * 8
+head = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
+info = struct.pack("<IiiHHIIiiII", 40, 8, 8, 1, 24, 0, len(rows), 0, 0, 0, 0)
+open(sys.argv[1], "wb").write(head + info + rows)
+PY
+
+for round in $(seq "$rounds"); do
+  record "load=$(cut -d' ' -f1 /proc/loadavg)"
+  say "round $round of $rounds: capture and ffmpeg"
+  on_desktop 1920x1080 "$build/capture_tick_bench.exe"
+  capture_peer
+  say "round $round of $rounds: ConvertToJpeg, Pack, Unpack and cjpeg, zip, unzip"
+  components
+  say "round $round of $rounds: the save of a 100-frame take"
+  save
+  say "round $round of $rounds: playback ticks and djpeg"
+  playback
 done
-djpeg_ms=$(printf '%s\n' "${djpeg_runs[@]}" | sort -n | sed -n 8p)
-tick_ms=$(figure tick_ms "$play")
-panel_ms=$(figure panel_ms "$play")
-echo
-echo "Beside Debian's djpeg decoding the same 1536x864 frame natively (median of 15 runs, process start included)."
-echo "| djpeg | panel paint ÷ djpeg | tick ÷ djpeg |"
-echo "|---|---|---|"
-echo "| $djpeg_ms ms | $(calc "$panel_ms / $djpeg_ms" %.2f) | $(calc "$tick_ms / $djpeg_ms" %.2f) |"
+
+round=0
+say "memory during a 300-frame save"
+on_desktop 1920x1080 "$build/save_memory_bench.exe"
+say "GDI objects, windows and handles over 1,000 ticks"
+on_desktop 1024x768 "$build/resource_bench.exe"
+
+record "rounds=$rounds cores=$(nproc) wine=$("$top/tools/wine-run.sh" --version 2>/dev/null | tr -d '\r' | tr ' ' '-')"
+# The figures stay beside the report, so that edited notes can be filled in again without a run:
+#   /usr/bin/python3 bench/write-report.py docs/performance-figures.txt bench/performance-notes.md \
+#     docs/PERFORMANCE.md docs/performance.png
+cp "$figures" "$top/docs/performance-figures.txt"
+"$python" "$top/bench/write-report.py" "$top/docs/performance-figures.txt" "$top/bench/performance-notes.md" \
+  "$top/docs/PERFORMANCE.md" "$top/docs/performance.png"
+say "wrote docs/PERFORMANCE.md, docs/performance.png and docs/performance-figures.txt"

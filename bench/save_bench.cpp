@@ -1,9 +1,10 @@
 // The whole save of a 100-frame take at 80 percent on the running screen, through the real
-// SaveDialog: frames per second against the take's own 10, the time of each phase, and where
-// a frame's time goes (the rescale through 隐藏画板 and ConvertToJpeg, each also measured apart
-// on the same frames). The rescaled frames are left as n.bmp in the folder given as the first
-// argument, for Debian's cjpeg to convert the very same pixels. Prints table rows and one
-// "figures" line for bench/run-benchmarks.sh, with what fresh memory costs on this machine.
+// SaveDialog: frames per second against the take's own 10, the time of each phase, the
+// processor time of the save, and where a frame's time goes (the rescale through 隐藏画板 and
+// ConvertToJpeg, each also measured apart on the same frames). The rescaled frames are left as
+// n.bmp in the folder given as the first argument, for Debian's cjpeg to convert the very same
+// pixels. Prints one "figures" line for bench/run-benchmarks.sh, with what fresh memory costs
+// on this machine.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,7 +27,6 @@
 namespace {
 
 constexpr int kFrames = 100;
-constexpr int kTakeFramesPerSecond = 10;
 constexpr int kTemporaryFolder = 11;
 constexpr UnitAddress kCanvas{SaveDialog::kId, SaveDialog::隐藏画板};
 
@@ -42,10 +42,14 @@ double FileMegabytes(const std::string& path) {
 std::vector<double> RescaleFramesInto(const std::string& folder) {
   std::vector<double> times;
   RunInsideModal(SaveDialog::kId, [&] {
+    PropertyValue captured = ByteString{};
+    ByteString rescaled;
     for (int frame = 1; frame <= kFrames; ++frame) {
       const double start = NowMilliseconds();
-      WriteProperty(kCanvas, draw_panel_property::kBackPicture, ReadWholeFile(CapturedFramePath(FrameFolder, frame)));
-      WriteWholeFile(CapturedFramePath(folder, frame), PanelPicture(kCanvas));
+      ReadWholeFileInto(CapturedFramePath(FrameFolder, frame), std::get<ByteString>(captured));
+      WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured);
+      TakePanelPicture(kCanvas, rescaled);
+      WriteWholeFile(CapturedFramePath(folder, frame), rescaled);
       times.push_back(NowMilliseconds() - start);
     }
     DestroyWindow(SaveDialog::kId);
@@ -88,44 +92,40 @@ double Sum(const std::vector<double>& values) {
   return sum;
 }
 
+// Phases from the moments of the save; the folder goes between Pack's last step and the
+// outcome box.
 void Report(const TimedSave& save, const std::vector<double>& rescales, const std::vector<double>& conversions,
-            double archiveMegabytes) {
-  const ScreenSize screen = PrimaryScreenSize();
+            double archiveMegabytes, double processor) {
   const double whole = save.gone - save.clicked;
   const double loop = save.ConversionEnded() - save.clicked;
   const double pack = save.lastPackProgress - save.ConversionEnded();
-  // The folder goes between Pack's last step and the outcome box.
-  const double removal = save.messageShown - save.lastPackProgress;
-  const double closing = save.gone - save.messageShown;
-  const double framesPerSecond = kFrames * 1000.0 / whole;
-  std::printf(
-      "| %d x %dx%d at %d %% | %.1f s | %.1f | %.0f %% | %.1f s (%.0f ms a frame) | %.2f s | %.0f ms | %.0f ms | %.1f "
-      "MB |\n",
-      kFrames, screen.width, screen.height, QualityPercent, whole / 1000, framesPerSecond,
-      100 * framesPerSecond / kTakeFramesPerSecond, loop / 1000, loop / kFrames, pack / 1000, removal, closing,
-      archiveMegabytes);
   const double perFrame = loop / kFrames;
-  std::printf("| %.0f ms | %.1f ms | %.1f ms | %.1f ms | %.2f ms per MiB |\n", perFrame, Median(rescales),
-              Median(conversions), perFrame - Median(rescales) - Median(conversions),
+  std::printf("figures save_frames=%d save_whole_ms=%.1f save_fps=%.2f save_loop_ms=%.1f save_frame_ms=%.2f "
+              "save_pack_ms=%.1f save_removal_ms=%.1f save_closing_ms=%.1f save_rescale_ms=%.2f "
+              "save_convert_ms=%.2f save_rest_ms=%.2f save_convert_total_ms=%.1f save_archive_mb=%.2f "
+              "save_cpu_ms=%.1f fresh_memory_ms_per_mib=%.2f\n",
+              kFrames, whole, kFrames * 1000.0 / whole, loop, perFrame, pack, save.messageShown - save.lastPackProgress,
+              save.gone - save.messageShown, Median(rescales), Median(conversions),
+              perFrame - Median(rescales) - Median(conversions), Sum(conversions), archiveMegabytes, processor,
               FreshMemoryMillisecondsPerMebibyte());
-  std::printf("figures whole_ms=%.1f loop_ms=%.1f pack_ms=%.1f convert_total_ms=%.1f archive_mb=%.2f\n", whole, loop,
-              pack, Sum(conversions), archiveMegabytes);
 }
 
 void MeasureSave(const std::string& comparisonFolder) {
   if (!PrepareTake(kFrames)) {
-    std::printf("| the take could not be written |\n");
+    std::printf("the take could not be written\n");
     return;
   }
   CreateDirectoryW(Widen(comparisonFolder).c_str(), nullptr);
   const std::vector<double> rescales = RescaleFramesInto(comparisonFolder);
   const std::vector<double> conversions = ConvertFramesIn(comparisonFolder);
   const std::string target = SpecialFolderPath(kTemporaryFolder) + "velmo-save-bench.vmrc";
+  const double processorBefore = ProcessorMilliseconds();
   const TimedSave save = TimeSave(target);
+  const double processor = ProcessorMilliseconds() - processorBefore;
   if (SaveSucceeded(save)) {
-    Report(save, rescales, conversions, FileMegabytes(target));
+    Report(save, rescales, conversions, FileMegabytes(target), processor);
   } else {
-    std::printf("| the save did not succeed |\n");
+    std::printf("the save did not succeed\n");
   }
   DeleteFileW(Widen(target).c_str());
   RemoveFolderTree(FrameFolder);

@@ -18,4 +18,4 @@ int PictureHeight(UnitAddress, int picture) { return Pictures().Height(picture);
 
 void UnloadPicture(int picture) { Pictures().Unload(picture); }
 
-ByteString PanelPicture(UnitAddress drawPanel) { return PanelPictureFile(LiveControlOrFatal(drawPanel)); }
+void TakePanelPicture(UnitAddress drawPanel, ByteString& file) { TakePanelPictureFile(LiveControlOrFatal(drawPanel), file); }

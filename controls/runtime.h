@@ -65,8 +65,10 @@ void PopUpMenu(UnitAddress menuItem, std::optional<int> x = {}, std::optional<in
 void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip);
 // Runs the file dialog of a CommonDlg; true when the user confirmed (the path is then index 10).
 bool OpenDialog(UnitAddress commonDlg);
-// The panel's image as a complete 24-bit BMP file, at its client size.
-ByteString PanelPicture(UnitAddress drawPanel);
+// The panel's image as a complete 24-bit BMP file at its client size, made in `file` (the
+// caller's buffer, its bytes replaced and its memory reused: the save takes its hidden canvas
+// frame after frame); empty when it cannot be taken.
+void TakePanelPicture(UnitAddress drawPanel, ByteString& file);
 
 // Pictures held by handle: 0 on failure.
 int LoadPicture(const ByteString& pictureBytes);

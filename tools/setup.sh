@@ -12,6 +12,8 @@ packages=(
   g++ icoutils file
   # The native fuzz targets (tools/fuzz.sh): clang with libFuzzer and Debian's own libraries.
   clang libclang-rt-14-dev pkg-config zlib1g-dev libminizip-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
+  # The performance report: ffmpeg is the capture peer, matplotlib draws the chart.
+  ffmpeg python3-matplotlib
 )
 
 missing=()

@@ -21,6 +21,9 @@ constexpr UnitAddress kStatus{kId, 标签1};
 constexpr UnitAddress kClock{kId, 时钟1};
 constexpr int kTickMilliseconds = 100;
 
+// Kept from tick to tick while a take runs.
+ScreenSnapshots snapshots;
+
 // A file-system search, so a folder named 1.bmp counts too.
 bool UnsavedTakeExists() {
   WIN32_FIND_DATAW found;
@@ -47,12 +50,15 @@ void StartTake() {
 void CaptureTick(EventRecord&) {
   FrameCount = FrameCount + 1;
   const std::string frameFile = CapturedFramePath(FrameFolder, FrameCount);
-  WriteWholeFile(frameFile, ScreenSnapshot());
+  WriteWholeFile(frameFile, snapshots.Take());
   WriteProperty(kStatus, label_property::kCaption, "录制：" + FrameSecondsText(FrameCount) + "秒");
 }
 
 void StopTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  ReleaseTakeBuffers();
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
   WriteProperty(kStatus, label_property::kCaption, "停止：" + FrameSecondsText(FrameCount) + "秒");
 }
+
+void ReleaseTakeBuffers() { snapshots.Release(); }

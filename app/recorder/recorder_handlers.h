@@ -15,6 +15,9 @@ void AddSaveDialogHandlers(HandlerTable& handlers);
 void StartTake();
 void CaptureTick(EventRecord& event);
 void StopTake();
+// Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
+// stopping a take and the program's end run it.
+void ReleaseTakeBuffers();
 
-// Releases the recorder's program-wide texts; the program's end runs it.
+// Releases the recorder's program-wide texts and take buffers; the program's end runs it.
 void ReleaseRecorderState();

@@ -108,4 +108,7 @@ void AddRecorderHandlers(HandlerTable& handlers) {
   AddSaveDialogHandlers(handlers);
 }
 
-void ReleaseRecorderState() { std::string().swap(FrameFolder); }
+void ReleaseRecorderState() {
+  std::string().swap(FrameFolder);
+  ReleaseTakeBuffers();
+}

@@ -36,13 +36,22 @@ void ShowConversionProgress() {
   WriteProperty(kHint, label_property::kCaption, ConversionProgressText(position, maximum));
 }
 
+// What one frame's step hands to the next: the bytes read and the canvas's file, each of a
+// frame's size. New memory of that size for every frame would cost more than the copies.
+struct FrameBuffers {
+  PropertyValue captured = ByteString{};  // handed to the canvas as it is, without a copy
+  ByteString rescaled;
+};
+
 // Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size (white
 // when it is missing or empty), written back over itself and converted to i.jpg.
-bool ConvertFrame(int i) {
+bool ConvertFrame(int i, FrameBuffers& buffers) {
   const std::string bmp = CapturedFramePath(FrameFolder, i);
   const std::string jpg = ConvertedFramePath(FrameFolder, i);
-  WriteProperty(kCanvas, draw_panel_property::kBackPicture, ReadWholeFile(bmp));
-  WriteWholeFile(bmp, PanelPicture(kCanvas));
+  ReadWholeFileInto(bmp, std::get<ByteString>(buffers.captured));
+  WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
+  TakePanelPicture(kCanvas, buffers.rescaled);
+  WriteWholeFile(bmp, buffers.rescaled);
   if (ConvertToJpeg(bmp, jpg, false, QualityPercent, true, 0) != kJpegWritten) return false;
   DeleteFileW(Widen(bmp).c_str());
   return true;
@@ -51,8 +60,9 @@ bool ConvertFrame(int i) {
 // The bound is fixed here: frames a running take adds meanwhile are not converted.
 bool ConvertFrames() {
   const int frameTotal = FrameCount;
+  FrameBuffers buffers;
   for (int i = 1; i <= frameTotal; ++i) {
-    if (!ConvertFrame(i)) return false;
+    if (!ConvertFrame(i, buffers)) return false;
     WriteProperty(kProgress, process_bar_property::kPosition, i);
     ShowConversionProgress();
     ProcessPendingEvents();

@@ -3,11 +3,35 @@
 #include "components/services/services.h"
 #include "controls/painted/bitmap_file.h"
 
-// A plain source copy of the screen's device context: no layered-window capture, no pointer.
 // On a palette display (256 colours) the conversion uses the screen's current palette.
-ByteString ScreenSnapshot() {
-  const ScreenSize size = PrimaryScreenSize();
-  const SIZE screen{size.width, size.height};
-  BitmapHandle copy = CopyClientArea(nullptr, screen);
-  return copy ? BmpFileOfBitmap(copy.get(), screen) : ByteString{};
+const ByteString& ScreenSnapshots::Take() {
+  const ScreenSize screen = PrimaryScreenSize();
+  const SIZE size{screen.width, screen.height};
+  const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
+  if (!ready || !CopyClientAreaInto(nullptr, dc_.get(), bitmap_.get(), size) ||
+      !TakeBmpFileOfBitmap(bitmap_.get(), size, file_)) {
+    file_.clear();
+  }
+  return file_;
+}
+
+void ScreenSnapshots::Release() {
+  bitmap_.reset();
+  dc_.reset();
+  ByteString().swap(file_);
+  size_ = {};
+}
+
+bool ScreenSnapshots::Prepare(SIZE size) {
+  Release();
+  if (size.cx < 1 || size.cy < 1) return false;
+  WindowDc screen(nullptr);
+  bitmap_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+  dc_.reset(CreateCompatibleDC(screen.get()));
+  if (!bitmap_ || !dc_) {
+    Release();
+    return false;
+  }
+  size_ = size;
+  return true;
 }

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <optional>
 
 #include "components/imaging/decoders.h"
@@ -63,23 +64,42 @@ bool AcceptsBmp(ByteSpan bytes) {
   return header && IsAcceptable(*header);
 }
 
-bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels) {
+// The file must hold every row before any pixel memory is taken (a short read fails). Sizes
+// as stored keep the product below 1.4e19, inside 64 bits.
+std::optional<PixelRows> FindBmpRows(ByteSpan bytes) {
   std::optional<BmpHeader> header = ReadBmpHeader(bytes);
-  if (!header || !IsAcceptable(*header)) return false;
-  // A positive height stores the bottom row first; a negative one is top-down.
+  if (!header || !IsAcceptable(*header)) return std::nullopt;
   bool bottomUp = header->height > 0;
   int64_t height = bottomUp ? header->height : -header->height;
   uint64_t rowBytes = StoredRowBytes(header->width);
-  // The file must hold every row before any pixel memory is taken (a short read fails). Sizes
-  // as stored keep the product below 1.4e19, inside 64 bits.
-  if (header->width < 1 || height < 1 || !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
-    return false;
-  if (!pixels.Allocate(header->width, height, 24)) return false;
+  if (!FitsPictureLimits(header->width, height) ||
+      !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
+    return std::nullopt;
+  const uint8_t* first = bytes.data() + header->pixelOffset;
+  const ptrdiff_t step = static_cast<ptrdiff_t>(rowBytes);
+  PixelRows rows;
+  rows.width = static_cast<int>(header->width);
+  rows.height = static_cast<int>(height);
+  rows.layout = RowLayout::Bgr;
+  rows.top = bottomUp ? first + step * (rows.height - 1) : first;
+  rows.step = bottomUp ? -step : step;
+  return rows;
+}
 
-  const uint8_t* stored = bytes.data() + header->pixelOffset;
-  for (int i = 0; i < pixels.height(); ++i, stored += rowBytes) {
-    int y = bottomUp ? pixels.height() - 1 - i : i;
-    CopyRowSwappingRedAndBlue(stored, pixels.row(y), pixels.width());
-  }
+bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels) {
+  std::optional<PixelRows> stored = FindBmpRows(bytes);
+  if (!stored || !pixels.Allocate(stored->width, stored->height, 24)) return false;
+  for (int y = 0; y < stored->height; ++y) CopyRowSwappingRedAndBlue(stored->row(y), pixels.row(y), stored->width);
+  return true;
+}
+
+bool DecodeBmpToBgr(ByteSpan bytes, BgrRows& rows) {
+  std::optional<PixelRows> stored = FindBmpRows(bytes);
+  if (!stored) return false;
+  size_t stride = 0;
+  uint8_t* top = rows.Rows(stored->width, stored->height, stride);
+  if (!top) return false;
+  const size_t rowBytes = static_cast<size_t>(stored->width) * 3;
+  for (int y = 0; y < stored->height; ++y) std::memcpy(top + stride * static_cast<size_t>(y), stored->row(y), rowBytes);
   return true;
 }

@@ -21,12 +21,23 @@ int ConvertToJpeg(const std::string& source, const std::string& target, bool gra
   // The source stays open, refusing writers, until the target is complete: a target that names
   // the source under any spelling then fails to open instead of destroying it.
   MappedSource sourceFile;
-  PixelBuffer pixels;
-  if (!sourceFile.Open(source) || !DecodePicture(sourceFile.bytes(), pixels)) return kJpegSourceUnreadable;
+  if (!sourceFile.Open(source)) return kJpegSourceUnreadable;
+  const ByteSpan bytes = sourceFile.bytes();
+  const JpegSettings settings{quality, optimizeCoding, smoothing};
 
+  // A 24-bit BMP in colour, every frame the save converts, is encoded from its rows where the
+  // mapped file holds them: no pixel file and no copy, the same JPEG bytes.
+  if (!grayscale && !AcceptsJpeg(bytes)) {
+    if (std::optional<PixelRows> rows = FindBmpRows(bytes)) {
+      return WriteJpeg(target, *rows, settings) ? kJpegWritten : kJpegWriteFailed;
+    }
+  }
+
+  PixelBuffer pixels;
+  if (!DecodePicture(bytes, pixels)) return kJpegSourceUnreadable;
   // The depth conversion comes before the target is created, so its failure leaves no file.
   PixelBuffer converted;
   const PixelBuffer* rows = PixelsForEncoder(pixels, grayscale, converted);
-  if (!rows || !WriteJpeg(target, *rows, {grayscale, quality, optimizeCoding, smoothing})) return kJpegWriteFailed;
+  if (!rows || !WriteJpeg(target, RowsOf(*rows), settings)) return kJpegWriteFailed;
   return kJpegWritten;
 }  // every buffer's file is deleted here, whatever the result

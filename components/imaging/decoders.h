@@ -3,8 +3,12 @@
 // false, without crashing or reserving more than the picture limits allow, for any damaged or
 // hostile input. On false the buffer's contents are unspecified.
 #pragma once
+#include <optional>
+
+#include "components/imaging/bgr_rows.h"
 #include "components/imaging/byte_span.h"
 #include "components/imaging/pixel_buffer.h"
+#include "components/imaging/pixel_rows.h"
 
 // Tries the decoders in the fixed order JPEG, BMP, TIFF, PNG, PCX, PhotoCD; the first that
 // accepts the bytes decodes them. False when none accepts or that one fails; the later ones are
@@ -16,12 +20,20 @@ bool DecodePicture(ByteSpan bytes, PixelBuffer& pixels);
 // about (truncated or damaged data) fails, and so does a progressive one of more than 64 scans.
 bool AcceptsJpeg(ByteSpan bytes);
 bool DecodeJpeg(ByteSpan bytes, PixelBuffer& pixels);
+// The same picture straight into blue, green, red rows (a grey one with the three equal), the
+// very values DecodeJpeg gives; on false the rows hold anything.
+bool DecodeJpegToBgr(ByteSpan bytes, BgrRows& rows);
 
 // BMP: "BM" or "BA", a 12-byte OS/2 or a Windows info header (the latter with width at least 1,
 // height not 0 and compression 0 to 3), 24 bits per pixel. Decodes bottom-up (positive height)
 // or top-down (negative height) rows to 24 bits; fails when the file is shorter than the rows.
 bool AcceptsBmp(ByteSpan bytes);
 bool DecodeBmp(ByteSpan bytes, PixelBuffer& pixels);
+// The same picture with its stored blue, green, red bytes copied row by row, top row first.
+bool DecodeBmpToBgr(ByteSpan bytes, BgrRows& rows);
+// The rows of a file DecodeBmp decodes, where they lie in `bytes` (blue, green, red; valid
+// while the bytes are); none for any other file.
+std::optional<PixelRows> FindBmpRows(ByteSpan bytes);
 
 // TIFF: libtiff opens it and finds the image width and length tags. Decodes to 32 bits.
 bool AcceptsTiff(ByteSpan bytes);

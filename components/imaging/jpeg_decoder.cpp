@@ -28,8 +28,8 @@ void UseGreyRamp(PixelBuffer& pixels) {
   }
 }
 
-// Runs inside ReadJpeg's setjmp: no object with a destructor. The size is checked first because
-// starting reads every scan of a progressive picture.
+// Both run inside ReadJpeg's setjmp: no object with a destructor. The size is checked first
+// because starting reads every scan of a progressive picture.
 bool ReadRows(jpeg_decompress_struct& codec, PixelBuffer& pixels) {
   if (!FitsPictureLimits(codec.image_width, codec.image_height)) return false;
   codec.out_color_space = codec.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB;
@@ -44,9 +44,26 @@ bool ReadRows(jpeg_decompress_struct& codec, PixelBuffer& pixels) {
   return true;
 }
 
-// Reads the header and, given `pixels`, the rows. libjpeg's calls in steps; holds no object with
-// a destructor because an error jumps back to the setjmp below.
-bool ReadJpeg(ByteSpan bytes, PixelBuffer* pixels) {
+// libjpeg-turbo writes blue, green, red itself, from colour and from grey pictures alike.
+bool ReadRows(jpeg_decompress_struct& codec, BgrRows& rows) {
+  if (!FitsPictureLimits(codec.image_width, codec.image_height)) return false;
+  codec.out_color_space = JCS_EXT_BGR;
+  jpeg_start_decompress(&codec);
+  size_t stride = 0;
+  uint8_t* top = rows.Rows(static_cast<int>(codec.output_width), static_cast<int>(codec.output_height), stride);
+  if (!top) return false;
+  while (codec.output_scanline < codec.output_height) {
+    JSAMPROW row = top + stride * codec.output_scanline;
+    jpeg_read_scanlines(&codec, &row, 1);
+  }
+  jpeg_finish_decompress(&codec);
+  return true;
+}
+
+// Reads the header and, given a destination, the rows. libjpeg's calls in steps; holds no object
+// with a destructor because an error jumps back to the setjmp below.
+template <typename Destination>
+bool ReadJpeg(ByteSpan bytes, Destination* destination) {
   if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes.size() > ULONG_MAX) return false;
   jpeg_decompress_struct codec{};
   JpegErrorJump errors;
@@ -71,7 +88,7 @@ bool ReadJpeg(ByteSpan bytes, PixelBuffer* pixels) {
   bool read = HasJpegComponents(codec);
 
   // Steps 4 to 6: the rows, top row first.
-  if (read && pixels) read = ReadRows(codec, *pixels);
+  if (read && destination) read = ReadRows(codec, *destination);
 
   // Step 7: release the decompressor.
   jpeg_destroy_decompress(&codec);
@@ -80,6 +97,8 @@ bool ReadJpeg(ByteSpan bytes, PixelBuffer* pixels) {
 
 }  // namespace
 
-bool AcceptsJpeg(ByteSpan bytes) { return ReadJpeg(bytes, nullptr); }
+bool AcceptsJpeg(ByteSpan bytes) { return ReadJpeg<PixelBuffer>(bytes, nullptr); }
 
 bool DecodeJpeg(ByteSpan bytes, PixelBuffer& pixels) { return ReadJpeg(bytes, &pixels); }
+
+bool DecodeJpegToBgr(ByteSpan bytes, BgrRows& rows) { return ReadJpeg(bytes, &rows); }

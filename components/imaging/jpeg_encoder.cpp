@@ -9,7 +9,17 @@ namespace {
 
 // libjpeg's calls in steps. Holds no object with a destructor because an error jumps back to the
 // setjmp below, which destroys the compressor and closes the file.
-bool CompressToFile(const wchar_t* path, const PixelBuffer& pixels, const JpegSettings& settings) {
+// The order of the colour bytes makes no difference to the file: libjpeg-turbo turns blue,
+// green, red rows into the same YCbCr values as red, green, blue ones.
+J_COLOR_SPACE ColourSpaceOf(RowLayout layout) {
+  switch (layout) {
+    case RowLayout::Grey: return JCS_GRAYSCALE;
+    case RowLayout::Bgr: return JCS_EXT_BGR;
+    default: return JCS_RGB;
+  }
+}
+
+bool CompressToFile(const wchar_t* path, const PixelRows& rows, const JpegSettings& settings) {
   jpeg_compress_struct codec{};
   JpegErrorJump errors;
   FILE* volatile file = nullptr;
@@ -32,10 +42,10 @@ bool CompressToFile(const wchar_t* path, const PixelBuffer& pixels, const JpegSe
   jpeg_stdio_dest(&codec, file);
 
   // Step 3: the picture.
-  codec.image_width = static_cast<JDIMENSION>(pixels.width());
-  codec.image_height = static_cast<JDIMENSION>(pixels.height());
-  codec.input_components = settings.grayscale ? 1 : 3;
-  codec.in_color_space = settings.grayscale ? JCS_GRAYSCALE : JCS_RGB;
+  codec.image_width = static_cast<JDIMENSION>(rows.width);
+  codec.image_height = static_cast<JDIMENSION>(rows.height);
+  codec.input_components = rows.layout == RowLayout::Grey ? 1 : 3;
+  codec.in_color_space = ColourSpaceOf(rows.layout);
 
   // Step 4: the defaults, then the caller's settings; quantization values stay baseline (<= 255).
   jpeg_set_defaults(&codec);
@@ -49,7 +59,7 @@ bool CompressToFile(const wchar_t* path, const PixelBuffer& pixels, const JpegSe
   // Step 6: one row at a time, top row first. libjpeg only reads the rows; its interface is not
   // const-qualified.
   while (codec.next_scanline < codec.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(pixels.row(static_cast<int>(codec.next_scanline)));
+    JSAMPROW row = const_cast<JSAMPROW>(rows.row(static_cast<int>(codec.next_scanline)));
     jpeg_write_scanlines(&codec, &row, 1);
   }
   jpeg_finish_compress(&codec);
@@ -63,7 +73,17 @@ bool CompressToFile(const wchar_t* path, const PixelBuffer& pixels, const JpegSe
 
 }  // namespace
 
-bool WriteJpeg(const std::string& path, const PixelBuffer& pixels, const JpegSettings& settings) {
+bool WriteJpeg(const std::string& path, const PixelRows& rows, const JpegSettings& settings) {
   std::wstring widePath = Widen(path);
-  return CompressToFile(widePath.c_str(), pixels, settings);
+  return CompressToFile(widePath.c_str(), rows, settings);
+}
+
+PixelRows RowsOf(const PixelBuffer& pixels) {
+  PixelRows rows;
+  rows.width = pixels.width();
+  rows.height = pixels.height();
+  rows.layout = pixels.bitsPerPixel() == 8 ? RowLayout::Grey : RowLayout::Rgb;
+  rows.top = pixels.row(0);
+  rows.step = static_cast<ptrdiff_t>(pixels.rowBytes());
+  return rows;
 }

@@ -10,16 +10,25 @@ constexpr LONGLONG kLargestFile = 1LL << 30;
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  ReadWholeFileInto(path, bytes);
+  return bytes;
+}
+
+bool ReadWholeFileInto(const std::string& path, std::vector<uint8_t>& bytes) {
+  bytes.clear();
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFile) return {};
-  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFile) return false;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
   DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-    return {};
+  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    bytes.clear();
+    return false;
+  }
   bytes.resize(read);
-  return bytes;
+  return true;
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {

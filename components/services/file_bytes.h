@@ -8,6 +8,9 @@
 // The whole file; empty when it is missing, unreadable or larger than 1 GiB (no frame or
 // picture of this program comes near that, and a 32-bit process could not hold it).
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
+// The same bytes in `bytes`, whose memory is reused (a caller reading frame after frame keeps
+// one buffer); false, leaving it empty, when the file cannot be read.
+bool ReadWholeFileInto(const std::string& path, std::vector<uint8_t>& bytes);
 
 // Creates or truncates the file, opened without sharing, and writes `bytes`; true when all
 // were written.

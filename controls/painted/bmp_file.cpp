@@ -15,10 +15,22 @@ int64_t RowBytes(int width) { return (24 * int64_t{width} + 31) / 32 * 4; }
 uint32_t BmpRowBytes(int width) { return static_cast<uint32_t>(RowBytes(width)); }
 
 ByteString BmpFileOfSize(int width, int height) {
+  ByteString file;
+  ShapeBmpFile(width, height, file);
+  return file;
+}
+
+bool ShapeBmpFile(int width, int height, ByteString& file) {
   constexpr int64_t kLargestPixelData = 0xFFFFFFFFll - kBmpHeadersSize;
-  if (width < 1 || height < 1 || RowBytes(width) > kLargestPixelData / height) return {};
+  if (width < 1 || height < 1 || RowBytes(width) > kLargestPixelData / height) {
+    file.clear();
+    return false;
+  }
   const int64_t pixelBytes = RowBytes(width) * height;
-  ByteString file(kBmpHeadersSize + static_cast<size_t>(pixelBytes));
+  const size_t fileBytes = kBmpHeadersSize + static_cast<size_t>(pixelBytes);
+  // A file of another layout starts from zeros, so that row padding a writer leaves alone
+  // never shows an earlier picture; one of the same size keeps its memory untouched.
+  if (file.size() != fileBytes) file.assign(fileBytes, 0);
   file[0] = 'B';
   file[1] = 'M';
   PutLe(file, 2, kBmpHeadersSize + static_cast<uint32_t>(pixelBytes), 4);
@@ -29,7 +41,7 @@ ByteString BmpFileOfSize(int width, int height) {
   PutLe(file, 26, 1, 2);
   PutLe(file, 28, 24, 2);
   PutLe(file, 34, static_cast<uint32_t>(pixelBytes), 4);
-  return file;
+  return true;
 }
 
 ByteString BuildBmpFile(int width, int height, std::span<const uint8_t> pixelRows) {

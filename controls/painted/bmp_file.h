@@ -18,6 +18,12 @@ uint32_t BmpRowBytes(int width);
 // not fit in 32 bits.
 ByteString BmpFileOfSize(int width, int height);
 
+// The same headers in `file`, sized to the whole file with its memory reused: a file of
+// another size becomes all zeros first, one of the same size keeps its pixel bytes, for a
+// caller that overwrites them.
+// False, leaving `file` empty, where BmpFileOfSize gives an empty file.
+bool ShapeBmpFile(int width, int height, ByteString& file);
+
 // The file for a width × height picture whose pixel data (bottom-up, padded rows) is
 // `pixelRows`. Empty when a side is below 1, the pixel data would not fit in 32 bits, or
 // `pixelRows` is not exactly BmpRowBytes(width) × height bytes.

@@ -6,20 +6,7 @@
 
 namespace {
 
-bool DecodeByFormat(ByteSpan bytes, PixelBuffer& pixels) {
-  switch (PictureFormatOf(bytes)) {
-    case PictureFormat::Jpeg:
-      return DecodeJpeg(bytes, pixels);
-    case PictureFormat::Bmp:
-      return DecodeBmp(bytes, pixels);
-    case PictureFormat::Pcx:
-      return DecodePcx(bytes, pixels);
-    default:
-      return false;
-  }
-}
-
-// One row of 8- or 24-bit decoded pixels as the blue, green, red bytes of a DIB row.
+// One row of 8- or 24-bit decoded pixels as the blue, green, red bytes of a bitmap row.
 void CopyRow(const PixelBuffer& pixels, int y, uint8_t* target) {
   const uint8_t* source = pixels.row(y);
   for (int x = 0; x < pixels.width(); ++x, target += 3) {
@@ -31,22 +18,29 @@ void CopyRow(const PixelBuffer& pixels, int y, uint8_t* target) {
   }
 }
 
-// A top-down 24-bit DIB section holding the decoded pixels; none when the system refuses it.
-BitmapHandle BitmapFromPixels(const PixelBuffer& pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = pixels.width();
-  info.bmiHeader.biHeight = -pixels.height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || !bits) return {};
-  size_t stride = (static_cast<size_t>(pixels.width()) * 3 + 3) & ~size_t{3};
-  for (int y = 0; y < pixels.height(); ++y) CopyRow(pixels, y, static_cast<uint8_t*>(bits) + stride * y);
-  GdiFlush();
-  return bitmap;
+// PCX pictures, rare, go through the imaging reader's pixel buffer.
+bool DecodePcxInto(ByteSpan bytes, PictureBitmap& bitmap) {
+  PixelBuffer pixels;
+  if (!DecodePcx(bytes, pixels) || (pixels.bitsPerPixel() != 8 && pixels.bitsPerPixel() != 24)) return false;
+  size_t stride = 0;
+  uint8_t* top = bitmap.Rows(pixels.width(), pixels.height(), stride);
+  if (!top) return false;
+  for (int y = 0; y < pixels.height(); ++y) CopyRow(pixels, y, top + stride * static_cast<size_t>(y));
+  return true;
+}
+
+// JPEG and BMP pictures, the program's frames, are decoded straight into the bitmap's rows.
+bool DecodeInto(ByteSpan bytes, PictureBitmap& bitmap) {
+  switch (PictureFormatOf(bytes)) {
+    case PictureFormat::Jpeg:
+      return DecodeJpegToBgr(bytes, bitmap);
+    case PictureFormat::Bmp:
+      return DecodeBmpToBgr(bytes, bitmap);
+    case PictureFormat::Pcx:
+      return DecodePcxInto(bytes, bitmap);
+    default:
+      return false;
+  }
 }
 
 // Halftone keeps shrunk frames readable; on a display of 16 bits or fewer it would dither, so
@@ -63,15 +57,10 @@ void ChooseStretchMode(HDC target) {
 
 }  // namespace
 
-DecodedPicture::DecodedPicture(BitmapHandle bitmap, int width, int height)
-    : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
-
-std::unique_ptr<DecodedPicture> DecodedPicture::Decode(ByteSpan bytes) {
-  PixelBuffer pixels;
-  if (!DecodeByFormat(bytes, pixels) || (pixels.bitsPerPixel() != 8 && pixels.bitsPerPixel() != 24)) return nullptr;
-  BitmapHandle bitmap = BitmapFromPixels(pixels);
-  if (!bitmap) return nullptr;
-  return std::unique_ptr<DecodedPicture>(new DecodedPicture(std::move(bitmap), pixels.width(), pixels.height()));
+std::unique_ptr<DecodedPicture> DecodedPicture::Decode(ByteSpan bytes, std::unique_ptr<DecodedPicture> spare) {
+  std::unique_ptr<DecodedPicture> picture = spare ? std::move(spare) : std::unique_ptr<DecodedPicture>(new DecodedPicture);
+  if (!DecodeInto(bytes, picture->bitmap_)) return nullptr;
+  return picture;
 }
 
 void DecodedPicture::Draw(HDC target, const RECT& area, int pictureMode) const {
@@ -94,18 +83,34 @@ void DecodedPicture::DrawTiled(HDC target, const RECT& area) const {
   FillRect(target, &area, tiles.get());
 }
 
+PictureRect DecodedPicture::Placed(const RECT& area, int pictureMode) const {
+  const int width = bitmap_.width();
+  const int height = bitmap_.height();
+  return pictureMode == 2 ? PlaceCentredShrunk(area.right - area.left, area.bottom - area.top, width, height)
+                          : PictureRect{0, 0, width, height};
+}
+
+RECT DecodedPicture::Covered(const RECT& area, int pictureMode) const {
+  if (pictureMode == 1) return area;
+  const PictureRect place = Placed(area, pictureMode);
+  RECT covered{area.left + place.left, area.top + place.top, area.left + place.left + place.width,
+               area.top + place.top + place.height};
+  IntersectRect(&covered, &covered, &area);
+  return covered;
+}
+
 void DecodedPicture::DrawPlaced(HDC target, const RECT& area, int pictureMode) const {
   MemoryDc source(CreateCompatibleDC(target));
   if (!source) return;
   Selection picture(source.get(), bitmap_.get());
-  PictureRect place = pictureMode == 2
-                          ? PlaceCentredShrunk(area.right - area.left, area.bottom - area.top, width_, height_)
-                          : PictureRect{0, 0, width_, height_};
-  if (place.width == width_ && place.height == height_) {
-    BitBlt(target, area.left + place.left, area.top + place.top, width_, height_, source.get(), 0, 0, SRCCOPY);
+  const int width = bitmap_.width();
+  const int height = bitmap_.height();
+  const PictureRect place = Placed(area, pictureMode);
+  if (place.width == width && place.height == height) {
+    BitBlt(target, area.left + place.left, area.top + place.top, width, height, source.get(), 0, 0, SRCCOPY);
     return;
   }
   ChooseStretchMode(target);
   StretchBlt(target, area.left + place.left, area.top + place.top, place.width, place.height, source.get(), 0, 0,
-             width_, height_, SRCCOPY);
+             width, height, SRCCOPY);
 }

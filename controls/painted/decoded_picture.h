@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "components/imaging/byte_span.h"
-#include "components/services/gdi_handle.h"
+#include "controls/painted/picture_bitmap.h"
+#include "controls/painted/picture_placement.h"
 
 class DecodedPicture {
  public:
@@ -14,22 +15,27 @@ class DecodedPicture {
   // BMP (the imaging BMP reader: 24 bits per pixel) and PCX (the imaging PCX reader) are
   // decoded. Icons, cursors and GIF pictures are recognised but left undecoded: the program
   // only ever shows its own JPEG and BMP frames, so they read as "no picture".
-  static std::unique_ptr<DecodedPicture> Decode(ByteSpan bytes);
+  // `spare`, a picture no longer needed, is taken over and written over, so that a panel shown
+  // frame after frame of one size keeps one bitmap; it is gone whatever the result.
+  static std::unique_ptr<DecodedPicture> Decode(ByteSpan bytes, std::unique_ptr<DecodedPicture> spare = nullptr);
 
-  int width() const { return width_; }
-  int height() const { return height_; }
+  int width() const { return bitmap_.width(); }
+  int height() const { return bitmap_.height(); }
 
   // Draws the picture into `area` of `target` by picture mode (0 top-left at natural size,
   // 1 tiled, 2 centred and shrunk to fit), never outside `area`; the rest of `area` is left
   // untouched.
   void Draw(HDC target, const RECT& area, int pictureMode) const;
 
+  // The part of `area` that Draw covers in that mode: all of it when tiled, else where the
+  // picture lands, cut to the area.
+  RECT Covered(const RECT& area, int pictureMode) const;
+
  private:
-  DecodedPicture(BitmapHandle bitmap, int width, int height);
+  PictureRect Placed(const RECT& area, int pictureMode) const;
+  DecodedPicture() = default;
   void DrawTiled(HDC target, const RECT& area) const;
   void DrawPlaced(HDC target, const RECT& area, int pictureMode) const;
 
-  BitmapHandle bitmap_;
-  int width_;
-  int height_;
+  PictureBitmap bitmap_;
 };

@@ -96,11 +96,20 @@ SIZE DrawPanel::ClientSize() const {
   return {client.right - client.left, client.bottom - client.top};
 }
 
+// The back colour goes only where the picture leaves room: a frame that fills the panel is
+// painted once, not over a fill.
 void DrawPanel::PaintBackground(HDC dc, SIZE size) {
-  RECT area{0, 0, size.cx, size.cy};
+  const RECT area{0, 0, size.cx, size.cy};
+  const DecodedPicture* picture = backPicture_.Decoded(properties().backPicture);
   BrushHandle brush(CreateSolidBrush(ScreenColour(properties().backColour)));
+  const int saved = SaveDC(dc);
+  if (picture) {
+    const RECT covered = picture->Covered(area, properties().pictureMode);
+    ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
+  }
   FillRect(dc, &area, brush.get());
-  backPicture_.Draw(dc, properties().backPicture, area, properties().pictureMode);
+  RestoreDC(dc, saved);
+  if (picture) picture->Draw(dc, area, properties().pictureMode);
 }
 
 bool DrawPanel::RefreshCanvas() {
@@ -160,12 +169,16 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-ByteString DrawPanel::PictureFile() {
-  if (!hwnd_) return {};
-  if (properties().autoRedraw) return RefreshCanvas() ? BmpFileOfBitmap(canvas_.get(), canvasSize_) : ByteString();
-  SIZE size = ClientSize();
-  BitmapHandle copy = CopyClientArea(hwnd_, size);
-  return copy ? BmpFileOfBitmap(copy.get(), size) : ByteString();
+bool DrawPanel::TakePictureFile(ByteString& file) {
+  if (hwnd_ && properties().autoRedraw) {
+    if (RefreshCanvas()) return TakeBmpFileOfBitmap(canvas_.get(), canvasSize_, file);
+  } else if (hwnd_) {
+    SIZE size = ClientSize();
+    BitmapHandle copy = CopyClientArea(hwnd_, size);
+    if (copy) return TakeBmpFileOfBitmap(copy.get(), size, file);
+  }
+  file.clear();
+  return false;
 }
 
 std::unique_ptr<Control> MakeDrawPanel(WindowId window, UnitDefinition& unit) {

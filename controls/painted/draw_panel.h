@@ -13,10 +13,11 @@ class DrawPanel : public PaintedControl {
   void WriteKindProperty(int index, const PropertyValue& value) override;
   PropertyValue ReadKindProperty(int index) const override;
 
-  // The panel's image at its current client size as a complete 24-bit BMP file: the persistent
-  // bitmap when auto redraw is on (rebuilt first if it is out of date), otherwise what the
-  // screen shows of the client area. Empty when the window is gone or the system refuses.
-  ByteString PictureFile();
+  // The panel's image at its current client size as a complete 24-bit BMP file, made in `file`
+  // (its memory reused): the persistent bitmap when auto redraw is on (rebuilt first if it is
+  // out of date), otherwise what the screen shows of the client area. False, leaving `file`
+  // empty, when the window is gone or the system refuses.
+  bool TakePictureFile(ByteString& file);
 
  protected:
   void PaintContent(HDC dc) override;

@@ -2,7 +2,7 @@
 // - MakeLabel and MakeDrawPanel (declared in controls/kinds/kind_factory.h), plain child
 //   windows created and linked as every control's (controls/child_window.h, control_link.h);
 // - PictureTable (picture_table.h): load picture, picture width and height, unload picture;
-// - PanelPictureFile (panel_picture.h): a DrawPanel's image as a 24-bit BMP file;
+// - TakePanelPictureFile (panel_picture.h): a DrawPanel's image as a 24-bit BMP file;
 // - the rules they rest on, shared with the other kinds where they apply: picture recognition
 //   (picture_format.h), placement by picture mode (picture_placement.h), the BMP file layout
 //   (bmp_file.h), border styles (border_style.h), stored fonts (logical_font.h), colours

@@ -2,7 +2,9 @@
 
 #include "controls/painted/draw_panel.h"
 
-ByteString PanelPictureFile(Control& control) {
+bool TakePanelPictureFile(Control& control, ByteString& file) {
   auto* panel = dynamic_cast<DrawPanel*>(&control);
-  return panel ? panel->PictureFile() : ByteString();
+  if (panel) return panel->TakePictureFile(file);
+  file.clear();
+  return false;
 }

@@ -122,14 +122,31 @@ TEST_F(EncoderSettingsTest, GrayscaleWritesOneComponentOfLuma) {
   EXPECT_TRUE(ColourNear(jpeg, 5, 29, kWhite, 6));
 }
 
+// libjpeg's large blocks are kept from one picture for the next: pictures converted one after
+// another, of one size and of others, come out as each does on its own.
+TEST_F(EncoderSettingsTest, PicturesConvertedInTurnComeOutAsEachAlone) {
+  const std::string small = Source("small.bmp", Bmp24(64, 48, Noise));
+  const std::string large = Source("large.bmp", Bmp24(800, 600, Noise));
+  ASSERT_EQ(Convert(large, folder_ / "large1.jpg"), kJpegWritten);
+  ASSERT_EQ(Convert(small, folder_ / "small1.jpg"), kJpegWritten);
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(Convert(large, folder_ / "large2.jpg"), kJpegWritten);
+    ASSERT_EQ(Convert(small, folder_ / "small2.jpg"), kJpegWritten);
+    EXPECT_EQ(ReadBytes(folder_ / "large2.jpg"), ReadBytes(folder_ / "large1.jpg"));
+    EXPECT_EQ(ReadBytes(folder_ / "small2.jpg"), ReadBytes(folder_ / "small1.jpg"));
+  }
+}
+
 using PixelFileTest = ConversionTest;
 
-// The pixel memory lives in the temporary folder: without one nothing can be decoded.
-TEST_F(PixelFileTest, ConversionNeedsTheTemporaryFolder) {
+// Decoded pixels live in the temporary folder: without one nothing can be decoded. A 24-bit
+// BMP converted in colour (every saved frame) is read in place and needs no pixel file.
+TEST_F(PixelFileTest, OnlyDecodedPixelsNeedTheTemporaryFolder) {
   std::string source = Source("1.bmp", Bmp24(16, 16, Noise));
   RemoveTree(pixelFolder_);
-  EXPECT_EQ(Convert(source, folder_ / "1.jpg"), kJpegSourceUnreadable);
-  EXPECT_FALSE(FileExists(folder_ / "1.jpg"));
+  EXPECT_EQ(ConvertToJpeg(source, folder_ / "grey.jpg", true, 90, true, 0), kJpegSourceUnreadable);
+  EXPECT_FALSE(FileExists(folder_ / "grey.jpg"));
+  EXPECT_EQ(Convert(source, folder_ / "1.jpg"), kJpegWritten);
   MakeFolder(pixelFolder_);
 }
 

@@ -19,6 +19,13 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 COLORREF Orange(int, int) { return kOrange; }
+
+// The panel's picture in a buffer of its own.
+Bytes PictureOf(Control& panel) {
+  Bytes file;
+  TakePanelPictureFile(panel, file);
+  return file;
+}
 // Red in the top half, blue in the bottom half of a 40 × 30 picture.
 COLORREF RedOverBlue(int, int y) { return y < 15 ? kRed : kBlue; }
 
@@ -118,9 +125,9 @@ TEST_F(DrawPanelTest, WritingAPictureReplacesTheOneShown) {
 TEST_F(DrawPanelTest, AutoRedrawKeepsAPersistentBitmapThatThePanelPictureReturns) {
   Control& panel = Panel(120, 80, kWhite, 2, BmpFile(40, 30, RedOverBlue));
   panel.WriteKindProperty(kAutoRedraw, 1);
-  Bytes before = PanelPictureFile(panel);
+  Bytes before = PictureOf(panel);
   RedrawWindow(panel.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_EQ(PanelPictureFile(panel), before);
+  EXPECT_EQ(PictureOf(panel), before);
   Capture file = DecodeBmpFile(before);
   ASSERT_EQ(file.width(), 120);
   ASSERT_EQ(file.height(), 80);
@@ -146,7 +153,7 @@ TEST_F(DrawPanelTest, AHiddenCanvasFollowsItsSizeColourAndPicture) {
   ASSERT_TRUE(canvas->Create(parent()));
   SetWindowPos(canvas->hwnd(), nullptr, 0, 0, 82, 61, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   canvas->WriteKindProperty(kBackPicture, JpegFile(103, 77, Orange));
-  Capture file = DecodeBmpFile(PanelPictureFile(*canvas));
+  Capture file = DecodeBmpFile(PictureOf(*canvas));
   ASSERT_EQ(file.width(), 82);
   ASSERT_EQ(file.height(), 61);
   // 103 × 77 shrunk by 61 / 77: 81 × 61 from left 0, the last column left white.
@@ -155,10 +162,10 @@ TEST_F(DrawPanelTest, AHiddenCanvasFollowsItsSizeColourAndPicture) {
   EXPECT_EQ(file.at(81, 30), kWhite);
   canvas->WriteKindProperty(kBackColour, static_cast<int32_t>(kBlue));
   canvas->WriteKindProperty(kBackPicture, ByteString{});
-  Capture blue = DecodeBmpFile(PanelPictureFile(*canvas));
+  Capture blue = DecodeBmpFile(PictureOf(*canvas));
   EXPECT_EQ(blue.at(40, 30), kBlue);
   SetWindowPos(canvas->hwnd(), nullptr, 0, 0, 50, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Capture smaller = DecodeBmpFile(PanelPictureFile(*canvas));
+  Capture smaller = DecodeBmpFile(PictureOf(*canvas));
   EXPECT_EQ(smaller.width(), 50);
   EXPECT_EQ(smaller.height(), 40);
   EXPECT_EQ(smaller.at(49, 39), kBlue);
@@ -169,21 +176,42 @@ TEST_F(DrawPanelTest, ACanvasHandedFrameAfterFrameHoldsOnlyTheLatest) {
   // nothing of a larger frame before may show around or behind a smaller one.
   Control& canvas = Panel(80, 60, kWhite, 2, BmpFile(160, 120, Orange));
   canvas.WriteKindProperty(kAutoRedraw, 1);
-  ASSERT_TRUE(ColourNear(DecodeBmpFile(PanelPictureFile(canvas)), 2, 2, kOrange));
+  ASSERT_TRUE(ColourNear(DecodeBmpFile(PictureOf(canvas)), 2, 2, kOrange));
   const Bytes smaller = BmpFile(40, 30, RedOverBlue);
   canvas.WriteKindProperty(kBackPicture, smaller);
   EXPECT_EQ(std::get<ByteString>(canvas.ReadKindProperty(kBackPicture)), smaller);
-  Capture file = DecodeBmpFile(PanelPictureFile(canvas));
+  Capture file = DecodeBmpFile(PictureOf(canvas));
   EXPECT_EQ(file.at(2, 2), kWhite);
   EXPECT_EQ(file.at(20, 15), kRed);
   EXPECT_EQ(file.at(59, 44), kBlue);
   EXPECT_EQ(file.at(77, 57), kWhite);
 }
 
+COLORREF Stripes(int x, int y) { return (x / 3 + y / 5) % 2 ? RGB(10 * x % 256, 40, 200) : RGB(250, 7 * y % 256, 30); }
+COLORREF Checks(int x, int y) { return (x / 4 + y / 4) % 2 ? kRed : RGB(20, 180, 90); }
+
+// The panel writes each frame over the bitmap of the one before when the size is the same:
+// what it shows must be what a panel given only that frame shows.
+TEST_F(DrawPanelTest, ACanvasHandedFrameAfterFramePaintsEachAsAFreshCanvasWould) {
+  const Bytes frames[] = {JpegFile(161, 119, Stripes), JpegFile(161, 119, Checks), BmpFile(161, 119, Stripes),
+                          BmpFile(40, 30, Checks), BmpFile(161, 119, Checks)};
+  Control& canvas = Panel(80, 60, kWhite, 2, {});
+  canvas.WriteKindProperty(kAutoRedraw, 1);
+  Bytes picture;
+  for (const Bytes& frame : frames) {
+    canvas.WriteKindProperty(kBackPicture, frame);
+    // The same buffer is handed back for every frame, as the save does.
+    ASSERT_TRUE(TakePanelPictureFile(canvas, picture));
+    Control& fresh = Panel(80, 60, kWhite, 2, frame);
+    fresh.WriteKindProperty(kAutoRedraw, 1);
+    EXPECT_EQ(picture, PictureOf(fresh)) << frame.size() << " bytes";
+  }
+}
+
 TEST_F(DrawPanelTest, WithoutAutoRedrawThePanelPictureIsWhatTheScreenShows) {
   Control& panel = Panel(100, 60, kBlack, 0, BmpFile(40, 30, RedOverBlue), 1);
   RedrawWindow(parent(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Capture file = DecodeBmpFile(PanelPictureFile(panel));
+  Capture file = DecodeBmpFile(PictureOf(panel));
   ASSERT_EQ(file.width(), 96);  // the client area inside the sunken edge
   ASSERT_EQ(file.height(), 56);
   EXPECT_EQ(file.at(5, 5), kRed);
@@ -194,7 +222,7 @@ TEST_F(DrawPanelTest, WithoutAutoRedrawThePanelPictureIsWhatTheScreenShows) {
 TEST_F(DrawPanelTest, APanelPictureIsOnlyTakenOfAPanel) {
   LabelProperties properties;
   Control& label = Make(LabelUnit(20, 20, properties));
-  EXPECT_TRUE(PanelPictureFile(label).empty());
+  EXPECT_TRUE(PictureOf(label).empty());
 }
 
 TEST_F(DrawPanelTest, WritesAreStoredBroughtIntoTheirFormAndReadBack) {

@@ -10,6 +10,7 @@
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
 #include "controls/live_windows.h"
+#include "controls/painted/bitmap_file.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
@@ -176,6 +177,49 @@ TEST(CaptureLoop, TheFramesShowWhatIsOnTheScreen) {
   EXPECT_EQ(frame[at + 0], 40);
   EXPECT_EQ(frame[at + 1], 200);
   EXPECT_EQ(frame[at + 2], 20);
+}
+
+// A take keeps one bitmap and one buffer from tick to tick: each frame must still be the screen
+// of its own tick, byte for byte what a snapshot made from scratch gives.
+TEST(CaptureLoop, EachTickTakesTheScreenAsItIsThen) {
+  Bytes fresh;
+  RunRecorder([&] {
+    WNDCLASSW patchClass{};
+    patchClass.lpfnWndProc = DefWindowProcW;
+    patchClass.lpszClassName = L"VelmoTestPatch";
+    RegisterClassW(&patchClass);
+    HWND patch = CreateWindowExW(WS_EX_TOPMOST, L"VelmoTestPatch", L"", WS_POPUP | WS_VISIBLE, 100, 200, 64, 32,
+                                 nullptr, nullptr, nullptr, nullptr);
+    for (COLORREF colour : {RGB(20, 200, 40), RGB(200, 30, 60)}) {
+      HBRUSH brush = CreateSolidBrush(colour);
+      SetClassLongPtrW(patch, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+      RedrawWindow(patch, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      PumpFor(200);
+      if (colour == RGB(20, 200, 40)) {
+        Click(按钮1);
+        // The clock stays still, so the second frame is the one this test asks for.
+        WriteProperty({kId, 时钟1}, timer_property::kInterval, 0);
+      } else {
+        // Nothing is painted between the two: the tick captures before it writes its status.
+        const SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        fresh = BmpFileOfBitmap(CopyClientArea(nullptr, screen).get(), screen);
+        Ticks(1);
+        EXPECT_EQ(FrameCount, 2);
+      }
+      SetClassLongPtrW(patch, GCLP_HBRBACKGROUND, 0);
+      DeleteObject(brush);
+    }
+    Click(按钮2);
+    DestroyWindow(patch);
+    UnregisterClassW(L"VelmoTestPatch", nullptr);
+  });
+  const Bytes first = ReadBytes(Frame(1));
+  const Bytes second = ReadBytes(Frame(2));
+  ASSERT_EQ(second.size(), 2359350u);
+  const size_t at = 54 + static_cast<size_t>(767 - 215) * 3072 + 130 * 3;
+  EXPECT_EQ(first[at + 1], 200) << "green in frame 1";
+  EXPECT_EQ(second[at + 2], 200) << "red in frame 2";
+  EXPECT_EQ(second, fresh);
 }
 
 }  // namespace
