@@ -36,7 +36,8 @@ bool ArchiveWriter::Create(const std::wstring& path) {
   return static_cast<bool>(file_);
 }
 
-bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& relativeName) {
+bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& relativeName,
+                            const DeflatedSource* deflated) {
   std::string name = StoredEntryName(relativeName, false);
   if (relativeName.empty() || !CanAdd(name)) return false;
   SourceFile source;
@@ -51,8 +52,13 @@ bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& r
   ReadPiece read = [file](uint8_t* buffer, size_t capacity) { return ReadSourcePiece(file, buffer, capacity); };
   bool deflate = entry.method == kMethodDeflate;
   return WriteEntry(entry, [&](const WritePiece& write) {
-    return deflate ? DeflateData(read, write) : StoreData(read, write);
+    if (!deflate) return StoreData(read, write);
+    return deflated ? WriteDeflated(*deflated, write) : DeflateData(read, write);
   });
+}
+
+bool ArchiveWriter::Deflates(const std::string& relativeName) {
+  return MethodForFile(StoredEntryName(relativeName, false)) == kMethodDeflate;
 }
 
 bool ArchiveWriter::AddFolder(const std::string& relativeName) {

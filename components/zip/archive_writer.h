@@ -21,8 +21,13 @@ class ArchiveWriter {
   // False when the entry is refused: the archive failed or is closed, the name is empty, the
   // source cannot be opened or read, a write fails, or the entry does not fit the format
   // (4 GiB sizes and offsets, 65535 entries, 65535-byte names). A refused entry leaves
-  // nothing of itself in the archive.
-  bool AddFile(const std::wstring& sourcePath, const std::string& relativeName);
+  // nothing of itself in the archive. `deflated`, when given, is the file's data deflated
+  // before (DeflateAhead) and is written in place of deflating it now.
+  bool AddFile(const std::wstring& sourcePath, const std::string& relativeName,
+               const DeflatedSource* deflated = nullptr);
+
+  // Whether a file entry of that name is deflated (otherwise it is stored).
+  static bool Deflates(const std::string& relativeName);
 
   // Adds a folder entry (name ending in "/", stored, no data, stamped with the current time).
   // False on the same refusals as AddFile.

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -82,6 +83,16 @@ EntryData DeflateData(const ReadPiece& read, const WritePiece& write) {
     int flush = count == 0 ? Z_FINISH : Z_NO_FLUSH;
     if (!DeflatePiece(stream.get(), flush, output, write, data)) return data;
     if (flush == Z_FINISH) break;
+  }
+  data.ok = true;
+  return data;
+}
+
+EntryData WriteDeflated(const DeflatedSource& deflated, const WritePiece& write) {
+  EntryData data = deflated.data;
+  data.ok = false;
+  for (size_t at = 0; at < deflated.bytes.size(); at += kPieceSize) {
+    if (!write(deflated.bytes.data() + at, std::min(kPieceSize, deflated.bytes.size() - at))) return data;
   }
   data.ok = true;
   return data;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 constexpr size_t kPieceSize = 16384;
 
@@ -24,3 +25,12 @@ EntryData StoreData(const ReadPiece& read, const WritePiece& write);
 
 // Deflates the source as a raw stream (no zlib header) at compression level 8.
 EntryData DeflateData(const ReadPiece& read, const WritePiece& write);
+
+// A file deflated before its entry was written: the stream DeflateData gave and its counts.
+struct DeflatedSource {
+  EntryData data;
+  std::vector<uint8_t> bytes;
+};
+
+// Writes a file deflated before, in pieces of kPieceSize bytes, with its counts.
+EntryData WriteDeflated(const DeflatedSource& deflated, const WritePiece& write);

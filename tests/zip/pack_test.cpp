@@ -41,6 +41,48 @@ size_t IndexOf(const std::vector<std::string>& names, const std::string& name) {
   return static_cast<size_t>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
+// Bytes no deflate can shrink, so an entry's data is as large as its file.
+Bytes Noise(size_t size, uint32_t seed) {
+  Bytes bytes(size);
+  for (uint8_t& byte : bytes) {
+    seed = seed * 1664525u + 1013904223u;
+    byte = static_cast<uint8_t>(seed >> 24);
+  }
+  return bytes;
+}
+
+// An entry's data as it stands in the archive.
+Bytes EntryData(const Bytes& archive, const ReadRecord& local) {
+  auto begin = archive.begin() + static_cast<ptrdiff_t>(local.dataOffset);
+  return Bytes(begin, begin + local.fields.compressedSize);
+}
+
+// The file the directory listing gives last, which Pack adds last.
+std::string LastListed(const std::string& folder) {
+  WIN32_FIND_DATAW found;
+  FindHandle find(FindFirstFileW(Widen(folder + "\\*.*").c_str(), &found));
+  std::wstring last;
+  if (find) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) last = found.cFileName;
+    } while (FindNextFileW(find.get(), &found));
+  }
+  return Narrow(last);
+}
+
+// Removes a file of the folder being packed when the first entry is done.
+class RemovingSink : public RecordingSink {
+ public:
+  explicit RemovingSink(std::string path) : path_(std::move(path)) {}
+  bool Raise(ZipEvent event, int percent) override {
+    if (events.empty()) DeleteFileW(Widen(path_).c_str());
+    return RecordingSink::Raise(event, percent);
+  }
+
+ private:
+  std::string path_;
+};
+
 class PackTest : public testing::Test {
  protected:
   std::string Source() const { return temp_ / "src"; }
@@ -235,6 +277,53 @@ TEST_F(PackTest, MissingOrEmptyPathsAreBadArgumentsAndAnUncreatableArchiveFails)
   EXPECT_EQ(Pack(nullptr, temp_ / "missing", Archive()), kZipBadArguments);
   EXPECT_FALSE(FileExists(Archive()));
   EXPECT_EQ(Pack(nullptr, Source(), temp_ / "no\\such\\folder.vmrc"), kZipFailed);
+}
+
+// A folder's files are deflated on other cores while earlier entries are written; each entry
+// must still be the very stream of deflating that file alone (single-file mode never works
+// ahead), whatever its size: empty, around a piece, larger than what is deflated ahead.
+TEST_F(PackTest, FilesDeflatedAheadGiveTheBytesOfDeflatingEachAlone) {
+  const size_t sizes[] = {0, 1, 16383, 16384, 16385, 150000, 4u << 20, (4u << 20) + 1, 6220854};
+  std::vector<std::string> names;
+  for (size_t i = 0; i < 40; ++i) {
+    const size_t size = sizes[i % std::size(sizes)];
+    names.push_back(std::to_string(i + 1) + (i == 7 ? ".zip" : ".jpg"));
+    Put(names.back(), i % 2 ? Noise(size, static_cast<uint32_t>(i)) : Pattern(size));
+  }
+  RecordingSink sink;
+  ASSERT_EQ(Pack(&sink, Source(), Archive()), kZipDone);
+  EXPECT_EQ(sink.percents.size(), names.size());
+  EXPECT_EQ(sink.percents.back(), 100);
+
+  const Bytes archive = ReadBytes(Archive());
+  const std::vector<ReadRecord> local = LocalRecords(archive);
+  ASSERT_EQ(local.size(), names.size());
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::string alone = temp_ / ("alone-" + name + ".vmrc");
+    ASSERT_EQ(Pack(nullptr, Source() + "\\" + name, alone), kZipDone);
+    const Bytes single = ReadBytes(alone);
+    const ReadRecord expected = LocalRecords(single).at(0);
+    const ReadRecord* packed = Find(local, name);
+    ASSERT_NE(packed, nullptr);
+    EXPECT_EQ(std::tie(packed->fields.method, packed->fields.flags, packed->fields.crc, packed->fields.compressedSize,
+                       packed->fields.uncompressedSize),
+              std::tie(expected.fields.method, expected.fields.flags, expected.fields.crc, expected.fields.compressedSize,
+                       expected.fields.uncompressedSize));
+    EXPECT_TRUE(EntryData(archive, *packed) == EntryData(single, expected));
+  }
+}
+
+// A file that goes while the folder is packed is left out, even once it was deflated ahead.
+TEST_F(PackTest, AFileRemovedDuringPackingIsLeftOut) {
+  for (int i = 1; i <= 12; ++i) Put(std::to_string(i) + ".jpg", Pattern(20000 + i));
+  const std::string last = LastListed(Source());
+  RemovingSink sink(Source() + "\\" + last);
+  ASSERT_EQ(Pack(&sink, Source(), Archive()), kZipDone);
+
+  std::vector<std::string> names = NamesOf(CentralRecords(ReadBytes(Archive())));
+  EXPECT_EQ(names.size(), 11u);
+  EXPECT_EQ(IndexOf(names, last), names.size());
 }
 
 TEST_F(PackTest, ChineseNamesAreStoredInTheAnsiCodePage) {
