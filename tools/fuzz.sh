@@ -28,6 +28,7 @@ targets=(
   "fuzz_decode_tiff pictures 16384 $runs"
   "fuzz_decode_png pictures 16384 $runs"
   "fuzz_decode_pcx pictures 16384 $runs"
+  "fuzz_decode_to_bgr pictures 16384 $runs"
   "fuzz_decode_photocd photocd 1100000 $((runs / 100))"
 )
 for line in "${targets[@]}"; do
