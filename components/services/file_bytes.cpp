@@ -15,12 +15,17 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+// The buffer is not emptied before the read: resizing it to the size it already has (frame after
+// frame of one size) then leaves its bytes alone instead of zeroing them all for ReadFile to
+// overwrite.
 bool ReadWholeFileInto(const std::string& path, std::vector<uint8_t>& bytes) {
-  bytes.clear();
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFile) return false;
+  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestFile) {
+    bytes.clear();
+    return false;
+  }
   bytes.resize(static_cast<size_t>(size.QuadPart));
   DWORD read = 0;
   if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
