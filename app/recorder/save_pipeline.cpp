@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/player/recording_file.h"
+#include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "components/imaging/imaging.h"
@@ -43,12 +44,16 @@ struct FrameBuffers {
   ByteString rescaled;
 };
 
-// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size (white
-// when it is missing or empty), written back over itself and converted to i.jpg.
+// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size, written
+// back over itself and converted to i.jpg. A frame that an earlier, failed save already turned
+// into i.jpg is taken from that JPEG and drawn through the canvas again, so every frame of the
+// recording has this save's size and quality; only a frame with neither file (or an empty
+// bitmap) is white.
 bool ConvertFrame(int i, FrameBuffers& buffers) {
   const std::string bmp = CapturedFramePath(FrameFolder, i);
   const std::string jpg = ConvertedFramePath(FrameFolder, i);
-  ReadWholeFileInto(bmp, std::get<ByteString>(buffers.captured));
+  ByteString& captured = std::get<ByteString>(buffers.captured);
+  if (!ReadWholeFileInto(bmp, captured)) ReadWholeFileInto(jpg, captured);
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
   WriteWholeFile(bmp, buffers.rescaled);
@@ -68,6 +73,32 @@ bool ConvertFrames() {
     ProcessPendingEvents();
   }
   return true;
+}
+
+// A low guess at the recording's size before converting: a frame of windows and text takes
+// about one bit a pixel at quality 80, and half that is assumed, so the guess never refuses a
+// save that would fit. The check before packing knows the exact size.
+uint64_t LeastRecordingBytes(int frames) {
+  const uint64_t pixels = static_cast<uint64_t>(ReadInt(kCanvas, common_property::kWidth)) *
+                          static_cast<uint64_t>(ReadInt(kCanvas, common_property::kHeight));
+  return static_cast<uint64_t>(frames > 0 ? frames : 0) * (pixels / 16);
+}
+
+// Each entry's headers and directory record beside its data.
+constexpr uint64_t kEntryOverheadBytes = 160;
+
+uint64_t PackedFolderBytes() {
+  const FolderBytes folder = FilesInFolder(FrameFolder);
+  return folder.bytes + folder.files * kEntryOverheadBytes;
+}
+
+// The target's volume must hold the recording: said before anything is written, and nothing
+// of the take or the target changes; 保存 stays enabled to try again once there is room.
+bool TargetHasRoom(const std::string& target, uint64_t recordingBytes) {
+  const std::string folder = ContainingFolder(target);
+  if (HasRoomFor(folder, recordingBytes, 0)) return true;
+  ShowMessageBox(TargetTooSmallText(target, recordingBytes, FreeBytesAt(folder).value_or(0)), MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 bool PackFrames(const std::string& target) {
@@ -90,13 +121,27 @@ void ReportOutcome(bool saved, const std::string& target) {
   if (!saved) DeleteFileW(Widen(target).c_str());
 }
 
+enum class SaveOutcome { Saved, Failed, NoRoom };
+
+// Converted, the frames' exact size is known: the target's volume is asked again before
+// packing, so a recording never fails for want of room only at its end.
+SaveOutcome ConvertAndPack(const std::string& target) {
+  if (!ConvertFrames()) return SaveOutcome::Failed;
+  if (!TargetHasRoom(target, PackedFolderBytes())) return SaveOutcome::NoRoom;
+  return PackFrames(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+// The dialog is checked again after the file dialog's own message loop, which "退出" may have
+// ended the program's windows in.
 void RunSaveSteps() {
-  if (!OpenDialog(kFileDialog)) return;
+  if (!OpenDialog(kFileDialog) || !IsWindowLoaded(kId)) return;
   const std::string target = ReadText(kFileDialog, common_dlg_property::kFileName);
+  if (!TargetHasRoom(target, LeastRecordingBytes(FrameCount))) return;
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  ReportOutcome(ConvertFrames() && PackFrames(target), target);
+  const SaveOutcome outcome = ConvertAndPack(target);
+  if (outcome != SaveOutcome::NoRoom) ReportOutcome(outcome == SaveOutcome::Saved, target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();
 }
@@ -113,7 +158,7 @@ void SaveRecording(EventRecord&) {
   SetEnabled({kId, 滑块条}, false);
   RunSaveSteps();
   saveRunning = false;
-  DestroyWindow(kId);
+  if (IsWindowLoaded(kId)) DestroyWindow(kId);
 }
 
 bool SaveIsRunning() { return saveRunning; }

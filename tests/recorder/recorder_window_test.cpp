@@ -26,9 +26,12 @@ bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0;
 
 void RaiseTrayEvent(int kind) { RaiseEvent(kId, kId, WindowEvent::kTrayEvent, {int32_t{kind}}); }
 
+// A frame cut short is no take: nothing to ask about, and the folder goes as at every start.
 TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
+  RemoveTree(WorkingFolder());
   MakeFolder(WorkingFolder());
   WriteText(WorkingFolder() + "\\7.bmp", "left from an earlier run");
+  KeepWorkingFolderForNextRun();
   RunRecorder([] {
     RECT frame;
     GetWindowRect(RecorderHwnd(kId), &frame);
@@ -40,7 +43,8 @@ TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
     EXPECT_EQ(QualityPercent, 80);
     EXPECT_EQ(FrameFolder, WorkingFolder());
   });
-  EXPECT_FALSE(FolderExists(WorkingFolder())) << "a take left from an earlier run is discarded at start";
+  EXPECT_TRUE(Seen().questions.empty());
+  EXPECT_FALSE(FolderExists(WorkingFolder())) << "a frame cut short is removed at start";
 }
 
 TEST(RecorderWindow, RecordAndStopSwitchTheButtons) {
