@@ -25,6 +25,7 @@
 #include "tools/tour/outside_window.h"
 #include "tools/tour/tray_menu.h"
 #include "tools/tour/waiting.h"
+#include "tools/tour/working_folder.h"
 
 namespace {
 
@@ -49,12 +50,6 @@ void Say(const std::string& line) {
   std::fflush(stdout);
 }
 
-std::wstring WorkingFolder() {
-  wchar_t temporary[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, temporary);
-  return std::wstring(temporary) + L"greentemp";
-}
-
 std::wstring FramePath(int n) { return WorkingFolder() + L"\\" + std::to_wstring(n) + L".bmp"; }
 
 // The highest n with n.bmp in the working folder: 0 when there is none.
@@ -62,19 +57,6 @@ int LastFrame() {
   int n = 0;
   while (GetFileAttributesW(FramePath(n + 1).c_str()) != INVALID_FILE_ATTRIBUTES) ++n;
   return n;
-}
-
-// Each scenario starts as a first start does: no take left from the one before.
-void ClearWorkingFolder() {
-  WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW((WorkingFolder() + L"\\*").c_str(), &found));
-  if (search) {
-    do {
-      DeleteFileW((WorkingFolder() + L"\\" + found.cFileName).c_str());
-    } while (FindNextFileW(search.get(), &found));
-  }
-  search.reset();
-  RemoveDirectoryW(WorkingFolder().c_str());
 }
 
 // One run of velmo.exe and what a scenario found of it.
@@ -330,6 +312,7 @@ int wmain(int argc, wchar_t** argv) {
   scratch = Narrow(argv[2]);
   for (const Scenario& scenario : kScenarios) {
     Say(scenario.name);
+    // Each scenario starts as a first start does: no take left from the one before.
     ClearWorkingFolder();
     Run run;
     const bool passed = StartProgram(run) && RecorderShown(run) && scenario.run(run);

@@ -21,6 +21,7 @@
 #include "tools/tour/test_picture.h"
 #include "tools/tour/tray_menu.h"
 #include "tools/tour/waiting.h"
+#include "tools/tour/working_folder.h"
 #include "tools/window_picture/window_picture.h"
 
 namespace {
@@ -130,8 +131,10 @@ bool AnswerFileDialog(Tour& tour, HWND owner, const std::string& path) {
 }
 
 bool StartProgram(Tour& tour) {
-  // A recording left by an earlier tour would make the save-file dialog ask about replacing it.
+  // A recording left by an earlier tour would make the save-file dialog ask about replacing it,
+  // and a take left in the working folder would make the start ask about keeping it.
   DeleteFileW(Widen(RecordingPath(tour)).c_str());
+  ClearWorkingFolder();
   const std::wstring program = Widen(tour.program);
   const std::wstring folder = program.substr(0, program.find_last_of(L"\\/"));
   std::wstring commandLine = L"\"" + program + L"\"";
