@@ -44,20 +44,25 @@ struct FrameBuffers {
   ByteString rescaled;
 };
 
-// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size, written
-// back over itself and converted to i.jpg. A frame that an earlier, failed save already turned
-// into i.jpg is taken from that JPEG and drawn through the canvas again, so every frame of the
-// recording has this save's size and quality; only a frame with neither file (or an empty
-// bitmap) is white.
+// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size and
+// converted to i.jpg from memory. A frame that an earlier, failed save already turned into i.jpg
+// is taken from that JPEG and drawn through the canvas again, so every frame of the recording
+// has this save's size and quality; only a frame with neither file (or an empty bitmap) is
+// white. The shrunk bitmap replaces the captured one on disk only when its conversion fails, so
+// a failed frame is left shrunk, as the save leaves it, without a write for every frame; a frame
+// taken from its JPEG is kept as a bitmap before that JPEG is replaced, so no failure loses it.
 bool ConvertFrame(int i, FrameBuffers& buffers) {
   const std::string bmp = CapturedFramePath(FrameFolder, i);
   const std::string jpg = ConvertedFramePath(FrameFolder, i);
   ByteString& captured = std::get<ByteString>(buffers.captured);
-  if (!ReadWholeFileInto(bmp, captured)) ReadWholeFileInto(jpg, captured);
+  const bool fromJpeg = !ReadWholeFileInto(bmp, captured) && ReadWholeFileInto(jpg, captured);
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
-  WriteWholeFile(bmp, buffers.rescaled);
-  if (ConvertToJpeg(bmp, jpg, false, QualityPercent, true, 0) != kJpegWritten) return false;
+  if (fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
+  if (ConvertBitmapToJpeg(buffers.rescaled, jpg, QualityPercent, true, 0) != kJpegWritten) {
+    if (!fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
+    return false;
+  }
   DeleteFileW(Widen(bmp).c_str());
   return true;
 }
