@@ -6,6 +6,7 @@
 
 #include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
+#include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "components/imaging/imaging.h"
@@ -44,39 +45,67 @@ struct FrameBuffers {
   ByteString rescaled;
 };
 
-// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size and
-// converted to i.jpg from memory. A frame that an earlier, failed save already turned into i.jpg
-// is taken from that JPEG and drawn through the canvas again, so every frame of the recording
-// has this save's size and quality; only a frame with neither file (or an empty bitmap) is
-// white. The shrunk bitmap replaces the captured one on disk only when its conversion fails, so
-// a failed frame is left shrunk, as the save leaves it, without a write for every frame; a frame
-// taken from its JPEG is kept as a bitmap before that JPEG is replaced, so no failure loses it.
-bool ConvertFrame(int i, FrameBuffers& buffers) {
+// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size, into
+// buffers.rescaled, to be converted to i.jpg from memory. A frame that an earlier, failed save
+// already turned into i.jpg is taken from that JPEG and drawn through the canvas again, so every
+// frame of the recording has this save's size and quality; it is kept as a bitmap before that
+// JPEG is replaced, so no failure loses it. Only a frame with neither file (or an empty bitmap)
+// is white. True when the frame came from its JPEG.
+bool ShrinkFrame(int i, FrameBuffers& buffers) {
   const std::string bmp = CapturedFramePath(FrameFolder, i);
-  const std::string jpg = ConvertedFramePath(FrameFolder, i);
   ByteString& captured = std::get<ByteString>(buffers.captured);
-  const bool fromJpeg = !ReadWholeFileInto(bmp, captured) && ReadWholeFileInto(jpg, captured);
+  const bool fromJpeg = !ReadWholeFileInto(bmp, captured) && ReadWholeFileInto(ConvertedFramePath(FrameFolder, i), captured);
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
   if (fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
-  if (ConvertBitmapToJpeg(buffers.rescaled, jpg, QualityPercent, true, 0) != kJpegWritten) {
-    if (!fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
+  return fromJpeg;
+}
+
+// The frame the encoder codes meanwhile.
+struct FrameInFlight {
+  int number = 0;
+  bool fromJpeg = false;
+};
+
+// The outcome of the frame in flight, taken in frame order. A converted frame's bitmap goes; one
+// that failed replaces its captured bitmap with its shrunk one, as the save leaves it, and the
+// save stops. The shrunk bitmap is written only then, not for every frame.
+bool FrameConverted(FrameEncoder& encoder, const FrameInFlight& frame) {
+  const std::string bmp = CapturedFramePath(FrameFolder, frame.number);
+  if (encoder.Finish() != kJpegWritten) {
+    if (!frame.fromJpeg) WriteWholeFile(bmp, encoder.LastBitmap());
     return false;
   }
   DeleteFileW(Widen(bmp).c_str());
   return true;
 }
 
-// The bound is fixed here: frames a running take adds meanwhile are not converted.
+void ShowFrameDone(int i) {
+  WriteProperty(kProgress, process_bar_property::kPosition, i);
+  ShowConversionProgress();
+  ProcessPendingEvents();
+}
+
+// Frame i is read and shrunk while frame i - 1 is coded on the encoder's thread; then frame
+// i - 1's outcome is taken before frame i is handed over. So the progress counts the frames in
+// order, and a failure at frame k leaves k shrunk and every later frame as it was captured
+// (frame k + 1 was shrunk in memory only). The bound is fixed here: frames a running take adds
+// meanwhile are not converted.
 bool ConvertFrames() {
   const int frameTotal = FrameCount;
   FrameBuffers buffers;
+  FrameEncoder encoder(QualityPercent);
+  FrameInFlight inFlight;
   for (int i = 1; i <= frameTotal; ++i) {
-    if (!ConvertFrame(i, buffers)) return false;
-    WriteProperty(kProgress, process_bar_property::kPosition, i);
-    ShowConversionProgress();
-    ProcessPendingEvents();
+    const bool fromJpeg = ShrinkFrame(i, buffers);
+    if (inFlight.number && !FrameConverted(encoder, inFlight)) return false;
+    encoder.Start(buffers.rescaled, ConvertedFramePath(FrameFolder, i));
+    if (inFlight.number) ShowFrameDone(inFlight.number);
+    inFlight = {i, fromJpeg};
   }
+  if (!inFlight.number) return true;
+  if (!FrameConverted(encoder, inFlight)) return false;
+  ShowFrameDone(inFlight.number);
   return true;
 }
 
