@@ -36,6 +36,10 @@ class DecodedPicture {
   DecodedPicture() = default;
   void DrawTiled(HDC target, const RECT& area) const;
   void DrawPlaced(HDC target, const RECT& area, int pictureMode) const;
+  bool DrawShrunk(HDC target, const RECT& area, const PictureRect& place) const;
 
   PictureBitmap bitmap_;
+  // The picture shrunk for the last draw, kept so that a panel shown frame after frame of one
+  // size shrinks into the same bitmap.
+  mutable PictureBitmap shrunk_;
 };

@@ -31,3 +31,5 @@ uint8_t* PictureBitmap::Rows(int width, int height, size_t& stride) {
   height_ = height;
   return bits_;
 }
+
+size_t PictureBitmap::stride() const { return StrideOf(width_); }

@@ -13,8 +13,10 @@ class PictureBitmap : public BgrRows {
   // system refuses the bitmap; the one held before is then gone.
   uint8_t* Rows(int width, int height, size_t& stride) override;
 
-  // The bitmap (null before Rows gave any rows) and its size.
+  // The bitmap (null before Rows gave any rows), its top row and its size.
   HBITMAP get() const { return bitmap_.get(); }
+  const uint8_t* bits() const { return bits_; }
+  size_t stride() const;
   int width() const { return width_; }
   int height() const { return height_; }
 

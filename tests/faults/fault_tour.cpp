@@ -130,8 +130,7 @@ bool AskedAboutTheUnsavedTake(Run& run, HWND* box) {
 }
 
 bool ChooseExitFromTheTray(const Run& run) {
-  if (!RightClickTrayIcon()) return Fail("the tray icon could not be right-clicked");
-  HWND menu = run.Window(kMenuClass, "");
+  HWND menu = OpenTrayMenuOf(run.processId);
   if (!menu) return Fail("the tray icon opened no menu");
   PumpFor(200);
   return ClickLastMenuItem(menu) || Fail("the click on 退出 was not taken");

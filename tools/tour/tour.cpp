@@ -249,8 +249,7 @@ bool WatchToTheEnd(Tour& tour) {
 }
 
 bool OpenTrayMenu(Tour& tour) {
-  if (!RightClickTrayIcon()) return Fail(tour, "the tray icon could not be right-clicked");
-  tour.trayMenu = WaitForWindow(tour, kMenuClass, "");
+  tour.trayMenu = OpenTrayMenuOf(tour.processId);
   if (!tour.trayMenu) return Fail(tour, "the tray icon opened no menu");
   PumpFor(300);
   // The whole screen: the menu over the taskbar it opened from, with both windows behind it.

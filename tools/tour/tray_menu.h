@@ -4,8 +4,11 @@
 #pragma once
 #include <windows.h>
 
-// Right-clicks the tray icon; false when the desktop shows no taskbar or the click was not taken.
-bool RightClickTrayIcon();
+// Right-clicks the icon of process `processId` and gives the menu it opens, or null. The click
+// goes to the right end of the taskbar and is tried again while no menu of that process comes
+// up: it may land on the icon of a program that ended without taking its icon away, which the
+// shell then drops, so the next click finds the living one.
+HWND OpenTrayMenuOf(DWORD processId);
 
 // Clicks just above the lower edge of an open menu; false when the menu is gone or the click
 // was not taken.
