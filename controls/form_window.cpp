@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/services/wide_text.h"
+#include "controls/busy_cursor.h"
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
 #include "controls/painted/decoded_picture.h"
@@ -18,36 +19,12 @@
 #include "controls/window_life.h"
 #include "controls/window_menu.h"
 #include "controls/window_style.h"
+#include "controls/property_indexes.h"
 
 namespace {
 constexpr wchar_t kFormWindowClass[] = L"VelmoForm";
 
-enum Index {
-  kCaption = 8,
-  kBorder,
-  kBackColour,
-  kBackPicture,
-  kPictureMode,
-  kBackgroundMusic,
-  kPlayTimes,
-  kControlButton,
-  kMaximiseButton,
-  kMinimiseButton,
-  kPosition,
-  kMovable,
-  kIcon,
-  kEnterMovesFocus,
-  kEscCloses,
-  kF1OpensHelp,
-  kHelpFile,
-  kHelpId,
-  kShowInTaskbar,
-  kMoveByDraggingAnywhere,
-  kShape,
-  kAlwaysOnTop,
-  kKeepTitleBarActive,
-  kClassName,
-};
+using namespace window_property;
 
 class FormWindow : public Control {
  public:
@@ -259,6 +236,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_SETCURSOR:
+      // The system's answer to a click on a window a modal one disables (its beep) stays.
+      if (IsBusyCursorOn()) {
+        if (LOWORD(lParam) == static_cast<WORD>(HTERROR)) DefWindowProcW(hwnd_, message, wParam, lParam);
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_NCHITTEST: {

@@ -308,6 +308,50 @@ TEST(WindowLife, IdleActionsRunWhileTheQueueIsEmptyAndTheirWindowIsLoaded) {
   });
 }
 
+// The cursor shown once the mouse has moved, as the user moves it, to `client` of `unit`'s
+// window and the program has handled what that brought.
+HCURSOR CursorAfterMovingTo(WindowId window, UnitId unit, POINT client) {
+  ClientToScreen(Hwnd(window, unit), &client);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  move.mi.dx = static_cast<LONG>((2LL * client.x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
+  move.mi.dy = static_cast<LONG>((2LL * client.y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
+  SendInput(1, &move, sizeof(move));
+  PumpFor(150);
+  return GetCursor();
+}
+
+// While busy, a handler that lets messages through (as the save does) must not let the first
+// mouse move bring the arrow back: over the windows' own areas and over their controls.
+TEST(WindowLife, TheBusyCursorStaysOverEveryWindowWhileMessagesArePumped) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    struct Place {
+      WindowId window;
+      UnitId unit;
+      POINT client;
+    };
+    const Place places[] = {{RecorderWindow::kId, RecorderWindow::kId, {4, 4}},
+                            {RecorderWindow::kId, RecorderWindow::按钮1, {6, 6}},
+                            {PlayerWindow::kId, PlayerWindow::kId, {3, 3}},
+                            {PlayerWindow::kId, PlayerWindow::按钮2, {6, 6}},
+                            {PlayerWindow::kId, PlayerWindow::画板, {20, 20}}};
+    ASSERT_EQ(CursorAfterMovingTo(PlayerWindow::kId, PlayerWindow::kId, {3, 3}), arrow) << "the class cursor first";
+    BusyCursorOn();
+    for (const Place& place : places) {
+      EXPECT_EQ(CursorAfterMovingTo(place.window, place.unit, place.client), wait) << std::hex << place.unit;
+      EXPECT_EQ(CursorAfterMovingTo(place.window, place.unit, {place.client.x + 2, place.client.y + 1}), wait)
+          << std::hex << place.unit;
+    }
+    BusyCursorOff();
+    EXPECT_EQ(CursorAfterMovingTo(PlayerWindow::kId, PlayerWindow::kId, {5, 5}), arrow) << "the arrow once idle again";
+  });
+}
+
 TEST(WindowLife, TheBusyCursorComesAndGoes) {
   RunInProgram([] {
     ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
