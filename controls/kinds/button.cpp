@@ -9,9 +9,10 @@
 #include "controls/property_value.h"
 #include "components/services/wide_text.h"
 #include "forms/event_index.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index { kPicture = 8, kType, kCaption, kHorizontalAlignment, kVerticalAlignment, kFont };
+using namespace button_property;
 
 constexpr DWORD kHorizontal[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
 constexpr DWORD kVertical[] = {BS_TOP, BS_VCENTER, BS_BOTTOM};
