@@ -9,6 +9,7 @@
 #include "controls/painted/decoded_picture.h"
 #include "components/services/gdi_handle.h"
 #include "controls/control_link.h"
+#include "controls/default_push_button.h"
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
@@ -119,15 +120,11 @@ class FormWindow : public Control {
     }
   }
 
-  // The window's default push button, for the keyboard's Enter.
+  // The window's default push button, for the keyboard's Enter: the focused push button, else
+  // the stored default.
   LRESULT DefaultButtonId() const {
-    LiveWindow* state = FindWindowState(window());
-    if (!state) return 0;
-    for (const auto& [unit, control] : state->controls) {
-      const auto* button = std::get_if<ButtonProperties>(&control->definition().properties);
-      if (button && button->type == 1) return MAKELONG(ControlIdOf(control->definition()), DC_HASDEFID);
-    }
-    return 0;
+    const HWND button = DefaultPushButton(window(), GetFocus());
+    return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;
   }
 
   // A command without a sending window: a menu or accelerator choice, Esc, or Enter on a

@@ -153,6 +153,79 @@ TEST(WindowLife, EnterPressesTheDefaultButton) {
   });
 }
 
+// A key pressed and let go through the system's input queue, as the keyboard gives it to the
+// window that has the focus.
+void PressKey(WORD key) {
+  INPUT strokes[2]{};
+  for (INPUT& stroke : strokes) {
+    stroke.type = INPUT_KEYBOARD;
+    stroke.ki.wVk = key;
+  }
+  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, strokes, sizeof(INPUT));
+  PumpFor(100);
+}
+
+bool ShowsAsDefault(WindowId window, UnitId button) {
+  return (GetWindowLongPtrW(Hwnd(window, button), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+// Brings the window forward and gives `unit` the focus, as a click or Tab would.
+void FocusOn(WindowId window, UnitId unit) {
+  SetForegroundWindow(WindowHandle(window));
+  PumpFor(50);
+  SetFocus(Hwnd(window, unit));
+  PumpFor(50);
+}
+
+// The focused push button is the default while it has the focus, and Enter presses it; when
+// the focus leaves the push buttons the window's own default is back.
+TEST(WindowLife, EnterPressesTheFocusedPushButton) {
+  RunInProgram([] {
+    using namespace SaveDialog;
+    ASSERT_TRUE(LoadWindow(kId, 0, false));
+    EXPECT_NE(ShowsAsDefault(kId, 保存按钮), ShowsAsDefault(kId, 取消按钮)) << "one default ring from the start";
+    FocusOn(kId, 取消按钮);
+    EXPECT_TRUE(ShowsAsDefault(kId, 取消按钮));
+    EXPECT_FALSE(ShowsAsDefault(kId, 保存按钮)) << "one default ring, on the focused button";
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(取消按钮, 0), 1);
+    EXPECT_EQ(CountSeen(保存按钮, 0), 0);
+
+    FocusOn(kId, 组合框);
+    EXPECT_TRUE(ShowsAsDefault(kId, 保存按钮));
+    EXPECT_FALSE(ShowsAsDefault(kId, 取消按钮));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(保存按钮, 0), 1);
+    EXPECT_EQ(CountSeen(取消按钮, 0), 1);
+  });
+}
+
+// Tab walks the focus onto a push button and the default follows it there; on the windows
+// without a stored default, Enter presses whichever button has the focus.
+TEST(WindowLife, EnterPressesTheButtonTabReachesOnEveryWindow) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    FocusOn(SaveDialog::kId, SaveDialog::组合框);
+    HWND focus = GetFocus();
+    for (int step = 0; step < 8 && !ShowsAsDefault(SaveDialog::kId, SaveDialog::取消按钮); ++step) PressKey(VK_TAB);
+    ASSERT_EQ(GetFocus(), Hwnd(SaveDialog::kId, SaveDialog::取消按钮)) << "Tab reached 取消按钮 from " << focus;
+    EXPECT_FALSE(ShowsAsDefault(SaveDialog::kId, SaveDialog::保存按钮));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(SaveDialog::取消按钮, 0), 1);
+    DestroyWindow(SaveDialog::kId, true);
+
+    for (const auto& [window, button] : {std::pair{RecorderWindow::kId, RecorderWindow::按钮1},
+                                         std::pair{PlayerWindow::kId, PlayerWindow::按钮2}}) {
+      ASSERT_TRUE(LoadWindow(window, 0, false));
+      FocusOn(window, button);
+      EXPECT_TRUE(ShowsAsDefault(window, button)) << std::hex << button;
+      PressKey(VK_RETURN);
+      EXPECT_EQ(CountSeen(button, 0), 1) << std::hex << button;
+    }
+  });
+}
+
 // Checked from inside the modal loop of SaveDialog.
 struct ModalObservation {
   bool recorderEnabled = true;
