@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgramEnd, AFailedAllocationIsTheRuntimesFatalError) {
   const HostRun run = RunHost("failed-allocation");
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
-  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：分配 17592186044416 字节内存失败!\r\n\n");
-  EXPECT_EQ(AllocationFailedMessage(kFailingAllocation), "分配 17592186044416 字节内存失败!");
+  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：分配 " + std::to_string(kFailingAllocation) + " 字节内存失败!\r\n\n");
+  EXPECT_EQ(AllocationFailedMessage(3000000000u), "分配 3000000000 字节内存失败!") << "counted in full, not as a negative int";
 }
 
 TEST(ProgramEnd, TheProgramEndsWhenItsLastWindowCloses) {
