@@ -18,6 +18,7 @@
 #include "tests/controls/program_run.h"
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
+#include "tests/recorder/scripted_user.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -105,6 +106,7 @@ TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
   const DpiUnawareThread asTheProgram;
   const SIZE physical = PhysicalScreen();
   constexpr COLORREF kPatch = RGB(200, 40, 160);
+  SIZE canvas{};
   RunRecorder([&] {
     // A patch of a known colour in the screen's bottom-right corner, placed in physical pixels.
     WNDCLASSW patchClass{};
@@ -125,6 +127,13 @@ TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
     DestroyWindow(patch);
     DeleteObject(reinterpret_cast<HBRUSH>(patchClass.hbrBackground));
     UnregisterClassW(L"VelmoCornerPatch", nullptr);
+    // The save shrinks the frames it finds: its canvas is 80 percent of the physical screen.
+    WhenLoaded(SaveDialog::kId, [&] {
+      canvas = {ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kWidth),
+                ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kHeight)};
+      PostClick({SaveDialog::kId, SaveDialog::取消按钮});
+    });
+    LoadWindow(SaveDialog::kId, 0, true);
   });
   const Picture frame = DecodedPicture(ReadBytes(Frame(1)));
   std::printf("screen told %dx%d, frame %dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
@@ -133,6 +142,8 @@ TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
   ASSERT_EQ(frame.height, physical.cy);
   EXPECT_TRUE(PixelNear(frame.At(physical.cx - 24, physical.cy - 24), Pixel{200, 40, 160}, 0));
   EXPECT_TRUE(PixelNear(frame.At(physical.cx - 1, physical.cy - 1), Pixel{200, 40, 160}, 0));
+  EXPECT_EQ(canvas.cx, static_cast<LONG>(physical.cx * 0.8));
+  EXPECT_EQ(canvas.cy, static_cast<LONG>(physical.cy * 0.8));
 }
 
 TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
