@@ -40,6 +40,7 @@ void ShowDefaultPushButton(WindowId window, HWND focus) {
     const bool wanted = control->hwnd() == chosen;
     if (isDefault == wanted) continue;
     const LONG_PTR type = wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    SendMessageW(control->hwnd(), BM_SETSTYLE, static_cast<WPARAM>((style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | type), TRUE);
+    const LONG_PTR newStyle = (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | type;
+    SendMessageW(control->hwnd(), BM_SETSTYLE, static_cast<WPARAM>(newStyle), TRUE);
   }
 }

@@ -20,6 +20,9 @@ constexpr UnitAddress kTime{kId, 标签1};
 constexpr UnitAddress kScale{kId, 标签2};
 constexpr UnitAddress kClock{kId, 时钟};
 constexpr int kTickMilliseconds = 100;
+// The window's width beyond the panel, and its height beyond panel, progress bar and buttons.
+constexpr double kWidthAroundPanel = 6;
+constexpr double kSpareHeight = 40;
 
 void SetButtons(bool play, bool pause, bool stop) {
   SetEnabled({kId, 播放按钮}, play);
@@ -40,8 +43,9 @@ PanelSize PanelForFrame(int w0, int h0, const ScreenArea& work) {
   using namespace common_property;
   const PanelSize scaled{static_cast<int>(w0 * static_cast<double>(DisplayScale) / 100),
                          static_cast<int>(h0 * static_cast<double>(DisplayScale) / 100)};
-  const int frameHeight = ReadInt(kProgress, kHeight) + ReadInt({kId, 播放按钮}, kHeight) + 40;
-  return PanelFittingWorkArea(scaled, 6, frameHeight, work.width, work.height);
+  const int heightAround =
+      ReadInt(kProgress, kHeight) + ReadInt({kId, 播放按钮}, kHeight) + static_cast<int>(kSpareHeight);
+  return PanelFittingWorkArea(scaled, static_cast<int>(kWidthAroundPanel), heightAround, work.width, work.height);
 }
 
 // Every step reads the properties as the steps before it left them (sizes are clamped when
@@ -54,8 +58,8 @@ void LayOutAround(int w0, int h0) {
   Write(kPanel, kHeight, panel.height);
   Write(kPanel, kWidth, panel.width);
   Write(kWindow, kHeight, static_cast<double>(ReadInt(kPanel, kHeight)) + ReadInt(kProgress, kHeight) +
-                              ReadInt({kId, 播放按钮}, kHeight) + 40);
-  Write(kWindow, kWidth, ReadInt(kPanel, kWidth) + 6.0);
+                              ReadInt({kId, 播放按钮}, kHeight) + kSpareHeight);
+  Write(kWindow, kWidth, ReadInt(kPanel, kWidth) + kWidthAroundPanel);
   Write(kProgress, kWidth, static_cast<double>(ReadInt(kPanel, kWidth)) - 20 - ReadInt(kTime, kWidth));
   Write(kProgress, kTop, ReadInt(kPanel, kHeight) + 4.0);
   Write(kTime, kTop, ReadInt(kProgress, kTop) - 2.0);

@@ -9,11 +9,11 @@ struct PanelSize {
   int height;
 };
 
-// The panel size for a window that is the panel plus `frameWidth` and `frameHeight` (the
+// The panel size for a window that is the panel plus `widthAround` and `heightAround` (the
 // window's border, progress bar and buttons): `panel` itself when that window fits in a work
 // area of `workWidth` × `workHeight`, else the panel shrunk by the one factor that makes both
 // sides fit, each side truncated toward zero and never below 1.
-PanelSize PanelFittingWorkArea(PanelSize panel, int frameWidth, int frameHeight, int workWidth, int workHeight);
+PanelSize PanelFittingWorkArea(PanelSize panel, int widthAround, int heightAround, int workWidth, int workHeight);
 
 // `start` moved as little as needed for [start, start + length) to lie within [low, high):
 // unchanged when it already does; `low` when the length is larger than the range.

@@ -1,5 +1,5 @@
 // Button: a push button with a multi-line caption, or a picture instead of it; clicked on a
-// mouse click or the Space key.
+// mouse click, the Space key, or Enter while it is the window's default (default_push_button.h).
 #include <windows.h>
 #include <commctrl.h>
 
