@@ -69,5 +69,6 @@ std::string EntryPathInFolder(std::string_view name) {
     path += element;
     return true;
   });
+  if (!path.empty() && IsSeparator(name.back())) path += '\\';
   return path;
 }

@@ -16,5 +16,6 @@
 bool IsSafeEntryName(std::string_view name);
 
 // The elements of a safe `name` that name something, joined with "\": "./a//1.jpg" gives
-// "a\1.jpg". Empty when the name names the extraction folder itself ("./", ".").
+// "a\1.jpg"; a name that ends with a separator keeps one ("./sub//" gives "sub\"). Empty when
+// the name names the extraction folder itself ("./", ".").
 std::string EntryPathInFolder(std::string_view name);

@@ -32,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool escapes = name.empty() || IsSeparator(name.front()) || name.find(':') != std::string_view::npos ||
                        name.find('\0') != std::string_view::npos || HasElement(name, false);
   if (escapes) std::abort();
-  // The joined path holds only elements that name something, and no "/".
-  const std::string path = EntryPathInFolder(name);
+  // The joined path holds only elements that name something (a final "\\" marks a folder), and
+  // no "/".
+  std::string path = EntryPathInFolder(name);
+  if (!path.empty() && path.back() == '\\') path.pop_back();
   if (path.find('/') != std::string::npos || (!path.empty() && HasElement(path, true))) std::abort();
   return 0;
 }

@@ -80,9 +80,10 @@ TEST_P(EntryPath, LeavesOutTheElementsThatNameNothing) { EXPECT_EQ(EntryPathInFo
 INSTANTIATE_TEST_SUITE_P(
     Names, EntryPath,
     testing::Values(PathCase{"frame", "1.jpg", "1.jpg"}, PathCase{"nested", "sub/a.jpg", "sub\\a.jpg"},
-                    PathCase{"folder entry", "sub/", "sub"}, PathCase{"dot prefix", "./1.jpg", "1.jpg"},
+                    PathCase{"folder entry", "sub/", "sub\\"}, PathCase{"dot prefix", "./1.jpg", "1.jpg"},
                     PathCase{"dot folder", "./", ""}, PathCase{"dot alone", ".", ""},
-                    PathCase{"doubled separator", "a//1.jpg", "a\\1.jpg"}, PathCase{"mixed", ".\\a/.//b\\", "a\\b"},
+                    PathCase{"doubled separator", "a//1.jpg", "a\\1.jpg"}, PathCase{"mixed", ".\\a/.//b\\", "a\\b\\"},
+                    PathCase{"trailing dot", "a/.", "a"},
                     PathCase{"dots inside names kept", "a..b/.keep", "a..b\\.keep"}),
     CaseName());
 
