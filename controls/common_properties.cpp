@@ -2,10 +2,11 @@
 
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
+#include "controls/property_indexes.h"
 #include "controls/property_value.h"
 
 namespace {
-enum Index { kLeft, kTop, kWidth, kHeight, kTag, kVisible, kDisabled, kCursor };
+using namespace common_property;
 
 bool IsWindowUnit(const UnitDefinition& unit) { return std::holds_alternative<WindowProperties>(unit.properties); }
 
@@ -42,7 +43,7 @@ void ShowLive(Control& control, bool topLevel, bool visible) {
 }  // namespace
 
 void WriteCommonProperty(LiveWindow& state, UnitDefinition& unit, int index, const PropertyValue& value) {
-  Control* live = IsLoaded(state) ? FindLiveControl({state.form.id, unit.id}) : nullptr;
+  Control* live = IsLoaded(state) ? FindLiveControl({state.form.id(), unit.id}) : nullptr;
   const bool topLevel = IsWindowUnit(unit);
   switch (index) {
     case kLeft:
@@ -70,7 +71,7 @@ void WriteCommonProperty(LiveWindow& state, UnitDefinition& unit, int index, con
       SetFlag(unit.flags, kFlagDisabled, AsBool(value));
       if (live) EnableWindow(live->hwnd(), !AsBool(value));
       break;
-    case kCursor:
+    case kMouseCursor:
       unit.cursor = AsBytes(value);
       if (live) {
         state.cursors.erase(unit.id);
@@ -83,7 +84,7 @@ void WriteCommonProperty(LiveWindow& state, UnitDefinition& unit, int index, con
 }
 
 PropertyValue ReadCommonProperty(LiveWindow& state, const UnitDefinition& unit, int index) {
-  Control* live = IsLoaded(state) ? FindLiveControl({state.form.id, unit.id}) : nullptr;
+  Control* live = IsLoaded(state) ? FindLiveControl({state.form.id(), unit.id}) : nullptr;
   const bool topLevel = IsWindowUnit(unit);
   if (live && index <= kHeight) {
     const RECT rect = LiveRect(live->hwnd(), topLevel);
@@ -103,7 +104,7 @@ PropertyValue ReadCommonProperty(LiveWindow& state, const UnitDefinition& unit, 
     case kDisabled:
       if (live) return static_cast<int32_t>(!IsWindowEnabled(live->hwnd()));
       return static_cast<int32_t>((unit.flags & kFlagDisabled) != 0);
-    case kCursor: return unit.cursor;
+    case kMouseCursor: return unit.cursor;
     default: return int32_t{0};
   }
 }

@@ -35,6 +35,8 @@ class Control {
 
   HWND hwnd() const { return hwnd_; }
   WindowId window() const { return window_; }
+  // The control's unit in its window's working list, which keeps its length while the window
+  // lives (WorkingForm) and is kept after the window is gone for as long as this object is.
   UnitDefinition& definition() const { return definition_; }
 
  protected:

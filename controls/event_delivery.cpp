@@ -31,7 +31,7 @@ std::optional<PropertyValue> RaiseEvent(WindowId window, UnitId unit, int event,
   RuntimeState& runtime = Runtime();
   if (runtime.suppression > 0) return std::nullopt;
   LiveWindow& state = WindowStateOrFatal(window, kNoEventWindow);
-  const UnitDefinition* definition = FindUnit(state.form, unit);
+  const UnitDefinition* definition = state.form.Find(unit);
   if (!definition) FatalRuntimeError(kNoEventUnit);
   if (!RaisesEvents(KindOf(*definition))) FatalRuntimeError(kUnitRaisesNoEvents);
   const HandlerId handler = BoundHandler(*definition, event);

@@ -11,6 +11,9 @@ std::string FatalErrorText(const std::string& message, std::optional<int> code) 
   return text + "错误信息：" + message + "\r\n";
 }
 
+// The count is written in full: a 32-bit "%d" would show a request above 2 GB as negative.
+std::string AllocationFailedMessage(size_t bytes) { return "分配 " + std::to_string(bytes) + " 字节内存失败!"; }
+
 void FatalRuntimeError(const std::string& message, std::optional<int> code) {
   ++Runtime().suppression;
   // The box's caption is the program's own name, so the user knows which program failed.

@@ -1,6 +1,7 @@
 // Fatal runtime errors: events are suppressed, the error is shown in a message box, and once
 // the box is closed the process ends with exit code -1 (no exit action, no further events).
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -19,3 +20,5 @@ inline constexpr char kNoEventUnit[] = "未找到引发事件的窗口组件";
 inline constexpr char kUnitRaisesNoEvents[] = "引发事件的窗口组件无效";
 inline constexpr char kStartWindowFailed[] = "载入启动窗口失败";
 inline constexpr char kFormStoreUnreadable[] = "载入窗口模板数据段出错!";
+// "分配 %d 字节内存失败!" with the number of bytes asked for.
+std::string AllocationFailedMessage(size_t bytes);

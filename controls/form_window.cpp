@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "components/services/wide_text.h"
+#include "controls/busy_cursor.h"
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
 #include "controls/painted/decoded_picture.h"
 #include "components/services/gdi_handle.h"
 #include "controls/control_link.h"
+#include "controls/default_push_button.h"
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
@@ -18,36 +20,12 @@
 #include "controls/window_life.h"
 #include "controls/window_menu.h"
 #include "controls/window_style.h"
+#include "controls/property_indexes.h"
 
 namespace {
 constexpr wchar_t kFormWindowClass[] = L"VelmoForm";
 
-enum Index {
-  kCaption = 8,
-  kBorder,
-  kBackColour,
-  kBackPicture,
-  kPictureMode,
-  kBackgroundMusic,
-  kPlayTimes,
-  kControlButton,
-  kMaximiseButton,
-  kMinimiseButton,
-  kPosition,
-  kMovable,
-  kIcon,
-  kEnterMovesFocus,
-  kEscCloses,
-  kF1OpensHelp,
-  kHelpFile,
-  kHelpId,
-  kShowInTaskbar,
-  kMoveByDraggingAnywhere,
-  kShape,
-  kAlwaysOnTop,
-  kKeepTitleBarActive,
-  kClassName,
-};
+using namespace window_property;
 
 class FormWindow : public Control {
  public:
@@ -142,15 +120,11 @@ class FormWindow : public Control {
     }
   }
 
-  // The window's default push button, for the keyboard's Enter.
+  // The window's default push button, for the keyboard's Enter: the focused push button, else
+  // the stored default.
   LRESULT DefaultButtonId() const {
-    LiveWindow* state = FindWindowState(window());
-    if (!state) return 0;
-    for (const auto& [unit, control] : state->controls) {
-      const auto* button = std::get_if<ButtonProperties>(&control->definition().properties);
-      if (button && button->type == 1) return MAKELONG(ControlIdOf(control->definition()), DC_HASDEFID);
-    }
-    return 0;
+    const HWND button = DefaultPushButton(window(), GetFocus());
+    return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;
   }
 
   // A command without a sending window: a menu or accelerator choice, Esc, or Enter on a
@@ -259,6 +233,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_SETCURSOR:
+      // The system's answer to a click on a window a modal one disables (its beep) stays.
+      if (IsBusyCursorOn()) {
+        if (LOWORD(lParam) == static_cast<WORD>(HTERROR)) DefWindowProcW(hwnd_, message, wParam, lParam);
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_NCHITTEST: {

@@ -16,7 +16,7 @@ Point CentredPosition(int width, int height, int screenWidth, int screenHeight) 
   return {(screenWidth - width) / 2, (screenHeight - height) / 2};
 }
 
-std::vector<StackingPlace> StackingOrder(const std::vector<UnitDefinition>& units) {
+std::vector<StackingPlace> StackingOrder(std::span<const UnitDefinition> units) {
   std::vector<StackingPlace> places;
   for (size_t i = 0; i < units.size(); ++i) {
     if (!IsControl(units[i])) continue;

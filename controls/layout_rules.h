@@ -2,6 +2,7 @@
 // stacking order of a window's controls.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "forms/form_definition.h"
@@ -24,4 +25,4 @@ struct StackingPlace {
   UnitId unit;
   UnitId below;
 };
-std::vector<StackingPlace> StackingOrder(const std::vector<UnitDefinition>& units);
+std::vector<StackingPlace> StackingOrder(std::span<const UnitDefinition> units);

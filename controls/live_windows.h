@@ -11,12 +11,14 @@
 
 #include "controls/control.h"
 #include "controls/gdi_handles.h"
+#include "controls/working_form.h"
 #include "forms/form_store.h"
 
 // A window's definition with what exists of it while it is loaded.
 struct LiveWindow {
-  FormDefinition form;                    // the working unit list
-  std::vector<UnitDefinition> pristine;   // the list as it was when the current build began
+  explicit LiveWindow(FormDefinition definition) : form(std::move(definition)) {}
+
+  WorkingForm form;  // the working unit list, and the list as it was when the current build began
   std::unique_ptr<Control> window;        // the window kind's object; null when not loaded
   std::map<UnitId, std::unique_ptr<Control>> controls;
   MenuHandle menu;

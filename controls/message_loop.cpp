@@ -19,7 +19,7 @@ LiveWindow* FormOfMessage(HWND hwnd) {
 // button, and F1 opens the help file, where the window asks for it.
 bool TakesWindowKey(LiveWindow& form, const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
-  const auto& window = std::get<WindowProperties>(form.form.units.front().properties);
+  const auto& window = std::get<WindowProperties>(form.form.units().front().properties);
   if (message.wParam == VK_RETURN && window.enterMovesFocus) {
     if (const HWND next = GetNextDlgTabItem(form.window->hwnd(), GetFocus(), FALSE)) SetFocus(next);
     return true;

@@ -54,9 +54,6 @@ bool AnyWindowLoaded() {
   }
   return false;
 }
-
-HCURSOR busyCursorMemory = nullptr;
-bool busyCursorRemembered = false;
 }  // namespace
 
 int RunProgramWithForms(std::vector<FormDefinition> forms, const HandlerTable& handlers, void (*startUp)(),
@@ -66,7 +63,10 @@ int RunProgramWithForms(std::vector<FormDefinition> forms, const HandlerTable& h
   InitialiseCommonControls();
   RuntimeState& runtime = Runtime();
   runtime.windows.clear();
-  for (FormDefinition& form : forms) runtime.windows[form.id].form = std::move(form);
+  for (FormDefinition& form : forms) {
+    const WindowId id = form.id;
+    runtime.windows.try_emplace(id, std::move(form));
+  }
   runtime.handlers = handlers;
   runtime.exitAction = exitAction;
   runtime.suppression = 0;
@@ -92,20 +92,4 @@ void DestroyWindow(WindowId window, bool immediately) {
   } else {
     PostMessageW(state->window->hwnd(), kDeferredDestroyMessage, 0, 0);
   }
-}
-
-void BusyCursorOn() {
-  const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  if (!busyCursorRemembered) {
-    busyCursorMemory = previous;
-    busyCursorRemembered = true;
-  }
-}
-
-void BusyCursorOff() {
-  if (busyCursorRemembered) SetCursor(busyCursorMemory);
-  busyCursorRemembered = false;
-  // Moving the mouse onto its own place makes the system redraw the cursor of what lies below.
-  POINT at;
-  if (GetCursorPos(&at)) SetCursorPos(at.x, at.y);
 }

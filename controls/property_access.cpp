@@ -8,7 +8,7 @@
 
 namespace {
 UnitDefinition& UnitOrFatal(LiveWindow& state, UnitId unit) {
-  UnitDefinition* definition = FindUnit(state.form, unit);
+  UnitDefinition* definition = state.form.Find(unit);
   if (!definition) FatalRuntimeError(kNoSuchWindowOrUnit);
   return *definition;
 }
@@ -26,7 +26,7 @@ void WriteProperty(UnitAddress address, int index, const PropertyValue& value) {
   UnitDefinition& unit = UnitOrFatal(state, address.unit);
   if (IsMenuItem(unit)) {
     WriteMenuItemProperty(state, unit, index, value);
-  } else if (index >= 0 && index <= 7) {
+  } else if (index >= 0 && index <= common_property::kLastCommon) {
     WriteCommonProperty(state, unit, index, value);
   } else {
     KindOwnerOrFatal(state, address).WriteKindProperty(index, value);
@@ -37,7 +37,7 @@ PropertyValue ReadProperty(UnitAddress address, int index) {
   LiveWindow& state = WindowStateOrFatal(address.window, kNoFormForWindow);
   const UnitDefinition& unit = UnitOrFatal(state, address.unit);
   if (IsMenuItem(unit)) return ReadMenuItemProperty(unit, index);
-  if (index >= 0 && index <= 7) return ReadCommonProperty(state, unit, index);
+  if (index >= 0 && index <= common_property::kLastCommon) return ReadCommonProperty(state, unit, index);
   return KindOwnerOrFatal(state, address).ReadKindProperty(index);
 }
 

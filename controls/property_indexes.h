@@ -1,5 +1,6 @@
-// Every kind's property indexes, as handlers address them. Indexes 0 to 7 are common to all
-// kinds, the window included; from 8 on each kind has its own.
+// Every kind's property indexes, as handlers address them and as the kinds themselves answer
+// them: this table is their only home. Indexes 0 to 7 are common to all kinds, the window
+// included; from 8 on each kind has its own.
 #pragma once
 
 namespace common_property {
@@ -11,6 +12,7 @@ constexpr int kTag = 4;
 constexpr int kVisible = 5;
 constexpr int kDisabled = 6;
 constexpr int kMouseCursor = 7;
+constexpr int kLastCommon = kMouseCursor;  // the kinds' own indexes follow
 }  // namespace common_property
 
 namespace window_property {
@@ -80,6 +82,9 @@ constexpr int kFont = 18;
 constexpr int kCurrentItem = 19;
 constexpr int kItems = 20;
 constexpr int kItemData = 21;
+constexpr int kDataSource = 22;
+constexpr int kDataColumn = 23;
+constexpr int kFurther = 24;
 }  // namespace combo_box_property
 
 namespace process_bar_property {
@@ -119,6 +124,8 @@ constexpr int kFileMustExist = 16;
 constexpr int kOverwritePrompt = 17;
 constexpr int kPathMustExist = 18;
 constexpr int kKeepCurrentFolder = 19;
+constexpr int kFirstOtherSetting = 20;  // 20 to 29: colour, font and help settings
+constexpr int kLastOtherSetting = 29;
 }  // namespace common_dlg_property
 
 namespace timer_property {

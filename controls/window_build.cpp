@@ -36,13 +36,13 @@ void AbandonBuild(LiveWindow& state) {
   Runtime().retiredControls.push_back(std::move(state.window));
   for (auto& [unit, control] : state.controls) Runtime().retiredControls.push_back(std::move(control));
   state.controls.clear();
-  state.pristine.clear();
+  state.form.ForgetPristine();
 }
 
 bool CreateControls(LiveWindow& state, WindowId window) {
   const HWND hwnd = state.window->hwnd();
-  for (size_t i = state.form.units.size(); i-- > 1;) {
-    UnitDefinition& unit = state.form.units[i];
+  for (size_t i = state.form.units().size(); i-- > 1;) {
+    UnitDefinition& unit = state.form.units()[i];
     if (IsMenuItem(unit)) continue;
     std::unique_ptr<Control> control = MakeControl(window, unit);
     if (!control || !control->Create(hwnd)) return false;
@@ -69,7 +69,7 @@ void MoveIntoContainers(LiveWindow& state) {
 }
 
 void FixStackingOrder(LiveWindow& state) {
-  for (const StackingPlace& place : StackingOrder(state.form.units)) {
+  for (const StackingPlace& place : StackingOrder(state.form.units())) {
     const HWND hwnd = LiveHwnd(state, place.unit);
     const HWND above = place.below ? LiveHwnd(state, place.below) : HWND_TOP;
     if (hwnd && above) SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -77,7 +77,7 @@ void FixStackingOrder(LiveWindow& state) {
 }
 
 void MakeCursors(LiveWindow& state) {
-  for (const UnitDefinition& unit : state.form.units) {
+  for (const UnitDefinition& unit : state.form.units()) {
     if (unit.cursor.empty()) continue;
     if (CursorHandle cursor = MakeCursor(unit.cursor)) state.cursors[unit.id] = std::move(cursor);
   }
@@ -101,7 +101,7 @@ void FireBuildEvents(WindowId window, UnitId windowUnit) {
 void ShowBuiltWindow(LiveWindow& state) {
   const HWND hwnd = state.window->hwnd();
   const HWND focus = GetFocus();
-  ShowWindow(hwnd, ShowCommandOf(state.form.units[0]));
+  ShowWindow(hwnd, ShowCommandOf(state.form.units()[0]));
   SetForegroundWindow(hwnd);
   if (focus && IsChild(hwnd, focus)) {
     SetFocus(focus);
@@ -127,9 +127,9 @@ HWND OwnerFor(const UnitDefinition& windowUnit, HWND owner, bool modal) {
 
 bool Build(LiveWindow& state, WindowId window, HWND owner, bool modal) {
   EventSuppression suppress;
-  state.pristine = state.form.units;
-  state.window = MakeFormWindow(window, state.form.units[0]);
-  if (!state.window->Create(OwnerFor(state.form.units[0], owner, modal))) {
+  state.form.RememberPristine();
+  state.window = MakeFormWindow(window, state.form.units()[0]);
+  if (!state.window->Create(OwnerFor(state.form.units()[0], owner, modal))) {
     AbandonBuild(state);
     return false;
   }
@@ -152,7 +152,7 @@ bool Build(LiveWindow& state, WindowId window, HWND owner, bool modal) {
 
 bool LoadWindow(WindowId window, WindowId owner, bool modal) {
   LiveWindow* state = FindWindowState(window);
-  if (!state || state->form.units.empty()) return false;
+  if (!state || state->form.units().empty()) return false;
   if (IsLoaded(*state)) {
     if (!state->closing) {
       BringForward(state->window->hwnd());
@@ -168,9 +168,9 @@ bool LoadWindow(WindowId window, WindowId owner, bool modal) {
     if (!ownerHwnd) return false;
   }
   if (!Build(*state, window, ownerHwnd, modal)) return false;
-  const UnitId windowUnit = state->form.units[0].id;
+  const UnitId windowUnit = state->form.units()[0].id;
   FireBuildEvents(window, windowUnit);
-  if (WindowHandle(window) && (state->form.units[0].flags & kFlagVisible)) ShowBuiltWindow(*state);
+  if (WindowHandle(window) && (state->form.units()[0].flags & kFlagVisible)) ShowBuiltWindow(*state);
   if (!modal || !WindowHandle(window)) return true;
   RuntimeState& runtime = Runtime();
   const WindowId outerModal = runtime.modalWindow;

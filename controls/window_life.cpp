@@ -28,7 +28,7 @@ bool AnyWindowLoaded() {
 void RequestClose(WindowId window) {
   LiveWindow* state = FindWindowState(window);
   if (!state || !IsLoaded(*state)) return;
-  const std::optional<PropertyValue> answer = RaiseEvent(window, state->form.units[0].id, WindowEvent::kQueryClose);
+  const std::optional<PropertyValue> answer = RaiseEvent(window, state->form.units()[0].id, WindowEvent::kQueryClose);
   if (answer && AsInt(*answer) == 0) return;
   DestroyLoadedWindow(window);
 }
@@ -59,8 +59,7 @@ void ReleaseWindow(WindowId window) {
   for (auto& [unit, control] : state->controls) runtime.retiredControls.push_back(std::move(control));
   state->controls.clear();
   runtime.retiredControls.push_back(std::move(state->window));
-  runtime.retiredUnits.push_back(std::exchange(state->form.units, std::move(state->pristine)));
-  state->pristine.clear();
+  runtime.retiredUnits.push_back(state->form.RestorePristine());
   if (runtime.modalWindow == window) runtime.modalWindow = 0;
   if (!AnyWindowLoaded() && runtime.mainLoopRunning && !runtime.reloading) PostQuitMessage(0);
 }

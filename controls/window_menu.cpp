@@ -7,13 +7,14 @@
 #include "controls/event_delivery.h"
 #include "controls/fatal_error.h"
 #include "controls/menu_tree.h"
+#include "controls/property_indexes.h"
 #include "controls/property_value.h"
 
 namespace {
 // The window's run of menu items, in list order.
 std::vector<UnitDefinition*> MenuItems(LiveWindow& state) {
   std::vector<UnitDefinition*> items;
-  for (UnitDefinition& unit : state.form.units) {
+  for (UnitDefinition& unit : state.form.units()) {
     if (std::holds_alternative<MenuItemProperties>(unit.properties)) items.push_back(&unit);
   }
   return items;
@@ -126,17 +127,17 @@ const UnitDefinition* MenuItemOfCommand(LiveWindow& state, int commandId) {
 void WriteMenuItemProperty(LiveWindow& state, UnitDefinition& unit, int index, const PropertyValue& value) {
   MenuItemProperties& item = std::get<MenuItemProperties>(unit.properties);
   switch (index) {
-    case 0:
+    case menu_item_property::kCaption:
       if (AsText(value) == item.caption) return;
       item.caption = AsText(value);
       break;
-    case 1:
+    case menu_item_property::kCheckMark:
       SetFlag(item.flags, kMenuChecked, AsBool(value));
       break;
-    case 2:
+    case menu_item_property::kDisabled:
       SetFlag(item.flags, kMenuDisabled, AsBool(value));
       break;
-    case 3:
+    case menu_item_property::kVisible:
       SetFlag(item.flags, kMenuHidden, !AsBool(value));
       break;
     default:
@@ -148,13 +149,13 @@ void WriteMenuItemProperty(LiveWindow& state, UnitDefinition& unit, int index, c
 PropertyValue ReadMenuItemProperty(const UnitDefinition& unit, int index) {
   const MenuItemProperties& item = std::get<MenuItemProperties>(unit.properties);
   switch (index) {
-    case 0:
+    case menu_item_property::kCaption:
       return item.caption;
-    case 1:
+    case menu_item_property::kCheckMark:
       return static_cast<int32_t>((item.flags & kMenuChecked) != 0);
-    case 2:
+    case menu_item_property::kDisabled:
       return static_cast<int32_t>((item.flags & kMenuDisabled) != 0);
-    case 3:
+    case menu_item_property::kVisible:
       return static_cast<int32_t>((item.flags & kMenuHidden) == 0);
     default:
       return int32_t{0};

@@ -9,6 +9,9 @@ packages=(
   googletest
   wine64 xvfb xauth locales fonts-wqy-microhei fonts-wine
   unzip zip libjpeg-turbo-progs python3 perl
+  # More archivers whose recordings must unpack (bsdtar, 7z), and the real keyboard for the
+  # window tests (xdotool).
+  libarchive-tools p7zip-full xdotool
   g++ icoutils file
   # The native fuzz targets (tools/fuzz.sh): clang with libFuzzer and Debian's own libraries.
   clang libclang-rt-14-dev pkg-config zlib1g-dev libminizip-dev libjpeg62-turbo-dev libpng-dev libtiff-dev

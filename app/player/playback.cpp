@@ -2,6 +2,7 @@
 
 #include "app/player/player_state.h"
 #include "app/player/recording_file.h"
+#include "app/player/work_area_fit.h"
 #include "components/services/file_bytes.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
@@ -19,6 +20,9 @@ constexpr UnitAddress kTime{kId, 标签1};
 constexpr UnitAddress kScale{kId, 标签2};
 constexpr UnitAddress kClock{kId, 时钟};
 constexpr int kTickMilliseconds = 100;
+// The window's width beyond the panel, and its height beyond panel, progress bar and buttons.
+constexpr double kWidthAroundPanel = 6;
+constexpr double kSpareHeight = 40;
 
 void SetButtons(bool play, bool pause, bool stop) {
   SetEnabled({kId, 播放按钮}, play);
@@ -33,15 +37,29 @@ void ShowFrame(int frameNumber) {
   WriteProperty(kPanel, draw_panel_property::kBackPicture, ReadWholeFile(PlayedFramePath(ExtractionFolder, frameNumber)));
 }
 
+// DisplayScale percent of the first frame, shrunk when the window around it would be larger than
+// the work area.
+PanelSize PanelForFrame(int w0, int h0, const ScreenArea& work) {
+  using namespace common_property;
+  const PanelSize scaled{static_cast<int>(w0 * static_cast<double>(DisplayScale) / 100),
+                         static_cast<int>(h0 * static_cast<double>(DisplayScale) / 100)};
+  const int heightAround =
+      ReadInt(kProgress, kHeight) + ReadInt({kId, 播放按钮}, kHeight) + static_cast<int>(kSpareHeight);
+  return PanelFittingWorkArea(scaled, static_cast<int>(kWidthAroundPanel), heightAround, work.width, work.height);
+}
+
 // Every step reads the properties as the steps before it left them (sizes are clamped when
-// written), so the layout is worked out on the window itself.
+// written), so the layout is worked out on the window itself. The window is centred on the
+// screen and then kept inside the work area, which moves it only where it would reach beyond.
 void LayOutAround(int w0, int h0) {
   using namespace common_property;
-  Write(kPanel, kHeight, h0 * static_cast<double>(DisplayScale) / 100);
-  Write(kPanel, kWidth, w0 * static_cast<double>(DisplayScale) / 100);
+  const ScreenArea work = PrimaryWorkArea();
+  const PanelSize panel = PanelForFrame(w0, h0, work);
+  Write(kPanel, kHeight, panel.height);
+  Write(kPanel, kWidth, panel.width);
   Write(kWindow, kHeight, static_cast<double>(ReadInt(kPanel, kHeight)) + ReadInt(kProgress, kHeight) +
-                              ReadInt({kId, 播放按钮}, kHeight) + 40);
-  Write(kWindow, kWidth, ReadInt(kPanel, kWidth) + 6.0);
+                              ReadInt({kId, 播放按钮}, kHeight) + kSpareHeight);
+  Write(kWindow, kWidth, ReadInt(kPanel, kWidth) + kWidthAroundPanel);
   Write(kProgress, kWidth, static_cast<double>(ReadInt(kPanel, kWidth)) - 20 - ReadInt(kTime, kWidth));
   Write(kProgress, kTop, ReadInt(kPanel, kHeight) + 4.0);
   Write(kTime, kTop, ReadInt(kProgress, kTop) - 2.0);
@@ -56,8 +74,12 @@ void LayOutAround(int w0, int h0) {
   Write(kScale, kLeft, ReadInt(kPanel, kWidth) / 5.0 * 4 + 4);
   WriteProperty(kScale, label_property::kCaption, "规格:" + IntegerText(DisplayScale) + "%");
   const ScreenSize screen = PrimaryScreenSize();
-  Write(kWindow, kTop, (static_cast<double>(screen.height) - ReadInt(kWindow, kHeight)) / 2);
-  Write(kWindow, kLeft, (static_cast<double>(screen.width) - ReadInt(kWindow, kWidth)) / 2);
+  const int height = ReadInt(kWindow, kHeight);
+  const int width = ReadInt(kWindow, kWidth);
+  const int top = static_cast<int>((static_cast<double>(screen.height) - height) / 2);
+  const int left = static_cast<int>((static_cast<double>(screen.width) - width) / 2);
+  WriteProperty(kWindow, kTop, KeptWithin(top, height, work.top, work.top + work.height));
+  WriteProperty(kWindow, kLeft, KeptWithin(left, width, work.left, work.left + work.width));
 }
 
 // Only the first frame is measured; when it is missing or not a picture nothing moves and the

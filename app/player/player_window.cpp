@@ -41,7 +41,7 @@ bool UserPickedRecording() { return OpenDialog(kFileDialog) && IsWindowLoaded(kI
 void OpenRecording(EventRecord&) {
   if (!UserPickedRecording()) return;
   BusyCursorOn();
-  RemoveFolderTree(ExtractionFolder);
+  RemoveOwnFolderTree(ExtractionFolder);
   PlayerFrameCount = 0;
   ExtractionFolder = TemporaryNameNotYetInUse(SpecialFolderPath(kTemporaryFolder));
   CreateDirectoryW(Widen(ExtractionFolder).c_str(), nullptr);
@@ -77,6 +77,6 @@ void AddPlayerHandlers(HandlerTable& handlers) {
 }
 
 void ReleasePlayerState() {
-  RemoveFolderTree(ExtractionFolder);
+  RemoveOwnFolderTree(ExtractionFolder);
   std::string().swap(ExtractionFolder);
 }

@@ -6,7 +6,7 @@
 #include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
 #include "components/services/number_text.h"
-#include "components/services/services.h"
+#include "components/services/screen_pixels.h"
 #include "controls/property_indexes.h"
 #include "forms/save_dialog.h"
 
@@ -21,9 +21,10 @@ constexpr UnitAddress kHint{kId, 提示标签};
 constexpr UnitAddress kProgress{kId, 进度条};
 constexpr double kPercentPerStep = 20.0;
 
-// Height first, then width, on the screen size of this moment.
+// Height first, then width, on the screen size of this moment, in the physical pixels the
+// frames are taken in.
 void SizeCanvasToQuality() {
-  const ScreenSize screen = PrimaryScreenSize();
+  const ScreenSize screen = PrimaryScreenPixels();
   const FrameSize canvas = RescaledFrameSize(screen.width, screen.height, QualityPercent);
   WriteProperty(kCanvas, common_property::kHeight, canvas.height);
   WriteProperty(kCanvas, common_property::kWidth, canvas.width);

@@ -1,11 +1,14 @@
 #include "app/recorder/screen_snapshot.h"
 
-#include "components/services/services.h"
+#include "components/services/screen_pixels.h"
 #include "controls/painted/bitmap_file.h"
 
-// On a palette display (256 colours) the conversion uses the screen's current palette.
+// On a palette display (256 colours) the conversion uses the screen's current palette. The
+// screen is measured and copied in physical pixels, so a scaled display gives its whole
+// picture, not the top-left part of the size the program's windows are told.
 const ByteString& ScreenSnapshots::Take() {
-  const ScreenSize screen = PrimaryScreenSize();
+  const PhysicalScreenScope physical;
+  const ScreenSize screen = PrimaryScreenPixels();
   const SIZE size{screen.width, screen.height};
   const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
   if (!ready || !CopyClientAreaInto(nullptr, dc_.get(), bitmap_.get(), size) ||

@@ -71,7 +71,7 @@ bool ReadJpeg(ByteSpan bytes, Destination* destination) {
   progress.progress_monitor = StopAtTooManyScans;
 
   // Step 1: the decompressor, whose errors and warnings land here.
-  codec.err = UseJpegErrorJump(errors, true);
+  codec.err = UseJpegErrorJump(errors);
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&codec);
     return false;

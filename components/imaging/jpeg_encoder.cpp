@@ -25,7 +25,7 @@ bool CompressToFile(const wchar_t* path, const PixelRows& rows, const JpegSettin
   FILE* volatile file = nullptr;
 
   // Step 1: the compressor, whose errors land here; warnings are ignored.
-  codec.err = UseJpegErrorJump(errors, false);
+  codec.err = UseJpegErrorJump(errors);
   if (setjmp(errors.jump)) {
     jpeg_destroy_compress(&codec);
     if (file) std::fclose(file);

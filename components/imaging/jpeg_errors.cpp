@@ -8,19 +8,14 @@ namespace {
 
 void PrintNothing(j_common_ptr) {}
 
-// Level -1 is a warning; higher levels are trace messages.
-void JumpOnWarning(j_common_ptr codec, int level) {
-  if (level < 0) JumpBack(codec);
-}
-
 void IgnoreMessage(j_common_ptr, int) {}
 
 }  // namespace
 
-jpeg_error_mgr* UseJpegErrorJump(JpegErrorJump& errors, bool warningsAreFatal) {
+jpeg_error_mgr* UseJpegErrorJump(JpegErrorJump& errors) {
   jpeg_error_mgr* manager = jpeg_std_error(&errors.manager);
   manager->error_exit = JumpBack;
   manager->output_message = PrintNothing;
-  manager->emit_message = warningsAreFatal ? JumpOnWarning : IgnoreMessage;
+  manager->emit_message = IgnoreMessage;
   return manager;
 }

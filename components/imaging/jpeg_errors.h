@@ -14,7 +14,7 @@ struct JpegErrorJump {
 };
 
 // Prepares `errors` and returns the pointer to store in the codec's err field. Fatal errors jump
-// to errors.jump and nothing is ever printed. With warningsAreFatal a warning (damaged or
-// truncated data, which libjpeg would otherwise patch over) jumps as well; without, warnings are
-// ignored.
-jpeg_error_mgr* UseJpegErrorJump(JpegErrorJump& errors, bool warningsAreFatal);
+// to errors.jump and nothing is ever printed. Warnings (a missing end marker, extraneous bytes,
+// a short last scan) are ignored: libjpeg patches over the damage and the picture decodes as far
+// as its data goes, as djpeg shows it.
+jpeg_error_mgr* UseJpegErrorJump(JpegErrorJump& errors);

@@ -51,38 +51,50 @@ struct FolderEntry {
   DWORD attributes;
 };
 
-// Every entry of `folder` in listing order, except those whose name begins with ".": that skips
-// "." and ".." and keeps dot-named files and folders. The listing is complete before anything
-// is deleted, so deleting never disturbs the search.
-std::vector<FolderEntry> RemovableEntries(const std::wstring& folder) {
+// Which entries a removal leaves: those whose name begins with ".", or only "." and "..".
+enum class DotNames { Kept, Removed };
+
+bool IsSelfOrParent(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+// Every entry of `folder` in listing order, without "." and ".." and, unless `dotNames` says
+// they go, without the other names that begin with ".". The listing is complete before
+// anything is deleted, so deleting never disturbs the search.
+std::vector<FolderEntry> RemovableEntries(const std::wstring& folder, DotNames dotNames) {
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAW found;
   FindHandle search(FindFirstFileW(ChildPath(folder, L"*.*").c_str(), &found));
   if (!search) return entries;
   do {
-    if (found.cFileName[0] != L'.') entries.push_back({ChildPath(folder, found.cFileName), found.dwFileAttributes});
+    const bool skipped = dotNames == DotNames::Kept ? found.cFileName[0] == L'.' : IsSelfOrParent(found.cFileName);
+    if (!skipped) entries.push_back({ChildPath(folder, found.cFileName), found.dwFileAttributes});
   } while (FindNextFileW(search.get(), &found));
   return entries;
 }
 
 // Deletes what can be deleted below `folder`; a single failure leaves that entry and goes on.
-void EmptyFolder(const std::wstring& folder) {
-  for (const FolderEntry& entry : RemovableEntries(folder)) {
+void EmptyFolder(const std::wstring& folder, DotNames dotNames) {
+  for (const FolderEntry& entry : RemovableEntries(folder, dotNames)) {
     if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       DeleteFileW(entry.path.c_str());
       continue;
     }
     // A linked folder (junction or symbolic link) points outside this tree: only the link goes.
-    if (!(entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT)) EmptyFolder(entry.path);
+    if (!(entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT)) EmptyFolder(entry.path, dotNames);
     RemoveDirectoryW(entry.path.c_str());
   }
 }
 
-}  // namespace
-
-bool RemoveFolderTree(const std::string& path) {
+bool RemoveTree(const std::string& path, DotNames dotNames) {
   std::wstring folder = Widen(WithoutLeadingBlanks(path));
   if (folder.empty() || SpellsDriveRoot(folder) || ResolvesToRoot(folder)) return false;
-  EmptyFolder(folder);
+  EmptyFolder(folder, dotNames);
   return RemoveDirectoryW(folder.c_str()) != 0;
 }
+
+}  // namespace
+
+bool RemoveFolderTree(const std::string& path) { return RemoveTree(path, DotNames::Kept); }
+
+bool RemoveOwnFolderTree(const std::string& path) { return RemoveTree(path, DotNames::Removed); }

@@ -17,6 +17,9 @@ std::string SpecialFolderPath(int kind);
 // in use) stay, and so then does the folder. A linked folder inside is removed as a link; what
 // it points to is never emptied.
 bool RemoveFolderTree(const std::string& path);
+// As RemoveFolderTree, but names that begin with "." go as well: for a folder the program made
+// and filled itself (the player's extraction folder), of which nothing may stay behind.
+bool RemoveOwnFolderTree(const std::string& path);
 
 // The primary screen's size in pixels; other monitors are not counted.
 struct ScreenSize {
@@ -24,6 +27,16 @@ struct ScreenSize {
   int height;
 };
 ScreenSize PrimaryScreenSize();
+
+// The part of the primary screen that windows may cover: the screen without the taskbar and
+// other bars docked to its edges, in the same coordinates as window positions.
+struct ScreenArea {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+ScreenArea PrimaryWorkArea();
 
 // The full path of `name` in the folder of the running executable.
 std::string ProgramFilePath(const std::string& name);

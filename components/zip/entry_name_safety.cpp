@@ -34,22 +34,41 @@ bool IsDeviceName(std::string_view element) {
   return digit == "\xC2\xB9" || digit == "\xC2\xB2" || digit == "\xC2\xB3";
 }
 
-bool IsSafeElement(std::string_view element, bool last) {
-  if (element.empty()) return last;
-  return !IsOnlyDotsAndSpaces(element) && !IsDeviceName(element);
+// "." and empty elements name nothing and are left out when the name is joined.
+bool NamesNothing(std::string_view element) { return element.empty() || element == "."; }
+
+bool IsSafeElement(std::string_view element) {
+  return NamesNothing(element) || (!IsOnlyDotsAndSpaces(element) && !IsDeviceName(element));
+}
+
+// Calls `visit` with each element between separators, in order; stops at the first false.
+template <typename Visit>
+bool EveryElement(std::string_view name, Visit visit) {
+  size_t start = 0;
+  while (true) {
+    size_t end = start;
+    while (end < name.size() && !IsSeparator(name[end])) ++end;
+    if (!visit(name.substr(start, end - start))) return false;
+    if (end >= name.size()) return true;
+    start = end + 1;
+  }
 }
 
 }  // namespace
 
 bool IsSafeEntryName(std::string_view name) {
   if (name.empty() || IsSeparator(name.front()) || HasForbiddenCharacter(name)) return false;
-  size_t start = 0;
-  while (true) {
-    size_t end = start;
-    while (end < name.size() && !IsSeparator(name[end])) ++end;
-    bool last = end >= name.size();
-    if (!IsSafeElement(name.substr(start, end - start), last)) return false;
-    if (last) return true;
-    start = end + 1;
-  }
+  return EveryElement(name, IsSafeElement);
+}
+
+std::string EntryPathInFolder(std::string_view name) {
+  std::string path;
+  EveryElement(name, [&path](std::string_view element) {
+    if (NamesNothing(element)) return true;
+    if (!path.empty()) path += '\\';
+    path += element;
+    return true;
+  });
+  if (!path.empty() && IsSeparator(name.back())) path += '\\';
+  return path;
 }

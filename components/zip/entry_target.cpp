@@ -24,9 +24,11 @@ EntryTargets::EntryTargets(const std::wstring& folder) : folder_(folder), fullFo
 // line, should the system resolve a name in a way the check did not foresee.
 bool EntryTargets::PathFor(const std::string& name, std::wstring* path) const {
   if (fullFolder_.empty() || !IsSafeEntryName(name)) return false;
-  std::wstring relative = Widen(name);
-  for (wchar_t& c : relative)
-    if (c == L'/') c = L'\\';
-  *path = JoinPath(folder_, relative);
+  const std::string relative = EntryPathInFolder(name);
+  if (relative.empty()) {
+    *path = folder_;
+    return true;
+  }
+  *path = JoinPath(folder_, Widen(relative));
   return StartsWithIgnoringCase(FullPath(*path), fullFolder_);
 }

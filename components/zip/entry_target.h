@@ -8,9 +8,10 @@ class EntryTargets {
   // `folder`: the extraction folder as the caller named it.
   explicit EntryTargets(const std::wstring& folder);
 
-  // The path for entry `name` (UTF-8): `folder` + "\" (unless it ends with one) + the name
-  // with every "/" turned into "\". False when the name fails the name check, or when its full
-  // path, once the system has normalised it, does not lie below the folder's full path.
+  // The path for entry `name` (UTF-8): `folder` + "\" (unless it ends with one) + the name's
+  // elements that name something (EntryPathInFolder), or `folder` itself when the name names
+  // the folder ("./"). False when the name fails the name check, or when its full path, once
+  // the system has normalised it, does not lie below the folder's full path.
   bool PathFor(const std::string& name, std::wstring* path) const;
 
  private:

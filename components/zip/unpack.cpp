@@ -7,6 +7,7 @@
 #include "components/zip/entry_attributes.h"
 #include "components/zip/entry_extractor.h"
 #include "components/zip/entry_name.h"
+#include "components/zip/entry_name_safety.h"
 #include "components/zip/entry_target.h"
 #include "components/zip/progress.h"
 #include "components/zip/win_paths.h"
@@ -26,8 +27,12 @@ struct UnpackRun {
 bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans) {
   ReaderEntry entry;
   std::wstring path;
-  if (!reader.CurrentEntry(&entry) || !targets.PathFor(EntryNameText(entry.name, entry.flags), &path)) return false;
-  if (IsFolderEntry(entry.externalAttributes)) return CreateFolderTree(path);
+  if (!reader.CurrentEntry(&entry)) return false;
+  const std::string name = EntryNameText(entry.name, entry.flags);
+  if (!targets.PathFor(name, &path)) return false;
+  // An entry that names the extraction folder itself ("./", whatever its attributes say) asks
+  // for nothing more than the folder.
+  if (IsFolderEntry(entry.externalAttributes) || EntryPathInFolder(name).empty()) return CreateFolderTree(path);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   bool extracted = ExtractFileEntry(reader, entry, path, spans);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -1,6 +1,10 @@
 // Button: a push button with a multi-line caption, or a picture instead of it; clicked on a
-// mouse click or the Space key.
+// mouse click, the Space key, or Enter while it is the window's default (default_push_button.h).
+#include <windows.h>
+#include <commctrl.h>
+
 #include "controls/child_window.h"
+#include "controls/default_push_button.h"
 #include "controls/icon_file.h"
 #include "controls/painted/decoded_picture.h"
 #include "controls/kinds/kind_factory.h"
@@ -9,12 +13,14 @@
 #include "controls/property_value.h"
 #include "components/services/wide_text.h"
 #include "forms/event_index.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index { kPicture = 8, kType, kCaption, kHorizontalAlignment, kVerticalAlignment, kFont };
+using namespace button_property;
 
 constexpr DWORD kHorizontal[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
 constexpr DWORD kVertical[] = {BS_TOP, BS_VCENTER, BS_BOTTOM};
+constexpr UINT_PTR kSubclassId = 1;
 constexpr DWORD kButtonLayoutBits = BS_CENTER | BS_VCENTER | BS_DEFPUSHBUTTON | BS_ICON | BS_BITMAP;
 
 // A picture other than an icon, as a bitmap of its own size; empty when it cannot be decoded.
@@ -37,6 +43,7 @@ class Button : public Control {
   bool Create(HWND parent) override {
     hwnd_ = CreateChildWindow(this, L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | LayoutStyle(), 0, Properties().caption, parent);
     if (!hwnd_) return false;
+    SetWindowSubclass(hwnd_, Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     ApplyFont(hwnd_, Properties().font, font_);
     ApplyPicture();
     return true;
@@ -98,10 +105,17 @@ class Button : public Control {
  private:
   ButtonProperties& Properties() const { return std::get<ButtonProperties>(definition().properties); }
 
+  // Whether this button is the window's default now: the stored default while it is being made,
+  // afterwards by the focus rule.
+  bool IsDefaultNow() const {
+    if (!hwnd_) return Properties().type == 1;
+    return DefaultPushButton(window(), GetFocus()) == hwnd_;
+  }
+
   DWORD LayoutStyle() const {
     const ButtonProperties& button = Properties();
     DWORD style = kHorizontal[BringChoice(button.horizontalAlignment, 2)] | kVertical[BringChoice(button.verticalAlignment, 2)];
-    if (button.type == 1) style |= BS_DEFPUSHBUTTON;
+    if (IsDefaultNow()) style |= BS_DEFPUSHBUTTON;
     if (icon_) style |= BS_ICON;
     if (bitmap_) style |= BS_BITMAP;
     return style;
@@ -122,6 +136,17 @@ class Button : public Control {
     ApplyLayout();
     if (icon_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
     if (bitmap_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
+  }
+
+  // The focus coming to a push button, or leaving it for another control of the window, moves
+  // the default with it.
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
+    const WindowId window = reinterpret_cast<Button*>(data)->window();
+    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    if (message == WM_SETFOCUS) ShowDefaultPushButton(window, hwnd);
+    if (message == WM_KILLFOCUS) ShowDefaultPushButton(window, reinterpret_cast<HWND>(wParam));
+    return result;
   }
 
   FontHandle font_;

@@ -10,27 +10,10 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index {
-  kType = 8,
-  kContent,
-  kMaxTextLength,
-  kSelectionStart,
-  kSelectionLength,
-  kSelectedText,
-  kSorted,
-  kExtraRowSpacing,
-  kTextColour,
-  kBackColour,
-  kFont,
-  kCurrentItem,
-  kItems,
-  kItemData,
-  kDataSource,
-  kDataColumn,
-  kFurther,
-};
+using namespace combo_box_property;
 
 constexpr DWORD kTypeStyles[] = {CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST};
 constexpr int kDropDownHeight = 160;

@@ -4,24 +4,10 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index {
-  kDialogType = 8,
-  kTitle,
-  kFileName,
-  kFilter,
-  kInitialFilterIndex,
-  kInitialFolder,
-  kDefaultExtension,
-  kCreatePrompt,
-  kFileMustExist,
-  kOverwritePrompt,
-  kPathMustExist,
-  kKeepCurrentFolder,
-  kFirstOtherSetting,
-  kLastOtherSetting = 29,
-};
+using namespace common_dlg_property;
 
 class CommonDlg : public NonVisualControl {
  public:

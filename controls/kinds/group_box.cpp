@@ -11,9 +11,10 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index { kCaption = 8, kAlignment, kTextColour, kBackColour, kFont };
+using namespace group_box_property;
 
 constexpr DWORD kAlignments[] = {BS_LEFT, BS_CENTER, BS_RIGHT};
 constexpr UINT_PTR kSubclassId = 1;

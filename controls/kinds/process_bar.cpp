@@ -10,9 +10,10 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index { kBorder = 8, kVertical, kSmooth, kMinimum, kMaximum, kPosition };
+using namespace process_bar_property;
 
 class ProcessBar : public Control {
  public:

@@ -11,22 +11,10 @@
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
 #include "forms/event_index.h"
+#include "controls/property_indexes.h"
 
 namespace {
-enum Index {
-  kBorder = 8,
-  kVertical,
-  kTickMarks,
-  kTickFrequency,
-  kSelectionEnabled,
-  kSelectionStart,
-  kSelectionLength,
-  kPageSize,
-  kLineSize,
-  kMinimum,
-  kMaximum,
-  kPosition,
-};
+using namespace slider_bar_property;
 
 constexpr DWORD kTickStyles[] = {TBS_NOTICKS, TBS_TOP, TBS_BOTTOM, TBS_BOTH};
 

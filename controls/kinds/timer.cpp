@@ -3,12 +3,13 @@
 #include "controls/event_delivery.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
+#include "controls/property_indexes.h"
 #include "controls/property_value.h"
 #include "controls/timer_rule.h"
 #include "forms/event_index.h"
 
 namespace {
-constexpr int kInterval = 8;
+using timer_property::kInterval;
 constexpr UINT_PTR kTimerId = 1;
 
 class Timer : public NonVisualControl {

@@ -7,6 +7,7 @@
 #include "components/services/wide_text.h"
 #include "controls/kinds/zip_component.h"
 #include "controls/live_windows.h"
+#include "controls/property_indexes.h"
 #include "controls/message_box.h"
 #include "forms/event_index.h"
 #include "forms/player_window.h"
@@ -138,6 +139,29 @@ TEST(ButtonKind, AClickRaisesClicked) {
     ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
     SendMessageW(Hwnd(RecorderWindow::kId, RecorderWindow::按钮4), BM_CLICK, 0, 0);
     EXPECT_EQ(CountSeen(RecorderWindow::按钮4, ButtonEvent::kClicked), 1);
+  });
+}
+
+// Every index a kind answers is in the one public table: what is written through it reads back,
+// the stored-only properties at the end of the lists included.
+TEST(PropertyIndexes, TheKindsAnswerThePublicTable) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    const UnitAddress combo{SaveDialog::kId, SaveDialog::组合框};
+    const UnitAddress dialog{SaveDialog::kId, SaveDialog::通用对话框};
+    WriteProperty(combo, combo_box_property::kDataSource, std::string("source"));
+    WriteProperty(combo, combo_box_property::kDataColumn, std::string("column"));
+    WriteProperty(combo, combo_box_property::kFurther, 7);
+    EXPECT_EQ(ReadText(combo, combo_box_property::kDataSource), "source");
+    EXPECT_EQ(ReadText(combo, combo_box_property::kDataColumn), "column");
+    EXPECT_EQ(ReadInt(combo, combo_box_property::kFurther), 7);
+    for (int index = common_dlg_property::kFirstOtherSetting; index <= common_dlg_property::kLastOtherSetting; ++index) {
+      WriteProperty(dialog, index, index * 3);
+      EXPECT_EQ(ReadInt(dialog, index), index * 3) << index;
+    }
+    WriteProperty(dialog, common_dlg_property::kKeepCurrentFolder, 1);
+    EXPECT_EQ(ReadInt(dialog, common_dlg_property::kKeepCurrentFolder), 1);
+    EXPECT_EQ(ReadInt(dialog, common_dlg_property::kFirstOtherSetting), common_dlg_property::kFirstOtherSetting * 3);
   });
 }
 

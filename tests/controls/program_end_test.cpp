@@ -5,6 +5,8 @@
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
+#include "controls/fatal_error.h"
+#include "tests/controls/failing_allocation.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
@@ -60,6 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FatalCase{"kind-property-of-unloaded-window", "指定窗口尚未载入"},
                     FatalCase{"unknown-window", "未载入欲访问窗口组件所在的窗口"},
                     FatalCase{"destroy-unloaded-window", "指定窗口或窗口组件不存在或尚未载入"}));
+
+// Memory the heap cannot give ends the program through the same box, naming the size, not with
+// the C runtime's abort; the program goes no further.
+TEST(ProgramEnd, AFailedAllocationIsTheRuntimesFatalError) {
+  const HostRun run = RunHost("failed-allocation");
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
+  EXPECT_EQ(run.report, "运行时出错!\r\n\r\n错误信息：分配 " + std::to_string(kFailingAllocation) + " 字节内存失败!\r\n\n");
+  EXPECT_EQ(AllocationFailedMessage(3000000000u), "分配 3000000000 字节内存失败!") << "counted in full, not as a negative int";
+}
 
 TEST(ProgramEnd, TheProgramEndsWhenItsLastWindowCloses) {
   const HostRun run = RunHost("last-window-closes");

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "components/services/wide_text.h"
 #include "controls/live_windows.h"
@@ -14,6 +15,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "tests/controls/failing_allocation.h"
 
 namespace {
 std::wstring reportPath;
@@ -58,6 +60,11 @@ void StartUp() {
     SetTimer(nullptr, 0, 300, CloseThePlayerLater);
   } else if (scenario == L"destroy-unloaded-window") {
     DestroyWindow(PlayerWindow::kId);
+  } else if (scenario == L"failed-allocation") {
+    LoadWindow(RecorderWindow::kId, 0, false);
+    std::vector<char> block;
+    block.reserve(kFailingAllocation);
+    Report("allocated");
   }
 }
 

@@ -153,6 +153,79 @@ TEST(WindowLife, EnterPressesTheDefaultButton) {
   });
 }
 
+// A key pressed and let go through the system's input queue, as the keyboard gives it to the
+// window that has the focus.
+void PressKey(WORD key) {
+  INPUT strokes[2]{};
+  for (INPUT& stroke : strokes) {
+    stroke.type = INPUT_KEYBOARD;
+    stroke.ki.wVk = key;
+  }
+  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, strokes, sizeof(INPUT));
+  PumpFor(100);
+}
+
+bool ShowsAsDefault(WindowId window, UnitId button) {
+  return (GetWindowLongPtrW(Hwnd(window, button), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+// Brings the window forward and gives `unit` the focus, as a click or Tab would.
+void FocusOn(WindowId window, UnitId unit) {
+  SetForegroundWindow(WindowHandle(window));
+  PumpFor(50);
+  SetFocus(Hwnd(window, unit));
+  PumpFor(50);
+}
+
+// The focused push button is the default while it has the focus, and Enter presses it; when
+// the focus leaves the push buttons the window's own default is back.
+TEST(WindowLife, EnterPressesTheFocusedPushButton) {
+  RunInProgram([] {
+    using namespace SaveDialog;
+    ASSERT_TRUE(LoadWindow(kId, 0, false));
+    EXPECT_NE(ShowsAsDefault(kId, 保存按钮), ShowsAsDefault(kId, 取消按钮)) << "one default ring from the start";
+    FocusOn(kId, 取消按钮);
+    EXPECT_TRUE(ShowsAsDefault(kId, 取消按钮));
+    EXPECT_FALSE(ShowsAsDefault(kId, 保存按钮)) << "one default ring, on the focused button";
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(取消按钮, 0), 1);
+    EXPECT_EQ(CountSeen(保存按钮, 0), 0);
+
+    FocusOn(kId, 组合框);
+    EXPECT_TRUE(ShowsAsDefault(kId, 保存按钮));
+    EXPECT_FALSE(ShowsAsDefault(kId, 取消按钮));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(保存按钮, 0), 1);
+    EXPECT_EQ(CountSeen(取消按钮, 0), 1);
+  });
+}
+
+// Tab walks the focus onto a push button and the default follows it there; on the windows
+// without a stored default, Enter presses whichever button has the focus.
+TEST(WindowLife, EnterPressesTheButtonTabReachesOnEveryWindow) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
+    FocusOn(SaveDialog::kId, SaveDialog::组合框);
+    HWND focus = GetFocus();
+    for (int step = 0; step < 8 && !ShowsAsDefault(SaveDialog::kId, SaveDialog::取消按钮); ++step) PressKey(VK_TAB);
+    ASSERT_EQ(GetFocus(), Hwnd(SaveDialog::kId, SaveDialog::取消按钮)) << "Tab reached 取消按钮 from " << focus;
+    EXPECT_FALSE(ShowsAsDefault(SaveDialog::kId, SaveDialog::保存按钮));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(CountSeen(SaveDialog::取消按钮, 0), 1);
+    DestroyWindow(SaveDialog::kId, true);
+
+    for (const auto& [window, button] : {std::pair{RecorderWindow::kId, RecorderWindow::按钮1},
+                                         std::pair{PlayerWindow::kId, PlayerWindow::按钮2}}) {
+      ASSERT_TRUE(LoadWindow(window, 0, false));
+      FocusOn(window, button);
+      EXPECT_TRUE(ShowsAsDefault(window, button)) << std::hex << button;
+      PressKey(VK_RETURN);
+      EXPECT_EQ(CountSeen(button, 0), 1) << std::hex << button;
+    }
+  });
+}
+
 // Checked from inside the modal loop of SaveDialog.
 struct ModalObservation {
   bool recorderEnabled = true;
@@ -305,6 +378,50 @@ TEST(WindowLife, IdleActionsRunWhileTheQueueIsEmptyAndTheirWindowIsLoaded) {
     AddIdleAction(SaveDialog::kId, CountIdleRun, 3);
     ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, true));
     EXPECT_EQ(idleRuns, 3);
+  });
+}
+
+// The cursor shown once the mouse has moved, as the user moves it, to `client` of `unit`'s
+// window and the program has handled what that brought.
+HCURSOR CursorAfterMovingTo(WindowId window, UnitId unit, POINT client) {
+  ClientToScreen(Hwnd(window, unit), &client);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  move.mi.dx = static_cast<LONG>((2LL * client.x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
+  move.mi.dy = static_cast<LONG>((2LL * client.y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
+  SendInput(1, &move, sizeof(move));
+  PumpFor(150);
+  return GetCursor();
+}
+
+// While busy, a handler that lets messages through (as the save does) must not let the first
+// mouse move bring the arrow back: over the windows' own areas and over their controls.
+TEST(WindowLife, TheBusyCursorStaysOverEveryWindowWhileMessagesArePumped) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    struct Place {
+      WindowId window;
+      UnitId unit;
+      POINT client;
+    };
+    const Place places[] = {{RecorderWindow::kId, RecorderWindow::kId, {4, 4}},
+                            {RecorderWindow::kId, RecorderWindow::按钮1, {6, 6}},
+                            {PlayerWindow::kId, PlayerWindow::kId, {3, 3}},
+                            {PlayerWindow::kId, PlayerWindow::按钮2, {6, 6}},
+                            {PlayerWindow::kId, PlayerWindow::画板, {20, 20}}};
+    ASSERT_EQ(CursorAfterMovingTo(PlayerWindow::kId, PlayerWindow::kId, {3, 3}), arrow) << "the class cursor first";
+    BusyCursorOn();
+    for (const Place& place : places) {
+      EXPECT_EQ(CursorAfterMovingTo(place.window, place.unit, place.client), wait) << std::hex << place.unit;
+      EXPECT_EQ(CursorAfterMovingTo(place.window, place.unit, {place.client.x + 2, place.client.y + 1}), wait)
+          << std::hex << place.unit;
+    }
+    BusyCursorOff();
+    EXPECT_EQ(CursorAfterMovingTo(PlayerWindow::kId, PlayerWindow::kId, {5, 5}), arrow) << "the arrow once idle again";
   });
 }
 

@@ -65,6 +65,19 @@ LINES
 
 # check_program EXE KIND: the PE header as `file` reads it, then the resources, all of them in
 # Simplified Chinese (2052).
+# check_manifest EXE: the manifest Windows reads at start (type 24, id 1) declares the windows
+# DPI unaware, so that a scaled display stretches them instead of showing them tiny.
+check_manifest() {
+  local exe=$1
+  [ "$(wrestool -l --type=24 "$exe" | grep -c -- '--name=1 ')" = 1 ] || fail "$exe: no manifest of id 1"
+  wrestool -x --raw --type=24 "$exe" >"$work/manifest.xml"
+  python3 - "$work/manifest.xml" <<'PY' || fail "$exe: the manifest does not declare the windows DPI unaware"
+import sys, xml.etree.ElementTree as tree
+settings = {element.tag.split("}")[1]: element.text for element in tree.parse(sys.argv[1]).iter() if "}" in element.tag}
+sys.exit(0 if settings.get("dpiAware") == "false" and settings.get("dpiAwareness") == "unaware" else 1)
+PY
+}
+
 check_program() {
   local exe=$1 kind=$2
   [ -f "$exe" ] || fail "$exe is missing: build both targets (make build)"
@@ -72,6 +85,7 @@ check_program() {
   wrestool -l "$exe" | grep -v -- '--language=2052 ' && fail "$exe: a resource not in Simplified Chinese"
   check_icon "$exe"
   check_version "$exe"
+  check_manifest "$exe"
 }
 
 check_program "$4" "PE32 executable (GUI) Intel 80386"

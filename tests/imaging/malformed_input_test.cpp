@@ -111,8 +111,6 @@ TEST_F(MalformedInputTest, DamagedJpegIsRefused) {
   const std::vector<std::pair<std::string, Bytes>> cases = {
       {"only the start marker", Cut(jpeg, 2)},
       {"cut in the headers", Cut(jpeg, frame + 6)},
-      {"cut in the scan", Cut(jpeg, jpeg.size() / 2)},
-      {"end marker missing", Cut(jpeg, jpeg.size() - 2)},
       {"height 0", WithBigEndian16(jpeg, frame + 5, 0)},
       {"width 0", WithBigEndian16(jpeg, frame + 7, 0)},
       {"width beyond the JPEG limit", WithBigEndian16(jpeg, frame + 7, 65535)},
@@ -123,6 +121,40 @@ TEST_F(MalformedInputTest, DamagedJpegIsRefused) {
       {"frame length past the end", WithBigEndian16(jpeg, frame + 2, 0xFFFF)},
   };
   for (const auto& [name, bytes] : cases) ExpectRefused(name, bytes);
+}
+
+// What libjpeg only warns about still gives a picture of the full size: the end marker missing,
+// bytes before it, a scan cut short. The rows the data holds show the picture; the rest is grey.
+TEST_F(MalformedInputTest, DamagedJpegConvertsWhatDecodes) {
+  const Rgb red{220, 30, 30};
+  const Rgb blue{30, 30, 220};
+  ASSERT_EQ(Convert(Source("two.bmp", Bmp24(64, 64, TopAndBottom(red, blue, 32))), folder_ / "two.jpg", 95), kJpegWritten);
+  const Bytes jpeg = ReadBytes(folder_ / "two.jpg");
+  Bytes extraneous = Cut(jpeg, jpeg.size() - 2);
+  for (char c : std::string("extraneous")) extraneous.push_back(static_cast<uint8_t>(c));
+  extraneous = WithTail(extraneous, jpeg, 2);
+  struct Damaged {
+    std::string name;
+    Bytes bytes;
+    bool bottomKept;
+  };
+  const std::vector<Damaged> cases = {
+      {"end marker missing", Cut(jpeg, jpeg.size() - 2), true},
+      {"bytes before the end marker", extraneous, true},
+      {"cut in the scan", Cut(jpeg, MarkerAt(jpeg, 0xDA) + (jpeg.size() - MarkerAt(jpeg, 0xDA)) / 2), false},
+  };
+  for (const Damaged& damaged : cases) {
+    const std::string target = folder_ / "shown.jpg";
+    ASSERT_EQ(Convert(Source("damaged", damaged.bytes), target), kJpegWritten) << damaged.name;
+    PixelBuffer shown;
+    ASSERT_TRUE(DecodeJpegFile(target, shown)) << damaged.name;
+    EXPECT_EQ(shown.width(), 64) << damaged.name;
+    EXPECT_EQ(shown.height(), 64) << damaged.name;
+    EXPECT_TRUE(ColourNear(shown, 10, 4, red)) << damaged.name;
+    if (damaged.bottomKept) {
+      EXPECT_TRUE(ColourNear(shown, 50, 60, blue)) << damaged.name;
+    }
+  }
 }
 
 TEST_F(MalformedInputTest, DamagedPngIsRefused) {

@@ -97,12 +97,12 @@ TEST_F(DrawPanelTest, ATinyTileCoversALargePanel) {
 }
 
 TEST_F(DrawPanelTest, BytesThatHoldNoPictureLeaveTheBackColour) {
-  ByteString truncatedJpeg = JpegFile(64, 48, Orange);
-  truncatedJpeg.resize(truncatedJpeg.size() / 2);
+  ByteString headersOnly = JpegFile(64, 48, Orange);
+  headersOnly.resize(20);
   const ByteString cases[] = {{},
                               {'h', 'e', 'l', 'l', 'o'},
                               {0xFF, 0xD8, 0, 0},
-                              truncatedJpeg,
+                              headersOnly,
                               {'B', 'M', 1, 2, 3},
                               {'G', 'I', 'F', '8', '9', 'a', 0, 0}};
   Control& panel = Panel(50, 40, kBlue, 2, {});
@@ -111,6 +111,19 @@ TEST_F(DrawPanelTest, BytesThatHoldNoPictureLeaveTheBackColour) {
     Capture picture = CaptureClient(panel.hwnd());
     EXPECT_EQ(picture.Count([](COLORREF pixel) { return pixel != kBlue; }), 0) << bytes.size() << " bytes";
   }
+}
+
+// A frame that libjpeg decodes with a warning is shown as far as its data goes, as djpeg shows
+// it: here the end marker is missing, so the whole picture is there.
+TEST_F(DrawPanelTest, AJpegWithoutItsEndMarkerIsShown) {
+  ByteString jpeg = JpegFile(40, 30, RedOverBlue);
+  ASSERT_EQ(jpeg[jpeg.size() - 2], 0xFF);
+  ASSERT_EQ(jpeg[jpeg.size() - 1], 0xD9);
+  jpeg.resize(jpeg.size() - 2);
+  Control& panel = Panel(40, 30, kWhite, 0, jpeg);
+  Capture picture = CaptureClient(panel.hwnd());
+  EXPECT_TRUE(ColourNear(picture, 20, 3, kRed));
+  EXPECT_TRUE(ColourNear(picture, 20, 26, kBlue));
 }
 
 TEST_F(DrawPanelTest, WritingAPictureReplacesTheOneShown) {

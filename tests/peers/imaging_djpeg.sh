@@ -79,5 +79,33 @@ djpeg -outfile /dev/null "$work/many-scans.jpg" || fail "djpeg cannot decode man
 result=$("$wine" "$tool" tojpeg "Z:$work/many-scans.jpg" "Z:$work/many-scans-again.jpg" 80 | tr -d '\r' || true)
 [ "$result" = -3 ] || fail "a picture of 100 scans gave $result, not -3"
 
+# Damaged pictures that djpeg shows with a warning convert too, to a picture of the same size
+# whose top rows are the original's: a missing end marker, bytes before the end marker, and a
+# scan cut short (libjpeg fills the missing rows).
+head -c -2 "$work/a.jpg" >"$work/no-end.jpg"
+{ head -c -2 "$work/a.jpg"; printf 'extraneous'; tail -c 2 "$work/a.jpg"; } >"$work/extraneous.jpg"
+head -c $(($(stat -c %s "$work/a.jpg") * 2 / 3)) "$work/a.jpg" >"$work/short-scan.jpg"
+for damaged in no-end extraneous short-scan; do
+  # djpeg's exit status 2 says it wrote the picture with a warning.
+  status=0
+  djpeg -outfile "$work/$damaged-djpeg.ppm" "$work/$damaged.jpg" 2>"$work/$damaged-warning.txt" || status=$?
+  [ "$status" = 2 ] || fail "djpeg gave status $status for $damaged.jpg, not 2 (shown with a warning)"
+  grep -q "Corrupt JPEG data\|Premature end" "$work/$damaged-warning.txt" || fail "djpeg gives no warning for $damaged.jpg"
+  result=$("$wine" "$tool" tojpeg "Z:$work/$damaged.jpg" "Z:$work/$damaged-again.jpg" 100 | tr -d '\r' || true)
+  [ "$result" = 1 ] || fail "$damaged.jpg gave $result, not 1"
+  djpeg -outfile "$work/$damaged-again.ppm" "$work/$damaged-again.jpg" 2>/dev/null || fail "djpeg cannot read $damaged-again.jpg"
+  [ "$(head -c 15 "$work/$damaged-again.ppm" | tr '\n' ' ')" = "P6 322 241 255 " ] || fail "$damaged-again.jpg is not 322 x 241"
+  # The first row, against the one djpeg shows of the damaged file: the same within JPEG's loss.
+  python3 - "$work/$damaged-djpeg.ppm" "$work/$damaged-again.ppm" <<'PY' || fail "$damaged-again.jpg does not show the picture"
+import sys
+def first_row(path):
+    data = open(path, "rb").read()
+    header_end = data.index(b"255\n") + 4
+    return data[header_end:header_end + 322 * 3]
+theirs, ours = first_row(sys.argv[1]), first_row(sys.argv[2])
+sys.exit(0 if max(abs(a - b) for a, b in zip(theirs, ours)) <= 24 else 1)
+PY
+done
+
 [ "$failures" -eq 0 ] && echo "imaging_djpeg: all checks passed"
 exit "$failures"

@@ -59,6 +59,38 @@ TEST(PlayerFiles, EachOpenUnpacksIntoAFreshFolderThatGoesWithTheWindow) {
   EXPECT_TRUE(ExtractionFolder.empty());
 }
 
+// Dot-named entries, as archivers on other systems add them, go with the rest of the player's
+// own folder: at the next open, when the window closes and when the program ends.
+TEST(PlayerFiles, DotNamedEntriesGoWithTheExtractionFolder) {
+  TempFolder scratch;
+  const Bytes red = JpegFrame(32, 24, kRed);
+  const std::vector<TestEntry> entries = {{.name = "1.jpg", .data = std::string(red.begin(), red.end())},
+                                          {.name = ".DS_Store", .data = "finder"},
+                                          FolderEntry("__MACOSX/"),
+                                          {.name = "__MACOSX/._1.jpg", .data = "fork"},
+                                          FolderEntry(".hidden/"),
+                                          {.name = ".hidden/2.jpg", .data = "two"}};
+  WriteBytes(scratch / "dots.vmrc", BuildArchive(entries));
+  std::vector<std::string> folders;
+  RunRecorder([&] {
+    OpenPlayer();
+    for (int open = 0; open < 3; ++open) {
+      OpenRecordingFile(scratch / "dots.vmrc");
+      folders.push_back(ExtractionFolder);
+      ASSERT_EQ(ListFolder(ExtractionFolder), (std::vector<std::string>{".DS_Store", ".hidden", "1.jpg", "__MACOSX"}));
+      EXPECT_EQ(TimeText(), "时长:0/0.1秒");
+      if (open == 0) continue;
+      EXPECT_FALSE(FolderExists(folders[open - 1])) << "the last open's folder goes at the next open";
+      if (open == 1) {
+        DestroyWindow(kId, true);
+        EXPECT_FALSE(FolderExists(folders[open])) << "the folder goes when the window closes";
+        OpenPlayer();
+      }
+    }
+  });
+  EXPECT_FALSE(FolderExists(folders.back())) << "the folder goes when the program ends";
+}
+
 // A take that has not been saved survives opening a recording, and the next take holds only its
 // own frames.
 TEST(PlayerFiles, TheRecordersWorkingFolderIsNeverTouched) {

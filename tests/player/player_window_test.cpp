@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/player/player_state.h"
+#include "components/services/services.h"
 #include "controls/property_indexes.h"
 #include "tests/controls/program_run.h"
 #include "tests/controls/screenshot.h"
@@ -123,6 +124,51 @@ INSTANTIATE_TEST_SUITE_P(PlayerWindow, FirstFrameLayout,
                                          // 641 × 0.8 = 512.8, truncated.
                                          FrameLayout{641, 512, 518, 404, 416, 92, 413, 253},
                                          FrameLayout{1000, 800, 806, 692, 704, 150, 644, 109}));
+
+// True when `inner` (screen coordinates) lies within the work area.
+testing::AssertionResult InsideWorkArea(const RECT& inner, const char* what) {
+  const ScreenArea work = PrimaryWorkArea();
+  if (inner.left >= work.left && inner.top >= work.top && inner.right <= work.left + work.width &&
+      inner.bottom <= work.top + work.height)
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << what << " (" << inner.left << ", " << inner.top << ")-(" << inner.right << ", "
+                                     << inner.bottom << ") leaves the work area (" << work.left << ", " << work.top
+                                     << ") " << work.width << "x" << work.height;
+}
+
+// A recording taken on a 2560x1440 screen, played on the 1024x768 test screen: the window stays
+// inside the work area with every button in reach, and the panel keeps the frame's proportions
+// with the frame shrunk to fill it.
+TEST(PlayerWindow, ARecordingLargerThanTheScreenOpensOnTheScreen) {
+  TempFolder scratch;
+  WriteRecording(scratch / "large.vmrc", RedThenGreen(2, 2560, 1440));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "large.vmrc");
+    RECT window;
+    GetWindowRect(LiveHwnd(Player(kId)), &window);
+    EXPECT_TRUE(InsideWorkArea(window, "the window"));
+    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 按钮2}) {
+      RECT place;
+      GetWindowRect(LiveHwnd(Player(button)), &place);
+      EXPECT_TRUE(InsideWorkArea(place, "a button"));
+    }
+    using namespace common_property;
+    const int panelWidth = ReadInt(Player(画板), kWidth);
+    const int panelHeight = ReadInt(Player(画板), kHeight);
+    EXPECT_LT(panelWidth, 2048);
+    EXPECT_NEAR(panelWidth * 1440.0 / 2560, panelHeight, 1.0);
+    Tick();
+    const Picture shown = PanelOnScreen();
+    ASSERT_GT(shown.width, 4);
+    // The panel's border takes a little more of its width than of its height, so the fitted
+    // frame leaves a few black columns at each side and none above or below.
+    for (const auto& [x, y] : {std::pair{6, 1}, std::pair{shown.width - 7, 1}, std::pair{6, shown.height - 2},
+                               std::pair{shown.width - 7, shown.height - 2}}) {
+      EXPECT_TRUE(PixelNear(shown.At(x, y), kRed)) << x << ", " << y;
+    }
+  });
+}
 
 TEST(PlayerWindow, PauseKeepsThePlaceAndPlayReCentresTheWindow) {
   TempFolder scratch;

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "components/services/screen_pixels.h"
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
 #include "controls/live_windows.h"
@@ -14,7 +16,9 @@
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
+#include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
+#include "tests/recorder/scripted_user.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -67,6 +71,79 @@ TEST(CaptureLoop, FramesAreWholeScreenBitmapsWithEveryHeaderField) {
   EXPECT_EQ(Le16(frame, 28), 24);
   EXPECT_EQ(Le32(frame, 30), 0u);
   EXPECT_EQ(Le32(frame, 34), expected->fileSize - 54);
+}
+
+// The screen's physical size: VELMO_PHYSICAL_SCREEN ("1024x768") where the test's caller set up
+// a scaled screen of that size, else the size the program's windows are told.
+SIZE PhysicalScreen() {
+  SIZE size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (const char* given = std::getenv("VELMO_PHYSICAL_SCREEN")) std::sscanf(given, "%ldx%ld", &size.cx, &size.cy);
+  return size;
+}
+
+// velmo.exe declares its windows DPI unaware (its manifest); for as long as it lives, the test's
+// thread takes the same stance, whatever the test program's own default is.
+class DpiUnawareThread {
+ public:
+  DpiUnawareThread() {
+    if (set_) previous_ = set_(reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1)));
+  }
+  ~DpiUnawareThread() {
+    if (previous_) set_(previous_);
+  }
+
+ private:
+  using SetFunction = HANDLE(WINAPI*)(HANDLE);
+  SetFunction set_ = reinterpret_cast<SetFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  HANDLE previous_ = nullptr;
+};
+
+// On a scaled display the program's windows are told a smaller screen; every frame still holds
+// the whole screen in its physical pixels, right up to its far corner. frame_on_scaled_screen.sh
+// runs this on a screen at 150 percent.
+TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
+  const DpiUnawareThread asTheProgram;
+  const SIZE physical = PhysicalScreen();
+  constexpr COLORREF kPatch = RGB(200, 40, 160);
+  SIZE canvas{};
+  RunRecorder([&] {
+    // A patch of a known colour in the screen's bottom-right corner, placed in physical pixels.
+    WNDCLASSW patchClass{};
+    patchClass.lpfnWndProc = DefWindowProcW;
+    patchClass.lpszClassName = L"VelmoCornerPatch";
+    patchClass.hbrBackground = CreateSolidBrush(kPatch);
+    RegisterClassW(&patchClass);
+    HWND patch;
+    {
+      const PhysicalScreenScope inPhysicalPixels;
+      patch = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VelmoCornerPatch", L"", WS_POPUP | WS_VISIBLE,
+                              physical.cx - 48, physical.cy - 48, 48, 48, nullptr, nullptr, nullptr, nullptr);
+    }
+    UpdateWindow(patch);
+    PumpFor(200);
+    Click(按钮1);
+    Click(按钮2);
+    DestroyWindow(patch);
+    DeleteObject(reinterpret_cast<HBRUSH>(patchClass.hbrBackground));
+    UnregisterClassW(L"VelmoCornerPatch", nullptr);
+    // The save shrinks the frames it finds: its canvas is 80 percent of the physical screen.
+    WhenLoaded(SaveDialog::kId, [&] {
+      canvas = {ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kWidth),
+                ReadInt({SaveDialog::kId, SaveDialog::隐藏画板}, common_property::kHeight)};
+      PostClick({SaveDialog::kId, SaveDialog::取消按钮});
+    });
+    LoadWindow(SaveDialog::kId, 0, true);
+  });
+  const Picture frame = DecodedPicture(ReadBytes(Frame(1)));
+  std::printf("screen told %dx%d, frame %dx%d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+              frame.width, frame.height);
+  ASSERT_EQ(frame.width, physical.cx);
+  ASSERT_EQ(frame.height, physical.cy);
+  EXPECT_TRUE(PixelNear(frame.At(physical.cx - 24, physical.cy - 24), Pixel{200, 40, 160}, 0));
+  EXPECT_TRUE(PixelNear(frame.At(physical.cx - 1, physical.cy - 1), Pixel{200, 40, 160}, 0));
+  EXPECT_EQ(canvas.cx, static_cast<LONG>(physical.cx * 0.8));
+  EXPECT_EQ(canvas.cy, static_cast<LONG>(physical.cy * 0.8));
 }
 
 TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {

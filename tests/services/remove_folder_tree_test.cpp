@@ -62,6 +62,28 @@ TEST(RemoveFolderTree, DotNamedEntriesStayAndKeepTheirFolders) {
   EXPECT_EQ(ListFolder(folder + "\\.dots"), Names{"3.bmp"});
 }
 
+// A folder the program made itself goes whole, dot-named entries at every depth included;
+// what lies beside it stays.
+TEST(RemoveOwnFolderTree, DotNamedEntriesGoToo) {
+  TempFolder temp;
+  std::string folder = temp / "1a2b.tmp";
+  MakeTake(folder);
+  ASSERT_TRUE(WriteText(folder + "\\.DS_Store", ""));
+  ASSERT_TRUE(WriteText(folder + "\\sub\\.inner", ""));
+  ASSERT_TRUE(MakeFolder(folder + "\\__MACOSX"));
+  ASSERT_TRUE(WriteText(folder + "\\__MACOSX\\._1.jpg", "fork"));
+  ASSERT_TRUE(MakeFolder(folder + "\\.dots"));
+  ASSERT_TRUE(MakeFolder(folder + "\\.dots\\.deeper"));
+  ASSERT_TRUE(WriteText(folder + "\\.dots\\.deeper\\.x", "deep"));
+  ASSERT_TRUE(WriteText(temp / ".beside", "stays"));
+
+  EXPECT_TRUE(RemoveOwnFolderTree(folder));
+  EXPECT_FALSE(FolderExists(folder));
+  EXPECT_EQ(ListFolder(temp.path()), Names{".beside"});
+  EXPECT_FALSE(RemoveOwnFolderTree(""));
+  EXPECT_FALSE(RemoveOwnFolderTree("C:\\"));
+}
+
 // The system refuses to delete a read-only file; it stays, everything else goes, and the
 // folder that still holds it stays too.
 TEST(RemoveFolderTree, AReadOnlyFileStaysWithItsFolder) {

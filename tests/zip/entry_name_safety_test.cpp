@@ -27,12 +27,22 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"COM without digit", "COM/x", true}, NameCase{"COM with two digits", "COM10", true}),
     CaseName());
 
+// Elements that name nothing, as other tools write them: the entry lands where the rest of its
+// name says.
+INSTANTIATE_TEST_SUITE_P(
+    NamingNothing, EntryNameSafety,
+    testing::Values(NameCase{"dot", "./a", true}, NameCase{"dot alone", ".", true}, NameCase{"dot folder", "./", true},
+                    NameCase{"dot inside", "a/./b", true}, NameCase{"dot backslash", ".\\a", true},
+                    NameCase{"empty middle element", "a//b", true}, NameCase{"two trailing separators", "a//", true},
+                    NameCase{"dot then empty", ".//1.jpg", true}),
+    CaseName());
+
 INSTANTIATE_TEST_SUITE_P(
     OutOfTheFolder, EntryNameSafety,
     testing::Values(NameCase{"empty", "", false}, NameCase{"parent", "../evil.txt", false},
                     NameCase{"parent backslash", "..\\evil.txt", false}, NameCase{"parent inside", "a/../../b", false},
-                    NameCase{"parent at the end", "a/..", false}, NameCase{"dot", "./a", false},
-                    NameCase{"dot alone", ".", false}, NameCase{"three dots", ".../a", false},
+                    NameCase{"parent at the end", "a/..", false}, NameCase{"dot then parent", "./../a", false},
+                    NameCase{"empty then parent", "a//../../b", false}, NameCase{"three dots", ".../a", false},
                     NameCase{"dots and spaces", ". ./a", false}, NameCase{"parent with trailing space", ".. /a", false},
                     NameCase{"space only", " /a", false}, NameCase{"absolute", "/abs.txt", false},
                     NameCase{"absolute backslash", "\\abs.txt", false},
@@ -40,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"device path", "\\\\?\\C:\\x", false}, NameCase{"drive", "C:/x.txt", false},
                     NameCase{"drive backslash", "C:\\x.txt", false}, NameCase{"drive relative", "C:x.txt", false},
                     NameCase{"stream", "a.txt:stream", false}, NameCase{"stream type", "a.txt::$DATA", false},
-                    NameCase{"slash colon parent", "/:../x", false}, NameCase{"empty middle element", "a//b", false},
-                    NameCase{"two trailing separators", "a//", false}),
+                    NameCase{"slash colon parent", "/:../x", false}, NameCase{"root then dot", "/./a", false},
+                    NameCase{"two leading separators", "//a", false}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,6 +65,26 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"console output", "conout$.txt", false}, NameCase{"newline", "a\nb", false},
                     NameCase{"nul byte", std::string("a\0b", 3), false}, NameCase{"delete", "a\x7F", false},
                     NameCase{"tab", "a\tb", false}),
+    CaseName());
+
+struct PathCase {
+  const char* what;
+  std::string name;
+  std::string path;
+};
+
+class EntryPath : public testing::TestWithParam<PathCase> {};
+
+TEST_P(EntryPath, LeavesOutTheElementsThatNameNothing) { EXPECT_EQ(EntryPathInFolder(GetParam().name), GetParam().path); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, EntryPath,
+    testing::Values(PathCase{"frame", "1.jpg", "1.jpg"}, PathCase{"nested", "sub/a.jpg", "sub\\a.jpg"},
+                    PathCase{"folder entry", "sub/", "sub\\"}, PathCase{"dot prefix", "./1.jpg", "1.jpg"},
+                    PathCase{"dot folder", "./", ""}, PathCase{"dot alone", ".", ""},
+                    PathCase{"doubled separator", "a//1.jpg", "a\\1.jpg"}, PathCase{"mixed", ".\\a/.//b\\", "a\\b\\"},
+                    PathCase{"trailing dot", "a/.", "a"},
+                    PathCase{"dots inside names kept", "a..b/.keep", "a..b\\.keep"}),
     CaseName());
 
 }  // namespace

@@ -50,6 +50,26 @@ TEST_F(UnpackTest, ExtractsFilesAndFoldersCreatingMissingParentsOfTheTarget) {
   EXPECT_EQ(ReadBytes(target + "\\sub\\a.jpg"), AsBytes("inner"));
 }
 
+// "./" prefixes, a "./" entry (with or without folder attributes) and doubled separators name
+// nothing of their own: every file lands where the rest of its name says, and nothing else.
+TEST_F(UnpackTest, ElementsThatNameNothingAreLeftOut) {
+  EXPECT_EQ(UnpackEntries({FolderEntry("./"),
+                           {"./", ""},
+                           {"./1.jpg", "one"},
+                           {".//2.jpg", "two"},
+                           FolderEntry("a//"),
+                           {"a//3.jpg", "three"},
+                           {"./a/./4.jpg", "four"}}),
+            kZipDone);
+  EXPECT_EQ(ListFolder(Target()), (std::vector<std::string>{"1.jpg", "2.jpg", "a"}));
+  EXPECT_EQ(ListFolder(Target() + "\\a"), (std::vector<std::string>{"3.jpg", "4.jpg"}));
+  EXPECT_EQ(ReadBytes(Target() + "\\1.jpg"), AsBytes("one"));
+  EXPECT_EQ(ReadBytes(Target() + "\\a\\4.jpg"), AsBytes("four"));
+  // Still refused: a parent element behind a harmless one.
+  EXPECT_EQ(UnpackEntries({{"./../x.jpg", "out"}}), kZipFailed);
+  EXPECT_FALSE(FileExists(temp_ / "x.jpg"));
+}
+
 TEST_F(UnpackTest, ProgressCarriesTheZeroBasedIndexThenAHundred) {
   RecordingSink sink;
   EXPECT_EQ(UnpackEntries({{"1.jpg", "a"}, {"2.jpg", "b"}, {"3.jpg", "c"}}, &sink), kZipDone);

@@ -54,7 +54,7 @@ int RunList(const Arguments& args) {
   int result = Unpack(nullptr, args[0], folder);
   PrintFiles(folder, folder);
   std::printf("frames: %d\n", CountFrameFiles(folder));
-  RemoveFolderTree(folder);
+  RemoveOwnFolderTree(folder);
   return result;
 }
 
