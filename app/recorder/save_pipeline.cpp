@@ -7,6 +7,7 @@
 #include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/video_save.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
@@ -90,13 +91,17 @@ void ReportOutcome(bool saved, const std::string& target) {
   if (!saved) DeleteFileW(Widen(target).c_str());
 }
 
+// 组合框 chooses between the recording file and a video; the file dialog asks accordingly.
 void RunSaveSteps() {
+  const SaveFormat& format = ChosenSaveFormat();
+  OfferSaveFormat(format);
   if (!OpenDialog(kFileDialog)) return;
   const std::string target = ReadText(kFileDialog, common_dlg_property::kFileName);
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  ReportOutcome(ConvertFrames() && PackFrames(target), target);
+  const bool saved = format.video ? SaveTakeAsVideo(target, *format.video) : ConvertFrames() && PackFrames(target);
+  ReportOutcome(saved, target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();
 }

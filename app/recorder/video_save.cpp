@@ -1,0 +1,79 @@
+#include "app/recorder/video_save.h"
+
+#include "app/player/recording_file.h"
+#include "app/recorder/recorder_state.h"
+#include "app/recorder/save_messages.h"
+#include "components/imaging/decoders.h"
+#include "components/services/file_bytes.h"
+#include "components/services/services.h"
+#include "controls/property_indexes.h"
+#include "controls/runtime.h"
+#include "forms/save_dialog.h"
+
+namespace {
+
+using namespace SaveDialog;
+
+constexpr UnitAddress kFormatChoice{kId, 组合框};
+constexpr UnitAddress kFileDialog{kId, 通用对话框};
+constexpr UnitAddress kHint{kId, 提示标签};
+constexpr UnitAddress kProgress{kId, 进度条};
+constexpr UnitAddress kCanvas{kId, 隐藏画板};
+constexpr int kPercentMaximum = 100;
+
+// The take's frames as the canvas shrinks them, one at a time, with one pair of buffers.
+class TakeFrames : public VideoFrames {
+ public:
+  explicit TakeFrames(int frameTotal) : frameTotal_(frameTotal) {}
+
+  bool ReadFrame(int number, BgrRows& rows) override {
+    if (!ReadCapturedFrame(number)) return false;
+    WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured_);
+    TakePanelPicture(kCanvas, rescaled_);
+    return DecodeBmpToBgr(rescaled_, rows);
+  }
+
+  // The last pass of a GIF writes the file: it shows as the recording file's packing does.
+  void FrameDone(int pass, int passes, int number) override {
+    if (passes > 1 && pass == passes) {
+      const int percent = number * kPercentMaximum / frameTotal_;
+      WriteProperty(kProgress, process_bar_property::kMaximum, kPercentMaximum);
+      WriteProperty(kProgress, process_bar_property::kPosition, percent);
+      WriteProperty(kHint, label_property::kCaption, PackingProgressText(percent));
+    } else {
+      WriteProperty(kProgress, process_bar_property::kPosition, number);
+      WriteProperty(kHint, label_property::kCaption, ConversionProgressText(number, frameTotal_));
+    }
+    ProcessPendingEvents();
+  }
+
+ private:
+  // The captured bitmap, or the JPEG an earlier failed save converted it to. Anything else, a
+  // missing file or a bitmap shorter than its rows included, would save as a white frame.
+  bool ReadCapturedFrame(int number) {
+    ByteString& bytes = std::get<ByteString>(captured_);
+    if (ReadWholeFileInto(CapturedFramePath(FrameFolder, number), bytes) && FindBmpRows(bytes)) return true;
+    return ReadWholeFileInto(ConvertedFramePath(FrameFolder, number), bytes) && AcceptsJpeg(bytes);
+  }
+
+  PropertyValue captured_ = ByteString{};  // handed to the canvas as it is, without a copy
+  ByteString rescaled_;
+  int frameTotal_;
+};
+
+}  // namespace
+
+const SaveFormat& ChosenSaveFormat() { return SaveFormatAt(ReadInt(kFormatChoice, combo_box_property::kCurrentItem)); }
+
+void OfferSaveFormat(const SaveFormat& format) {
+  WriteProperty(kFileDialog, common_dlg_property::kFilter, std::string(format.filter));
+  WriteProperty(kFileDialog, common_dlg_property::kDefaultExtension, std::string(format.defaultExtension));
+}
+
+bool SaveTakeAsVideo(const std::string& target, VideoFormat format) {
+  const int frameTotal = FrameCount;
+  TakeFrames frames(frameTotal);
+  if (ExportVideo(frames, frameTotal, target, format, QualityPercent) != kVideoWritten) return false;
+  RemoveFolderTree(FrameFolder);
+  return true;
+}
