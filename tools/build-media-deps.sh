@@ -15,12 +15,9 @@ prefix=$deps/$triple
 work=$deps/build-$triple
 packages=(openh264 ffmpeg)
 
-versions=""
-for p in "${packages[@]}"; do
-  v=$(apt-cache showsrc "$p" | sed -n 's/^Version: //p' | sort -V | tail -n 1)
-  [ -n "$v" ] || { echo "build-media-deps: no Debian source for $p (run tools/setup.sh)" >&2; exit 1; }
-  versions+="$p $v; "
-done
+me=build-media-deps
+source "$top/tools/deps-sources.sh"
+versions=$(source_versions "${packages[@]}")
 stamp=$prefix/.media-versions
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$versions" ]; then
   exit 0
@@ -29,12 +26,7 @@ fi
 
 echo "build-media-deps: building for $triple"
 started=$SECONDS
-mkdir -p "$src"
-for p in "${packages[@]}"; do
-  if ! ls -d "$src/$p"-*/ >/dev/null 2>&1; then
-    (cd "$src" && apt-get source -qq "$p" >/dev/null 2>&1) || { echo "build-media-deps: apt-get source $p failed" >&2; exit 1; }
-  fi
-done
+fetch_sources "$src" "${packages[@]}"
 openh264_src=$(ls -d "$src"/openh264-*/ | head -n 1)
 ffmpeg_src=$(ls -d "$src"/ffmpeg-*/ | head -n 1)
 
