@@ -21,15 +21,24 @@ constexpr UnitAddress kProgress{kId, 进度条};
 constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr int kPercentMaximum = 100;
 
-// The take's frames as the canvas shrinks them, one at a time, with one pair of buffers.
+// The take's frames as the canvas shrinks them, one at a time, with one pair of buffers. For an
+// export that reads the frames twice (a GIF), each shrunk frame is written back over its
+// captured bitmap, as the recording file's save does, so the second pass reads it without the
+// canvas, whose shrinking costs most of a frame's time.
 class TakeFrames : public VideoFrames {
  public:
-  explicit TakeFrames(int frameTotal) : frameTotal_(frameTotal) {}
+  TakeFrames(int frameTotal, bool keepShrunk) : frameTotal_(frameTotal), keepShrunk_(keepShrunk) {}
 
   bool ReadFrame(int number, BgrRows& rows) override {
+    const std::string bmp = CapturedFramePath(FrameFolder, number);
+    if (number <= shrunkUpTo_) return ReadWholeFileInto(bmp, rescaled_) && DecodeBmpToBgr(rescaled_, rows);
     if (!ReadCapturedFrame(number)) return false;
     WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured_);
     TakePanelPicture(kCanvas, rescaled_);
+    if (keepShrunk_) {
+      if (!WriteWholeFile(bmp, rescaled_)) return false;
+      shrunkUpTo_ = number;
+    }
     return DecodeBmpToBgr(rescaled_, rows);
   }
 
@@ -59,6 +68,8 @@ class TakeFrames : public VideoFrames {
   PropertyValue captured_ = ByteString{};  // handed to the canvas as it is, without a copy
   ByteString rescaled_;
   int frameTotal_;
+  bool keepShrunk_;
+  int shrunkUpTo_ = 0;  // frames 1 to this one are shrunk in their files; they are read in order
 };
 
 }  // namespace
@@ -72,7 +83,7 @@ void OfferSaveFormat(const SaveFormat& format) {
 
 bool SaveTakeAsVideo(const std::string& target, VideoFormat format) {
   const int frameTotal = FrameCount;
-  TakeFrames frames(frameTotal);
+  TakeFrames frames(frameTotal, VideoPasses(format) > 1);
   if (ExportVideo(frames, frameTotal, target, format, QualityPercent) != kVideoWritten) return false;
   RemoveFolderTree(FrameFolder);
   return true;
