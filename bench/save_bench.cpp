@@ -18,11 +18,8 @@
 #include "bench/bench_program.h"
 #include "bench/save_run.h"
 #include "components/imaging/imaging.h"
-#include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "controls/property_indexes.h"
-#include "forms/save_dialog.h"
 
 namespace {
 
