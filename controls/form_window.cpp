@@ -273,6 +273,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTrayCallbackMessage:
       if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, WindowEvent::kTrayEvent, {kind});
       return 0;
+    case WM_TIMER:
+      if (wParam != kTrayRetryTimerId) break;
+      if (LiveWindow* state = FindWindowState(window())) RestoreTrayIcon(*state);
+      return 0;
     case kDeferredDestroyMessage:
       if (LiveWindow* state = FindWindowState(window()); state && state->closing) DestroyLoadedWindow(window());
       return 0;
@@ -281,7 +285,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LiveWindow* state = FindWindowState(window())) RemoveTrayIcon(*state);
       return 0;
     default:
-      break;
+      if (message != TaskbarCreatedMessage()) break;
+      if (LiveWindow* state = FindWindowState(window())) RestoreTrayIcon(*state);
+      return 0;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -25,8 +25,9 @@ struct LiveWindow {
   // The other top-level windows a modal build disabled, with whether each was enabled before.
   std::vector<std::pair<HWND, bool>> disabledByModal;
   IconHandle windowIcon;       // the icon property's image while loaded
-  IconHandle trayIcon;         // the tray icon's image while shown
+  IconHandle trayIcon;         // the tray icon's image while the window has one
   std::wstring trayTip;        // the tip as shown, for the runtime's own checks
+  bool trayIconShown = false;  // whether the shell took the icon (it may be retried later)
   bool closing = false;  // a destroy has been asked for and not yet carried out
   bool loaded = false;
 };

@@ -17,6 +17,23 @@ NOTIFYICONDATAW IconData(HWND hwnd) {
   data.uID = kTrayIconId;
   return data;
 }
+
+// Hands the window's icon and tip to the shell: a new icon is added, one the shell shows is
+// modified. When the shell refuses, the window retries on its timer.
+void ShowTrayIcon(LiveWindow& state, bool shownBefore) {
+  const HWND hwnd = state.window->hwnd();
+  NOTIFYICONDATAW data = IconData(hwnd);
+  data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+  data.uCallbackMessage = kTrayCallbackMessage;
+  data.hIcon = state.trayIcon.get();
+  wcsncpy(data.szTip, state.trayTip.c_str(), std::size(data.szTip) - 1);
+  state.trayIconShown = Shell_NotifyIconW(shownBefore ? NIM_MODIFY : NIM_ADD, &data) != FALSE;
+  if (state.trayIconShown) {
+    KillTimer(hwnd, kTrayRetryTimerId);
+  } else {
+    SetTimer(hwnd, kTrayRetryTimerId, kTrayRetryMilliseconds, nullptr);
+  }
+}
 }  // namespace
 
 void RemoveTrayIcon(LiveWindow& state) {
@@ -24,9 +41,11 @@ void RemoveTrayIcon(LiveWindow& state) {
   if (state.window) {
     NOTIFYICONDATAW data = IconData(state.window->hwnd());
     Shell_NotifyIconW(NIM_DELETE, &data);
+    KillTimer(state.window->hwnd(), kTrayRetryTimerId);
   }
   state.trayIcon.reset();
   state.trayTip.clear();
+  state.trayIconShown = false;
 }
 
 void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip) {
@@ -37,14 +56,17 @@ void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip
     RemoveTrayIcon(*state);
     return;
   }
-  NOTIFYICONDATAW data = IconData(state->window->hwnd());
-  data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-  data.uCallbackMessage = kTrayCallbackMessage;
-  data.hIcon = image.get();
-  const std::wstring shownTip = TrayTipText(tip);
-  wcsncpy(data.szTip, shownTip.c_str(), std::size(data.szTip) - 1);
-  const bool added = static_cast<bool>(state->trayIcon);
-  Shell_NotifyIconW(added ? NIM_MODIFY : NIM_ADD, &data);
   state->trayIcon = std::move(image);
-  state->trayTip = shownTip;
+  state->trayTip = TrayTipText(tip);
+  ShowTrayIcon(*state, state->trayIconShown);
+}
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+// A new shell knows none of the icons the old one showed, so the icon is added, not modified.
+void RestoreTrayIcon(LiveWindow& state) {
+  if (state.trayIcon && state.window) ShowTrayIcon(state, false);
 }

@@ -55,6 +55,7 @@ void ReleaseWindow(WindowId window) {
   state->windowIcon.reset();
   state->trayIcon.reset();
   state->trayTip.clear();
+  state->trayIconShown = false;
   for (auto& [unit, control] : state->controls) runtime.retiredControls.push_back(std::move(control));
   state->controls.clear();
   runtime.retiredControls.push_back(std::move(state->window));

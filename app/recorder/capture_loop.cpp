@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include "app/player/recording_file.h"
+#include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
+#include "app/recorder/take_messages.h"
+#include "app/recorder/unsaved_take.h"
 #include "components/services/file_bytes.h"
+#include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "components/services/win_handle.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
@@ -20,24 +23,62 @@ using namespace RecorderWindow;
 constexpr UnitAddress kStatus{kId, 标签1};
 constexpr UnitAddress kClock{kId, 时钟1};
 constexpr int kTickMilliseconds = 100;
+constexpr uint64_t kBitmapHeadersSize = 54;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
-
-// A file-system search, so a folder named 1.bmp counts too.
-bool UnsavedTakeExists() {
-  WIN32_FIND_DATAW found;
-  return static_cast<bool>(FindHandle(FindFirstFileW(Widen(FirstCapturedFramePath(FrameFolder)).c_str(), &found)));
-}
 
 bool UserWantsToSaveFirst() {
   return ShowMessageBox("上次录制数据还未保存,现在是否要保存？", MB_YESNO | MB_ICONQUESTION, "提示信息") == IDYES;
 }
 
+// The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
+// own message loop; then there is nothing left to record into.
+bool RecorderGone() { return !IsWindowLoaded(kId); }
+
+// A frame of the screen as it is now, for the room a take needs before it starts.
+uint64_t ScreenFrameBytes() {
+  const ScreenSize screen = PrimaryScreenSize();
+  const uint64_t rowBytes = (24ull * static_cast<uint64_t>(screen.width) + 31) / 32 * 4;
+  return kBitmapHeadersSize + rowBytes * static_cast<uint64_t>(screen.height);
+}
+
+// The take stops as 停止 stops it, without the frame that could not be written, and the user
+// learns why and that what was recorded can be saved.
+void StopTakeOnFault(std::string (*reason)(int frames)) {
+  FrameCount = FrameCount - 1;
+  StopRecording();
+  ShowMessageBox(reason(FrameCount), MB_OK | MB_ICONEXCLAMATION, "提示信息");
+}
+
 }  // namespace
 
+// A take already running ends at the question: its frames are the take the question is about,
+// and no tick may write into the folder while that take is saved or removed. Whatever the
+// answer, a new take never shares the folder with an older one: declined, the older take goes;
+// kept because its save was cancelled or failed, the new take does not start and the older one
+// stays ready to save, as after 停止.
 void StartTake() {
-  if (UnsavedTakeExists() && UserWantsToSaveFirst()) LoadWindow(SaveDialog::kId, 0, true);
+  WriteProperty(kClock, timer_property::kInterval, 0);
+  if (AnyFrameFileExists(FrameFolder)) {
+    const bool saveFirst = UserWantsToSaveFirst();
+    if (RecorderGone()) return;
+    if (saveFirst) {
+      LoadWindow(SaveDialog::kId, 0, true);
+      if (RecorderGone()) return;
+      if (AnyFrameFileExists(FrameFolder)) {
+        StopRecording();
+        return;
+      }
+    }
+  }
+  RemoveFolderTree(FrameFolder);
+  if (!HasRoomFor(FrameFolder, ScreenFrameBytes(), kFreeSpaceMargin)) {
+    SetEnabled({kId, 按钮1}, true);
+    SetEnabled({kId, 按钮2}, false);
+    ShowMessageBox(NoRoomToRecordText(), MB_OK | MB_ICONEXCLAMATION, "提示信息");
+    return;
+  }
   CreateDirectoryW(Widen(FrameFolder).c_str(), nullptr);
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   FrameCount = 0;
@@ -46,11 +87,19 @@ void StartTake() {
   CaptureTick(firstTick);
 }
 
-// A frame that cannot be written is skipped; FrameCount still counts it.
+// Before a frame is written its volume must keep the margin; a frame that cannot be written
+// whole is removed. Either stops the take, so a full disk never gets empty or partial frames
+// written on and on.
 void CaptureTick(EventRecord&) {
   FrameCount = FrameCount + 1;
   const std::string frameFile = CapturedFramePath(FrameFolder, FrameCount);
-  WriteWholeFile(frameFile, snapshots.Take());
+  const ByteString& frame = snapshots.Take();
+  if (!HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin)) return StopTakeOnFault(DiskFullStoppedText);
+  if (!WriteWholeFile(frameFile, frame)) {
+    DeleteFileW(Widen(frameFile).c_str());
+    const bool full = !HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin);
+    return StopTakeOnFault(full ? DiskFullStoppedText : FrameNotWrittenText);
+  }
   WriteProperty(kStatus, label_property::kCaption, "录制：" + FrameSecondsText(FrameCount) + "秒");
 }
 

@@ -15,6 +15,9 @@ void AddSaveDialogHandlers(HandlerTable& handlers);
 void StartTake();
 void CaptureTick(EventRecord& event);
 void StopTake();
+// The stop command's steps: 录制 enabled, 停止 disabled, 保存 enabled, then StopTake. A take
+// stopped by a fault and a take kept from an earlier run end in this state too.
+void StopRecording();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();

@@ -2,6 +2,9 @@
 // commands.
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/save_pipeline.h"
+#include "app/recorder/take_messages.h"
+#include "app/recorder/unsaved_take.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
 #include "components/theme/theme.h"
@@ -26,17 +29,37 @@ void SetMenuItemVisible(UnitId item, bool visible) {
   WriteProperty({kId, item}, menu_item_property::kVisible, visible ? 1 : 0);
 }
 
+bool UserKeepsUnsavedTake(int frames) {
+  return ShowMessageBox(UnsavedTakeFoundText(frames), MB_YESNO | MB_ICONQUESTION, "提示信息") == IDYES;
+}
+
+// A take the last run left behind (a crash, a power cut, a kill, a save that failed) is the
+// user's to keep or give up; a frame the end cut short is left out of it. True when kept.
+bool KeepUnsavedTake() {
+  const TakeFound take = FindUnsavedTake(FrameFolder);
+  if (take.frameCount > 0 && UserKeepsUnsavedTake(take.frameCount)) {
+    RemoveCutShortFrames(FrameFolder, take);
+    FrameCount = take.frameCount;
+    return true;
+  }
+  RemoveFolderTree(FrameFolder);
+  return false;
+}
+
+// The tray icon is set after the question about a take left behind: while the window is still
+// being built, its tray menu must not offer "退出".
 void RecorderCreated(EventRecord&) {
   SetControlTheme(kSilverScheme);
   WriteProperty(kWindow, common_property::kTop, 0);
   const double left = static_cast<double>(PrimaryScreenSize().width) - ReadInt(kWindow, common_property::kWidth);
   WriteProperty(kWindow, common_property::kLeft, static_cast<int32_t>(left));
-  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
   QualityPercent = 80;
   FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
-  RemoveFolderTree(FrameFolder);
+  const bool kept = KeepUnsavedTake();
+  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
   WriteProperty(kStatus, label_property::kCaption, "停止：" + IntegerText(FrameCount) + "秒");
+  if (kept) StopRecording();
 }
 
 void ShowRecorder(EventRecord&) {
@@ -72,26 +95,30 @@ void RecordCommand(EventRecord&) {
   StartTake();
 }
 
-void StopCommand(EventRecord&) {
-  SetEnabled({kId, 按钮1}, true);
-  SetEnabled({kId, 按钮2}, false);
-  SetEnabled({kId, 按钮3}, true);
-  StopTake();
-}
+void StopCommand(EventRecord&) { StopRecording(); }
 
 void SaveCommand(EventRecord&) { LoadWindow(SaveDialog::kId, 0, true); }
 
 void PlayCommand(EventRecord&) { LoadWindow(PlayerWindow::kId, 0, false); }
 
-// "退出" closes the player and the recorder as their close boxes would; an open SaveDialog
-// keeps its own rules and the program ends once it has closed too.
+// "退出" closes the player, an idle SaveDialog and the recorder as their close boxes would. A
+// SaveDialog whose save runs stays until the save has ended, and the program ends then. The
+// frames of an unsaved take stay in the working folder for the next start to offer.
 void ExitCommand(EventRecord&) {
-  for (WindowId window : {PlayerWindow::kId, kId}) {
+  for (WindowId window : {PlayerWindow::kId, SaveDialog::kId, kId}) {
+    if (window == SaveDialog::kId && SaveIsRunning()) continue;
     if (IsWindowLoaded(window)) DestroyWindow(window);
   }
 }
 
 }  // namespace
+
+void StopRecording() {
+  SetEnabled({kId, 按钮1}, true);
+  SetEnabled({kId, 按钮2}, false);
+  SetEnabled({kId, 按钮3}, true);
+  StopTake();
+}
 
 void AddRecorderHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::RecorderCreated, RecorderCreated);

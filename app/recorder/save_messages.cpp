@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/recorder/disk_space.h"
 #include "components/services/number_text.h"
 
 double ConversionPercent(int position, int maximum) {
@@ -21,3 +22,8 @@ std::string PackingProgressText(int percent) { return "正在保存(" + IntegerT
 std::string SaveSucceededText(const std::string& file) { return "文件“" + file + "”保存成功!"; }
 
 std::string SaveFailedText(const std::string& file) { return "文件“" + file + "”保存出错!"; }
+
+std::string TargetTooSmallText(const std::string& file, uint64_t neededBytes, uint64_t freeBytes) {
+  return "磁盘空间不足，无法保存文件“" + file + "”（约需" + MegabytesText(neededBytes) + " MB，可用" +
+         MegabytesText(freeBytes) + " MB）。录像仍然保留，腾出空间后可以再次保存。";
+}

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "app/player/recording_file.h"
+#include "app/recorder/disk_space.h"
+#include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/video_save.h"
@@ -44,31 +46,94 @@ struct FrameBuffers {
   ByteString rescaled;
 };
 
-// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size (white
-// when it is missing or empty), written back over itself and converted to i.jpg.
-bool ConvertFrame(int i, FrameBuffers& buffers) {
+// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size, into
+// buffers.rescaled, to be converted to i.jpg from memory. A frame that an earlier, failed save
+// already turned into i.jpg is taken from that JPEG and drawn through the canvas again, so every
+// frame of the recording has this save's size and quality; it is kept as a bitmap before that
+// JPEG is replaced, so no failure loses it. Only a frame with neither file (or an empty bitmap)
+// is white. True when the frame came from its JPEG.
+bool ShrinkFrame(int i, FrameBuffers& buffers) {
   const std::string bmp = CapturedFramePath(FrameFolder, i);
-  const std::string jpg = ConvertedFramePath(FrameFolder, i);
-  ReadWholeFileInto(bmp, std::get<ByteString>(buffers.captured));
+  ByteString& captured = std::get<ByteString>(buffers.captured);
+  const bool fromJpeg = !ReadWholeFileInto(bmp, captured) && ReadWholeFileInto(ConvertedFramePath(FrameFolder, i), captured);
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
-  WriteWholeFile(bmp, buffers.rescaled);
-  if (ConvertToJpeg(bmp, jpg, false, QualityPercent, true, 0) != kJpegWritten) return false;
+  if (fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
+  return fromJpeg;
+}
+
+// The frame the encoder codes meanwhile.
+struct FrameInFlight {
+  int number = 0;
+  bool fromJpeg = false;
+};
+
+// The outcome of the frame in flight, taken in frame order. A converted frame's bitmap goes; one
+// that failed replaces its captured bitmap with its shrunk one, as the save leaves it, and the
+// save stops. The shrunk bitmap is written only then, not for every frame.
+bool FrameConverted(FrameEncoder& encoder, const FrameInFlight& frame) {
+  const std::string bmp = CapturedFramePath(FrameFolder, frame.number);
+  if (encoder.Finish() != kJpegWritten) {
+    if (!frame.fromJpeg) WriteWholeFile(bmp, encoder.LastBitmap());
+    return false;
+  }
   DeleteFileW(Widen(bmp).c_str());
   return true;
 }
 
-// The bound is fixed here: frames a running take adds meanwhile are not converted.
+void ShowFrameDone(int i) {
+  WriteProperty(kProgress, process_bar_property::kPosition, i);
+  ShowConversionProgress();
+  ProcessPendingEvents();
+}
+
+// Frame i is read and shrunk while frame i - 1 is coded on the encoder's thread; then frame
+// i - 1's outcome is taken before frame i is handed over. So the progress counts the frames in
+// order, and a failure at frame k leaves k shrunk and every later frame as it was captured
+// (frame k + 1 was shrunk in memory only). The bound is fixed here: frames a running take adds
+// meanwhile are not converted.
 bool ConvertFrames() {
   const int frameTotal = FrameCount;
   FrameBuffers buffers;
+  FrameEncoder encoder(QualityPercent);
+  FrameInFlight inFlight;
   for (int i = 1; i <= frameTotal; ++i) {
-    if (!ConvertFrame(i, buffers)) return false;
-    WriteProperty(kProgress, process_bar_property::kPosition, i);
-    ShowConversionProgress();
-    ProcessPendingEvents();
+    const bool fromJpeg = ShrinkFrame(i, buffers);
+    if (inFlight.number && !FrameConverted(encoder, inFlight)) return false;
+    encoder.Start(buffers.rescaled, ConvertedFramePath(FrameFolder, i));
+    if (inFlight.number) ShowFrameDone(inFlight.number);
+    inFlight = {i, fromJpeg};
   }
+  if (!inFlight.number) return true;
+  if (!FrameConverted(encoder, inFlight)) return false;
+  ShowFrameDone(inFlight.number);
   return true;
+}
+
+// A low guess at the recording's size before converting: a frame of windows and text takes
+// about one bit a pixel at quality 80, and half that is assumed, so the guess never refuses a
+// save that would fit. The check before packing knows the exact size.
+uint64_t LeastRecordingBytes(int frames) {
+  const uint64_t pixels = static_cast<uint64_t>(ReadInt(kCanvas, common_property::kWidth)) *
+                          static_cast<uint64_t>(ReadInt(kCanvas, common_property::kHeight));
+  return static_cast<uint64_t>(frames > 0 ? frames : 0) * (pixels / 16);
+}
+
+// Each entry's headers and directory record beside its data.
+constexpr uint64_t kEntryOverheadBytes = 160;
+
+uint64_t PackedFolderBytes() {
+  const FolderBytes folder = FilesInFolder(FrameFolder);
+  return folder.bytes + folder.files * kEntryOverheadBytes;
+}
+
+// The target's volume must hold the recording: said before anything is written, and nothing
+// of the take or the target changes; 保存 stays enabled to try again once there is room.
+bool TargetHasRoom(const std::string& target, uint64_t recordingBytes) {
+  const std::string folder = ContainingFolder(target);
+  if (HasRoomFor(folder, recordingBytes, 0)) return true;
+  ShowMessageBox(TargetTooSmallText(target, recordingBytes, FreeBytesAt(folder).value_or(0)), MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 bool PackFrames(const std::string& target) {
@@ -91,17 +156,35 @@ void ReportOutcome(bool saved, const std::string& target) {
   if (!saved) DeleteFileW(Widen(target).c_str());
 }
 
-// 组合框 chooses between the recording file and a video; the file dialog asks accordingly.
+enum class SaveOutcome { Saved, Failed, NoRoom };
+
+// Converted, the frames' exact size is known: the target's volume is asked again before
+// packing, so a recording never fails for want of room only at its end.
+SaveOutcome ConvertAndPack(const std::string& target) {
+  if (!ConvertFrames()) return SaveOutcome::Failed;
+  if (!TargetHasRoom(target, PackedFolderBytes())) return SaveOutcome::NoRoom;
+  return PackFrames(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+SaveOutcome SaveAsVideo(const std::string& target, VideoFormat video) {
+  return SaveTakeAsVideo(target, video) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+// 组合框 chooses between the recording file and a video; the file dialog asks accordingly. The
+// dialog is checked again after the file dialog's own message loop, which "退出" may have ended
+// the program's windows in. Only a recording file's room is asked ahead: a video is a small
+// fraction of its size, and one that finds the disk full fails without leaving a file.
 void RunSaveSteps() {
   const SaveFormat& format = ChosenSaveFormat();
   OfferSaveFormat(format);
-  if (!OpenDialog(kFileDialog)) return;
+  if (!OpenDialog(kFileDialog) || !IsWindowLoaded(kId)) return;
   const std::string target = ReadText(kFileDialog, common_dlg_property::kFileName);
+  if (!format.video && !TargetHasRoom(target, LeastRecordingBytes(FrameCount))) return;
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  const bool saved = format.video ? SaveTakeAsVideo(target, *format.video) : ConvertFrames() && PackFrames(target);
-  ReportOutcome(saved, target);
+  const SaveOutcome outcome = format.video ? SaveAsVideo(target, *format.video) : ConvertAndPack(target);
+  if (outcome != SaveOutcome::NoRoom) ReportOutcome(outcome == SaveOutcome::Saved, target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();
 }
@@ -118,7 +201,7 @@ void SaveRecording(EventRecord&) {
   SetEnabled({kId, 滑块条}, false);
   RunSaveSteps();
   saveRunning = false;
-  DestroyWindow(kId);
+  if (IsWindowLoaded(kId)) DestroyWindow(kId);
 }
 
 bool SaveIsRunning() { return saveRunning; }

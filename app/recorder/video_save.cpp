@@ -1,11 +1,14 @@
 #include "app/recorder/video_save.h"
 
+#include <windows.h>
+
 #include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
+#include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
 #include "controls/runtime.h"
 #include "forms/save_dialog.h"
@@ -20,23 +23,45 @@ constexpr UnitAddress kHint{kId, 提示标签};
 constexpr UnitAddress kProgress{kId, 进度条};
 constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr int kPercentMaximum = 100;
+constexpr int kTemporaryFolder = 11;
 
-// The take's frames as the canvas shrinks them, one at a time, with one pair of buffers. For an
-// export that reads the frames twice (a GIF), each shrunk frame is written back over its
-// captured bitmap, as the recording file's save does, so the second pass reads it without the
-// canvas, whose shrinking costs most of a frame's time.
+// Where an export that reads the frames twice (a GIF) keeps each frame shrunk, so its second
+// pass reads it without the canvas, whose shrinking costs most of a frame's time: a folder of
+// its own in the temporary folder, removed with everything in it when the save ends, so the
+// take's frames stay as they were captured whatever the outcome.
+class ShrunkFrames {
+ public:
+  ShrunkFrames() : folder_(SpecialFolderPath(kTemporaryFolder) + "velmo-shrunk-" + std::to_string(GetCurrentProcessId())) {}
+  ~ShrunkFrames() { RemoveFolderTree(folder_); }
+  ShrunkFrames(const ShrunkFrames&) = delete;
+  ShrunkFrames& operator=(const ShrunkFrames&) = delete;
+
+  bool Keep(int number, const ByteString& bitmap) {
+    if (!made_) made_ = CreateDirectoryW(Widen(folder_).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    return made_ && WriteWholeFile(CapturedFramePath(folder_, number), bitmap);
+  }
+  bool Read(int number, ByteString& bitmap) const {
+    return ReadWholeFileInto(CapturedFramePath(folder_, number), bitmap);
+  }
+
+ private:
+  std::string folder_;
+  bool made_ = false;
+};
+
+// The take's frames as the canvas shrinks them, one at a time, with one pair of buffers; with
+// `keepShrunk`, each shrunk frame is kept for a second reading.
 class TakeFrames : public VideoFrames {
  public:
   TakeFrames(int frameTotal, bool keepShrunk) : frameTotal_(frameTotal), keepShrunk_(keepShrunk) {}
 
   bool ReadFrame(int number, BgrRows& rows) override {
-    const std::string bmp = CapturedFramePath(FrameFolder, number);
-    if (number <= shrunkUpTo_) return ReadWholeFileInto(bmp, rescaled_) && DecodeBmpToBgr(rescaled_, rows);
+    if (number <= shrunkUpTo_) return shrunk_.Read(number, rescaled_) && DecodeBmpToBgr(rescaled_, rows);
     if (!ReadCapturedFrame(number)) return false;
     WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured_);
     TakePanelPicture(kCanvas, rescaled_);
     if (keepShrunk_) {
-      if (!WriteWholeFile(bmp, rescaled_)) return false;
+      if (!shrunk_.Keep(number, rescaled_)) return false;
       shrunkUpTo_ = number;
     }
     return DecodeBmpToBgr(rescaled_, rows);
@@ -69,7 +94,8 @@ class TakeFrames : public VideoFrames {
   ByteString rescaled_;
   int frameTotal_;
   bool keepShrunk_;
-  int shrunkUpTo_ = 0;  // frames 1 to this one are shrunk in their files; they are read in order
+  ShrunkFrames shrunk_;
+  int shrunkUpTo_ = 0;  // frames 1 to this one are kept shrunk; the frames are read in order
 };
 
 }  // namespace

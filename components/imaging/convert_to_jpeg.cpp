@@ -11,6 +11,12 @@ bool ArgumentsInRange(const std::string& source, const std::string& target, int 
   return !source.empty() && !target.empty() && quality >= 1 && quality <= 100 && smoothing >= 0 && smoothing <= 100;
 }
 
+int WriteBmpRows(ByteSpan bytes, const std::string& target, const JpegSettings& settings) {
+  const std::optional<PixelRows> rows = FindBmpRows(bytes);
+  if (!rows) return kJpegSourceUnreadable;
+  return WriteJpeg(target, *rows, settings) ? kJpegWritten : kJpegWriteFailed;
+}
+
 }  // namespace
 
 int ConvertToJpeg(const std::string& source, const std::string& target, bool grayscale, int quality,
@@ -27,11 +33,7 @@ int ConvertToJpeg(const std::string& source, const std::string& target, bool gra
 
   // A 24-bit BMP in colour, every frame the save converts, is encoded from its rows where the
   // mapped file holds them: no pixel file and no copy, the same JPEG bytes.
-  if (!grayscale && !AcceptsJpeg(bytes)) {
-    if (std::optional<PixelRows> rows = FindBmpRows(bytes)) {
-      return WriteJpeg(target, *rows, settings) ? kJpegWritten : kJpegWriteFailed;
-    }
-  }
+  if (!grayscale && !AcceptsJpeg(bytes) && FindBmpRows(bytes)) return WriteBmpRows(bytes, target, settings);
 
   PixelBuffer pixels;
   if (!DecodePicture(bytes, pixels)) return kJpegSourceUnreadable;
@@ -41,3 +43,9 @@ int ConvertToJpeg(const std::string& source, const std::string& target, bool gra
   if (!rows || !WriteJpeg(target, RowsOf(*rows), settings)) return kJpegWriteFailed;
   return kJpegWritten;
 }  // every buffer's file is deleted here, whatever the result
+
+int ConvertBitmapToJpeg(const std::vector<uint8_t>& bitmap, const std::string& target, int quality,
+                        bool optimizeCoding, int smoothing) {
+  if (!ArgumentsInRange("memory", target, quality, smoothing)) return kJpegBadArgument;
+  return WriteBmpRows(ByteSpan(bitmap.data(), bitmap.size()), target, {quality, optimizeCoding, smoothing});
+}

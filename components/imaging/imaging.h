@@ -1,6 +1,8 @@
 // Image conversion: turns one picture file into a baseline JFIF file through libjpeg.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Results of ConvertToJpeg.
 constexpr int kJpegWritten = 1;
@@ -17,3 +19,10 @@ constexpr int kJpegBadArgument = -7;       // empty path, quality outside 1..100
 // gone when the call returns.
 int ConvertToJpeg(const std::string& source, const std::string& target, bool grayscale, int quality,
                   bool optimizeCoding, int smoothing);
+
+// The conversion of a 24-bit BMP file held in memory, in colour, as the save converts each
+// rescaled frame without writing it to disk first: the target's bytes are those ConvertToJpeg
+// writes for the same file. kJpegSourceUnreadable when the bytes are no 24-bit BMP whose rows
+// they hold whole; the other results as for ConvertToJpeg.
+int ConvertBitmapToJpeg(const std::vector<uint8_t>& bitmap, const std::string& target, int quality,
+                        bool optimizeCoding, int smoothing);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr uint64_t kMaxField32 = std::numeric_limits<uint32_t>::max();
-constexpr size_t kMaxEntries = std::numeric_limits<uint16_t>::max();
 constexpr size_t kMaxNameBytes = std::numeric_limits<uint16_t>::max();
 
 EntryData NoData(const WritePiece&) { return EntryData{true, 0, 0, 0}; }
@@ -41,11 +39,12 @@ bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& r
   std::string name = StoredEntryName(relativeName, false);
   if (relativeName.empty() || !CanAdd(name)) return false;
   SourceFile source;
-  if (!OpenSourceFile(sourcePath, &source) || source.size > kMaxField32) return false;
+  if (!OpenSourceFile(sourcePath, &source)) return false;
 
   EntryRecord entry = RecordFor(name, MethodForFile(name), source.times);
   entry.externalAttributes = FileEntryAttributes(source.attributes, source.executable);
-  entry.uncompressedSize = static_cast<uint32_t>(source.size);
+  entry.uncompressedSize = source.size;
+  entry.wideLocalSizes = MayPassClassicSizes(source.size);
   if (entry.method == kMethodStored) entry.compressedSize = entry.uncompressedSize;
 
   HANDLE file = source.handle.get();
@@ -75,26 +74,25 @@ bool ArchiveWriter::Close() {
   bool ok = !failed_;
   for (const EntryRecord& entry : entries_) ok = ok && Write(CentralHeader(entry));
   uint64_t directorySize = position_ - directoryOffset;
-  ok = ok && directoryOffset + directorySize <= kMaxField32 &&
-       Write(EndRecord(static_cast<uint16_t>(entries_.size()), static_cast<uint32_t>(directorySize),
-                       static_cast<uint32_t>(directoryOffset)));
+  ok = ok && Write(DirectoryEnd(entries_.size(), directorySize, directoryOffset));
   file_.reset();
   return ok;
 }
 
 bool ArchiveWriter::WriteEntry(EntryRecord entry, const DataWriter& writeData) {
   uint64_t start = position_;
-  if (start > kMaxField32) return false;
-  entry.localHeaderOffset = static_cast<uint32_t>(start);
+  entry.localHeaderOffset = start;
   entry.flags = kFlagSizesFollow;
   EntryData data;
   if (Write(LocalHeader(entry))) data = writeData([this](const uint8_t* bytes, size_t size) { return Write(bytes, size); });
   uint64_t end = position_;
-  bool fits = data.bytesRead <= kMaxField32 && data.bytesWritten <= kMaxField32;
+  // The local header was written at its final size: sizes that pass the classic fields fit
+  // only where it made room for them.
+  bool fits = entry.wideLocalSizes || (!PassesClassicField(data.bytesRead) && !PassesClassicField(data.bytesWritten));
   entry.flags = entry.method == kMethodDeflate ? kFlagMaximumCompression : 0;
   entry.crc = data.crc;
-  entry.compressedSize = static_cast<uint32_t>(data.bytesWritten);
-  entry.uncompressedSize = static_cast<uint32_t>(data.bytesRead);
+  entry.compressedSize = data.bytesWritten;
+  entry.uncompressedSize = data.bytesRead;
   if (!data.ok || !fits || !SeekTo(start) || !Write(LocalHeader(entry)) || !SeekTo(end)) {
     DropEntryFrom(start);
     return false;
@@ -104,7 +102,7 @@ bool ArchiveWriter::WriteEntry(EntryRecord entry, const DataWriter& writeData) {
 }
 
 bool ArchiveWriter::CanAdd(const std::string& storedName) const {
-  return file_ && !failed_ && entries_.size() < kMaxEntries && storedName.size() <= kMaxNameBytes;
+  return file_ && !failed_ && storedName.size() <= kMaxNameBytes;
 }
 
 // Every piece handed over is a header or at most kPieceSize bytes of data.

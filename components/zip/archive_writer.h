@@ -1,7 +1,8 @@
 // Writes a ZIP archive entry by entry: each entry's local header goes out first with
 // provisional values (flag 0x0008), its data follows, and the header is rewritten in place
 // with the real CRC and sizes, so no data descriptor is needed. Close writes the central
-// directory and the end record.
+// directory and the end record. ZIP64 fields and records appear only where a size, an offset or
+// the entry count passes the classic limits.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -19,8 +20,8 @@ class ArchiveWriter {
 
   // Adds the file at `sourcePath` under `relativeName` (UTF-8, "\" or "/" between elements).
   // False when the entry is refused: the archive failed or is closed, the name is empty, the
-  // source cannot be opened or read, a write fails, or the entry does not fit the format
-  // (4 GiB sizes and offsets, 65535 entries, 65535-byte names). A refused entry leaves
+  // source cannot be opened or read, a write fails, or the name passes 65535 bytes. A refused
+  // entry leaves
   // nothing of itself in the archive. `deflated`, when given, is the file's data deflated
   // before (DeflateAhead) and is written in place of deflating it now.
   bool AddFile(const std::wstring& sourcePath, const std::string& relativeName,

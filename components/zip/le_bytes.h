@@ -16,6 +16,11 @@ inline void PutLe32(ByteBuffer& out, uint32_t value) {
   PutLe16(out, static_cast<uint16_t>(value >> 16));
 }
 
+inline void PutLe64(ByteBuffer& out, uint64_t value) {
+  PutLe32(out, static_cast<uint32_t>(value));
+  PutLe32(out, static_cast<uint32_t>(value >> 32));
+}
+
 // The caller guarantees that `at` + 2 (or + 4) bytes lie inside `bytes`.
 inline uint16_t GetLe16(const uint8_t* bytes, size_t at) {
   return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);

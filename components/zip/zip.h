@@ -28,9 +28,10 @@ class ProgressSink {
 // its entries relative to it, files of each folder before its subfolders (folder mode,
 // PackProgress after each entry; a stop request skips what is not yet walked and still gives
 // kZipDone); anything else is packed as a single entry named after its last path element (no
-// events). Returns kZipDone, kZipFailed or kZipBadArguments. kZipFailed also when an entry
-// does not fit the format (a size or offset of 4 GiB or more, more than 65535 entries), when
-// the central directory cannot be written, and when a single file would be packed onto
+// events). Returns kZipDone, kZipFailed or kZipBadArguments. Sizes and offsets of 4 GiB or
+// more and more than 65535 entries are written in the ZIP64 form, and only those: an archive
+// within the classic limits holds no ZIP64 record. kZipFailed also when a name passes 65535
+// bytes, when the central directory cannot be written, and when a single file would be packed onto
 // itself. A failed folder walk leaves a closed archive of the entries completed so far; a
 // failed single file leaves none. `sink` may be null.
 int Pack(ProgressSink* sink, const std::string& source, const std::string& archive);

@@ -27,6 +27,26 @@ TEST_F(ArgumentsTest, RangeEndsAreAccepted) {
 
 using BmpFrameTest = ConversionTest;
 
+// The save converts each shrunk frame from memory: the JPEG must be the one the file gives,
+// byte for byte, for padded and unpadded rows, bottom-up and top-down, at several qualities.
+TEST_F(BmpFrameTest, ABitmapInMemoryGivesTheJpegItsFileGives) {
+  int n = 0;
+  for (const Bytes& bmp : {Bmp24(3, 32, TopAndBottom(kRed, kGreen, 16)), Bmp24(64, 48, Noise),
+                           Bmp24(33, 17, Noise, true), Bmp24(819, 614, TopAndBottom(kOrange, kBlue, 300))}) {
+    for (int quality : {20, 80, 100}) {
+      const std::string name = std::to_string(++n);
+      ASSERT_EQ(Convert(Source(name + ".bmp", bmp), folder_ / (name + "-file.jpg"), quality), kJpegWritten);
+      ASSERT_EQ(ConvertBitmapToJpeg(bmp, folder_ / (name + "-memory.jpg"), quality, true, 0), kJpegWritten);
+      EXPECT_EQ(ReadBytes(folder_ / (name + "-memory.jpg")), ReadBytes(folder_ / (name + "-file.jpg")))
+          << "picture " << n << " at quality " << quality;
+    }
+  }
+  EXPECT_EQ(ConvertBitmapToJpeg({}, folder_ / "empty.jpg", 80, true, 0), kJpegSourceUnreadable);
+  EXPECT_EQ(ConvertBitmapToJpeg(Bmp24(8, 8, Noise), folder_ / "x.jpg", 0, true, 0), kJpegBadArgument);
+  EXPECT_EQ(ConvertBitmapToJpeg(Bmp24(8, 8, Noise), folder_ / "missing\\x.jpg", 80, true, 0), kJpegWriteFailed);
+  EXPECT_FALSE(FileExists(folder_ / "empty.jpg"));
+}
+
 // Width 3 pads every stored row from 9 to 12 bytes. Red over green; the comparisons keep away
 // from the rows where JPEG's colour subsampling blends the two blocks.
 TEST_F(BmpFrameTest, BottomUpRowsComeOutTopRowFirstWithRedAndBlueInPlace) {

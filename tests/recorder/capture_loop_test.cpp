@@ -99,7 +99,8 @@ TEST(CaptureLoop, TheTimerKeepsCapturingWhileRecording) {
   });
 }
 
-TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoKeepsItsLaterFrames) {
+// No gives the earlier take up: the new take never shares the folder with its frames.
+TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoStartsAFreshTake) {
   RunRecorder([] {
     Click(按钮1);
     Ticks(49);
@@ -114,8 +115,8 @@ TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoKeepsItsLaterFrames) {
   EXPECT_EQ(Seen().questions[0], "上次录制数据还未保存,现在是否要保存？");
   EXPECT_EQ(Seen().captions[0], "提示信息");
   EXPECT_TRUE(FileExists(Frame(30)));
-  EXPECT_TRUE(FileExists(Frame(31))) << "frames 31 to 50 of the earlier take stay";
-  EXPECT_TRUE(FileExists(Frame(50)));
+  EXPECT_FALSE(FileExists(Frame(31))) << "no frame of the earlier take is left to mix with the new one";
+  EXPECT_FALSE(FileExists(Frame(50)));
 }
 
 // Closes SaveDialog from inside its modal loop, as a user pressing its close box would.
@@ -125,21 +126,29 @@ void CALLBACK CloseSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageW(WindowHandle(SaveDialog::kId), WM_CLOSE, 0, 0);
 }
 
-TEST(CaptureLoop, AnsweringYesOpensTheSaveDialogAndTheTakeStartsWhenItCloses) {
+// Yes asks to save the earlier take first; closed without saving, SaveDialog leaves that take
+// where it was, ready to save, and the new take does not start over it.
+TEST(CaptureLoop, AnsweringYesThenClosingTheSaveDialogKeepsTheEarlierTakeReadyToSave) {
   bool savePromptWasModal = false;
   RunRecorder([&] {
     Click(按钮1);
+    Ticks(4);
     Click(按钮2);
     AnswerQuestionsWith(IDYES);
     SetTimer(nullptr, 0, 100, CloseSaveDialog);
     Click(按钮1);
     savePromptWasModal = !IsWindowLoaded(SaveDialog::kId);
-    EXPECT_EQ(FrameCount, 1) << "the new take began after the dialog closed";
-    EXPECT_EQ(Status(), "录制：0.1秒");
-    Click(按钮2);
+    EXPECT_EQ(FrameCount, 5) << "the earlier take is still the current one";
+    EXPECT_EQ(Status(), "停止：0.5秒");
+    EXPECT_EQ(StatusColour(), 0x0000FF);
+    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 0);
+    EXPECT_TRUE(IsWindowEnabled(RecorderHwnd(按钮1)));
+    EXPECT_FALSE(IsWindowEnabled(RecorderHwnd(按钮2)));
+    EXPECT_TRUE(IsWindowEnabled(RecorderHwnd(按钮3)));
   });
   EXPECT_EQ(Seen().questions.size(), 1u);
   EXPECT_TRUE(savePromptWasModal) << "the take waited for SaveDialog to close";
+  EXPECT_TRUE(FileExists(Frame(5)));
 }
 
 TEST(CaptureLoop, RecordFromTheMenuWhileRecordingAsksAgain) {

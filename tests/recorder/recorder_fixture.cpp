@@ -12,6 +12,7 @@
 namespace {
 RecorderSeen seen;
 int answer = IDNO;
+bool keepWorkingFolder = false;
 
 int Ask(const std::string& text, const std::string& caption, unsigned style) {
   seen.questions.push_back(text);
@@ -27,6 +28,8 @@ void RunRecorder(const std::function<void()>& body) {
   seen = {};
   // A fresh program: no take yet.
   FrameCount = 0;
+  if (!keepWorkingFolder) RemoveFolderTree(WorkingFolder());
+  keepWorkingFolder = false;
   HandlerTable handlers;
   AddRecorderHandlers(handlers);
   AddPlayerHandlers(handlers);
@@ -46,6 +49,8 @@ void RunRecorder(const std::function<void()>& body) {
   SetShellOpenFunction(browser);
   answer = IDNO;
 }
+
+void KeepWorkingFolderForNextRun() { keepWorkingFolder = true; }
 
 const RecorderSeen& Seen() { return seen; }
 void AnswerQuestionsWith(int reply) { answer = reply; }

@@ -11,8 +11,11 @@
 #include "controls/runtime.h"
 
 // Runs `body` after RecorderWindow has been built (its created handler has run); every window
-// still open afterwards is destroyed, so the program ends, and the program's end runs.
+// still open afterwards is destroyed, so the program ends, and the program's end runs. The
+// working folder is emptied first, so no take of an earlier test is offered at start-up.
 void RunRecorder(const std::function<void()>& body);
+// The next RunRecorder keeps what the working folder holds, as the program starts after a crash.
+void KeepWorkingFolderForNextRun();
 
 // What the program asked and opened during the last RunRecorder.
 struct RecorderSeen {

@@ -1,12 +1,15 @@
 // RecorderWindow as a user meets it: where it parks, its status text and theme, its buttons'
 // states through record and stop, the tray icon's menu, and the about page on close.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
 
 #include "app/recorder/recorder_state.h"
 #include "components/theme/theme.h"
 #include "controls/event_delivery.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
+#include "controls/tray_icon.h"
 #include "controls/window_events.h"
 #include "forms/event_index.h"
 #include "forms/player_window.h"
@@ -26,9 +29,12 @@ bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0;
 
 void RaiseTrayEvent(int kind) { RaiseEvent(kId, kId, WindowEvent::kTrayEvent, {int32_t{kind}}); }
 
+// A frame cut short is no take: nothing to ask about, and the folder goes as at every start.
 TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
+  RemoveTree(WorkingFolder());
   MakeFolder(WorkingFolder());
   WriteText(WorkingFolder() + "\\7.bmp", "left from an earlier run");
+  KeepWorkingFolderForNextRun();
   RunRecorder([] {
     RECT frame;
     GetWindowRect(RecorderHwnd(kId), &frame);
@@ -40,7 +46,8 @@ TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
     EXPECT_EQ(QualityPercent, 80);
     EXPECT_EQ(FrameFolder, WorkingFolder());
   });
-  EXPECT_FALSE(FolderExists(WorkingFolder())) << "a take left from an earlier run is discarded at start";
+  EXPECT_TRUE(Seen().questions.empty());
+  EXPECT_FALSE(FolderExists(WorkingFolder())) << "a frame cut short is removed at start";
 }
 
 TEST(RecorderWindow, RecordAndStopSwitchTheButtons) {
@@ -108,6 +115,37 @@ TEST(RecorderWindow, ExitFromTheTrayMenuClosesThePlayerAndTheRecorder) {
     EXPECT_FALSE(IsWindowLoaded(kId));
   });
   EXPECT_EQ(Seen().webPages.size(), 1u);
+}
+
+// Asks the shell about the recorder's tray icon.
+bool ShellTakes(DWORD request) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = RecorderHwnd(kId);
+  data.uID = kTrayIconId;
+  return Shell_NotifyIconW(request, &data) != FALSE;
+}
+
+// Only an icon the shell shows can be modified.
+bool TrayIconShown() { return ShellTakes(NIM_MODIFY); }
+void ShellForgetsTheTrayIcon() { ShellTakes(NIM_DELETE); }
+
+// A restarted shell knows no icons and says so with its "TaskbarCreated" broadcast; a shell not
+// yet up refuses the icon, and the window's own timer tries again.
+TEST(RecorderWindow, TheTrayIconComesBackWhenTheShellRestartsOrRefusedIt) {
+  RunRecorder([] {
+    ASSERT_TRUE(TrayIconShown());
+    ShellForgetsTheTrayIcon();
+    ASSERT_FALSE(TrayIconShown());
+    SendMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconShown()) << "added again after the shell's restart";
+
+    ShellForgetsTheTrayIcon();
+    FindWindowState(kId)->trayIconShown = false;
+    SetTimer(RecorderHwnd(kId), kTrayRetryTimerId, 10, nullptr);
+    PumpFor(300);
+    EXPECT_TRUE(TrayIconShown()) << "added on the retry timer";
+  });
 }
 
 TEST(RecorderWindow, EscClosesItAndTheAboutPageOpensOnce) {

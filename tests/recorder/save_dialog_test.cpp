@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/player/recording_file.h"
+#include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
 #include "components/zip/zip.h"
 #include "controls/event_delivery.h"
@@ -200,6 +202,144 @@ TEST(SaveDialog, StaysOpenAndSavesOnceWhileASaveRuns) {
   ASSERT_EQ(FileDialogsAsked().size(), 1u) << "a second click started no second save";
   ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存成功!"});
   EXPECT_EQ(EntriesOf(target, scratch).size(), 8u);
+}
+
+// Every frame of a saved three-frame take, at 819x614 and quality 80, shows what PrepareTake
+// captured: red beside blue, green beside blue for frame 2. A white frame fails here.
+void ExpectTheCapturedFrames(const std::string& recording, const TempFolder& scratch) {
+  ASSERT_EQ(EntriesOf(recording, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  for (int n = 1; n <= 3; ++n) {
+    const Bytes jpeg = ReadBytes(scratch / "unpacked" + "\\" + JpegFrameName(n));
+    const Picture frame = DecodedPicture(jpeg);
+    ASSERT_EQ(frame.width, 819) << "frame " << n;
+    ASSERT_EQ(frame.height, 614) << "frame " << n;
+    EXPECT_EQ(FirstQuantisationValue(jpeg), 6) << "frame " << n;
+    EXPECT_TRUE(PixelNear(frame.At(200, 300), n == 2 ? kGreen : kRed)) << "frame " << n;
+    EXPECT_TRUE(PixelNear(frame.At(600, 300), kBlue)) << "frame " << n;
+  }
+}
+
+// A folder where the recording should go: the system refuses to create the file, so packing
+// fails after every frame has been converted to a JPEG.
+TEST(SaveDialog, SavingAgainAfterAFailedPackSavesTheFramesCaptured) {
+  TempFolder scratch;
+  const std::string refused = scratch / "refused.vmrc";
+  MakeFolder(refused);
+  const std::string target = scratch / "again.vmrc";
+  std::vector<std::string> afterFailure;
+  RunRecorder([&] {
+    PrepareTake(3);
+    SaveAs(refused);
+    afterFailure = ListFolder(WorkingFolder());
+    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+    SaveAs(target);
+  });
+  EXPECT_EQ(afterFailure, (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  ASSERT_EQ(Seen().questions, (std::vector<std::string>{SaveFailedText(refused), SaveSucceededText(target)}));
+  ExpectTheCapturedFrames(target, scratch);
+}
+
+// The conversion fails at frame 2; the take, now 1.jpg, 2.bmp shrunk and 3.bmp as captured, is
+// recognised by the question at the next 录制 and saved from it.
+TEST(SaveDialog, SavingAgainFromTheStartQuestionAfterAFailedConversion) {
+  TempFolder scratch;
+  const std::string broken = scratch / "broken.vmrc";
+  const std::string target = scratch / "again.vmrc";
+  std::vector<std::string> afterSave;
+  int framesOfTheNewTake = 0;
+  RunRecorder([&] {
+    PrepareTake(3);
+    MakeFolder(FrameFile(2, ".jpg"));
+    SaveAs(broken);
+    RemoveDirectoryA(FrameFile(2, ".jpg").c_str());
+    AnswerQuestionsWith(IDYES);
+    AnswerFileDialogsWith(target);
+    WhenLoaded(SaveDialog::kId, [] { PostClick({SaveDialog::kId, SaveDialog::保存按钮}); });
+    Click(RecorderWindow::按钮1);
+    framesOfTheNewTake = FrameCount;
+    Click(RecorderWindow::按钮2);
+    afterSave = ListFolder(WorkingFolder());
+  });
+  ASSERT_EQ(Seen().questions, (std::vector<std::string>{SaveFailedText(broken), "上次录制数据还未保存,现在是否要保存？",
+                                                         SaveSucceededText(target)}));
+  ExpectTheCapturedFrames(target, scratch);
+  EXPECT_EQ(framesOfTheNewTake, 1) << "once the earlier take was saved, the new one started";
+  EXPECT_EQ(afterSave, std::vector<std::string>{"1.bmp"}) << "the new take alone is in the folder";
+}
+
+TEST(SaveDialog, AfterAFailedSaveNoGivesTheTakeUpForAFreshOne) {
+  TempFolder scratch;
+  const std::string refused = scratch / "refused.vmrc";
+  MakeFolder(refused);
+  RunRecorder([&] {
+    PrepareTake(3);
+    SaveAs(refused);
+    AnswerQuestionsWith(IDNO);
+    Click(RecorderWindow::按钮1);
+    Click(RecorderWindow::按钮2);
+    EXPECT_EQ(ListFolder(WorkingFolder()), std::vector<std::string>{"1.bmp"});
+  });
+  EXPECT_EQ(Seen().questions.size(), 2u) << "the converted take was asked about";
+}
+
+// The free space each volume reports, by the folder asked about.
+uint64_t freeOnTarget = 0;
+int targetAsks = 0;
+std::optional<uint64_t> TargetVolumeProbe(const std::string& folder) {
+  if (folder.find("velmo-target") == std::string::npos) return uint64_t{1} << 40;
+  ++targetAsks;
+  return freeOnTarget;
+}
+std::optional<uint64_t> RoomOnlyAtFirstProbe(const std::string& folder) {
+  const std::optional<uint64_t> free = TargetVolumeProbe(folder);
+  return folder.find("velmo-target") != std::string::npos && targetAsks > 1 ? uint64_t{4096} : free;
+}
+
+TEST(SaveDialog, ATargetVolumeTooSmallIsToldBeforeConvertingAndNothingChanges) {
+  TempFolder scratch;
+  const std::string folder = scratch / "velmo-target";
+  MakeFolder(folder);
+  const std::string target = folder + "\\take.vmrc";
+  freeOnTarget = 1000;
+  targetAsks = 0;
+  const FreeSpaceProbe system = SetFreeSpaceProbe(TargetVolumeProbe);
+  RunRecorder([&] {
+    PrepareTake(3);
+    SaveAs(target);
+    EXPECT_TRUE(SaveCommandEnabled()) << "nothing was tried, so the take can be saved again";
+    EXPECT_EQ(ReadBytes(FrameFile(3, ".bmp")).size(), 2359350u) << "frames stay as captured";
+  });
+  SetFreeSpaceProbe(system);
+  ASSERT_EQ(Seen().questions.size(), 1u);
+  EXPECT_EQ(Seen().questions[0], "磁盘空间不足，无法保存文件“" + target + "”（约需1 MB，可用1 MB）。录像仍然保留，腾出空间后可以再次保存。");
+  EXPECT_FALSE(FileExists(target));
+}
+
+// The guess before converting passes; the exact size after converting does not fit, so the
+// recording is never started, and the converted frames save later as they were captured.
+TEST(SaveDialog, ATargetThatFillsUpDuringTheConversionIsToldBeforePacking) {
+  TempFolder scratch;
+  const std::string folder = scratch / "velmo-target";
+  MakeFolder(folder);
+  const std::string target = folder + "\\take.vmrc";
+  freeOnTarget = uint64_t{1} << 30;
+  targetAsks = 0;
+  const FreeSpaceProbe system = SetFreeSpaceProbe(RoomOnlyAtFirstProbe);
+  std::vector<std::string> afterRefusal;
+  RunRecorder([&] {
+    PrepareTake(3);
+    SaveAs(target);
+    afterRefusal = ListFolder(WorkingFolder());
+    EXPECT_TRUE(SaveCommandEnabled());
+    SetFreeSpaceProbe(system);
+    SaveAs(target);
+  });
+  SetFreeSpaceProbe(system);
+  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  ASSERT_EQ(Seen().questions.size(), 2u);
+  EXPECT_TRUE(Seen().questions[0].starts_with("磁盘空间不足，无法保存文件“" + target + "”")) << Seen().questions[0];
+  EXPECT_EQ(Seen().questions[1], SaveSucceededText(target));
+  ExpectTheCapturedFrames(target, scratch);
 }
 
 }  // namespace

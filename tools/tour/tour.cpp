@@ -18,10 +18,11 @@
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
-#include "tools/tour/mouse.h"
 #include "tools/tour/outside_window.h"
 #include "tools/tour/test_picture.h"
+#include "tools/tour/tray_menu.h"
 #include "tools/tour/waiting.h"
+#include "tools/tour/working_folder.h"
 #include "tools/window_picture/window_picture.h"
 
 namespace {
@@ -30,8 +31,6 @@ constexpr wchar_t kFormClass[] = L"VelmoForm";
 constexpr wchar_t kLabelClass[] = L"VelmoLabel";
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr wchar_t kStaticClass[] = L"Static";
-constexpr wchar_t kMenuClass[] = L"#32768";
-constexpr wchar_t kTaskbarClass[] = L"Shell_TrayWnd";
 constexpr wchar_t kComboClass[] = L"ComboBox";
 
 // A take of three seconds (30 frames), pictured at two; the picture stays clear of the recorder
@@ -140,9 +139,11 @@ bool AnswerFileDialog(Tour& tour, HWND owner, const std::string& path) {
 }
 
 bool StartProgram(Tour& tour) {
-  // Files left by an earlier tour would make the save-file dialog ask about replacing them.
+  // Files left by an earlier tour would make the save-file dialog ask about replacing them, and
+  // a take left in the working folder would make the start ask about keeping it.
   DeleteFileW(Widen(RecordingPath(tour)).c_str());
   DeleteFileW(Widen(VideoPath(tour)).c_str());
+  ClearWorkingFolder();
   const std::wstring program = Widen(tour.program);
   const std::wstring folder = program.substr(0, program.find_last_of(L"\\/"));
   std::wstring commandLine = L"\"" + program + L"\"";
@@ -287,15 +288,8 @@ bool WatchToTheEnd(Tour& tour) {
          Fail(tour, "playback did not come to its end");
 }
 
-// A right click on the program's icon in the notification area at the right end of the
-// desktop's taskbar, where the tray holds only this icon.
 bool OpenTrayMenu(Tour& tour) {
-  HWND taskbar = FindWindowW(kTaskbarClass, nullptr);
-  RECT bar;
-  if (!taskbar || !GetWindowRect(taskbar, &bar)) return Fail(tour, "the desktop shows no taskbar");
-  const int icon = GetSystemMetrics(SM_CXSMICON) + 4;
-  if (!ClickAt({bar.right - icon / 2 - 1, (bar.top + bar.bottom) / 2}, MouseButton::kRight))
-    return Fail(tour, "the right click was not taken");
+  if (!RightClickTrayIcon()) return Fail(tour, "the tray icon could not be right-clicked");
   tour.trayMenu = WaitForWindow(tour, kMenuClass, "");
   if (!tour.trayMenu) return Fail(tour, "the tray icon opened no menu");
   PumpFor(300);
@@ -304,12 +298,9 @@ bool OpenTrayMenu(Tour& tour) {
   return Picture(tour, area, "tour-tray-menu.png");
 }
 
-// 退出 is the menu's last item: a click just above the menu's lower edge.
+// 退出 is the menu's last item.
 bool ChooseExit(Tour& tour) {
-  RECT menu;
-  if (!GetWindowRect(tour.trayMenu, &menu)) return Fail(tour, "the tray menu closed before 退出 was chosen");
-  if (!ClickAt({(menu.left + menu.right) / 2, menu.bottom - 10}, MouseButton::kLeft))
-    return Fail(tour, "the click on 退出 was not taken");
+  if (!ClickLastMenuItem(tour.trayMenu)) return Fail(tour, "the click on 退出 was not taken");
   return WaitUntil([&] { return ProgramEnded(tour); }) || Fail(tour, "the program did not end after 退出");
 }
 

@@ -1,0 +1,26 @@
+#include "app/recorder/take_messages.h"
+
+#include "app/player/recording_file.h"
+#include "components/services/number_text.h"
+
+namespace {
+
+std::string TakeLengthText(int frames) {
+  return "共" + IntegerText(frames) + "帧，约" + FrameSecondsText(frames) + "秒";
+}
+
+std::string StoppedText(const std::string& reason, int frames) {
+  return reason + "，录制已停止。已录制的画面（" + TakeLengthText(frames) + "）可以保存。";
+}
+
+}  // namespace
+
+std::string UnsavedTakeFoundText(int frames) {
+  return "发现上次未保存的录像（" + TakeLengthText(frames) + "），是否保留以便保存?";
+}
+
+std::string DiskFullStoppedText(int frames) { return StoppedText("磁盘空间不足", frames); }
+
+std::string FrameNotWrittenText(int frames) { return StoppedText("无法写入录像帧", frames); }
+
+std::string NoRoomToRecordText() { return "磁盘空间不足，无法开始录制。请腾出磁盘空间后再试。"; }

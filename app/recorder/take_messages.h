@@ -1,0 +1,14 @@
+// What the recorder tells the user about a take outside SaveDialog: a take found at start-up,
+// and a take stopped or refused for want of disk space. Frames are counted as the status line
+// counts them, ten to the second.
+#pragma once
+#include <string>
+
+// "发现上次未保存的录像（共N帧，约S秒），是否保留以便保存?"
+std::string UnsavedTakeFoundText(int frames);
+// "磁盘空间不足，录制已停止。已录制的画面（共N帧，约S秒）可以保存。"
+std::string DiskFullStoppedText(int frames);
+// "无法写入录像帧，录制已停止。已录制的画面（共N帧，约S秒）可以保存。"
+std::string FrameNotWrittenText(int frames);
+// "磁盘空间不足，无法开始录制。请腾出磁盘空间后再试。"
+std::string NoRoomToRecordText();

@@ -1,0 +1,148 @@
+#include "app/recorder/unsaved_take.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "app/player/recording_file.h"
+#include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
+
+namespace {
+
+constexpr size_t kBitmapFileHeaderSize = 14;
+constexpr size_t kJpegMarkerSize = 2;
+
+uint32_t Le32At(const uint8_t* bytes, size_t at) {
+  return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
+         static_cast<uint32_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+bool EndsWithIgnoringCase(const std::wstring& text, const wchar_t* suffix) {
+  const size_t length = wcslen(suffix);
+  return text.size() >= length && _wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
+}
+
+// The first and last bytes of a file, which is all the wholeness rules look at.
+struct FileEnds {
+  uint8_t head[kBitmapFileHeaderSize] = {};
+  size_t headSize = 0;
+  uint8_t tail[kJpegMarkerSize] = {};
+  size_t tailSize = 0;
+  uint64_t size = 0;
+};
+
+bool ReadAt(HANDLE file, uint64_t offset, uint8_t* buffer, size_t wanted, size_t* got) {
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  DWORD read = 0;
+  if (!SetFilePointerEx(file, at, nullptr, FILE_BEGIN) || !ReadFile(file, buffer, static_cast<DWORD>(wanted), &read, nullptr))
+    return false;
+  *got = read;
+  return true;
+}
+
+bool ReadFileEnds(const std::wstring& path, FileEnds* ends) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size;
+  if (!file || !GetFileSizeEx(file.get(), &size)) return false;
+  ends->size = static_cast<uint64_t>(size.QuadPart);
+  const size_t tailWanted = static_cast<size_t>(std::min<uint64_t>(ends->size, kJpegMarkerSize));
+  return ReadAt(file.get(), 0, ends->head, sizeof ends->head, &ends->headSize) &&
+         ReadAt(file.get(), ends->size - tailWanted, ends->tail, tailWanted, &ends->tailSize);
+}
+
+bool IsWholeFrameFile(const std::wstring& path, bool jpeg) {
+  FileEnds ends;
+  if (!ReadFileEnds(path, &ends)) return false;
+  return jpeg ? IsWholeJpegFile(ends.head, ends.headSize, ends.tail, ends.tailSize)
+              : IsWholeBitmapFile(ends.head, ends.headSize, ends.size);
+}
+
+std::string FrameFilePath(const std::string& folder, const FrameFile& file) {
+  return file.jpeg ? ConvertedFramePath(folder, file.number) : CapturedFramePath(folder, file.number);
+}
+
+// Calls `visit` with each frame file directly in the folder until it answers false.
+void ForEachFrameFile(const std::string& folder, const std::function<bool(const FrameFile&)>& visit) {
+  WIN32_FIND_DATAW found;
+  FindHandle search(FindFirstFileW((Widen(folder) + L"\\*").c_str(), &found));
+  if (!search) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const FrameFile file = ParseFrameName(found.cFileName);
+    if (file.number != 0 && !visit(file)) return;
+  } while (FindNextFileW(search.get(), &found));
+}
+
+}  // namespace
+
+bool IsWholeBitmapFile(const uint8_t* head, size_t headSize, uint64_t fileSize) {
+  if (headSize < kBitmapFileHeaderSize || head[0] != 'B' || head[1] != 'M') return false;
+  return Le32At(head, 2) == fileSize;
+}
+
+bool IsWholeJpegFile(const uint8_t* head, size_t headSize, const uint8_t* tail, size_t tailSize) {
+  return headSize >= kJpegMarkerSize && tailSize == kJpegMarkerSize && head[0] == 0xFF && head[1] == 0xD8 &&
+         tail[0] == 0xFF && tail[1] == 0xD9;
+}
+
+TakeFound TakeFromFrameFiles(std::vector<FrameFile> files, const std::function<bool(const FrameFile&)>& isWhole) {
+  // Highest number first; of one number, the bitmap first, since a save reads it before the JPEG.
+  std::sort(files.begin(), files.end(), [](const FrameFile& a, const FrameFile& b) {
+    return a.number != b.number ? a.number > b.number : a.jpeg < b.jpeg;
+  });
+  TakeFound take;
+  for (size_t i = 0; i < files.size();) {
+    size_t next = i;
+    bool whole = false;
+    for (; next < files.size() && files[next].number == files[i].number; ++next) whole = whole || isWhole(files[next]);
+    if (whole) {
+      take.frameCount = files[i].number;
+      break;
+    }
+    take.cutShort.insert(take.cutShort.end(), files.begin() + static_cast<ptrdiff_t>(i),
+                         files.begin() + static_cast<ptrdiff_t>(next));
+    i = next;
+  }
+  return take;
+}
+
+FrameFile ParseFrameName(const std::wstring& name) {
+  const bool jpeg = EndsWithIgnoringCase(name, L".jpg");
+  if (!jpeg && !EndsWithIgnoringCase(name, L".bmp")) return {};
+  const std::wstring digits = name.substr(0, name.size() - 4);
+  if (digits.empty() || digits.size() > 9 || digits[0] == L'0') return {};
+  int number = 0;
+  for (wchar_t c : digits) {
+    if (c < L'0' || c > L'9') return {};
+    number = number * 10 + (c - L'0');
+  }
+  return {number, jpeg};
+}
+
+TakeFound FindUnsavedTake(const std::string& folder) {
+  std::vector<FrameFile> files;
+  ForEachFrameFile(folder, [&](const FrameFile& file) {
+    files.push_back(file);
+    return true;
+  });
+  return TakeFromFrameFiles(std::move(files), [&](const FrameFile& file) {
+    return IsWholeFrameFile(Widen(FrameFilePath(folder, file)), file.jpeg);
+  });
+}
+
+void RemoveCutShortFrames(const std::string& folder, const TakeFound& take) {
+  for (const FrameFile& file : take.cutShort) DeleteFileW(Widen(FrameFilePath(folder, file)).c_str());
+}
+
+bool AnyFrameFileExists(const std::string& folder) {
+  bool found = false;
+  ForEachFrameFile(folder, [&](const FrameFile&) {
+    found = true;
+    return false;
+  });
+  return found;
+}

@@ -1,0 +1,327 @@
+// fault_tour.exe: what ends a take early, driven from outside through the program's real
+// windows, as a user meets it. Each scenario starts velmo.exe afresh:
+//   - 退出 from the tray menu while a handler waits in a nested loop (the start-of-take
+//     question, SaveDialog opened from it, the save-file dialog, the save's message box, the
+//     player's open-file dialog): the program ends with exit code 0 and the take stays;
+//   - Esc and the close box on SaveDialog opened from the question keep the take ready to save;
+//   - the program killed in the middle of a take, its last frame cut short: the next start
+//     offers the take without that frame, and it saves.
+//
+//   fault_tour.exe VELMO_EXE SCRATCH_FOLDER        (Windows paths)
+//
+// It leaves SCRATCH_FOLDER\crash.vmrc and SCRATCH_FOLDER\crash-frames.txt (the frames the take
+// kept) for the calling script to check with Info-ZIP, and exits with 1 naming the step that
+// failed.
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
+#include "tools/tour/keyboard.h"
+#include "tools/tour/outside_window.h"
+#include "tools/tour/tray_menu.h"
+#include "tools/tour/waiting.h"
+#include "tools/tour/working_folder.h"
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VelmoForm";
+constexpr wchar_t kLabelClass[] = L"VelmoLabel";
+constexpr wchar_t kEditClass[] = L"Edit";
+constexpr wchar_t kStaticClass[] = L"Static";
+
+using ProcessHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
+
+std::string program;
+std::string scratch;
+std::string problem;
+
+bool Fail(const std::string& what) {
+  problem = what;
+  return false;
+}
+
+void Say(const std::string& line) {
+  std::fputs(("fault tour: " + line + "\n").c_str(), stdout);
+  std::fflush(stdout);
+}
+
+std::wstring FramePath(int n) { return WorkingFolder() + L"\\" + std::to_wstring(n) + L".bmp"; }
+
+// The highest n with n.bmp in the working folder: 0 when there is none.
+int LastFrame() {
+  int n = 0;
+  while (GetFileAttributesW(FramePath(n + 1).c_str()) != INVALID_FILE_ATTRIBUTES) ++n;
+  return n;
+}
+
+// One run of velmo.exe and what a scenario found of it.
+struct Run {
+  ProcessHandle process;
+  DWORD processId = 0;
+  HWND recorder = nullptr;
+  HWND status = nullptr;
+
+  HWND Window(const wchar_t* windowClass, const std::string& caption, HWND owner = nullptr) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopWindow(processId, windowClass, caption, owner)) != nullptr; });
+    return found;
+  }
+  bool Ended() const { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }
+};
+
+bool StartProgram(Run& run) {
+  run.process.reset();
+  const std::wstring path = Widen(program);
+  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+  std::wstring commandLine = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &started))
+    return Fail("velmo.exe could not be started");
+  CloseHandle(started.hThread);
+  run.process.reset(started.hProcess);
+  run.processId = started.dwProcessId;
+  return true;
+}
+
+bool RecorderShown(Run& run) {
+  run.recorder = run.Window(kFormClass, "Velmo屏幕录像器");
+  if (!run.recorder) return Fail("RecorderWindow did not appear");
+  HWND status = nullptr;
+  WaitUntil([&] { return (status = FindChild(run.recorder, kLabelClass, "停止：")) != nullptr; });
+  run.status = status;
+  return status || Fail("RecorderWindow shows no status text 停止：");
+}
+
+bool ClickButton(HWND window, const std::string& caption) {
+  HWND button = nullptr;
+  WaitUntil([&] { return (button = FindButton(window, caption)) && IsWindowEnabled(button); });
+  if (!button || !IsWindowEnabled(button)) return Fail("no enabled button " + caption);
+  Click(button);
+  return true;
+}
+
+bool StatusBegins(const Run& run, const std::string& prefix) {
+  return WaitUntil([&] { return TextOf(run.status).starts_with(prefix); }) ||
+         Fail("the status text reads " + TextOf(run.status) + ", not " + prefix + "...");
+}
+
+// 录制, about half a second of frames, then 停止.
+bool RecordAShortTake(Run& run) {
+  return ClickButton(run.recorder, "录制") && StatusBegins(run, "录制：0.5") && ClickButton(run.recorder, "停止") &&
+         StatusBegins(run, "停止：");
+}
+
+HWND QuestionBox(const Run& run, const std::string& textPrefix) {
+  HWND box = run.Window(kDialogClass, "提示信息");
+  return box && FindChild(box, kStaticClass, textPrefix) ? box : nullptr;
+}
+
+bool AskedAboutTheUnsavedTake(Run& run, HWND* box) {
+  if (!ClickButton(run.recorder, "录制")) return false;
+  *box = QuestionBox(run, "上次录制数据还未保存");
+  return *box || Fail("录制 did not ask about the unsaved take");
+}
+
+bool ChooseExitFromTheTray(const Run& run) {
+  if (!RightClickTrayIcon()) return Fail("the tray icon could not be right-clicked");
+  HWND menu = run.Window(kMenuClass, "");
+  if (!menu) return Fail("the tray icon opened no menu");
+  PumpFor(200);
+  return ClickLastMenuItem(menu) || Fail("the click on 退出 was not taken");
+}
+
+// A nested loop may still hold a window of its own when 退出 has closed the program's windows
+// (the save-file dialog of a save that runs, a message box): `finish` answers it as the user
+// would. Then the program must end by itself, with exit code 0, and leave the take.
+bool EndsCleanly(Run& run, const std::function<void()>& finish = [] {}) {
+  WaitUntil([&] { return !IsWindow(run.recorder); });
+  finish();
+  if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end after 退出");
+  DWORD code = 1;
+  GetExitCodeProcess(run.process.get(), &code);
+  if (code != 0) return Fail("the program ended with exit code " + std::to_string(code));
+  return LastFrame() > 0 || Fail("the frames of the take are gone");
+}
+
+void Dismiss(const Run& run, const wchar_t* windowClass, const std::string& caption, int button) {
+  if (HWND window = FindTopWindow(run.processId, windowClass, caption)) Click(GetDlgItem(window, button));
+}
+
+bool ExitAtTheStartQuestion(Run& run) {
+  HWND box = nullptr;
+  return RecordAShortTake(run) && AskedAboutTheUnsavedTake(run, &box) && ChooseExitFromTheTray(run) &&
+         EndsCleanly(run, [&] { Dismiss(run, kDialogClass, "提示信息", IDNO); });
+}
+
+bool OpenSaveDialogFromTheQuestion(Run& run, HWND* dialog) {
+  HWND box = nullptr;
+  if (!RecordAShortTake(run) || !AskedAboutTheUnsavedTake(run, &box)) return false;
+  Click(GetDlgItem(box, IDYES));
+  *dialog = run.Window(kFormClass, "保存设置");
+  return *dialog || Fail("是 opened no SaveDialog");
+}
+
+bool ExitInSaveDialogFromTheQuestion(Run& run) {
+  HWND dialog = nullptr;
+  return OpenSaveDialogFromTheQuestion(run, &dialog) && ChooseExitFromTheTray(run) && EndsCleanly(run);
+}
+
+// Closed unsaved, by Esc and then by its close box, SaveDialog leaves the take ready to save.
+bool TakeKeptAfterClosing(Run& run, HWND dialog) {
+  if (!WaitUntil([&] { return !IsWindow(dialog); })) return Fail("SaveDialog stayed open");
+  return StatusBegins(run, "停止：0.") && ClickButton(run.recorder, "保存");
+}
+
+bool EscAndCloseBoxKeepTheTake(Run& run) {
+  HWND dialog = nullptr;
+  if (!OpenSaveDialogFromTheQuestion(run, &dialog)) return false;
+  SetForegroundWindow(dialog);
+  PumpFor(200);
+  if (!PressKey(VK_ESCAPE) || !TakeKeptAfterClosing(run, dialog)) return false;
+  dialog = run.Window(kFormClass, "保存设置");
+  if (!dialog) return Fail("保存 opened no SaveDialog");
+  PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (!WaitUntil([&] { return !IsWindow(dialog); })) return Fail("the close box left SaveDialog open");
+  return ChooseExitFromTheTray(run) && EndsCleanly(run);
+}
+
+bool OpenSaveFileDialog(Run& run, HWND* fileDialog, HWND* saveDialog) {
+  if (!RecordAShortTake(run) || !ClickButton(run.recorder, "保存")) return false;
+  *saveDialog = run.Window(kFormClass, "保存设置");
+  if (!*saveDialog || !ClickButton(*saveDialog, "保存")) return Fail("SaveDialog did not appear");
+  *fileDialog = run.Window(kDialogClass, "", *saveDialog);
+  return *fileDialog || Fail("no save-file dialog appeared");
+}
+
+bool ExitInTheSaveFileDialog(Run& run) {
+  HWND fileDialog = nullptr, saveDialog = nullptr;
+  return OpenSaveFileDialog(run, &fileDialog, &saveDialog) && ChooseExitFromTheTray(run) &&
+         EndsCleanly(run, [&] { Click(GetDlgItem(fileDialog, IDCANCEL)); });
+}
+
+bool NameTheRecording(HWND fileDialog, const std::string& path) {
+  HWND name = FindChild(fileDialog, kEditClass, "");
+  if (!name || !TypeInto(name, path)) return Fail("the file dialog took no file name");
+  Click(GetDlgItem(fileDialog, IDOK));
+  return true;
+}
+
+bool ExitAtTheSaveMessage(Run& run) {
+  HWND fileDialog = nullptr, saveDialog = nullptr;
+  const std::string target = scratch + "\\exit.vmrc";
+  if (!OpenSaveFileDialog(run, &fileDialog, &saveDialog) || !NameTheRecording(fileDialog, target)) return false;
+  if (!run.Window(kDialogClass, "信息：")) return Fail("no message came after the save");
+  if (!ChooseExitFromTheTray(run)) return false;
+  // The save is over, so its frames are gone: the end is all there is to check.
+  WaitUntil([&] { return !IsWindow(run.recorder); });
+  Dismiss(run, kDialogClass, "信息：", IDOK);
+  if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end after 退出");
+  DWORD code = 1;
+  GetExitCodeProcess(run.process.get(), &code);
+  return code == 0 || Fail("the program ended with exit code " + std::to_string(code));
+}
+
+bool ExitInThePlayersOpenDialog(Run& run) {
+  if (!RecordAShortTake(run) || !ClickButton(run.recorder, "播放")) return false;
+  HWND player = run.Window(kFormClass, "Velmo专用播放器");
+  if (!player || !ClickButton(player, "打开")) return Fail("PlayerWindow did not appear");
+  HWND fileDialog = run.Window(kDialogClass, "", player);
+  if (!fileDialog) return Fail("no open-file dialog appeared");
+  return ChooseExitFromTheTray(run) && EndsCleanly(run, [&] {
+           if (IsWindow(fileDialog)) Click(GetDlgItem(fileDialog, IDCANCEL));
+         });
+}
+
+// A frame cut off half-way, as a kill in the middle of writing it leaves one.
+bool CutTheNextFrameShort(int frames) {
+  FileHandle source(CreateFileW(FramePath(frames).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  std::vector<char> half(1 << 20);
+  DWORD read = 0;
+  if (!source || !ReadFile(source.get(), half.data(), static_cast<DWORD>(half.size()), &read, nullptr)) return false;
+  FileHandle cut(CreateFileW(FramePath(frames + 1).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  return cut && WriteFile(cut.get(), half.data(), read, &written, nullptr) && written == read;
+}
+
+bool KilledMidTakeAndStartedAgain(Run& run) {
+  if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：1")) return false;
+  TerminateProcess(run.process.get(), 9);
+  WaitForSingleObject(run.process.get(), 5000);
+  const int frames = LastFrame();
+  if (frames < 2 || !CutTheNextFrameShort(frames)) return Fail("the killed take left no frames to cut short");
+  Say("killed after " + std::to_string(frames) + " frames; frame " + std::to_string(frames + 1) + " cut short");
+
+  if (!StartProgram(run)) return false;
+  HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
+  if (!box) return Fail("the new start did not offer the take of " + std::to_string(frames) + " frames");
+  Click(GetDlgItem(box, IDYES));
+  if (!RecorderShown(run) || !ClickButton(run.recorder, "保存")) return false;
+  HWND saveDialog = run.Window(kFormClass, "保存设置");
+  if (!saveDialog || !ClickButton(saveDialog, "保存")) return Fail("SaveDialog did not appear");
+  HWND fileDialog = run.Window(kDialogClass, "", saveDialog);
+  if (!fileDialog || !NameTheRecording(fileDialog, scratch + "\\crash.vmrc")) return false;
+  if (!run.Window(kDialogClass, "信息：")) return Fail("no message came after saving the kept take");
+  Dismiss(run, kDialogClass, "信息：", IDOK);
+  FILE* count = _wfopen(Widen(scratch + "\\crash-frames.txt").c_str(), L"w");
+  if (count) {
+    std::fprintf(count, "%d\n", frames);
+    std::fclose(count);
+  }
+  // The killed run's icon may still stand in the tray where a right click would land, so this
+  // run ends by its close box, once SaveDialog is gone and the recorder takes input again.
+  WaitUntil([&] { return !IsWindow(saveDialog) && IsWindowEnabled(run.recorder); });
+  PostMessageW(run.recorder, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return WaitUntil([&] { return run.Ended(); }) || Fail("the program did not end by its close box");
+}
+
+struct Scenario {
+  const char* name;
+  bool (*run)(Run&);
+};
+
+constexpr Scenario kScenarios[] = {
+    {"退出 while the start-of-take question waits", ExitAtTheStartQuestion},
+    {"退出 in SaveDialog opened from the question", ExitInSaveDialogFromTheQuestion},
+    {"Esc and the close box on SaveDialog from the question", EscAndCloseBoxKeepTheTake},
+    {"退出 in the save-file dialog", ExitInTheSaveFileDialog},
+    {"退出 at the save's message", ExitAtTheSaveMessage},
+    {"退出 in the player's open-file dialog", ExitInThePlayersOpenDialog},
+    {"killed in the middle of a take, started again", KilledMidTakeAndStartedAgain},
+};
+
+// The program of a failed scenario may still run; it must not outlive the tour.
+void EndLeftovers(Run& run) {
+  if (run.process && !run.Ended()) TerminateProcess(run.process.get(), 1);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    std::fputs("usage: fault_tour.exe VELMO_EXE SCRATCH_FOLDER\n", stderr);
+    return 2;
+  }
+  program = Narrow(argv[1]);
+  scratch = Narrow(argv[2]);
+  for (const Scenario& scenario : kScenarios) {
+    Say(scenario.name);
+    // Each scenario starts as a first start does: no take left from the one before.
+    ClearWorkingFolder();
+    Run run;
+    const bool passed = StartProgram(run) && RecorderShown(run) && scenario.run(run);
+    EndLeftovers(run);
+    if (!passed) {
+      Say(std::string("FAILED at \"") + scenario.name + "\": " + problem);
+      return 1;
+    }
+  }
+  Say("done");
+  return 0;
+}

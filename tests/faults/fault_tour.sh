@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs fault_tour.exe against velmo.exe on the suite's screen, then holds the recording saved
+# from the take that survived a kill against Info-ZIP: it tests clean and holds exactly the
+# frames the take kept, 1.jpg to N.jpg, none of them the frame the kill cut short.
+# $1 = the x86_64 build folder
+set -euo pipefail
+build=$1
+top=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d /tmp/velmo-faults.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+windows_path() { local path="Z:$1"; echo "${path//\//\\}"; }
+
+"$top/tools/wine-run.sh" "$build/tests/faults/fault_tour.exe" "$(windows_path "$build/app/velmo.exe")" \
+  "$(windows_path "$work")" 2> >(grep -v --line-buffered 'FS volume label' >&2)
+unzip -tq "$work/crash.vmrc"
+frames=$(tr -d '\r' <"$work/crash-frames.txt")
+expected=$(seq 1 "$frames" | sed 's/$/.jpg/' | sort)
+found=$(zipinfo -1 "$work/crash.vmrc" | sort)
+[ "$found" = "$expected" ] || { echo "FAIL: entries are not 1.jpg to $frames.jpg: $found" >&2; exit 1; }
+echo "the take kept after the kill saved its $frames whole frames"
