@@ -26,8 +26,9 @@ dist: build
 setup:
 	@tools/setup.sh
 
+# The picture libraries, then the video libraries; each part keeps its own stamp.
 deps: setup
-	@for t in $(TRIPLES); do tools/build-deps.sh $$t || exit 1; done
+	@for t in $(TRIPLES); do tools/build-deps.sh $$t && tools/build-media-deps.sh $$t || exit 1; done
 
 build: deps
 	@for t in $(TRIPLES); do \

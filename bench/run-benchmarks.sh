@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark of the x86_64 build under Wine beside its peer from Debian (ffmpeg's
-# x11grab, cjpeg, zip, unzip, djpeg) in the same run, on a private Xvfb screen of 1920x1080x24,
+# x11grab, cjpeg, zip, unzip, djpeg, ffmpeg's libx264 and GIF palette) in the same run, on a private Xvfb screen of 1920x1080x24,
 # and writes docs/PERFORMANCE.md with docs/performance.png from the figures
 # (bench/write-report.py, prose from bench/performance-notes.md), which it keeps as
 # docs/performance-figures.txt. `make bench` calls it after building. The timed benchmarks run
@@ -103,6 +103,24 @@ save() {
   rm -rf "$work/save" "$work/tools" "$work/tools.zip"
 }
 
+# The saves as MP4 and GIF, and Debian's ffmpeg encoding the very frames the save's canvas shrank
+# into the same formats: libx264 at its veryfast preset, and a palette of the frames' own colours
+# (palettegen, then paletteuse).
+video() {
+  mkdir -p "$work/video"
+  on_desktop 1920x1080 "$build/video_save_bench.exe" "Z:$work/video"
+  local start
+  start=$(now_ns)
+  ffmpeg -nostdin -v error -framerate 10 -i "$work/video/%d.bmp" -c:v libx264 -preset veryfast -pix_fmt yuv420p \
+    -y "$work/ffmpeg.mp4"
+  record "ffmpeg_mp4_ms=$((($(now_ns) - start) / 1000000)) ffmpeg_mp4_mb=$(stat -c %s "$work/ffmpeg.mp4")"
+  start=$(now_ns)
+  ffmpeg -nostdin -v error -framerate 10 -i "$work/video/%d.bmp" -lavfi "split[a][b];[a]palettegen[p];[b][p]paletteuse" \
+    -y "$work/ffmpeg.gif"
+  record "ffmpeg_gif_ms=$((($(now_ns) - start) / 1000000)) ffmpeg_gif_mb=$(stat -c %s "$work/ffmpeg.gif")"
+  rm -rf "$work/video" "$work/ffmpeg.mp4" "$work/ffmpeg.gif"
+}
+
 playback() {
   mkdir -p "$work/play"
   on_desktop 1920x1080 "$build/playback_tick_bench.exe" "Z:$work/play"
@@ -131,6 +149,8 @@ for round in $(seq "$rounds"); do
   components
   say "round $round of $rounds: the save of a 100-frame take"
   save
+  say "round $round of $rounds: the saves as MP4 and GIF, and ffmpeg"
+  video
   say "round $round of $rounds: playback ticks and djpeg"
   playback
 done

@@ -18,43 +18,19 @@
 #include "bench/bench_program.h"
 #include "bench/save_run.h"
 #include "components/imaging/imaging.h"
-#include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "controls/property_indexes.h"
-#include "forms/save_dialog.h"
 
 namespace {
 
 constexpr int kFrames = 100;
 constexpr int kTemporaryFolder = 11;
-constexpr UnitAddress kCanvas{SaveDialog::kId, SaveDialog::隐藏画板};
 
 double FileMegabytes(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return 0;
   const uint64_t bytes = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return static_cast<double>(bytes) / (1024.0 * 1024.0);
-}
-
-// The first half of a frame's step in the save, on the dialog's own canvas: the captured frame
-// drawn shrunk, and the canvas written out, here into `folder` so the take stays as it is.
-std::vector<double> RescaleFramesInto(const std::string& folder) {
-  std::vector<double> times;
-  RunInsideModal(SaveDialog::kId, [&] {
-    PropertyValue captured = ByteString{};
-    ByteString rescaled;
-    for (int frame = 1; frame <= kFrames; ++frame) {
-      const double start = NowMilliseconds();
-      ReadWholeFileInto(CapturedFramePath(FrameFolder, frame), std::get<ByteString>(captured));
-      WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured);
-      TakePanelPicture(kCanvas, rescaled);
-      WriteWholeFile(CapturedFramePath(folder, frame), rescaled);
-      times.push_back(NowMilliseconds() - start);
-    }
-    DestroyWindow(SaveDialog::kId);
-  });
-  return times;
 }
 
 // The second half, with the save's own arguments, on the rescaled frames.
@@ -115,8 +91,7 @@ void MeasureSave(const std::string& comparisonFolder) {
     std::printf("the take could not be written\n");
     return;
   }
-  CreateDirectoryW(Widen(comparisonFolder).c_str(), nullptr);
-  const std::vector<double> rescales = RescaleFramesInto(comparisonFolder);
+  const std::vector<double> rescales = RescaleTakeInto(comparisonFolder, kFrames);
   const std::vector<double> conversions = ConvertFramesIn(comparisonFolder);
   const std::string target = SpecialFolderPath(kTemporaryFolder) + "velmo-save-bench.vmrc";
   const double processorBefore = ProcessorMilliseconds();

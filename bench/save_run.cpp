@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
+#include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/live_windows.h"
@@ -18,6 +20,7 @@ namespace {
 using namespace SaveDialog;
 
 constexpr UnitAddress kProgress{kId, 进度条};
+constexpr UnitAddress kCanvas{kId, 隐藏画板};
 
 TimedSave* running = nullptr;
 bool packing = false;
@@ -69,7 +72,7 @@ const SaveSample* TimedSave::AfterFrame(int frame) const {
 
 bool SaveSucceeded(const TimedSave& save) { return save.message.find("保存成功") != std::string::npos; }
 
-TimedSave TimeSave(const std::string& target) {
+TimedSave TimeSave(const std::string& target, int formatItem) {
   TimedSave save;
   running = &save;
   packing = false;
@@ -77,7 +80,8 @@ TimedSave TimeSave(const std::string& target) {
   PackProgressSlot() = TimedPackProgress;
   AnswerFileDialogsWith(target);
   const size_t messagesBefore = ShownMessages().size();
-  RunInsideModal(kId, [&save] {
+  RunInsideModal(kId, [&save, formatItem] {
+    WriteProperty({kId, 组合框}, combo_box_property::kCurrentItem, formatItem);
     const UINT_PTR sampler = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, TakeSample);
     save.clicked = NowMilliseconds();
     ClickButton({kId, 保存按钮});
@@ -91,4 +95,23 @@ TimedSave TimeSave(const std::string& target) {
     save.messageShown = ShownMessages().back().at;
   }
   return save;
+}
+
+std::vector<double> RescaleTakeInto(const std::string& folder, int frames) {
+  std::vector<double> times;
+  CreateDirectoryW(Widen(folder).c_str(), nullptr);
+  RunInsideModal(kId, [&] {
+    PropertyValue captured = ByteString{};
+    ByteString rescaled;
+    for (int frame = 1; frame <= frames; ++frame) {
+      const double start = NowMilliseconds();
+      ReadWholeFileInto(CapturedFramePath(FrameFolder, frame), std::get<ByteString>(captured));
+      WriteProperty(kCanvas, draw_panel_property::kBackPicture, captured);
+      TakePanelPicture(kCanvas, rescaled);
+      WriteWholeFile(CapturedFramePath(folder, frame), rescaled);
+      times.push_back(NowMilliseconds() - start);
+    }
+    DestroyWindow(kId);
+  });
+  return times;
 }

@@ -43,5 +43,11 @@ struct TimedSave {
 bool SaveSucceeded(const TimedSave& save);
 
 // Saves the prepared take into `target` at the quality of this run (80 percent unless the
-// slider was moved) through the real SaveDialog.
-TimedSave TimeSave(const std::string& target);
+// slider was moved) through the real SaveDialog, with 组合框 at `formatItem` (0 "vmrc格式",
+// 1 "mp4格式", 2 "gif格式").
+TimedSave TimeSave(const std::string& target, int formatItem = 0);
+
+// The first half of a frame's step in the save, on SaveDialog's own canvas, for frames 1 to
+// `frames` of the prepared take: the captured frame drawn shrunk, and the canvas written out
+// into `folder` as n.bmp, so the take stays as it is. The time of each frame, in ms.
+std::vector<double> RescaleTakeInto(const std::string& folder, int frames);

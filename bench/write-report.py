@@ -59,6 +59,12 @@ DERIVED = {
     "save_tools_ratio": (lambda f: f["save_whole_ms"] / (f["tools_cjpeg_total_ms"] + f["tools_zip_ms"]),
                          ("save_whole_ms", "tools_cjpeg_total_ms", "tools_zip_ms")),
     "pack_mib": (lambda f: f["pack_mb"] / 1048576, ("pack_mb",)),
+    "mp4_speed": (lambda f: f["mp4_fps"] / 10, ("mp4_fps",)),
+    "gif_speed": (lambda f: f["gif_fps"] / 10, ("gif_fps",)),
+    "mp4_ffmpeg_ratio": (lambda f: f["mp4_save_ms"] / f["ffmpeg_mp4_ms"], ("mp4_save_ms", "ffmpeg_mp4_ms")),
+    "gif_ffmpeg_ratio": (lambda f: f["gif_save_ms"] / f["ffmpeg_gif_ms"], ("gif_save_ms", "ffmpeg_gif_ms")),
+    "ffmpeg_mp4_mib": (lambda f: f["ffmpeg_mp4_mb"] / 1048576, ("ffmpeg_mp4_mb",)),
+    "ffmpeg_gif_mib": (lambda f: f["ffmpeg_gif_mb"] / 1048576, ("ffmpeg_gif_mb",)),
     "zip_mib": (lambda f: f["zip_mb"] / 1048576, ("zip_mb",)),
 }
 
@@ -136,6 +142,8 @@ TARGETS = [
     Target("Unpack ÷ unzip (100 frames)", "unpack_ratio", 1.1, True, "×"),
     Target("playback tick at 1536x864", "play_tick_ms", 20, True, "ms"),
     Target("whole save ÷ real time (100 frames)", "save_speed", 2, False, "× real time"),
+    Target("save as MP4 ÷ real time (100 frames)", "mp4_speed", 5, False, "× real time"),
+    Target("save as GIF ÷ real time (100 frames)", "gif_speed", 1, False, "× real time"),
 ]
 
 

@@ -29,7 +29,7 @@ FormDefinition Definition() {
            .properties = ButtonProperties{.type = 1, .caption = "保存"}},
           {.id = 组合框, .name = "组合框", .left = 64, .top = 128, .width = 80, .height = 20, .flags = kVisibleTabStop,
            .properties = ComboBoxProperties{.type = 2, .sorted = 0, .extraRowSpacing = 1, .backColour = kWhite,
-                                            .currentItem = 0, .items = {"vmrc格式"}}},
+                                            .currentItem = 0, .items = {"vmrc格式", "mp4格式", "gif格式"}}},
           {.id = 标签5, .name = "标签5", .left = 8, .top = 128, .width = 64, .height = 24, .flags = kFlagVisible,
            .properties = LabelProperties{.border = 0, .caption = "保存格式："}},
           // No stored data: the kind's defaults.

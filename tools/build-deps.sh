@@ -14,24 +14,16 @@ work=$deps/build-$triple
 toolchain=$top/cmake/toolchain-$triple.cmake
 packages=(zlib libjpeg-turbo libpng1.6 tiff)
 
-versions=""
-for p in "${packages[@]}"; do
-  v=$(apt-cache showsrc "$p" | sed -n 's/^Version: //p' | sort -V | tail -n 1)
-  [ -n "$v" ] || { echo "build-deps: no Debian source for $p (run tools/setup.sh)" >&2; exit 1; }
-  versions+="$p $v; "
-done
+me=build-deps
+source "$top/tools/deps-sources.sh"
+versions=$(source_versions "${packages[@]}")
 stamp=$prefix/.deps-versions
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$versions" ]; then
   exit 0
 fi
 
 echo "build-deps: building for $triple"
-mkdir -p "$src"
-for p in "${packages[@]}"; do
-  if ! ls -d "$src/$p"-*/ >/dev/null 2>&1; then
-    (cd "$src" && apt-get source -qq "$p" >/dev/null 2>&1) || { echo "build-deps: apt-get source $p failed" >&2; exit 1; }
-  fi
-done
+fetch_sources "$src" "${packages[@]}"
 zlib_src=$(ls -d "$src"/zlib-*/ | head -n 1)
 jpeg_src=$(ls -d "$src"/libjpeg-turbo-*/ | head -n 1)
 png_src=$(ls -d "$src"/libpng1.6-*/ | head -n 1)

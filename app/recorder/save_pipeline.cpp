@@ -9,6 +9,7 @@
 #include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/video_save.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
@@ -165,16 +166,24 @@ SaveOutcome ConvertAndPack(const std::string& target) {
   return PackFrames(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-// The dialog is checked again after the file dialog's own message loop, which "退出" may have
-// ended the program's windows in.
+SaveOutcome SaveAsVideo(const std::string& target, VideoFormat video) {
+  return SaveTakeAsVideo(target, video) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+// 组合框 chooses between the recording file and a video; the file dialog asks accordingly. The
+// dialog is checked again after the file dialog's own message loop, which "退出" may have ended
+// the program's windows in. Only a recording file's room is asked ahead: a video is a small
+// fraction of its size, and one that finds the disk full fails without leaving a file.
 void RunSaveSteps() {
+  const SaveFormat& format = ChosenSaveFormat();
+  OfferSaveFormat(format);
   if (!OpenDialog(kFileDialog) || !IsWindowLoaded(kId)) return;
   const std::string target = ReadText(kFileDialog, common_dlg_property::kFileName);
-  if (!TargetHasRoom(target, LeastRecordingBytes(FrameCount))) return;
+  if (!format.video && !TargetHasRoom(target, LeastRecordingBytes(FrameCount))) return;
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  const SaveOutcome outcome = ConvertAndPack(target);
+  const SaveOutcome outcome = format.video ? SaveAsVideo(target, *format.video) : ConvertAndPack(target);
   if (outcome != SaveOutcome::NoRoom) ReportOutcome(outcome == SaveOutcome::Saved, target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();

@@ -280,14 +280,14 @@ TEST(ButtonKind, AnIconPictureShowsInsteadOfTheCaption) {
   });
 }
 
-TEST(ComboBoxKind, ShowsItsStoredItemAndBringsTheCurrentItemIntoRange) {
+TEST(ComboBoxKind, ShowsItsStoredItemsAndBringsTheCurrentItemIntoRange) {
   RunInProgram([] {
     ASSERT_TRUE(LoadWindow(SaveDialog::kId, 0, false));
     const UnitAddress combo{SaveDialog::kId, SaveDialog::组合框};
     EXPECT_EQ(ReadInt(combo, 19), 0);
-    EXPECT_EQ(ReadText(combo, 20), "vmrc格式");
+    EXPECT_EQ(ReadText(combo, 20), "vmrc格式\r\nmp4格式\r\ngif格式");
     WriteProperty(combo, 19, 7);
-    EXPECT_EQ(ReadInt(combo, 19), 0);
+    EXPECT_EQ(ReadInt(combo, 19), 2) << "the last item";
     WriteProperty(combo, 19, -4);
     EXPECT_EQ(ReadInt(combo, 19), -1);
   });

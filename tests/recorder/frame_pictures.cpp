@@ -20,6 +20,35 @@ Bytes TwoColourFrame(int width, int height, Pixel left, Pixel right) {
   return file;
 }
 
+namespace {
+
+constexpr Pixel kSquareColours[] = {{230, 30, 30}, {30, 200, 40}, {30, 60, 230}, {240, 200, 20}, {200, 40, 200}};
+
+Pixel MovingSquarePixel(int x, int y, int width, int height, int n) {
+  const int squareLeft = 40 + 24 * n;
+  if (x >= squareLeft && x < squareLeft + 200 && y >= 300 && y < 500) return kSquareColours[n % 5];
+  if (y >= 40 && y < 56 && x >= 40 && x < width - 40 && (x / 2 + y / 4) % 3 == 0) return {20, 20, 30};
+  const int shade = 255 * y / height;
+  return {static_cast<uint8_t>(shade * 3 / 4), static_cast<uint8_t>(shade * 7 / 8), 255};
+}
+
+}  // namespace
+
+Bytes MovingSquareFrame(int width, int height, int n) {
+  Bytes file = BmpFileOfSize(width, height);
+  const uint32_t rowBytes = BmpRowBytes(width);
+  for (int y = 0; y < height; ++y) {
+    uint8_t* row = file.data() + kBmpHeadersSize + static_cast<size_t>(height - 1 - y) * rowBytes;
+    for (int x = 0; x < width; ++x) {
+      const Pixel c = MovingSquarePixel(x, y, width, height, n);
+      row[3 * x] = c.blue;
+      row[3 * x + 1] = c.green;
+      row[3 * x + 2] = c.red;
+    }
+  }
+  return file;
+}
+
 Picture DecodedPicture(const Bytes& file) {
   PixelBuffer buffer;
   if (!DecodePicture(ByteSpan{file.data(), file.size()}, buffer) || buffer.bitsPerPixel() != 24) return {};

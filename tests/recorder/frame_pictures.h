@@ -18,6 +18,11 @@ struct Pixel {
 // A 24-bit bottom-up BMP frame file: the left half `left`, the right half `right`.
 Bytes TwoColourFrame(int width, int height, Pixel left, Pixel right);
 
+// A 24-bit bottom-up BMP frame file of a moving picture: a grey-blue gradient, a band of thin
+// dark strokes like text near the top, and a square that changes colour and moves 24 pixels to
+// the right with every frame number n.
+Bytes MovingSquareFrame(int width, int height, int n);
+
 // A decoded JPEG or 24-bit BMP file; empty (0 × 0) when it cannot be decoded.
 struct Picture {
   int width = 0;

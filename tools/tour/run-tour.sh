@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The first-run tour on the current X display: tour.exe starts velmo.exe under Wine, drives it
-# through its own windows and leaves the recording (tour.vmrc) and PNG pictures of the windows
-# (tour-*.png) in OUT_FOLDER, whose paths it prints at the end.
+# through its own windows and leaves the recording (tour.vmrc), a second take saved as a video
+# (tour.mp4) and PNG pictures of the windows (tour-*.png) in OUT_FOLDER, whose paths it prints
+# at the end.
 # $1 = OUT_FOLDER (made when missing), $2 = the x86_64 build folder (build/x86_64-w64-mingw32
 # unless given).
 set -euo pipefail
@@ -9,7 +10,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${2:-$top/build/x86_64-w64-mingw32}
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
-rm -f "$out/tour.vmrc" "$out"/tour-*.png
+rm -f "$out/tour.vmrc" "$out/tour.mp4" "$out"/tour-*.png
 
 # Wine sees the Linux file system as drive Z:.
 windows_path() { local path="Z:$1"; echo "${path//\//\\}"; }
@@ -17,5 +18,5 @@ windows_path() { local path="Z:$1"; echo "${path//\//\\}"; }
 # Wine's file dialogs note on stderr that drive Z: has no volume label; that line is left out.
 "$top/tools/wine-run.sh" "$build/tools/tour/tour.exe" "$(windows_path "$build/app/velmo.exe")" \
   "$(windows_path "$out")" 2> >(grep -v --line-buffered 'FS volume label and serial are not available' >&2)
-echo "The tour left the recording and the pictures of the windows:"
-ls -1 "$out/tour.vmrc" "$out"/tour-*.png
+echo "The tour left the recording, the video and the pictures of the windows:"
+ls -1 "$out/tour.vmrc" "$out/tour.mp4" "$out"/tour-*.png

@@ -1,8 +1,9 @@
 // tour.exe: the first-run tour. For someone without a screen of their own it shows what the
 // program does, through the program's real windows driven from outside as a user would drive
 // them: record a moving test picture, save the take at 80 percent through SaveDialog and the
-// system's save-file dialog, open the recording in PlayerWindow and play it, then leave through
-// the tray menu's 退出. It writes the recording and pictures of the windows into a folder.
+// system's save-file dialog, record a second, shorter take and save it as an MP4 video, open the
+// recording in PlayerWindow and play it, then leave through the tray menu's 退出. It writes
+// the recording, the video and pictures of the windows into a folder.
 //
 //   tour.exe VELMO_EXE OUT_FOLDER        (Windows paths)
 //
@@ -30,11 +31,16 @@ constexpr wchar_t kFormClass[] = L"VelmoForm";
 constexpr wchar_t kLabelClass[] = L"VelmoLabel";
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr wchar_t kStaticClass[] = L"Static";
+constexpr wchar_t kComboClass[] = L"ComboBox";
 
 // A take of three seconds (30 frames), pictured at two; the picture stays clear of the recorder
 // in the top-right corner.
 constexpr double kTakeSeconds = 3.0;
 constexpr double kRecorderPictureSeconds = 2.0;
+// The second take, saved as a video: one and a half seconds.
+constexpr double kVideoTakeSeconds = 1.5;
+// SaveDialog's 组合框: "vmrc格式", "mp4格式", "gif格式".
+constexpr int kMp4Item = 1;
 constexpr RECT kTestPictureArea{60, 170, 580, 530};
 // SaveDialog is pictured halfway through converting, long before the success message covers it.
 constexpr double kSavePicturePercent = 40;
@@ -69,6 +75,8 @@ bool Fail(Tour& tour, const std::string& problem) {
 std::string InFolder(const Tour& tour, const std::string& name) { return tour.folder + "\\" + name; }
 
 std::string RecordingPath(const Tour& tour) { return InFolder(tour, "tour.vmrc"); }
+
+std::string VideoPath(const Tour& tour) { return InFolder(tour, "tour.mp4"); }
 
 // The number that follows `prefix` in a status text ("录制：2.5秒", "时长:1.2/3秒",
 // "正在处理数据40%"); -1 when the text does not begin with it or no number follows.
@@ -131,9 +139,10 @@ bool AnswerFileDialog(Tour& tour, HWND owner, const std::string& path) {
 }
 
 bool StartProgram(Tour& tour) {
-  // A recording left by an earlier tour would make the save-file dialog ask about replacing it,
-  // and a take left in the working folder would make the start ask about keeping it.
+  // Files left by an earlier tour would make the save-file dialog ask about replacing them, and
+  // a take left in the working folder would make the start ask about keeping it.
   DeleteFileW(Widen(RecordingPath(tour)).c_str());
+  DeleteFileW(Widen(VideoPath(tour)).c_str());
   ClearWorkingFolder();
   const std::wstring program = Widen(tour.program);
   const std::wstring folder = program.substr(0, program.find_last_of(L"\\/"));
@@ -171,14 +180,16 @@ bool PictureRecorder(Tour& tour) {
   return RecordedAtLeast(tour, kRecorderPictureSeconds) && PictureWindow(tour, tour.recorder, "tour-recorder.png");
 }
 
-bool StopRecording(Tour& tour) {
-  if (!RecordedAtLeast(tour, kTakeSeconds) || !ClickButton(tour, tour.recorder, "停止")) return false;
+bool StopRecordingAfter(Tour& tour, double seconds) {
+  if (!RecordedAtLeast(tour, seconds) || !ClickButton(tour, tour.recorder, "停止")) return false;
   if (!WaitUntil([&] { return TextOf(tour.status).starts_with("停止："); }))
     return Fail(tour, "the status text did not turn to 停止：");
   Say("took " + TextOf(tour.status));
   tour.picture.reset();
   return true;
 }
+
+bool StopRecording(Tour& tour) { return StopRecordingAfter(tour, kTakeSeconds); }
 
 bool OpenSaveDialog(Tour& tour) {
   if (!ClickButton(tour, tour.recorder, "保存")) return false;
@@ -203,17 +214,46 @@ bool PictureSaveDialog(Tour& tour) {
   return PictureWindow(tour, tour.saveDialog, "tour-save-dialog.png");
 }
 
-bool AnswerSuccessMessage(Tour& tour) {
+bool AnswerSuccessMessageFor(Tour& tour, const std::string& path) {
   HWND box = WaitForWindow(tour, kDialogClass, "信息：");
   if (!box) return Fail(tour, "no message box 信息： came after the save");
   HWND text = FindChild(box, kStaticClass, "文件“");
   const std::string shown = text ? TextOf(text) : "";
-  const std::string expected = "文件“" + RecordingPath(tour) + "”保存成功!";
+  const std::string expected = "文件“" + path + "”保存成功!";
   if (shown != expected) return Fail(tour, "the message box reads \"" + shown + "\", not \"" + expected + "\"");
   Say(shown);
   Click(GetDlgItem(box, IDOK));
   return WaitUntil([&] { return !IsWindow(tour.saveDialog); }) || Fail(tour, "SaveDialog stayed open");
 }
+
+bool AnswerSuccessMessage(Tour& tour) { return AnswerSuccessMessageFor(tour, RecordingPath(tour)); }
+
+bool RecordSecondTake(Tour& tour) {
+  return ShowTestPicture(tour) && ClickButton(tour, tour.recorder, "录制") && RecordedAtLeast(tour, 0.1) &&
+         StopRecordingAfter(tour, kVideoTakeSeconds);
+}
+
+// The Down key on 组合框, as a user choosing from the list with the keyboard, until it shows the
+// MP4 item.
+bool ChooseMp4(Tour& tour) {
+  HWND combo = FindChild(tour.saveDialog, kComboClass, "");
+  if (!combo) return Fail(tour, "SaveDialog shows no format choice");
+  for (int i = 0; i < kMp4Item; ++i) {
+    PostMessageW(combo, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(combo, WM_KEYUP, VK_DOWN, 0);
+  }
+  if (!WaitUntil([&] { return SendMessageW(combo, CB_GETCURSEL, 0, 0) == kMp4Item; }))
+    return Fail(tour, "the format choice did not move to mp4格式");
+  Say("SaveDialog offers " + TextOf(combo));
+  return true;
+}
+
+bool SaveTheTakeAsMp4(Tour& tour) {
+  return OpenSaveDialog(tour) && ChooseMp4(tour) && ClickButton(tour, tour.saveDialog, "保存") &&
+         AnswerFileDialog(tour, tour.saveDialog, VideoPath(tour));
+}
+
+bool AnswerVideoSavedMessage(Tour& tour) { return AnswerSuccessMessageFor(tour, VideoPath(tour)); }
 
 bool OpenPlayer(Tour& tour) {
   if (!ClickButton(tour, tour.recorder, "播放")) return false;
@@ -291,6 +331,9 @@ constexpr Step kSteps[] = {
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
     {"picture SaveDialog while it saves", PictureSaveDialog},
     {"answer the message that the recording was saved", AnswerSuccessMessage},
+    {"record a second take of one and a half seconds", RecordSecondTake},
+    {"click 保存, choose mp4格式 and name the video in the save-file dialog", SaveTheTakeAsMp4},
+    {"answer the message that the video was saved", AnswerVideoSavedMessage},
     {"click 播放 and wait for PlayerWindow", OpenPlayer},
     {"click 打开 and choose the recording in the open-file dialog", OpenRecording},
     {"picture PlayerWindow while it plays", PicturePlayer},

@@ -14,6 +14,7 @@
 #include "components/services/win_handle.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
+#include "tools/vmrctool/export_recording.h"
 
 namespace {
 
@@ -58,6 +59,12 @@ int RunList(const Arguments& args) {
   return result;
 }
 
+// The quality of the MP4 or GIF, 80 by default as in the program.
+int RunExport(const Arguments& args) {
+  int quality = args.size() > 2 ? std::atoi(args[2].c_str()) : 80;
+  return ExportRecording(args[0], args[1], quality);
+}
+
 struct Command {
   const char* name;
   size_t minArguments;
@@ -71,6 +78,7 @@ const Command kCommands[] = {
     {"unpack", 2, 2, "unpack ARCHIVE FOLDER", RunUnpack},
     {"tojpeg", 2, 3, "tojpeg SOURCE TARGET [QUALITY]", RunToJpeg},
     {"list", 1, 1, "list ARCHIVE", RunList},
+    {"export", 2, 3, "export RECORDING OUT.mp4|OUT.gif [QUALITY]", RunExport},
 };
 
 int PrintUsage() {

@@ -1,0 +1,17 @@
+#include "components/video/temporary_target.h"
+
+#include <windows.h>
+
+#include "components/services/wide_text.h"
+
+TemporaryTarget::TemporaryTarget(const std::string& target)
+    : target_(target), path_(target + "." + std::to_string(GetCurrentProcessId()) + ".part") {}
+
+TemporaryTarget::~TemporaryTarget() {
+  if (!committed_) DeleteFileW(Widen(path_).c_str());
+}
+
+bool TemporaryTarget::Commit() {
+  committed_ = MoveFileExW(Widen(path_).c_str(), Widen(target_).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return committed_;
+}

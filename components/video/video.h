@@ -1,0 +1,41 @@
+// Video export: the frames of a take or a recording as one MP4 video (H.264 through openh264,
+// in an MP4 file whose index stands before the pictures) or one animated GIF, ten frames a
+// second, through FFmpeg's libraries.
+#pragma once
+#include <string>
+
+#include "components/imaging/bgr_rows.h"
+
+enum class VideoFormat { kMp4, kGif };
+
+// Results of ExportVideo.
+constexpr int kVideoWritten = 1;
+constexpr int kVideoTargetRefused = -2;    // the file beside the target or the renaming was refused
+constexpr int kVideoFrameUnreadable = -3;  // a frame is missing or cannot be decoded
+constexpr int kVideoWriteFailed = -4;      // writing failed part way (a full disk, a lost drive)
+constexpr int kVideoFrameSizeDiffers = -5; // a frame's size is not that of frame 1
+constexpr int kVideoEncoderFailed = -6;    // the encoder, muxer or filters refused their work
+constexpr int kVideoBadArgument = -7;      // no frames, quality outside 1..100, empty target,
+                                           // a picture too small for the format (MP4: 2 × 2)
+
+// Where ExportVideo takes the frames from, in order, and tells how far it is.
+class VideoFrames {
+ public:
+  virtual ~VideoFrames() = default;
+  // Decodes frame `number` (1 .. the count) into `rows`, which is asked for the size; false
+  // when the frame is missing or damaged. A GIF reads every frame twice (the palette first).
+  virtual bool ReadFrame(int number, BgrRows& rows) = 0;
+  // Called after frame `number` of pass `pass` (1 .. passes) has been taken in.
+  virtual void FrameDone(int pass, int passes, int number) = 0;
+};
+
+// Passes over the frames that `format` needs: 1 for MP4, 2 for GIF.
+int VideoPasses(VideoFormat format);
+
+// Writes frames 1 .. frameCount of `frames` into `target` (UTF-8 path), created or replaced,
+// at the size of frame 1 (MP4: one column and one row less where that side is odd). `quality`
+// 1..100 trades size for sharpness as for a JPEG; 100 keeps screen content visually lossless.
+// The file is written beside the target under a temporary name and renamed only when complete;
+// on any failure nothing is left of it and an existing target is unchanged. Memory stays flat
+// over the frames.
+int ExportVideo(VideoFrames& frames, int frameCount, const std::string& target, VideoFormat format, int quality);

@@ -1,0 +1,12 @@
+// vmrctool export: a recording turned into an MP4 video or a GIF animation at its own size.
+#pragma once
+#include <string>
+
+// Exports `recording` (a .vmrc or other ZIP of frames 1.jpg to N.jpg, or a folder of numbered
+// .jpg or .bmp frames) into `target`, whose extension ".mp4" or ".gif" picks the format, at
+// `quality` 1..100. The frames are 1 up to the last of an unbroken run of numbers, or as many
+// as the player would count (every root-level .jpg) if that is more, so a gap in the numbers
+// fails as a missing frame. An archive is unpacked into a folder of its own in the temporary
+// folder, removed afterwards. Returns ExportVideo's result; an archive that cannot be unpacked
+// is kVideoFrameUnreadable, a target with another extension kVideoBadArgument.
+int ExportRecording(const std::string& recording, const std::string& target, int quality);
