@@ -56,6 +56,7 @@ PY
   grep -q "Velmo屏幕录像器 $version" "$readme" || fail "$archive: the read-me does not name the version"
   grep -q '@VERSION@' "$readme" && fail "$archive: a placeholder is left in the read-me"
   grep -q 'vmrctool' "$readme" || fail "$archive: the read-me does not explain the companion tool"
+  grep -q 'FFmpeg.*LGPL\|LGPL.*FFmpeg\|GNU LGPL' "$readme" || fail "$archive: the read-me does not name the libraries' licences"
 }
 
 check_archive win32 i686-w64-mingw32 "$3" "Intel 80386"
