@@ -50,6 +50,7 @@ DERIVED = {
     "capture_tick_ratio": (lambda f: f["capture_tick_ms"] / f["ffmpeg_file_frame_ms"],
                            ("capture_tick_ms", "ffmpeg_file_frame_ms")),
     "capture_cpu_ratio": (lambda f: f["capture_cpu_ms"] / f["ffmpeg_cpu_ms"], ("capture_cpu_ms", "ffmpeg_cpu_ms")),
+    "capture_floor_ratio": (lambda f: f["capture_tick_ms"] / f["capture_floor_ms"], ("capture_tick_ms", "capture_floor_ms")),
     "save_speed": (lambda f: f["save_frames"] * 100 / f["save_whole_ms"], ("save_frames", "save_whole_ms")),
     "save_cpu_speed": (lambda f: f["save_frames"] * 100 / f["save_cpu_ms"], ("save_frames", "save_cpu_ms")),
     "save_pack_progress_ms": (lambda f: f["save_pack_ms"] - f["pack_ms"], ("save_pack_ms", "pack_ms")),
@@ -135,13 +136,13 @@ class Target:
 
 
 TARGETS = [
-    Target("capture tick at 1920x1080", "capture_tick_ms", 25, True, "ms"),
+    Target("capture tick ÷ the platform's floor at 1920x1080", "capture_floor_ratio", 1.1, True, "×"),
     Target("sustained rate of a take", "capture_fps", 9.9, False, "frames/s"),
     Target("ConvertToJpeg ÷ cjpeg (1920x1080 BMP)", "tojpeg_ratio", 1.2, True, "×"),
     Target("Pack ÷ zip -8 (100 frames)", "pack_ratio", 1.1, True, "×"),
-    Target("Unpack ÷ unzip (100 frames)", "unpack_ratio", 1.1, True, "×"),
-    Target("playback tick at 1536x864", "play_tick_ms", 20, True, "ms"),
-    Target("whole save ÷ real time (100 frames)", "save_speed", 2, False, "× real time"),
+    Target("Unpack ÷ unzip (100 frames)", "unpack_ratio", 1.0, True, "×"),
+    Target("playback tick at 1536x864", "play_tick_ms", 15, True, "ms"),
+    Target("whole save ÷ real time (100 frames)", "save_speed", 3, False, "× real time"),
     Target("save as MP4 ÷ real time (100 frames)", "mp4_speed", 5, False, "× real time"),
     Target("save as GIF ÷ real time (100 frames)", "gif_speed", 1, False, "× real time"),
 ]
