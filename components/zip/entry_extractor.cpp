@@ -48,34 +48,54 @@ bool CopyData(ZipReader& reader, HANDLE file) {
   }
 }
 
-const FILETIME* ChooseTime(const std::optional<int32_t>& unixTime, const FILETIME* fallback, FILETIME* slot) {
-  if (!unixTime) return fallback;
-  *slot = FileTimeFromUnix(*unixTime);
-  return slot;
+// A time the extended timestamp carries, else the DOS time; 0 leaves that time as it is.
+LARGE_INTEGER ChooseTime(const std::optional<int32_t>& unixTime, const std::optional<FILETIME>& fallback) {
+  LARGE_INTEGER time{};
+  const std::optional<FILETIME> chosen = unixTime ? std::optional<FILETIME>(FileTimeFromUnix(*unixTime)) : fallback;
+  if (chosen) time.QuadPart = static_cast<LONGLONG>(chosen->dwHighDateTime) << 32 | chosen->dwLowDateTime;
+  return time;
 }
 
-// Each time the extended timestamp carries replaces the DOS time, which counts as UTC. Failing
-// to set times does not fail the extraction: the data is what matters.
-void SetEntryTimes(HANDLE file, const ReaderEntry& entry, const ByteBuffer& localExtra) {
+// Each time the extended timestamp carries replaces the DOS time, which counts as UTC, and the
+// file ends with normal attributes; one call through the open handle does both. Failing to set
+// them does not fail the extraction: the data is what matters.
+void FinishFile(HANDLE file, const ReaderEntry& entry, const ByteBuffer& localExtra) {
   FILETIME dosTime;
-  const FILETIME* fallback = FileTimeFromDosAsUtc(entry.dosTime, entry.dosDate, &dosTime) ? &dosTime : nullptr;
-  FoundTimes found = FindLocalTimestamp(localExtra.data(), localExtra.size());
-  FILETIME written, accessed, created;
-  SetFileTime(file, ChooseTime(found.created, fallback, &created), ChooseTime(found.accessed, fallback, &accessed),
-              ChooseTime(found.modified, fallback, &written));
+  const std::optional<FILETIME> fallback =
+      FileTimeFromDosAsUtc(entry.dosTime, entry.dosDate, &dosTime) ? std::optional<FILETIME>(dosTime) : std::nullopt;
+  const FoundTimes found = FindLocalTimestamp(localExtra.data(), localExtra.size());
+  FILE_BASIC_INFO basic{};
+  basic.CreationTime = ChooseTime(found.created, fallback);
+  basic.LastAccessTime = ChooseTime(found.accessed, fallback);
+  basic.LastWriteTime = ChooseTime(found.modified, fallback);
+  basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+  SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
+}
+
+// A file already there may be read-only, hidden or system, which creating over it refuses; only
+// then are its attributes made normal first, so a new file costs no call for it.
+HANDLE CreateTargetFile(const std::wstring& path) {
+  auto create = [&] {
+    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  HANDLE file = create();
+  if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED &&
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+    file = create();
+  }
+  return file;
 }
 
 }  // namespace
 
-// The file is created with normal attributes rather than those the entry names: the caller
-// leaves it normal in any case, and a file whose extraction fails half-way should not stay
-// hidden or read-only.
+// The file is created with normal attributes rather than those the entry names, so a file whose
+// extraction fails half-way never stays hidden or read-only.
 bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans) {
   if (!IsReadable(entry)) return false;
   OpenEntryData data(reader);
   if (!data.open() || !spans.Claim(reader.DataOffset(), entry.compressedSize)) return false;
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateTargetFile(path));
   if (!file || !CopyData(reader, file.get())) return false;
-  SetEntryTimes(file.get(), entry, reader.LocalExtra());
+  FinishFile(file.get(), entry, reader.LocalExtra());
   return true;
 }

@@ -22,8 +22,8 @@ struct UnpackRun {
   bool stopped = false;
 };
 
-// The target's attributes are made normal before extraction, so that a read-only, hidden or
-// system file there can be replaced, and again after it.
+// A read-only, hidden or system file in the way is replaced, and every file ends with normal
+// attributes (ExtractFileEntry).
 bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans) {
   ReaderEntry entry;
   std::wstring path;
@@ -33,10 +33,7 @@ bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spa
   // An entry that names the extraction folder itself ("./", whatever its attributes say) asks
   // for nothing more than the folder.
   if (IsFolderEntry(entry.externalAttributes) || EntryPathInFolder(name).empty()) return CreateFolderTree(path);
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  bool extracted = ExtractFileEntry(reader, entry, path, spans);
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  return extracted;
+  return ExtractFileEntry(reader, entry, path, spans);
 }
 
 int ExtractEntries(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
