@@ -32,8 +32,8 @@ ScreenSnapshots snapshots;
 
 // The part of a tick after the snapshot, as the recorder runs it: the room it keeps on the
 // volume, then the frame file.
-void WriteFrame(const std::string& folder, int frame, const ByteString& bytes) {
-  if (HasRoomFor(folder, bytes.size(), kFreeSpaceMargin)) WriteWholeFile(CapturedFramePath(folder, frame), bytes);
+void WriteFrame(const std::string& folder, int frame, const SnapshotFile& file) {
+  if (HasRoomFor(folder, file.size(), kFreeSpaceMargin)) WriteFileParts(CapturedFramePath(folder, frame), {file.headers, file.rows});
 }
 
 void Tick(const std::string& folder, int frame) { WriteFrame(folder, frame, snapshots.Take()); }
@@ -54,7 +54,7 @@ TickCost MedianTickCost(const std::string& folder) {
   const double processorBefore = ProcessorMilliseconds();
   for (int frame = 1; frame <= kMeasuredTicks; ++frame) {
     const double start = NowMilliseconds();
-    const ByteString& bytes = snapshots.Take();
+    const SnapshotFile& bytes = snapshots.Take();
     const double taken = NowMilliseconds();
     WriteFrame(folder, frame, bytes);
     const double written = NowMilliseconds();

@@ -93,9 +93,9 @@ void StartTake() {
 void CaptureTick(EventRecord&) {
   FrameCount = FrameCount + 1;
   const std::string frameFile = CapturedFramePath(FrameFolder, FrameCount);
-  const ByteString& frame = snapshots.Take();
+  const SnapshotFile& frame = snapshots.Take();
   if (!HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin)) return StopTakeOnFault(DiskFullStoppedText);
-  if (!WriteWholeFile(frameFile, frame)) {
+  if (!WriteFileParts(frameFile, {frame.headers, frame.rows})) {
     DeleteFileW(Widen(frameFile).c_str());
     const bool full = !HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin);
     return StopTakeOnFault(full ? DiskFullStoppedText : FrameNotWrittenText);

@@ -1,40 +1,53 @@
 #include "app/recorder/screen_snapshot.h"
 
+#include "components/imaging/pixel_buffer.h"
 #include "components/services/screen_pixels.h"
 #include "controls/painted/bitmap_file.h"
+#include "controls/painted/bmp_file.h"
 
-// On a palette display (256 colours) the conversion uses the screen's current palette. The
-// screen is measured and copied in physical pixels, so a scaled display gives its whole
-// picture, not the top-left part of the size the program's windows are told.
-const ByteString& ScreenSnapshots::Take() {
+// The screen is measured and copied in physical pixels, so a scaled display gives its whole
+// picture, not the top-left part of the size the program's windows are told. On a palette
+// display (256 colours) the copy into the 24-bit bitmap goes through the screen's current
+// palette.
+const SnapshotFile& ScreenSnapshots::Take() {
   const PhysicalScreenScope physical;
   const ScreenSize screen = PrimaryScreenPixels();
   const SIZE size{screen.width, screen.height};
   const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
-  if (!ready || !CopyClientAreaInto(nullptr, dc_.get(), bitmap_.get(), size) ||
-      !TakeBmpFileOfBitmap(bitmap_.get(), size, file_)) {
-    file_.clear();
+  file_ = {};
+  if (ready && CopyClientAreaInto(nullptr, dc_.get(), bitmap_.get(), size)) {
+    GdiFlush();
+    file_ = {headers_, std::span<const uint8_t>(rows_, static_cast<size_t>(BmpRowBytes(size.cx)) * size.cy)};
   }
   return file_;
 }
 
 void ScreenSnapshots::Release() {
+  file_ = {};
   bitmap_.reset();
   dc_.reset();
-  ByteString().swap(file_);
+  rows_ = nullptr;
+  ByteString().swap(headers_);
   size_ = {};
 }
 
+// The bitmap's rows are bottom-up, as the file stores them; the system fills the row padding
+// with zeros when it makes the bitmap, and copies never touch it.
 bool ScreenSnapshots::Prepare(SIZE size) {
   Release();
-  if (size.cx < 1 || size.cy < 1) return false;
+  headers_ = BmpHeaders(size.cx, size.cy);
+  if (headers_.empty() || !FitsPictureLimits(size.cx, size.cy)) return false;
   WindowDc screen(nullptr);
-  bitmap_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, size.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   dc_.reset(CreateCompatibleDC(screen.get()));
-  if (!bitmap_ || !dc_) {
+  if (!bitmap_ || !bits || !dc_) {
     Release();
     return false;
   }
+  rows_ = static_cast<const uint8_t*>(bits);
   size_ = size;
   return true;
 }

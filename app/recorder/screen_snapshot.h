@@ -2,21 +2,34 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
 #include "components/services/gdi_handle.h"
 #include "forms/form_definition.h"
 
-// Snapshots of the whole primary screen as complete 24-bit BMP files (bottom-up rows, no
-// colour table), without the mouse pointer: a plain copy of the screen into a bitmap
-// compatible with it, converted to 24 bits per pixel. The bitmap, its memory device context
-// and the file's buffer are kept from one snapshot to the next while the screen keeps its
-// size: a take asks for one every 100 ms, and new memory of a frame's size costs more than
-// the copy itself.
+// A snapshot as the two pieces of its 24-bit BMP file, to be written one after the other: the
+// 54 bytes of headers, then the pixel rows (bottom-up, padded) where the screen's copy holds
+// them. Both are empty when the snapshot could not be taken.
+struct SnapshotFile {
+  std::span<const uint8_t> headers;
+  std::span<const uint8_t> rows;
+
+  size_t size() const { return headers.size() + rows.size(); }
+};
+
+// Snapshots of the whole primary screen, without the mouse pointer: a plain copy of the screen
+// into a 24-bit device-independent bitmap, whose rows are the file's rows as they lie, so no
+// frame is converted or copied again on its way to the file. The bitmap, its memory device
+// context and the headers are kept from one snapshot to the next while the screen keeps its
+// size: a take asks for one every 100 ms, and new memory of a frame's size costs more than the
+// copy itself.
 class ScreenSnapshots {
  public:
-  // The screen as it is now. The bytes stay valid until the next Take or Release; empty when
-  // the system refuses the bitmap or the conversion.
-  const ByteString& Take();
-  // Lets the bitmap, the device context and the buffer go; the next Take makes them again.
+  // The screen as it is now. The pieces stay valid until the next Take or Release.
+  const SnapshotFile& Take();
+  // Lets the bitmap, the device context and the headers go; the next Take makes them again.
   void Release();
 
  private:
@@ -25,5 +38,7 @@ class ScreenSnapshots {
   SIZE size_{};
   MemoryDc dc_;
   BitmapHandle bitmap_;
-  ByteString file_;
+  const uint8_t* rows_ = nullptr;
+  ByteString headers_;
+  SnapshotFile file_;
 };

@@ -37,10 +37,17 @@ bool ReadWholeFileInto(const std::string& path, std::vector<uint8_t>& bytes) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  return WriteFileParts(path, {std::span<const uint8_t>(bytes)});
+}
+
+bool WriteFileParts(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts) {
   FileHandle file(
       CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
-  DWORD written = 0;
-  return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
+  for (std::span<const uint8_t> part : parts) {
+    DWORD written = 0;
+    if (!WriteFile(file.get(), part.data(), static_cast<DWORD>(part.size()), &written, nullptr) || written != part.size())
+      return false;
+  }
+  return true;
 }

@@ -2,6 +2,8 @@
 // and the player hands to its panel.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,3 +17,6 @@ bool ReadWholeFileInto(const std::string& path, std::vector<uint8_t>& bytes);
 // Creates or truncates the file, opened without sharing, and writes `bytes`; true when all
 // were written.
 bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+// The same for a file whose bytes lie in pieces, written one after the other (a screen frame's
+// headers, then its rows where the screen's bitmap holds them).
+bool WriteFileParts(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts);

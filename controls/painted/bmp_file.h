@@ -24,6 +24,10 @@ ByteString BmpFileOfSize(int width, int height);
 // False, leaving `file` empty, where BmpFileOfSize gives an empty file.
 bool ShapeBmpFile(int width, int height, ByteString& file);
 
+// The 54 header bytes alone of the file for a width × height picture, for a writer that keeps
+// the pixel rows elsewhere and writes them after; empty where BmpFileOfSize gives an empty file.
+ByteString BmpHeaders(int width, int height);
+
 // The file for a width × height picture whose pixel data (bottom-up, padded rows) is
 // `pixelRows`. Empty when a side is below 1, the pixel data would not fit in 32 bits, or
 // `pixelRows` is not exactly BmpRowBytes(width) × height bytes.
