@@ -2,7 +2,6 @@
 
 #include "components/imaging/pixel_buffer.h"
 #include "components/services/screen_pixels.h"
-#include "controls/painted/bitmap_file.h"
 #include "controls/painted/bmp_file.h"
 
 // The screen is measured and copied in physical pixels, so a scaled display gives its whole
@@ -15,17 +14,20 @@ const SnapshotFile& ScreenSnapshots::Take() {
   const SIZE size{screen.width, screen.height};
   const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
   file_ = {};
-  if (ready && CopyClientAreaInto(nullptr, dc_.get(), bitmap_.get(), size)) {
-    GdiFlush();
-    file_ = {headers_, std::span<const uint8_t>(rows_, static_cast<size_t>(BmpRowBytes(size.cx)) * size.cy)};
-  }
+  if (!ready) return file_;
+  // As a snapshot always has: a copy the system does not complete still gives a picture.
+  BitBlt(dc_.get(), 0, 0, size.cx, size.cy, screen_->get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  file_ = {headers_, std::span<const uint8_t>(rows_, static_cast<size_t>(BmpRowBytes(size.cx)) * size.cy)};
   return file_;
 }
 
 void ScreenSnapshots::Release() {
   file_ = {};
+  selected_.reset();
   bitmap_.reset();
   dc_.reset();
+  screen_.reset();
   rows_ = nullptr;
   ByteString().swap(headers_);
   size_ = {};
@@ -37,16 +39,17 @@ bool ScreenSnapshots::Prepare(SIZE size) {
   Release();
   headers_ = BmpHeaders(size.cx, size.cy);
   if (headers_.empty() || !FitsPictureLimits(size.cx, size.cy)) return false;
-  WindowDc screen(nullptr);
+  screen_ = std::make_unique<WindowDc>(nullptr);
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, size.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  dc_.reset(CreateCompatibleDC(screen.get()));
-  if (!bitmap_ || !bits || !dc_) {
+  bitmap_.reset(CreateDIBSection(screen_->get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  dc_.reset(CreateCompatibleDC(screen_->get()));
+  if (!screen_->get() || !bitmap_ || !bits || !dc_) {
     Release();
     return false;
   }
+  selected_ = std::make_unique<Selection>(dc_.get(), bitmap_.get());
   rows_ = static_cast<const uint8_t*>(bits);
   size_ = size;
   return true;

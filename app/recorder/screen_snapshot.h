@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "components/services/gdi_handle.h"
@@ -21,10 +22,10 @@ struct SnapshotFile {
 
 // Snapshots of the whole primary screen, without the mouse pointer: a plain copy of the screen
 // into a 24-bit device-independent bitmap, whose rows are the file's rows as they lie, so no
-// frame is converted or copied again on its way to the file. The bitmap, its memory device
-// context and the headers are kept from one snapshot to the next while the screen keeps its
-// size: a take asks for one every 100 ms, and new memory of a frame's size costs more than the
-// copy itself.
+// frame is converted or copied again on its way to the file. The screen's device context, the
+// bitmap selected into its memory device context and the headers are kept from one snapshot to
+// the next while the screen keeps its size: a take asks for one every 100 ms, and new memory of a
+// frame's size costs more than the copy itself.
 class ScreenSnapshots {
  public:
   // The screen as it is now. The pieces stay valid until the next Take or Release.
@@ -36,8 +37,10 @@ class ScreenSnapshots {
   bool Prepare(SIZE size);
 
   SIZE size_{};
+  std::unique_ptr<WindowDc> screen_;
   MemoryDc dc_;
   BitmapHandle bitmap_;
+  std::unique_ptr<Selection> selected_;  // the bitmap in dc_, taken out before either goes
   const uint8_t* rows_ = nullptr;
   ByteString headers_;
   SnapshotFile file_;
