@@ -4,9 +4,8 @@
 
 #include <string_view>
 
+#include "components/services/folder_entries.h"
 #include "components/services/number_text.h"
-#include "components/services/wide_text.h"
-#include "components/services/win_handle.h"
 
 namespace {
 
@@ -14,16 +13,18 @@ constexpr int kFramesPerSecond = 10;
 
 wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
-// What the "*.jpg" search pattern means, judged on the long name alone: the search itself also
-// matches 8.3 short names, so "x.jpgx" (short name X~1.JPG) would count as a frame.
-bool EndsInJpg(std::wstring_view name) {
-  constexpr std::wstring_view suffix = L".jpg";
+// Whether `name` ends in `suffix` (lower case), letters compared without regard to case.
+bool EndsInIgnoringCase(std::wstring_view name, std::wstring_view suffix) {
   if (name.size() < suffix.size()) return false;
   name.remove_prefix(name.size() - suffix.size());
   for (size_t i = 0; i < suffix.size(); ++i)
     if (LowerAscii(name[i]) != suffix[i]) return false;
   return true;
 }
+
+// What the "*.jpg" search pattern means, judged on the long name alone: the search itself also
+// matches 8.3 short names, so "x.jpgx" (short name X~1.JPG) would count as a frame.
+bool EndsInJpg(std::wstring_view name) { return EndsInIgnoringCase(name, L".jpg"); }
 
 }  // namespace
 
@@ -44,18 +45,25 @@ std::string PlayedFramePath(const std::string& folder, int frameNumber) {
   return folder + "\\" + JpegFrameName(frameNumber);
 }
 
-std::string FirstCapturedFramePath(const std::string& folder) { return folder + "\\" + BitmapFrameName(1); }
+FrameFile ParseFrameName(const std::wstring& name) {
+  const bool jpeg = EndsInJpg(name);
+  if (!jpeg && !EndsInIgnoringCase(name, L".bmp")) return {};
+  const std::wstring_view digits = std::wstring_view(name).substr(0, name.size() - 4);
+  if (digits.empty() || digits.size() > 9 || digits[0] == L'0') return {};
+  int number = 0;
+  for (wchar_t c : digits) {
+    if (c < L'0' || c > L'9') return {};
+    number = number * 10 + (c - L'0');
+  }
+  return {number, jpeg};
+}
 
 int CountFrameFiles(const std::string& folder) {
   int count = 0;
-  // An empty name would search the root of the current drive.
-  if (folder.empty()) return count;
-  WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW(Widen(folder + "\\*").c_str(), &found));
-  if (!search) return count;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && EndsInJpg(found.cFileName)) ++count;
-  } while (FindNextFileW(search.get(), &found));
+  ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
+    if (!IsSubfolder(entry) && EndsInJpg(entry.cFileName)) ++count;
+    return true;
+  });
   return count;
 }
 

@@ -15,8 +15,15 @@ std::string CapturedFramePath(const std::string& folder, int frameNumber);
 std::string ConvertedFramePath(const std::string& folder, int frameNumber);
 // folder + "\" + "n.jpg": the frame file the player opens.
 std::string PlayedFramePath(const std::string& folder, int frameNumber);
-// folder + "\1.bmp": present when the folder holds a take that has not been saved.
-std::string FirstCapturedFramePath(const std::string& folder);
+
+// A frame file of a take by its name: n.bmp as captured, or n.jpg as an earlier save converted it.
+struct FrameFile {
+  int number = 0;
+  bool jpeg = false;
+};
+// The frame file a name names ("12.bmp", "3.JPG"); number 0 when the name is not a frame's (no
+// digits, a leading zero, another extension, more than nine digits).
+FrameFile ParseFrameName(const std::wstring& name);
 
 // The frame count of a recording unpacked into `folder`: every entry directly in it that is not
 // a folder and whose name ends in ".jpg" in any case of letters, so cover.jpg and 2.JPG count

@@ -6,8 +6,8 @@
 #include <climits>
 
 #include "components/services/number_text.h"
+#include "components/services/folder_entries.h"
 #include "components/services/wide_text.h"
-#include "components/services/win_handle.h"
 
 namespace {
 
@@ -52,14 +52,13 @@ std::string ContainingFolder(const std::string& path) {
 
 FolderBytes FilesInFolder(const std::string& folder) {
   FolderBytes total;
-  WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW((Widen(folder) + L"\\*").c_str(), &found));
-  if (!search) return total;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    total.files += 1;
-    total.bytes += static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-  } while (FindNextFileW(search.get(), &found));
+  ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
+    if (!IsSubfolder(entry)) {
+      total.files += 1;
+      total.bytes += static_cast<uint64_t>(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow;
+    }
+    return true;
+  });
   return total;
 }
 

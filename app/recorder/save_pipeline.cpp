@@ -9,6 +9,7 @@
 #include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
@@ -53,12 +54,11 @@ struct FrameBuffers {
 // JPEG is replaced, so no failure loses it. Only a frame with neither file (or an empty bitmap)
 // is white. True when the frame came from its JPEG.
 bool ShrinkFrame(int i, FrameBuffers& buffers) {
-  const std::string bmp = CapturedFramePath(FrameFolder, i);
-  ByteString& captured = std::get<ByteString>(buffers.captured);
-  const bool fromJpeg = !ReadWholeFileInto(bmp, captured) && ReadWholeFileInto(ConvertedFramePath(FrameFolder, i), captured);
+  const bool fromJpeg =
+      ReadTakeFrame(FrameFolder, i, std::get<ByteString>(buffers.captured)) == TakeFrameSource::Jpeg;
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
-  if (fromJpeg) WriteWholeFile(bmp, buffers.rescaled);
+  if (fromJpeg) WriteWholeFile(CapturedFramePath(FrameFolder, i), buffers.rescaled);
   return fromJpeg;
 }
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 
-#include "app/player/recording_file.h"
+#include "components/services/file_bytes.h"
+#include "components/services/folder_entries.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
 
@@ -17,11 +17,6 @@ constexpr size_t kJpegMarkerSize = 2;
 uint32_t Le32At(const uint8_t* bytes, size_t at) {
   return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
          static_cast<uint32_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
-}
-
-bool EndsWithIgnoringCase(const std::wstring& text, const wchar_t* suffix) {
-  const size_t length = wcslen(suffix);
-  return text.size() >= length && _wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
 }
 
 // The first and last bytes of a file, which is all the wholeness rules look at.
@@ -67,14 +62,10 @@ std::string FrameFilePath(const std::string& folder, const FrameFile& file) {
 
 // Calls `visit` with each frame file directly in the folder until it answers false.
 void ForEachFrameFile(const std::string& folder, const std::function<bool(const FrameFile&)>& visit) {
-  WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW((Widen(folder) + L"\\*").c_str(), &found));
-  if (!search) return;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    const FrameFile file = ParseFrameName(found.cFileName);
-    if (file.number != 0 && !visit(file)) return;
-  } while (FindNextFileW(search.get(), &found));
+  ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
+    const FrameFile file = IsSubfolder(entry) ? FrameFile{} : ParseFrameName(entry.cFileName);
+    return file.number == 0 || visit(file);
+  });
 }
 
 }  // namespace
@@ -110,19 +101,6 @@ TakeFound TakeFromFrameFiles(std::vector<FrameFile> files, const std::function<b
   return take;
 }
 
-FrameFile ParseFrameName(const std::wstring& name) {
-  const bool jpeg = EndsWithIgnoringCase(name, L".jpg");
-  if (!jpeg && !EndsWithIgnoringCase(name, L".bmp")) return {};
-  const std::wstring digits = name.substr(0, name.size() - 4);
-  if (digits.empty() || digits.size() > 9 || digits[0] == L'0') return {};
-  int number = 0;
-  for (wchar_t c : digits) {
-    if (c < L'0' || c > L'9') return {};
-    number = number * 10 + (c - L'0');
-  }
-  return {number, jpeg};
-}
-
 TakeFound FindUnsavedTake(const std::string& folder) {
   std::vector<FrameFile> files;
   ForEachFrameFile(folder, [&](const FrameFile& file) {
@@ -145,4 +123,10 @@ bool AnyFrameFileExists(const std::string& folder) {
     return false;
   });
   return found;
+}
+
+TakeFrameSource ReadTakeFrame(const std::string& folder, int number, ByteString& bytes) {
+  if (ReadWholeFileInto(CapturedFramePath(folder, number), bytes)) return TakeFrameSource::Bitmap;
+  if (ReadWholeFileInto(ConvertedFramePath(folder, number), bytes)) return TakeFrameSource::Jpeg;
+  return TakeFrameSource::None;
 }

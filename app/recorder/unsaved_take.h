@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-// One frame file of the folder: n.bmp, or n.jpg.
-struct FrameFile {
-  int number = 0;
-  bool jpeg = false;
-};
+#include "app/player/recording_file.h"
+#include "forms/form_definition.h"
+
 
 // A bitmap frame is whole when it is at least a file header and its header's file size is the
 // file's own size: a frame cut short by a crash fails that test.
@@ -31,10 +29,6 @@ struct TakeFound {
 };
 TakeFound TakeFromFrameFiles(std::vector<FrameFile> files, const std::function<bool(const FrameFile&)>& isWhole);
 
-// The frame file a name names ("12.bmp", "3.JPG"); number 0 when the name is not a frame's (no
-// digits, a leading zero, another extension, more than nine digits).
-FrameFile ParseFrameName(const std::wstring& name);
-
 // Reads the working folder: the take it holds (frameCount 0 when none, or when the folder is
 // missing). Reads only each file's first and last bytes.
 TakeFound FindUnsavedTake(const std::string& folder);
@@ -45,3 +39,10 @@ void RemoveCutShortFrames(const std::string& folder, const TakeFound& take);
 // Whether the folder holds any frame file, captured (n.bmp) or converted by a save that failed
 // later (n.jpg): a take that has not been saved. Reads the folder's names only.
 bool AnyFrameFileExists(const std::string& folder);
+
+// Where frame n of the take was read from: its captured bitmap, else the JPEG an earlier, failed
+// save converted it to; none when the folder holds neither.
+enum class TakeFrameSource { None, Bitmap, Jpeg };
+// Reads frame n of the take in `folder` into `bytes` (their memory reused), bitmap first, as
+// every save takes its frames.
+TakeFrameSource ReadTakeFrame(const std::string& folder, int number, ByteString& bytes);

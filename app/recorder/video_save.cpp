@@ -5,6 +5,7 @@
 #include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/unsaved_take.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
@@ -86,8 +87,14 @@ class TakeFrames : public VideoFrames {
   // missing file or a bitmap shorter than its rows included, would save as a white frame.
   bool ReadCapturedFrame(int number) {
     ByteString& bytes = std::get<ByteString>(captured_);
-    if (ReadWholeFileInto(CapturedFramePath(FrameFolder, number), bytes) && FindBmpRows(bytes)) return true;
-    return ReadWholeFileInto(ConvertedFramePath(FrameFolder, number), bytes) && AcceptsJpeg(bytes);
+    switch (ReadTakeFrame(FrameFolder, number, bytes)) {
+      case TakeFrameSource::Bitmap:
+        return FindBmpRows(bytes).has_value();
+      case TakeFrameSource::Jpeg:
+        return AcceptsJpeg(bytes);
+      default:
+        return false;
+    }
   }
 
   PropertyValue captured_ = ByteString{};  // handed to the canvas as it is, without a copy
