@@ -7,9 +7,6 @@ set -euo pipefail
 work=$(mktemp -d /tmp/velmo-e2e.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 VELMO_E2E_FOLDER="Z:$work" "$2" "$1"
-unzip -t "$work/take.vmrc"
-frames=$(tr -d '\r' <"$work/frames.txt")
-expected=$(seq 1 "$frames" | sed 's/$/.jpg/' | sort)
-found=$(zipinfo -1 "$work/take.vmrc" | sort)
-[ "$found" = "$expected" ] || { echo "FAIL: entries are not 1.jpg to $frames.jpg: $found" >&2; exit 1; }
+source "$(dirname "$0")/../support/recording_checks.sh"
+frames=$(expect_frames "$work/take.vmrc" "$work/frames.txt")
 echo "recording of $frames frames checked by Info-ZIP"

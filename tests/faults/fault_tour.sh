@@ -12,9 +12,6 @@ windows_path() { local path="Z:$1"; echo "${path//\//\\}"; }
 
 "$top/tools/wine-run.sh" "$build/tests/faults/fault_tour.exe" "$(windows_path "$build/app/velmo.exe")" \
   "$(windows_path "$work")" 2> >(grep -v --line-buffered 'FS volume label' >&2)
-unzip -tq "$work/crash.vmrc"
-frames=$(tr -d '\r' <"$work/crash-frames.txt")
-expected=$(seq 1 "$frames" | sed 's/$/.jpg/' | sort)
-found=$(zipinfo -1 "$work/crash.vmrc" | sort)
-[ "$found" = "$expected" ] || { echo "FAIL: entries are not 1.jpg to $frames.jpg: $found" >&2; exit 1; }
+source "$top/tests/support/recording_checks.sh"
+frames=$(expect_frames "$work/crash.vmrc" "$work/crash-frames.txt")
 echo "the take kept after the kill saved its $frames whole frames"

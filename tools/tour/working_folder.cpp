@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "components/services/win_handle.h"
+#include "components/services/folder_entries.h"
+#include "components/services/wide_text.h"
 
 std::wstring WorkingFolder() {
   wchar_t temporary[MAX_PATH + 1] = {};
@@ -12,13 +13,9 @@ std::wstring WorkingFolder() {
 
 void ClearWorkingFolder() {
   const std::wstring folder = WorkingFolder();
-  WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-  if (search) {
-    do {
-      DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-    } while (FindNextFileW(search.get(), &found));
-  }
-  search.reset();
+  ForEachFolderEntry(Narrow(folder), [&](const WIN32_FIND_DATAW& entry) {
+    DeleteFileW((folder + L"\\" + entry.cFileName).c_str());
+    return true;
+  });
   RemoveDirectoryW(folder.c_str());
 }
