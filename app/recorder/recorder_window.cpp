@@ -47,7 +47,7 @@ bool KeepUnsavedTake() {
 }
 
 // The tray icon is set after the question about a take left behind: while the window is still
-// being built, its tray menu must not offer "退出".
+// being built, its tray menu must not offer "退出". A kept take shows as after 停止.
 void RecorderCreated(EventRecord&) {
   SetControlTheme(kSilverScheme);
   WriteProperty(kWindow, common_property::kTop, 0);
@@ -57,9 +57,12 @@ void RecorderCreated(EventRecord&) {
   FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
   const bool kept = KeepUnsavedTake();
   SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
+  if (kept) {
+    StopRecording();
+    return;
+  }
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
   WriteProperty(kStatus, label_property::kCaption, "停止：" + IntegerText(FrameCount) + "秒");
-  if (kept) StopRecording();
 }
 
 void ShowRecorder(EventRecord&) {

@@ -39,7 +39,7 @@ bool ScreenSnapshots::Prepare(SIZE size) {
   Release();
   headers_ = BmpHeaders(size.cx, size.cy);
   if (headers_.empty() || !FitsPictureLimits(size.cx, size.cy)) return false;
-  screen_ = std::make_unique<WindowDc>(nullptr);
+  screen_.emplace(nullptr);
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, size.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
@@ -49,7 +49,7 @@ bool ScreenSnapshots::Prepare(SIZE size) {
     Release();
     return false;
   }
-  selected_ = std::make_unique<Selection>(dc_.get(), bitmap_.get());
+  selected_.emplace(dc_.get(), bitmap_.get());
   rows_ = static_cast<const uint8_t*>(bits);
   size_ = size;
   return true;

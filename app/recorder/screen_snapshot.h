@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <span>
 
 #include "components/services/gdi_handle.h"
@@ -37,10 +37,10 @@ class ScreenSnapshots {
   bool Prepare(SIZE size);
 
   SIZE size_{};
-  std::unique_ptr<WindowDc> screen_;
+  std::optional<WindowDc> screen_;
   MemoryDc dc_;
   BitmapHandle bitmap_;
-  std::unique_ptr<Selection> selected_;  // the bitmap in dc_, taken out before either goes
+  std::optional<Selection> selected_;  // the bitmap in dc_, taken out before either goes
   const uint8_t* rows_ = nullptr;
   ByteString headers_;
   SnapshotFile file_;
