@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
 #include "app/player/recording_file.h"
 #include "bench/bench_clock.h"
@@ -65,6 +66,7 @@ TickTimes TimeTicks(const std::string& recording) {
   if (!LoadWindow(kId, 0, false)) return times;
   AnswerFileDialogsWith(recording);
   ClickButton({kId, 按钮1});
+  AwaitRecordingUnpacked();
   ClickButton({kId, 暂停按钮});
   ProcessPendingEvents();
   if (PlayerFrameCount != kFrames) return times;

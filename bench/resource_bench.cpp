@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/player/player_state.h"
+#include "app/player/player_handlers.h"
 #include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "bench/bench_program.h"
@@ -82,6 +82,7 @@ Counts CountPlaybackTicks(const std::string& recording) {
   LoadWindow(PlayerWindow::kId, 0, false);
   AnswerFileDialogsWith(recording);
   ClickButton({PlayerWindow::kId, PlayerWindow::按钮1});
+  AwaitRecordingUnpacked();
   ClickButton({PlayerWindow::kId, PlayerWindow::暂停按钮});
   PlaybackTicks(kFirstTicks);
   counts.after10 = CurrentProcessResources();
@@ -108,7 +109,6 @@ void Measure() {
   }
   const Counts playback = CountPlaybackTicks(recording);
   DeleteFileW(Widen(recording).c_str());
-  RemoveFolderTree(ExtractionFolder);
   std::printf("figures resources_probed=%d", capture.after10.probed ? 1 : 0);
   PrintCounts("capture", capture);
   PrintCounts("playback", playback);

@@ -24,6 +24,10 @@ constexpr int kTickMilliseconds = 100;
 constexpr double kWidthAroundPanel = 6;
 constexpr double kSpareHeight = 40;
 
+// Whether the last fit found a first frame to lay the window out around, and so set the
+// progress bar's maximum from the frame count.
+bool fittedToFirstFrame = false;
+
 void SetButtons(bool play, bool pause, bool stop) {
   SetEnabled({kId, 播放按钮}, play);
   SetEnabled({kId, 暂停按钮}, pause);
@@ -87,13 +91,17 @@ void LayOutAround(int w0, int h0) {
 void FitLayoutToFrame() {
   const int picture = LoadPicture(ReadWholeFile(PlayedFramePath(ExtractionFolder, kFirstFrame)));
   const int w0 = PictureWidth(kPanel, picture);
-  if (w0 != 0) LayOutAround(w0, PictureHeight(kPanel, picture));
+  fittedToFirstFrame = w0 != 0;
+  if (fittedToFirstFrame) LayOutAround(w0, PictureHeight(kPanel, picture));
   UnloadPicture(picture);
 }
 
 std::string TimeText(double elapsedSeconds) {
   return "时长:" + DecimalText(elapsedSeconds) + "/" + FrameSecondsText(PlayerFrameCount) + "秒";
 }
+
+// The frame just shown ÷ 10: frame 25 reads 2.5; after an open or a stop 0.
+void ShowElapsedTime() { WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame / 10.0 - 0.1)); }
 
 }  // namespace
 
@@ -104,15 +112,16 @@ void StartPlayback() {
 }
 
 void PlaybackTick(EventRecord&) {
+  FollowUnpack();
   if (NextFrame > PlayerFrameCount) {
     StopPlayback();
     return;
   }
+  if (!PlayerUnpack.FrameReady(NextFrame)) return;
   ShowFrame(NextFrame);
   NextFrame = NextFrame + 1;
   WriteProperty(kProgress, process_bar_property::kPosition, NextFrame);
-  // The frame just shown ÷ 10: frame 25 reads 2.5.
-  WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame / 10.0 - 0.1));
+  ShowElapsedTime();
 }
 
 void PausePlayback() {
@@ -127,4 +136,12 @@ void StopPlayback() {
   NextFrame = kFirstFrame;
   ShowFrame(kFirstFrame);
   WriteProperty(kTime, label_property::kCaption, TimeText(0));
+}
+
+void FollowUnpack() {
+  int frameCount = 0;
+  if (!PlayerUnpack.TakeEnd(&frameCount) || frameCount == PlayerFrameCount) return;
+  PlayerFrameCount = frameCount;
+  if (fittedToFirstFrame) WriteProperty(kProgress, process_bar_property::kMaximum, PlayerFrameCount);
+  ShowElapsedTime();
 }

@@ -12,5 +12,11 @@ void StartPlayback();
 void PausePlayback();
 // Stops 时钟, rewinds to the first frame and shows it.
 void StopPlayback();
-// One tick of 时钟: the next frame, or the end of playback after the last one.
+// One tick of 时钟: the next frame, or the end of playback after the last one. A frame still on
+// its way from the archive is waited for: the tick then changes nothing.
 void PlaybackTick(EventRecord& event);
+
+// Once the unpack behind the open has ended: the frame count its folder holds replaces the one
+// the archive's directory promised, in the time text and the progress bar's maximum (they differ
+// when a damaged entry stopped the unpack). Nothing before the end, and nothing the second time.
+void FollowUnpack();

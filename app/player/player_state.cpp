@@ -1,6 +1,8 @@
 #include "app/player/player_state.h"
 
 std::string ExtractionFolder;
+RecordingUnpack PlayerUnpack;
+FolderSweeper GivenUpFolders;
 int NextFrame = 0;
 int PlayerFrameCount = 0;
 int DisplayScale = 0;

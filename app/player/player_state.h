@@ -4,10 +4,17 @@
 #pragma once
 #include <string>
 
+#include "app/player/folder_sweeper.h"
+#include "app/player/recording_unpack.h"
+
 // The player's own extraction folder: a fresh "%x.tmp" folder in the temporary folder for each
 // open, empty before the first. The player never names the recorder's working folder, so an
 // unsaved take survives opening a recording and a later take holds only its own frames.
 extern std::string ExtractionFolder;
+// The unpack of the last open, still running while playback begins.
+extern RecordingUnpack PlayerUnpack;
+// Removes the extraction folders of earlier opens.
+extern FolderSweeper GivenUpFolders;
 // The number of the frame file the next tick shows.
 extern int NextFrame;
 // The frame files found by the last open.

@@ -9,8 +9,6 @@
 #include "app/player/temporary_name.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "components/zip/zip.h"
-#include "controls/kinds/zip_component.h"
 #include "controls/property_indexes.h"
 #include "forms/player_window.h"
 
@@ -22,6 +20,7 @@ constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr UnitAddress kTime{kId, 标签1};
 constexpr int kTemporaryFolder = 11;
 constexpr int kPlayerDisplayScale = 80;
+constexpr UINT kUnpackWatchMilliseconds = 100;
 
 // The program has no web site or e-mail address of its own: the information box points at the
 // about page that ships beside it, as the recorder does on close.
@@ -38,21 +37,46 @@ void PlayerCreated(EventRecord&) { DisplayScale = kPlayerDisplayScale; }
 // message loop; then there is nothing left to open into.
 bool UserPickedRecording() { return OpenDialog(kFileDialog) && IsWindowLoaded(kId); }
 
+// Checks on the unpack between ticks, so that its end shows while playback is paused or stopped
+// too. A thread timer: its calls come from whichever message loop runs, a dialog's included.
+UINT_PTR unpackWatch = 0;
+void StopWatchingUnpack();
+
+void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
+  FollowUnpack();
+  if (PlayerUnpack.Over()) StopWatchingUnpack();
+}
+
+void StopWatchingUnpack() {
+  if (unpackWatch != 0) KillTimer(nullptr, unpackWatch);
+  unpackWatch = 0;
+}
+
+// The unpack of the open before stops, and its folder goes in the background.
+void GiveUpExtractionFolder() {
+  StopWatchingUnpack();
+  PlayerUnpack.Stop();
+  GivenUpFolders.Remove(ExtractionFolder);
+}
+
+// The recording is unpacked on a thread of its own, frames first; the open waits only for the
+// first frame, and the count comes from the archive's directory until the unpack has ended.
 void OpenRecording(EventRecord&) {
   if (!UserPickedRecording()) return;
   BusyCursorOn();
-  RemoveOwnFolderTree(ExtractionFolder);
+  GiveUpExtractionFolder();
   PlayerFrameCount = 0;
   ExtractionFolder = TemporaryNameNotYetInUse(SpecialFolderPath(kTemporaryFolder));
   CreateDirectoryW(Widen(ExtractionFolder).c_str(), nullptr);
-  ZipEventSink zipComponent({kId, ZIP压缩});
-  Unpack(&zipComponent, ReadText(kFileDialog, common_dlg_property::kFileName), ExtractionFolder);
-  PlayerFrameCount = CountFrameFiles(ExtractionFolder);
+  PlayerUnpack.Start(ReadText(kFileDialog, common_dlg_property::kFileName), ExtractionFolder);
+  PlayerUnpack.WaitForFirstFrame();
+  PlayerFrameCount = PlayerUnpack.ListedFrames();
   // A newly opened recording plays from its first frame, whatever the last one reached.
   NextFrame = kFirstFrame;
   WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount) + "秒");
   BusyCursorOff();
   StartPlayback();
+  unpackWatch = SetTimer(nullptr, 0, kUnpackWatchMilliseconds, WatchUnpack);
 }
 
 void StartPlaybackCommand(EventRecord&) { StartPlayback(); }
@@ -61,7 +85,11 @@ void StopPlaybackCommand(EventRecord&) { StopPlayback(); }
 
 void ShowAbout(EventRecord&) { ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMATION, "说明："); }
 
-void PlayerAboutToBeDestroyed(EventRecord&) { ReleasePlayerState(); }
+// The frames go with the window, in the background.
+void PlayerAboutToBeDestroyed(EventRecord&) {
+  GiveUpExtractionFolder();
+  std::string().swap(ExtractionFolder);
+}
 
 }  // namespace
 
@@ -77,6 +105,13 @@ void AddPlayerHandlers(HandlerTable& handlers) {
 }
 
 void ReleasePlayerState() {
-  RemoveOwnFolderTree(ExtractionFolder);
+  GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
+  GivenUpFolders.WaitUntilSwept();
+}
+
+void AwaitRecordingUnpacked() {
+  PlayerUnpack.WaitForEnd();
+  FollowUnpack();
+  GivenUpFolders.WaitUntilSwept();
 }

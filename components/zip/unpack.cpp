@@ -8,19 +8,17 @@
 #include "components/zip/entry_extractor.h"
 #include "components/zip/entry_name.h"
 #include "components/zip/entry_name_safety.h"
-#include "components/zip/entry_target.h"
 #include "components/zip/progress.h"
+#include "components/zip/unpack_steps.h"
 #include "components/zip/win_paths.h"
-#include "components/zip/zip.h"
-#include "components/zip/zip_reader.h"
 
-namespace {
-
-struct UnpackRun {
-  ProgressSink* sink = nullptr;
-  uint64_t total = 0;
-  bool stopped = false;
-};
+int OpenForUnpack(const std::string& archive, const std::string& target, ZipReader& reader) {
+  if (archive.empty() || target.empty()) return kZipBadArguments;
+  const std::wstring archivePath = Widen(archive);
+  if (!PathExists(archivePath)) return kZipBadArguments;
+  if (!CreateFolderTree(Widen(target)) || !FilePassesArchiveCheck(archivePath)) return kZipFailed;
+  return reader.Open(archivePath) ? kZipDone : kZipFailed;
+}
 
 // A read-only, hidden or system file in the way is replaced, and every file ends with normal
 // attributes (ExtractFileEntry).
@@ -36,39 +34,42 @@ bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spa
   return ExtractFileEntry(reader, entry, path, spans);
 }
 
-int ExtractEntries(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
+// The event carries the zero-based index of the entry just taken.
+bool AfterEntry(UnpackRun& run) {
+  run.stopped = RaiseAndAskStop(run.sink, ZipEvent::UnpackProgress, PercentDone(run.taken++, run.total));
+  return run.stopped;
+}
+
+int EndRun(UnpackRun& run, int result) {
+  if (!run.stopped) RaiseAndAskStop(run.sink, ZipEvent::UnpackProgress, PercentDone(run.total, run.total));
+  return result;
+}
+
+int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
   EntryTargets targets(target);
   DataSpans spans;
   ZipReader::Step step = reader.First();
-  for (uint64_t index = 0; step == ZipReader::Step::Entry; ++index) {
+  for (; step == ZipReader::Step::Entry; step = reader.Next()) {
     if (!ExtractEntry(reader, targets, spans)) return kZipFailed;
-    if (RaiseAndAskStop(run.sink, ZipEvent::UnpackProgress, PercentDone(index, run.total))) {
-      run.stopped = true;
-      return kZipDone;
-    }
-    step = reader.Next();
+    if (AfterEntry(run)) return kZipDone;
   }
   return step == ZipReader::Step::End ? kZipDone : kZipFailed;
 }
 
+namespace {
+
 int UnpackArchive(UnpackRun& run, const std::string& archive, const std::string& target) {
-  if (archive.empty() || target.empty()) return kZipBadArguments;
-  std::wstring archivePath = Widen(archive);
-  std::wstring targetPath = Widen(target);
-  if (!PathExists(archivePath)) return kZipBadArguments;
-  if (!CreateFolderTree(targetPath) || !FilePassesArchiveCheck(archivePath)) return kZipFailed;
   ZipReader reader;
-  if (!reader.Open(archivePath) || !reader.CountEntries(&run.total)) return kZipFailed;
-  return ExtractEntries(run, reader, targetPath);
+  const int opened = OpenForUnpack(archive, target, reader);
+  if (opened != kZipDone) return opened;
+  if (!reader.CountEntries(&run.total)) return kZipFailed;
+  return ExtractInArchiveOrder(run, reader, Widen(target));
 }
 
 }  // namespace
 
-// Every outcome but a stop request ends with one more event at 100 percent.
 int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target) {
   UnpackRun run;
   run.sink = sink;
-  int result = UnpackArchive(run, archive, target);
-  if (!run.stopped) RaiseAndAskStop(sink, ZipEvent::UnpackProgress, PercentDone(run.total, run.total));
-  return result;
+  return EndRun(run, UnpackArchive(run, archive, target));
 }

@@ -2,6 +2,7 @@
 // every entry of an archive into a folder. Both run synchronously and report progress after
 // each entry through a ProgressSink. Paths are UTF-8; either "\" or "/" separates folders.
 #pragma once
+#include <cstdint>
 #include <string>
 
 // Results of Pack and Unpack.
@@ -50,3 +51,27 @@ int Pack(ProgressSink* sink, const std::string& source, const std::string& archi
 // request ends at once with kZipDone. Returns kZipDone, kZipFailed or kZipBadArguments. `sink`
 // may be null.
 int Unpack(ProgressSink* sink, const std::string& archive, const std::string& target);
+
+// The order UnpackInOrder takes entries in. Entries the order ranks come first, lowest rank
+// first (entries of one rank in archive order); every other entry follows in archive order.
+class UnpackOrder {
+ public:
+  virtual ~UnpackOrder() = default;
+  // An entry's rank by its path below the target (UTF-8, "\" between elements, a folder's path
+  // ending in "\"); 0 leaves it to archive order. Asked once per entry while the directory is
+  // read; entries whose names Unpack would refuse are not asked.
+  virtual uint32_t Rank(const std::string& path) = 0;
+  // The whole directory has been read; the first entry is next.
+  virtual void Listed() = 0;
+  // Every ranked entry up to `rank` is in the folder.
+  virtual void Reached(uint32_t rank) = 0;
+};
+
+// Unpack with ranked entries first, so that a caller can use the first entries while later ones
+// are still being written. The folder ends as Unpack leaves it, failures included: when any
+// entry fails after entries were taken out of archive order, the folder is emptied and unpacked
+// again in archive order, so `target` must be a folder of the caller's own, new or empty.
+// UnpackProgress counts the entries taken (again from 0 when the folder is unpacked anew); while
+// the directory is read it is raised at 0 every few thousand entries, so a stop request is
+// honoured there too. Results and the final event as for Unpack; `sink` may be null.
+int UnpackInOrder(ProgressSink* sink, UnpackOrder& order, const std::string& archive, const std::string& target);

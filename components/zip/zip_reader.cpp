@@ -49,6 +49,18 @@ ZipReader::Step ZipReader::Next() {
   return StepFrom(unzGoToNextFile(zip_));
 }
 
+ZipReader::Place ZipReader::CurrentPlace() {
+  unz64_file_pos position{};
+  unzGetFilePos64(zip_, &position);
+  return {position.pos_in_zip_directory, current_};
+}
+
+ZipReader::Step ZipReader::GoTo(const Place& place) {
+  current_ = place.index;
+  const unz64_file_pos position{place.directoryOffset, place.index};
+  return StepFrom(unzGoToFilePos64(zip_, &position));
+}
+
 bool ZipReader::CurrentEntry(ReaderEntry* entry) {
   unz_file_info64 info;
   if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return false;

@@ -38,6 +38,16 @@ class ZipReader {
   Step First();
   Step Next();
 
+  // Where an entry's central header lies and its index, to come back to it.
+  struct Place {
+    uint64_t directoryOffset = 0;
+    uint64_t index = 0;
+  };
+  // The current entry's place.
+  Place CurrentPlace();
+  // Moves to an entry at a place CurrentPlace gave.
+  Step GoTo(const Place& place);
+
   // The current entry's central directory fields; false when they cannot be read.
   bool CurrentEntry(ReaderEntry* entry);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 
+#include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
 #include "app/recorder/recorder_state.h"
 #include "components/services/services.h"
@@ -50,6 +51,7 @@ TEST(PlayerFiles, EachOpenUnpacksIntoAFreshFolderThatGoesWithTheWindow) {
     EXPECT_EQ(ListFolder(second).size(), 3u);
 
     DestroyWindow(kId, true);
+    AwaitRecordingUnpacked();
     EXPECT_FALSE(FolderExists(second)) << "no unpacked frames stay once the window is closed";
     OpenPlayer();
     EXPECT_EQ(TimeText(), "时长:0/0秒") << "a new window starts from its stored texts";

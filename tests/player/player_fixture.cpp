@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/player/player_handlers.h"
 #include "components/imaging/imaging.h"
 #include "controls/event_delivery.h"
 #include "controls/painted/bitmap_file.h"
@@ -33,9 +34,14 @@ void OpenPlayer() { Click(RecorderWindow::按钮4); }
 
 void ClickPlayer(UnitId button) { SendMessageW(LiveHwnd(Player(button)), BM_CLICK, 0, 0); }
 
-void OpenRecordingFile(const std::string& path) {
+void StartOpeningRecordingFile(const std::string& path) {
   AnswerFileDialogsWith(path);
   ClickPlayer(按钮1);
+}
+
+void OpenRecordingFile(const std::string& path) {
+  StartOpeningRecordingFile(path);
+  AwaitRecordingUnpacked();
 }
 
 void Tick(int count) {

@@ -21,8 +21,11 @@ inline UnitAddress Player(UnitId unit) { return {PlayerWindow::kId, unit}; }
 
 // Loads PlayerWindow through RecorderWindow's 按钮4.
 void OpenPlayer();
-// 按钮1 with the file dialog answering `path` (empty: the user cancels).
+// 按钮1 with the file dialog answering `path` (empty: the user cancels); returns once the
+// recording is wholly unpacked and earlier extraction folders are gone.
 void OpenRecordingFile(const std::string& path);
+// The same, returning as the click does: with the first frame in, the rest still on its way.
+void StartOpeningRecordingFile(const std::string& path);
 // Clicks a PlayerWindow button.
 void ClickPlayer(UnitId button);
 // One tick of 时钟, delivered at once; the real timer gets no turn in between.

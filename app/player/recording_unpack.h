@@ -1,0 +1,70 @@
+// Unpacks the recording an open picked on a thread of its own, its frames first and in their
+// numeric order: playback begins with frame 1 within moments however long the recording, later
+// frames arrive far faster than ten a second, and the window answers all the while. The folder
+// ends as a plain Unpack leaves it, a damaged entry included.
+#pragma once
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class RecordingUnpack {
+ public:
+  RecordingUnpack() = default;
+  // Stops a running unpack first.
+  ~RecordingUnpack();
+  RecordingUnpack(const RecordingUnpack&) = delete;
+  RecordingUnpack& operator=(const RecordingUnpack&) = delete;
+
+  // Stops the unpack before, then starts unpacking `archive` into the (new, empty) `folder`.
+  void Start(const std::string& archive, const std::string& folder);
+  // Asks the unpack to stop after the entry it is writing and waits for it; the folder keeps
+  // what was written.
+  void Stop();
+
+  // Blocks until frame 1 is in the folder, the recording turned out to hold no frame 1, or the
+  // unpack ended: what the window is laid out around.
+  void WaitForFirstFrame();
+  // The frame files the archive's directory promises: its root-level file entries whose names
+  // end in ".jpg" in any case, the rule the folder's own count follows. Valid after
+  // WaitForFirstFrame.
+  int ListedFrames() const { return listedFrames_; }
+  // Whether frame `number` is in the folder, or never will be: the ranked frames have reached
+  // it, or the unpack has ended.
+  bool FrameReady(int number) const { return ended_ || number <= reachedFrame_; }
+
+  // Once, after the unpack has ended (or been stopped): true with the folder's own frame count.
+  // Answers false before the end and after the first true.
+  bool TakeEnd(int* frameCount);
+  // Whether the end has been taken (or nothing was ever started): nothing more is to come.
+  bool Over() const { return endTaken_; }
+  // Blocks until the unpack has ended.
+  void WaitForEnd();
+
+ private:
+  class FramesFirst;
+  void Run(std::string archive, std::string folder);
+  // Sets a value under the lock and wakes the waits, so no wake-up is lost between a wait's test
+  // and its sleep.
+  template <typename T, typename V>
+  void Publish(std::atomic<T>& value, V now) {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      value = now;
+    }
+    changed_.notify_all();
+  }
+
+  std::thread worker_;
+  std::mutex lock_;
+  std::condition_variable changed_;
+  std::atomic<bool> stopAsked_ = false;
+  std::atomic<bool> listed_ = false;
+  std::atomic<bool> ended_ = true;  // nothing runs before the first Start
+  std::atomic<int> reachedFrame_ = 0;
+  std::atomic<int> lowestFrame_ = 0;   // the lowest frame number listed, 0 for none
+  std::atomic<int> listedFrames_ = 0;
+  std::atomic<int> endedCount_ = 0;
+  bool endTaken_ = true;  // touched by the user-interface thread alone
+};
