@@ -65,9 +65,11 @@ void RecordingUnpack::Start(const std::string& archive, const std::string& folde
   worker_ = std::thread(&RecordingUnpack::Run, this, archive, folder);
 }
 
+// A stopped unpack is given up: its end is not taken.
 void RecordingUnpack::Stop() {
   stopAsked_ = true;
   if (worker_.joinable()) worker_.join();
+  endTaken_ = true;
 }
 
 // The end's count is the folder's own, so frames a damaged entry kept out are not counted.

@@ -20,7 +20,7 @@ class RecordingUnpack {
   // Stops the unpack before, then starts unpacking `archive` into the (new, empty) `folder`.
   void Start(const std::string& archive, const std::string& folder);
   // Asks the unpack to stop after the entry it is writing and waits for it; the folder keeps
-  // what was written.
+  // what was written, and TakeEnd has nothing more to give.
   void Stop();
 
   // Blocks until frame 1 is in the folder, the recording turned out to hold no frame 1, or the
@@ -34,8 +34,8 @@ class RecordingUnpack {
   // it, or the unpack has ended.
   bool FrameReady(int number) const { return ended_ || number <= reachedFrame_; }
 
-  // Once, after the unpack has ended (or been stopped): true with the folder's own frame count.
-  // Answers false before the end and after the first true.
+  // Once, after the unpack has ended: true with the folder's own frame count. Answers false
+  // before the end, after the first true, and after a Stop.
   bool TakeEnd(int* frameCount);
   // Whether the end has been taken (or nothing was ever started): nothing more is to come.
   bool Over() const { return endTaken_; }
