@@ -1,8 +1,8 @@
 #include "components/zip/zip_reader.h"
 
-// iowin32.h relies on the declarations unzip.h brings in.
 #include <unzip.h>
-#include <iowin32.h>
+
+#include "components/zip/read_ahead_file.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ ZipReader::~ZipReader() {
 
 bool ZipReader::Open(const std::wstring& path) {
   zlib_filefunc64_def functions;
-  fill_win32_filefunc64W(&functions);
+  FillReadAheadFunctions(&functions);
   zip_ = unzOpen2_64(path.c_str(), &functions);
   unz_global_info64 info;
   if (!zip_ || unzGetGlobalInfo64(zip_, &info) != UNZ_OK) return false;
