@@ -4,6 +4,7 @@
 #include "components/imaging/decoders.h"
 #include "controls/painted/picture_format.h"
 #include "controls/painted/picture_placement.h"
+#include "controls/painted/two_core_shrink.h"
 
 namespace {
 
@@ -124,8 +125,8 @@ bool DecodedPicture::DrawShrunk(HDC target, const RECT& area, const PictureRect&
     return false;
   size_t stride = 0;
   uint8_t* rows = shrunk_.Rows(place.width, place.height, stride);
-  if (!rows || !ShrinkPixelRows(bitmap_.bits(), bitmap_.stride(), bitmap_.width(), bitmap_.height(), rows, stride,
-                                place.width, place.height))
+  if (!rows || !ShrinkOnTwoCores(bitmap_.bits(), bitmap_.stride(), bitmap_.width(), bitmap_.height(), rows, stride,
+                                 place.width, place.height))
     return false;
   MemoryDc source(CreateCompatibleDC(target));
   if (!source) return false;

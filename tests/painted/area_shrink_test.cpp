@@ -10,10 +10,14 @@
 #include <vector>
 
 #include "components/services/gdi_handle.h"
+#include "controls/painted/two_core_shrink.h"
 
 namespace {
 
 using Rows = std::vector<uint8_t>;
+
+// What the shrink gave before it was split into bands and its rows blended in one pass.
+constexpr uint32_t kSavedShrinkHash = 0xBBF61A11;
 
 size_t StrideOf(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
 
@@ -150,6 +154,55 @@ TEST(AreaShrink, MatchesTheSystemsHalftoneStretchWithinTheTolerance) {
     EXPECT_LT(mean, 2.0) << percent << "%";
     EXPECT_LT(static_cast<double>(distant) / channels, 0.01) << percent << "%";
   }
+}
+
+}  // namespace
+
+namespace {
+
+Rows Noise(int width, int height, unsigned seed) {
+  Rows rows(StrideOf(width) * static_cast<size_t>(height));
+  uint32_t state = seed;
+  for (uint8_t& byte : rows) byte = static_cast<uint8_t>((state = state * 1664525u + 1013904223u) >> 24);
+  return rows;
+}
+
+// Bands written one after the other, and the two-core shrink, give the whole shrink's bytes;
+// and the whole shrink of a saved frame's size gives the bytes it gave when recordings were
+// first saved with it (a save's JPEG files depend on them).
+TEST(AreaShrink, BandsAndTwoCoresWriteExactlyTheWholeShrink) {
+  struct Case {
+    int width, height, targetWidth, targetHeight;
+  };
+  for (const Case& c : {Case{1536, 864, 1228, 691}, Case{1920, 1080, 1536, 864}, Case{37, 23, 30, 19},
+                        Case{9, 5, 2, 1}, Case{640, 480, 200, 150}}) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    const Rows source = Noise(c.width, c.height, 7);
+    const Rows whole = Shrunk(source, c.width, c.height, c.targetWidth, c.targetHeight);
+    for (int split : {0, 1, c.targetHeight / 3, c.targetHeight}) {
+      Rows banded(whole.size(), 0xEE);
+      const size_t sourceStride = StrideOf(c.width), targetStride = StrideOf(c.targetWidth);
+      EXPECT_TRUE(ShrinkPixelRows(source.data(), sourceStride, c.width, c.height, banded.data(), targetStride,
+                                  c.targetWidth, c.targetHeight, 0, split));
+      EXPECT_TRUE(ShrinkPixelRows(source.data(), sourceStride, c.width, c.height, banded.data(), targetStride,
+                                  c.targetWidth, c.targetHeight, split, c.targetHeight));
+      EXPECT_EQ(banded, whole) << "split at " << split;
+    }
+    Rows twoCores(whole.size(), 0xEE);
+    EXPECT_TRUE(ShrinkOnTwoCores(source.data(), StrideOf(c.width), c.width, c.height, twoCores.data(),
+                                 StrideOf(c.targetWidth), c.targetWidth, c.targetHeight));
+    EXPECT_EQ(twoCores, whole);
+  }
+  Rows target(StrideOf(2) * 2);
+  const Rows source = Noise(4, 4, 1);
+  EXPECT_FALSE(ShrinkPixelRows(source.data(), StrideOf(4), 4, 4, target.data(), StrideOf(2), 2, 2, 1, 3)) << "past the end";
+  EXPECT_FALSE(ShrinkPixelRows(source.data(), StrideOf(4), 4, 4, target.data(), StrideOf(2), 2, 2, 2, 1)) << "backwards";
+
+  // FNV-1a of the 1228x691 shrink of the noise above.
+  const Rows saved = Shrunk(Noise(1536, 864, 7), 1536, 864, 1228, 691);
+  uint32_t hash = 2166136261u;
+  for (uint8_t byte : saved) hash = (hash ^ byte) * 16777619u;
+  EXPECT_EQ(hash, kSavedShrinkHash);
 }
 
 }  // namespace
