@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -86,16 +87,27 @@ HANDLE CreateTargetFile(const std::wstring& path) {
   return file;
 }
 
+// In the pieces CopyData writes, so a write that fails leaves what it would leave.
+bool WriteInflated(HANDLE file, const ByteBuffer& data) {
+  for (size_t at = 0; at < data.size(); at += kPieceSize) {
+    const DWORD count = static_cast<DWORD>(std::min(kPieceSize, data.size() - at));
+    DWORD written = 0;
+    if (!WriteFile(file, data.data() + at, count, &written, nullptr) || written != count) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 // The file is created with normal attributes rather than those the entry names, so a file whose
 // extraction fails half-way never stays hidden or read-only.
-bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans) {
+bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans,
+                      const ByteBuffer* inflated) {
   if (!IsReadable(entry)) return false;
   OpenEntryData data(reader);
   if (!data.open() || !spans.Claim(reader.DataOffset(), entry.compressedSize)) return false;
   FileHandle file(CreateTargetFile(path));
-  if (!file || !CopyData(reader, file.get())) return false;
+  if (!file || !(inflated ? WriteInflated(file.get(), *inflated) : CopyData(reader, file.get()))) return false;
   FinishFile(file.get(), entry, reader.LocalExtra());
   return true;
 }

@@ -12,4 +12,7 @@
 // its local header or data is damaged, its data overlaps data already claimed in `spans` (the
 // file is then not created), or the file cannot be created or written; a partly written file
 // stays.
-bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans);
+// `inflated`, when given, is the entry's whole data as the reader would give it (read ahead by
+// another reader), written at once instead of read again.
+bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans,
+                      const ByteBuffer* inflated = nullptr);

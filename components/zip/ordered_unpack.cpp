@@ -89,12 +89,12 @@ int TakeOtherEntries(UnpackRun& run, ZipReader& reader, const Listing& listing, 
 
 // Entries taken out of order may have made an entry fail that Unpack extracts (its data
 // claimed, its path taken) or written files Unpack never reaches: the folder starts again.
-int UnpackAgainInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::string& target) {
+int UnpackAgainInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::string& archive, const std::string& target) {
   RemoveOwnFolderTree(target);
   const std::wstring targetPath = Widen(target);
   if (!CreateFolderTree(targetPath)) return kZipFailed;
   run.taken = 0;
-  return ExtractInArchiveOrder(run, reader, targetPath);
+  return ExtractInArchiveOrder(run, reader, Widen(archive), targetPath);
 }
 
 int UnpackArchive(UnpackRun& run, UnpackOrder& order, const std::string& archive, const std::string& target) {
@@ -109,7 +109,7 @@ int UnpackArchive(UnpackRun& run, UnpackOrder& order, const std::string& archive
   DataSpans spans;
   int result = TakeRankedEntries(run, reader, order, listing, targets, spans);
   if (result == kZipDone && !run.stopped) result = TakeOtherEntries(run, reader, listing, targets, spans);
-  if (result == kZipFailed && !listing.first.empty()) return UnpackAgainInArchiveOrder(run, reader, target);
+  if (result == kZipFailed && !listing.first.empty()) return UnpackAgainInArchiveOrder(run, reader, archive, target);
   return result;
 }
 

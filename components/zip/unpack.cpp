@@ -8,6 +8,7 @@
 #include "components/zip/entry_extractor.h"
 #include "components/zip/entry_name.h"
 #include "components/zip/entry_name_safety.h"
+#include "components/zip/inflate_ahead.h"
 #include "components/zip/progress.h"
 #include "components/zip/unpack_steps.h"
 #include "components/zip/win_paths.h"
@@ -22,7 +23,7 @@ int OpenForUnpack(const std::string& archive, const std::string& target, ZipRead
 
 // A read-only, hidden or system file in the way is replaced, and every file ends with normal
 // attributes (ExtractFileEntry).
-bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans) {
+bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans, const ByteBuffer* inflated) {
   ReaderEntry entry;
   std::wstring path;
   if (!reader.CurrentEntry(&entry)) return false;
@@ -31,7 +32,7 @@ bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spa
   // An entry that names the extraction folder itself ("./", whatever its attributes say) asks
   // for nothing more than the folder.
   if (IsFolderEntry(entry.externalAttributes) || EntryPathInFolder(name).empty()) return CreateFolderTree(path);
-  return ExtractFileEntry(reader, entry, path, spans);
+  return ExtractFileEntry(reader, entry, path, spans, inflated);
 }
 
 // The event carries the zero-based index of the entry just taken.
@@ -45,12 +46,15 @@ int EndRun(UnpackRun& run, int result) {
   return result;
 }
 
-int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring& target) {
+int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring& archive, const std::wstring& target) {
   EntryTargets targets(target);
   DataSpans spans;
+  InflateAhead ahead(archive);
+  ByteBuffer inflated;
   ZipReader::Step step = reader.First();
-  for (; step == ZipReader::Step::Entry; step = reader.Next()) {
-    if (!ExtractEntry(reader, targets, spans)) return kZipFailed;
+  for (uint64_t index = 0; step == ZipReader::Step::Entry; step = reader.Next(), ++index) {
+    const bool whole = ahead.Take(index, &inflated);
+    if (!ExtractEntry(reader, targets, spans, whole ? &inflated : nullptr)) return kZipFailed;
     if (AfterEntry(run)) return kZipDone;
   }
   return step == ZipReader::Step::End ? kZipDone : kZipFailed;
@@ -63,7 +67,7 @@ int UnpackArchive(UnpackRun& run, const std::string& archive, const std::string&
   const int opened = OpenForUnpack(archive, target, reader);
   if (opened != kZipDone) return opened;
   if (!reader.CountEntries(&run.total)) return kZipFailed;
-  return ExtractInArchiveOrder(run, reader, Widen(target));
+  return ExtractInArchiveOrder(run, reader, Widen(archive), Widen(target));
 }
 
 }  // namespace

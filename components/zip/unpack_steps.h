@@ -20,8 +20,10 @@ struct UnpackRun {
 // archive: kZipDone when the entries can be read, else Unpack's result for the failure.
 int OpenForUnpack(const std::string& archive, const std::string& target, ZipReader& reader);
 
-// Extracts the reader's current entry below the target folder.
-bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans);
+// Extracts the reader's current entry below the target folder; `inflated` as ExtractFileEntry
+// takes it.
+bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans,
+                  const ByteBuffer* inflated = nullptr);
 
 // UnpackProgress after an entry; true when the handler asked to stop (the run is then over).
 bool AfterEntry(UnpackRun& run);
@@ -29,6 +31,7 @@ bool AfterEntry(UnpackRun& run);
 // The event at 100 percent that ends every run but a stopped one; gives back `result`.
 int EndRun(UnpackRun& run, int result);
 
-// Extracts every entry in archive order into `target` with claims of its own: kZipDone,
-// kZipFailed at the first entry that fails, kZipDone at once on a stop request.
-int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring& target);
+// Extracts every entry of `archive` (open in `reader`) in archive order into `target` with claims
+// of its own, the coming entries inflated ahead on a spare core: kZipDone, kZipFailed at the
+// first entry that fails, kZipDone at once on a stop request.
+int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring& archive, const std::wstring& target);

@@ -73,6 +73,7 @@ bool ZipReader::CurrentEntry(ReaderEntry* entry) {
   entry->flags = static_cast<uint16_t>(info.flag);
   entry->method = static_cast<uint16_t>(info.compression_method);
   entry->compressedSize = info.compressed_size;
+  entry->uncompressedSize = info.uncompressed_size;
   entry->dosTime = static_cast<uint16_t>(info.dosDate);
   entry->dosDate = static_cast<uint16_t>(info.dosDate >> 16);
   entry->externalAttributes = static_cast<uint32_t>(info.external_fa);

@@ -12,6 +12,7 @@ struct ReaderEntry {
   uint16_t flags = 0;
   uint16_t method = 0;
   uint64_t compressedSize = 0;
+  uint64_t uncompressedSize = 0;  // as declared
   uint16_t dosTime = 0;
   uint16_t dosDate = 0;
   uint32_t externalAttributes = 0;

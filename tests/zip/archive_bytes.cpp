@@ -16,10 +16,10 @@ EntryRecord RecordOf(const TestEntry& entry, size_t offset) {
   record.method = entry.method;
   record.dosTime = kTestDosTime;
   record.dosDate = kTestDosDate;
-  record.crc = static_cast<uint32_t>(
-      crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size())));
+  const std::string& plain = entry.plain.empty() ? entry.data : entry.plain;
+  record.crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(plain.data()), static_cast<uInt>(plain.size())));
   record.compressedSize = static_cast<uint32_t>(entry.data.size());
-  record.uncompressedSize = static_cast<uint32_t>(entry.data.size());
+  record.uncompressedSize = static_cast<uint32_t>(plain.size());
   record.externalAttributes = entry.externalAttributes;
   record.localHeaderOffset = static_cast<uint32_t>(offset);
   record.times = entry.times;
@@ -61,6 +61,26 @@ Bytes Slice(const Bytes& bytes, size_t at, size_t size) {
 }  // namespace
 
 TestEntry FolderEntry(const std::string& name) { return TestEntry{name, "", 0x41C00010}; }
+
+std::string Deflated(const std::string& plain) {
+  z_stream stream{};
+  deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+  std::string packed(deflateBound(&stream, static_cast<uLong>(plain.size())), '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
+  stream.avail_in = static_cast<uInt>(plain.size());
+  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
+  stream.avail_out = static_cast<uInt>(packed.size());
+  deflate(&stream, Z_FINISH);
+  packed.resize(stream.total_out);
+  deflateEnd(&stream);
+  return packed;
+}
+
+TestEntry DeflatedEntry(const std::string& name, const std::string& plain) {
+  TestEntry entry{name, Deflated(plain), 0x81800020, 0x0002, kMethodDeflate};
+  entry.plain = plain;
+  return entry;
+}
 
 Bytes BuildArchive(const std::vector<TestEntry>& entries) {
   Bytes archive;

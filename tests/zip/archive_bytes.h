@@ -19,8 +19,15 @@ struct TestEntry {
   // (2020-01-02 03:04:06) tells when the entry was written.
   bool timestamp = true;
   UnixTimes times{};
+  // For a deflated entry: the data it inflates to, which gives its CRC and uncompressed size
+  // (empty: `data` gives them).
+  std::string plain{};
 };
 TestEntry FolderEntry(const std::string& name);
+// A deflated entry (method 8) whose data inflates to `plain`.
+TestEntry DeflatedEntry(const std::string& name, const std::string& plain);
+// Raw deflate data, as an entry of method 8 holds it.
+std::string Deflated(const std::string& plain);
 
 // Local headers with their data, central directory, end record; all times 2020-01-02 03:04:06.
 Bytes BuildArchive(const std::vector<TestEntry>& entries);

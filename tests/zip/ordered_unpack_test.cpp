@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <map>
 #include <random>
@@ -60,21 +59,6 @@ std::map<std::string, std::string> TreeWithBytes(const std::string& folder, cons
     }
   }
   return tree;
-}
-
-// Raw deflate data, as a ZIP entry of method 8 holds it.
-std::string Deflated(const std::string& plain) {
-  z_stream stream{};
-  deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-  std::string packed(deflateBound(&stream, static_cast<uLong>(plain.size())), '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
-  stream.avail_in = static_cast<uInt>(plain.size());
-  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
-  stream.avail_out = static_cast<uInt>(packed.size());
-  deflate(&stream, Z_FINISH);
-  packed.resize(stream.total_out);
-  deflateEnd(&stream);
-  return packed;
 }
 
 // Frames 1..12 in the order a listing sorted by name gives them: 1, 10, 11, 12, 2, ..., 9.
@@ -163,9 +147,7 @@ TEST_F(OrderedUnpackTest, EveryFailureLeavesTheFolderUnpackLeaves) {
 // Archives cut short anywhere and with bits flipped anywhere end alike both ways.
 TEST_F(OrderedUnpackTest, CutAndFlippedArchivesLeaveTheFolderUnpackLeaves) {
   std::vector<TestEntry> frames = FramesInNameOrder();
-  frames[3].method = 8;
-  frames[3].flags = 0x0002;
-  frames[3].data = Deflated(std::string(2000, 'd'));
+  frames[3] = DeflatedEntry(frames[3].name, std::string(2000, 'd'));
   const Bytes good = BuildArchive(frames);
   std::mt19937 random(14);
   for (int i = 0; i < 60; ++i) {

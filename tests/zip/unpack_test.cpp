@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
@@ -179,5 +180,60 @@ INSTANTIATE_TEST_SUITE_P(Names, HostileName,
                          testing::Values("../evil.txt", "..\\evil.txt", "../../evil.txt", "sub/../../evil.txt", "/abs.txt",
                                          "\\abs.txt", "C:/x.txt", "C:x.txt", "\\\\server\\share\\x.txt", "a.txt:stream",
                                          "/:../x", ".. /evil.txt", "CON", "nul.txt", std::string("a\0b", 3), ""));
+
+}  // namespace
+
+namespace {
+
+std::string Pattern(size_t size, unsigned seed) {
+  std::string text(size, '\0');
+  uint32_t state = seed;
+  for (size_t i = 0; i < size; ++i) text[i] = static_cast<char>("abcdefgh"[((state = state * 1103515245u + 12345u) >> 16) % 8]);
+  return text;
+}
+
+std::string AsText(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// Deflate data whose first `good` bytes of `plain` decode, then a block of a type that does not
+// exist, which inflating refuses.
+std::string DeflatedThenBroken(const std::string& plain, size_t good) {
+  z_stream stream{};
+  deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+  std::string packed(deflateBound(&stream, static_cast<uLong>(good)) + 16, '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
+  stream.avail_in = static_cast<uInt>(good);
+  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
+  stream.avail_out = static_cast<uInt>(packed.size());
+  deflate(&stream, Z_FULL_FLUSH);
+  packed.resize(stream.total_out);
+  deflateEnd(&stream);
+  return packed + "\xFF\xFF\xFF\xFF";
+}
+
+// The coming entries are inflated ahead on a spare core; what lands is what reading each entry
+// piece by piece gives: entries above the ahead limit, many small ones, stored and empty ones,
+// and a damaged entry, which still leaves the whole pieces before its damage and stops there.
+TEST_F(UnpackTest, EntriesInflatedAheadLandAsReadPieceByPiece) {
+  std::vector<TestEntry> entries = {DeflatedEntry("big.bin", Pattern(5u << 20, 1)), {"stored.jpg", "as it is"},
+                                    {"empty.txt", ""}, FolderEntry("sub/")};
+  for (int n = 0; n < 20; ++n) entries.push_back(DeflatedEntry("sub/" + std::to_string(n) + ".txt", Pattern(1000 * n + 1, n)));
+  const std::string damagedPlain = Pattern(200000, 99);
+  TestEntry damaged = DeflatedEntry("damaged.bin", damagedPlain);
+  damaged.data = DeflatedThenBroken(damagedPlain, 100000);
+  entries.push_back(damaged);
+  entries.push_back(DeflatedEntry("after.txt", "never reached"));
+
+  EXPECT_EQ(UnpackEntries(entries), kZipFailed);
+  EXPECT_EQ(AsText(ReadBytes(Target() + "\\big.bin")), entries[0].plain);
+  EXPECT_EQ(AsText(ReadBytes(Target() + "\\stored.jpg")), "as it is");
+  EXPECT_TRUE(FileExists(Target() + "\\empty.txt"));
+  for (int n = 0; n < 20; ++n)
+    EXPECT_EQ(AsText(ReadBytes(Target() + "\\sub\\" + std::to_string(n) + ".txt")), entries[4 + n].plain) << n;
+  const std::string partial = AsText(ReadBytes(Target() + "\\damaged.bin"));
+  EXPECT_LT(partial.size(), damagedPlain.size());
+  EXPECT_EQ(partial.size(), 6u * 16384) << "the whole pieces before the damage at 100,000 bytes";
+  EXPECT_EQ(partial, damagedPlain.substr(0, partial.size()));
+  EXPECT_FALSE(FileExists(Target() + "\\after.txt"));
+}
 
 }  // namespace
