@@ -1,7 +1,8 @@
 // minizip's file functions over the bytes given to UseArchiveBytes.
 #include <cstring>
 
-#include "iowin32.h"
+#include "components/zip/read_ahead_file.h"
+#include "tests/fuzz/memory_archive.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ int Error(voidpf, voidpf) { return 0; }
 
 void UseArchiveBytes(const uint8_t* bytes, size_t size) { archive = {bytes, size, 0}; }
 
-void fill_win32_filefunc64W(zlib_filefunc64_def* functions) {
+void FillReadAheadFunctions(zlib_filefunc64_def* functions) {
   functions->zopen64_file = Open;
   functions->zread_file = Read;
   functions->zwrite_file = Write;

@@ -8,7 +8,7 @@
 #include "components/zip/data_spans.h"
 #include "components/zip/extended_timestamp.h"
 #include "components/zip/zip_reader.h"
-#include "iowin32.h"
+#include "tests/fuzz/memory_archive.h"
 
 namespace {
 
