@@ -40,16 +40,15 @@ bool UserPickedRecording() { return OpenDialog(kFileDialog) && IsWindowLoaded(kI
 // Checks on the unpack between ticks, so that its end shows while playback is paused or stopped
 // too. A thread timer: its calls come from whichever message loop runs, a dialog's included.
 UINT_PTR unpackWatch = 0;
-void StopWatchingUnpack();
-
-void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
-  FollowUnpack();
-  if (PlayerUnpack.Over()) StopWatchingUnpack();
-}
 
 void StopWatchingUnpack() {
   if (unpackWatch != 0) KillTimer(nullptr, unpackWatch);
   unpackWatch = 0;
+}
+
+void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
+  FollowUnpack();
+  if (PlayerUnpack.Over()) StopWatchingUnpack();
 }
 
 // The unpack of the open before stops, and its folder goes in the background.
@@ -86,10 +85,12 @@ void StopPlaybackCommand(EventRecord&) { StopPlayback(); }
 void ShowAbout(EventRecord&) { ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMATION, "说明："); }
 
 // The frames go with the window, in the background.
-void PlayerAboutToBeDestroyed(EventRecord&) {
+void ForgetExtractionFolder() {
   GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
 }
+
+void PlayerAboutToBeDestroyed(EventRecord&) { ForgetExtractionFolder(); }
 
 }  // namespace
 
@@ -105,8 +106,7 @@ void AddPlayerHandlers(HandlerTable& handlers) {
 }
 
 void ReleasePlayerState() {
-  GiveUpExtractionFolder();
-  std::string().swap(ExtractionFolder);
+  ForgetExtractionFolder();
   GivenUpFolders.WaitUntilSwept();
 }
 

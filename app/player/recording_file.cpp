@@ -58,10 +58,12 @@ FrameFile ParseFrameName(const std::wstring& name) {
   return {number, jpeg};
 }
 
+bool CountsAsFrameFile(std::wstring_view name) { return EndsInJpg(name); }
+
 int CountFrameFiles(const std::string& folder) {
   int count = 0;
   ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
-    if (!IsSubfolder(entry) && EndsInJpg(entry.cFileName)) ++count;
+    if (!IsSubfolder(entry) && CountsAsFrameFile(entry.cFileName)) ++count;
     return true;
   });
   return count;

@@ -4,6 +4,7 @@
 // to the second. Pure rules apart from CountFrameFiles.
 #pragma once
 #include <string>
+#include <string_view>
 
 // "n.bmp" and "n.jpg" for frame number n (0 or more): "1.bmp", "10.jpg".
 std::string BitmapFrameName(int frameNumber);
@@ -24,6 +25,10 @@ struct FrameFile {
 // The frame file a name names ("12.bmp", "3.JPG"); number 0 when the name is not a frame's (no
 // digits, a leading zero, another extension, more than nine digits).
 FrameFile ParseFrameName(const std::wstring& name);
+
+// Whether a file of this name, directly in the folder, counts as a frame: its name ends in ".jpg"
+// in any case of letters (cover.jpg and 2.JPG count).
+bool CountsAsFrameFile(std::wstring_view name);
 
 // The frame count of a recording unpacked into `folder`: every entry directly in it that is not
 // a folder and whose name ends in ".jpg" in any case of letters, so cover.jpg and 2.JPG count

@@ -8,28 +8,18 @@
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 
-namespace {
-
-bool IsRootJpgFile(const std::string& path) {
-  if (path.find('\\') != std::string::npos || path.size() < 4) return false;
-  std::string ending = path.substr(path.size() - 4);
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return ending == ".jpg";
-}
-
-}  // namespace
-
 // Ranks frame n as n, so the frames come first and in their order; counts the frame files the
 // directory names; tells the waits how far the frames have come; and passes stop requests on.
 class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSink {
  public:
   explicit FramesFirst(RecordingUnpack& unpack) : unpack_(unpack) {}
 
+  // A path with a "\" lies in a sub-folder, where frames are not counted.
   uint32_t Rank(const std::string& path) override {
-    if (!IsRootJpgFile(path)) return 0;
+    const std::wstring name = Widen(path);
+    if (name.find(L'\\') != std::wstring::npos || !CountsAsFrameFile(name)) return 0;
     ++frameFiles_;
-    const FrameFile frame = ParseFrameName(Widen(path));
+    const FrameFile frame = ParseFrameName(name);
     if (frame.number > 0 && (lowest_ == 0 || frame.number < lowest_)) lowest_ = frame.number;
     return static_cast<uint32_t>(frame.number);
   }

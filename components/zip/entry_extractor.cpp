@@ -36,17 +36,26 @@ class OpenEntryData {
   bool open_;
 };
 
+bool WritePiece(HANDLE file, const uint8_t* bytes, size_t count) {
+  DWORD written = 0;
+  return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == static_cast<DWORD>(count);
+}
+
 bool CopyData(ZipReader& reader, HANDLE file) {
   std::vector<uint8_t> piece(kPieceSize);
   while (true) {
     int count = reader.ReadData(piece.data(), static_cast<unsigned>(piece.size()));
     if (count < 0) return false;
     if (count == 0) return true;
-    DWORD written = 0;
-    if (!WriteFile(file, piece.data(), static_cast<DWORD>(count), &written, nullptr) ||
-        written != static_cast<DWORD>(count))
-      return false;
+    if (!WritePiece(file, piece.data(), static_cast<size_t>(count))) return false;
   }
+}
+
+// In the pieces CopyData writes, so a write that fails leaves what it would leave.
+bool WriteInflated(HANDLE file, const ByteBuffer& data) {
+  for (size_t at = 0; at < data.size(); at += kPieceSize)
+    if (!WritePiece(file, data.data() + at, std::min(kPieceSize, data.size() - at))) return false;
+  return true;
 }
 
 // A time the extended timestamp carries, else the DOS time; 0 leaves that time as it is.
@@ -85,16 +94,6 @@ HANDLE CreateTargetFile(const std::wstring& path) {
     file = create();
   }
   return file;
-}
-
-// In the pieces CopyData writes, so a write that fails leaves what it would leave.
-bool WriteInflated(HANDLE file, const ByteBuffer& data) {
-  for (size_t at = 0; at < data.size(); at += kPieceSize) {
-    const DWORD count = static_cast<DWORD>(std::min(kPieceSize, data.size() - at));
-    DWORD written = 0;
-    if (!WriteFile(file, data.data() + at, count, &written, nullptr) || written != count) return false;
-  }
-  return true;
 }
 
 }  // namespace

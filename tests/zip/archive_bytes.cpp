@@ -62,15 +62,15 @@ Bytes Slice(const Bytes& bytes, size_t at, size_t size) {
 
 TestEntry FolderEntry(const std::string& name) { return TestEntry{name, "", 0x41C00010}; }
 
-std::string Deflated(const std::string& plain) {
+std::string Deflated(const std::string& plain, bool finished) {
   z_stream stream{};
   deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-  std::string packed(deflateBound(&stream, static_cast<uLong>(plain.size())), '\0');
+  std::string packed(deflateBound(&stream, static_cast<uLong>(plain.size())) + 16, '\0');
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
   stream.avail_in = static_cast<uInt>(plain.size());
   stream.next_out = reinterpret_cast<Bytef*>(packed.data());
   stream.avail_out = static_cast<uInt>(packed.size());
-  deflate(&stream, Z_FINISH);
+  deflate(&stream, finished ? Z_FINISH : Z_FULL_FLUSH);
   packed.resize(stream.total_out);
   deflateEnd(&stream);
   return packed;

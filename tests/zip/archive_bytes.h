@@ -26,8 +26,9 @@ struct TestEntry {
 TestEntry FolderEntry(const std::string& name);
 // A deflated entry (method 8) whose data inflates to `plain`.
 TestEntry DeflatedEntry(const std::string& name, const std::string& plain);
-// Raw deflate data, as an entry of method 8 holds it.
-std::string Deflated(const std::string& plain);
+// Raw deflate data, as an entry of method 8 holds it; unfinished, the stream is flushed to a
+// byte boundary without its final block, so more blocks may follow.
+std::string Deflated(const std::string& plain, bool finished = true);
 
 // Local headers with their data, central directory, end record; all times 2020-01-02 03:04:06.
 Bytes BuildArchive(const std::vector<TestEntry>& entries);

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
@@ -197,17 +196,7 @@ std::string AsText(const Bytes& bytes) { return std::string(bytes.begin(), bytes
 // Deflate data whose first `good` bytes of `plain` decode, then a block of a type that does not
 // exist, which inflating refuses.
 std::string DeflatedThenBroken(const std::string& plain, size_t good) {
-  z_stream stream{};
-  deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-  std::string packed(deflateBound(&stream, static_cast<uLong>(good)) + 16, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
-  stream.avail_in = static_cast<uInt>(good);
-  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
-  stream.avail_out = static_cast<uInt>(packed.size());
-  deflate(&stream, Z_FULL_FLUSH);
-  packed.resize(stream.total_out);
-  deflateEnd(&stream);
-  return packed + "\xFF\xFF\xFF\xFF";
+  return Deflated(plain.substr(0, good), false) + "\xFF\xFF\xFF\xFF";
 }
 
 // The coming entries are inflated ahead on a spare core; what lands is what reading each entry
