@@ -56,10 +56,13 @@ InflateAhead::~InflateAhead() {
 bool InflateAhead::Take(uint64_t index, ByteBuffer* data) {
   std::unique_lock<std::mutex> hold(lock_);
   for (;;) {
+    // Entries dropped make room: the worker, perhaps waiting for it, is woken.
+    const bool dropped = !ready_.empty() && windowStart_ < index;
     while (!ready_.empty() && windowStart_ < index) {
       ready_.pop_front();
       ++windowStart_;
     }
+    if (dropped) changed_.notify_all();
     if (!ready_.empty() && windowStart_ == index) break;
     if (ended_ || windowStart_ > index) return false;
     changed_.wait(hold);
