@@ -33,8 +33,9 @@ done
 # the colour of 4:2:0 JPEG frames), the bitmaps of a folder. MP4 at the default quality 80 keeps this picture above 36 dB; a GIF of 256
 # colours with dithering above 28 dB (see the floors' reasons in docs/PERFORMANCE.md).
 export_and_check() { # recording frames target codec pix_fmt floor
-  local recording=$1 frames_from=$2 target=$3 codec=$4 pix_fmt=$5 floor=$6 report
-  [ "$(vmrc export "$(winpath "$recording")" "$(winpath "$work/$target")")" = 1 ] || fail "export $target"
+  local recording=$1 frames_from=$2 target=$3 codec=$4 pix_fmt=$5 floor=$6 report answer
+  answer=$(vmrc export "$(winpath "$recording")" "$(winpath "$work/$target")")
+  [ "$answer" = 1 ] || fail "export $target answered '$answer'"
   report=$(probe_video "$work/$target")
   expect_probe "$report" codec_name "$codec" "$target"
   expect_probe "$report" pix_fmt "$pix_fmt" "$target"
