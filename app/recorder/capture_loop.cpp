@@ -23,7 +23,6 @@ using namespace RecorderWindow;
 constexpr UnitAddress kStatus{kId, 标签1};
 constexpr UnitAddress kClock{kId, 时钟1};
 constexpr int kTickMilliseconds = 100;
-constexpr uint64_t kBitmapHeadersSize = 54;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
@@ -35,13 +34,6 @@ bool UserWantsToSaveFirst() {
 // The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
 // own message loop; then there is nothing left to record into.
 bool RecorderGone() { return !IsWindowLoaded(kId); }
-
-// A frame of the screen as it is now, for the room a take needs before it starts.
-uint64_t ScreenFrameBytes() {
-  const ScreenSize screen = PrimaryScreenSize();
-  const uint64_t rowBytes = (24ull * static_cast<uint64_t>(screen.width) + 31) / 32 * 4;
-  return kBitmapHeadersSize + rowBytes * static_cast<uint64_t>(screen.height);
-}
 
 // The take stops as 停止 stops it, without the frame that could not be written, and the user
 // learns why and that what was recorded can be saved.
@@ -73,7 +65,7 @@ void StartTake() {
     }
   }
   RemoveFolderTree(FrameFolder);
-  if (!HasRoomFor(FrameFolder, ScreenFrameBytes(), kFreeSpaceMargin)) {
+  if (!HasRoomFor(FrameFolder, ScreenSnapshotBytes(), kFreeSpaceMargin)) {
     SetEnabled({kId, 按钮1}, true);
     SetEnabled({kId, 按钮2}, false);
     ShowMessageBox(NoRoomToRecordText(), MB_OK | MB_ICONEXCLAMATION, "提示信息");
@@ -87,13 +79,16 @@ void StartTake() {
   CaptureTick(firstTick);
 }
 
-// Before a frame is written its volume must keep the margin; a frame that cannot be written
-// whole is removed. Either stops the take, so a full disk never gets empty or partial frames
-// written on and on.
+// A screen that cannot be read just now (a locked workstation, the secure desktop, a display
+// mode change) gives no frame: nothing is written or counted, and the take goes on until the
+// screen can be read again. Before a frame is written its volume must keep the margin; a frame
+// that cannot be written whole is removed. Either stops the take, so a full disk never gets
+// empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
+  const SnapshotFile& frame = snapshots.Take();
+  if (frame.size() == 0) return;
   FrameCount = FrameCount + 1;
   const std::string frameFile = CapturedFramePath(FrameFolder, FrameCount);
-  const SnapshotFile& frame = snapshots.Take();
   if (!HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin)) return StopTakeOnFault(DiskFullStoppedText);
   if (!WriteFileParts(frameFile, {frame.headers, frame.rows})) {
     DeleteFileW(Widen(frameFile).c_str());

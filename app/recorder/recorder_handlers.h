@@ -18,6 +18,10 @@ void StopTake();
 // The stop command's steps: 录制 enabled, 停止 disabled, 保存 enabled, then StopTake. A take
 // stopped by a fault and a take kept from an earlier run end in this state too.
 void StopRecording();
+// The tray's left click: RecorderWindow shown as it was before it was hidden or minimised and
+// in front, and the tray menu offering "隐藏" but not "显示". A later start of the program asks
+// for the same.
+void BringRecorderForward();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();

@@ -65,10 +65,12 @@ void RecorderCreated(EventRecord&) {
   WriteProperty(kStatus, label_property::kCaption, "停止：" + IntegerText(FrameCount) + "秒");
 }
 
-void ShowRecorder(EventRecord&) {
+void ShowRecorderNormally() {
   WriteProperty(kWindow, common_property::kVisible, 1);
   WriteProperty(kWindow, window_property::kPosition, kShownNormally);
 }
+
+void ShowRecorder(EventRecord&) { ShowRecorderNormally(); }
 
 // Hidden first, so the minimised position is only stored, not shown.
 void HideRecorder(EventRecord&) {
@@ -79,9 +81,7 @@ void HideRecorder(EventRecord&) {
 void RecorderTrayEvent(EventRecord& event) {
   const int kind = std::get<int32_t>(event.arguments.at(0));
   if (kind == kTrayLeftUp) {
-    ShowRecorder(event);
-    SetMenuItemVisible(菜单_隐藏, true);
-    SetMenuItemVisible(菜单_显示, false);
+    BringRecorderForward();
   } else if (kind == kTrayRightUp) {
     PopUpMenu({kId, 菜单});
   }
@@ -115,6 +115,12 @@ void ExitCommand(EventRecord&) {
 }
 
 }  // namespace
+
+void BringRecorderForward() {
+  ShowRecorderNormally();
+  SetMenuItemVisible(菜单_隐藏, true);
+  SetMenuItemVisible(菜单_显示, false);
+}
 
 void StopRecording() {
   SetEnabled({kId, 按钮1}, true);

@@ -4,6 +4,26 @@
 #include "components/services/screen_pixels.h"
 #include "controls/painted/bmp_file.h"
 
+namespace {
+ScreenUnreadable screenUnreadable = nullptr;
+}  // namespace
+
+ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable) {
+  const ScreenUnreadable replaced = screenUnreadable;
+  screenUnreadable = unreadable;
+  return replaced;
+}
+
+uint64_t SnapshotFileBytes(ScreenSize screen) {
+  if (screen.width < 1 || screen.height < 1) return kBmpHeadersSize;
+  return kBmpHeadersSize + static_cast<uint64_t>(BmpRowBytes(screen.width)) * static_cast<uint64_t>(screen.height);
+}
+
+uint64_t ScreenSnapshotBytes() {
+  const PhysicalScreenScope physical;
+  return SnapshotFileBytes(PrimaryScreenPixels());
+}
+
 // The screen is measured and copied in physical pixels, so a scaled display gives its whole
 // picture, not the top-left part of the size the program's windows are told. On a palette
 // display (256 colours) the copy into the 24-bit bitmap goes through the screen's current
@@ -14,12 +34,18 @@ const SnapshotFile& ScreenSnapshots::Take() {
   const SIZE size{screen.width, screen.height};
   const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
   file_ = {};
-  if (!ready) return file_;
-  // As a snapshot always has: a copy the system does not complete still gives a picture.
-  BitBlt(dc_.get(), 0, 0, size.cx, size.cy, screen_->get(), 0, 0, SRCCOPY);
-  GdiFlush();
+  if (!ready || !CopyScreen()) return file_;
   file_ = {headers_, std::span<const uint8_t>(rows_, static_cast<size_t>(BmpRowBytes(size.cx)) * size.cy)};
   return file_;
+}
+
+// A copy the system refuses (a locked workstation, the secure desktop of an elevation prompt, a
+// display in the middle of a mode change) would leave the bitmap holding an older picture.
+bool ScreenSnapshots::CopyScreen() {
+  if (screenUnreadable && screenUnreadable()) return false;
+  const bool copied = BitBlt(dc_.get(), 0, 0, size_.cx, size_.cy, screen_->get(), 0, 0, SRCCOPY) != FALSE;
+  GdiFlush();
+  return copied;
 }
 
 void ScreenSnapshots::Release() {

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "components/services/gdi_handle.h"
+#include "components/services/services.h"
 #include "forms/form_definition.h"
 
 // A snapshot as the two pieces of its 24-bit BMP file, to be written one after the other: the
@@ -28,13 +29,15 @@ struct SnapshotFile {
 // frame's size costs more than the copy itself.
 class ScreenSnapshots {
  public:
-  // The screen as it is now. The pieces stay valid until the next Take or Release.
+  // The screen as it is now; empty pieces when the system does not let it be read. The pieces
+  // stay valid until the next Take or Release.
   const SnapshotFile& Take();
   // Lets the bitmap, the device context and the headers go; the next Take makes them again.
   void Release();
 
  private:
   bool Prepare(SIZE size);
+  bool CopyScreen();
 
   SIZE size_{};
   std::optional<WindowDc> screen_;
@@ -45,3 +48,16 @@ class ScreenSnapshots {
   ByteString headers_;
   SnapshotFile file_;
 };
+
+// The bytes of a snapshot's file for a screen of `screen` pixels: the 54 bytes of headers and
+// the padded rows.
+uint64_t SnapshotFileBytes(ScreenSize screen);
+// The bytes the next snapshot of the primary screen takes, measured as the snapshot measures
+// it, in physical pixels: the room a take needs for each frame.
+uint64_t ScreenSnapshotBytes();
+
+// Whether the screen cannot be read just now; a snapshot asks it before each copy, as if the
+// system had refused the copy. Only tests install one, to play a locked workstation for a few
+// ticks; none (null) is the program's own state. Gives back the one it replaces.
+using ScreenUnreadable = bool (*)();
+ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable);

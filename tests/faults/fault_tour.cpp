@@ -5,7 +5,11 @@
 //     player's open-file dialog): the program ends with exit code 0 and the take stays;
 //   - Esc and the close box on SaveDialog opened from the question keep the take ready to save;
 //   - the program killed in the middle of a take, its last frame cut short: the next start
-//     offers the take without that frame, and it saves.
+//     offers the take without that frame, and it saves; a start while that question waits
+//     ends without a word;
+//   - a second start while the first is idle with its recorder hidden, and while it records,
+//     with and without a file named on its command line: it ends with exit code 0, asking
+//     nothing, the first program's recorder comes to the front, and no frame is touched.
 //
 //   fault_tour.exe VELMO_EXE SCRATCH_FOLDER        (Windows paths)
 //
@@ -74,11 +78,13 @@ struct Run {
   bool Ended() const { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }
 };
 
-bool StartProgram(Run& run) {
+// Starts velmo.exe, with `argument` quoted on its command line unless it is empty.
+bool StartProgram(Run& run, const std::wstring& argument = L"") {
   run.process.reset();
   const std::wstring path = Widen(program);
   const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
   std::wstring commandLine = L"\"" + path + L"\"";
+  if (!argument.empty()) commandLine += L" \"" + argument + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION started{};
@@ -249,6 +255,120 @@ bool CutTheNextFrameShort(int frames) {
   return cut && WriteFile(cut.get(), half.data(), read, &written, nullptr) && written == read;
 }
 
+// What a file looks like from outside: its size and its last write.
+struct FileStamp {
+  std::wstring name;
+  ULONGLONG size;
+  ULONGLONG written;
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return {path, 0, 0};
+  return {path, ULONGLONG{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+          ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
+}
+
+// Frames 1 to `last` as they stand now.
+std::vector<FileStamp> FrameStamps(int last) {
+  std::vector<FileStamp> stamps;
+  for (int n = 1; n <= last; ++n) stamps.push_back(StampOf(FramePath(n)));
+  return stamps;
+}
+
+// A start of velmo.exe while `run` is the program: it must end by itself with exit code 0,
+// without a window of its own, in the time a start waits for a program still being built.
+bool SecondStartEnds(const std::wstring& argument = L"") {
+  Run second;
+  if (!StartProgram(second, argument)) return false;
+  if (!WaitUntil([&] { return second.Ended(); }, 10.0)) {
+    TerminateProcess(second.process.get(), 1);
+    WaitForSingleObject(second.process.get(), 5000);
+    return Fail("the second start did not end by itself");
+  }
+  DWORD code = 1;
+  GetExitCodeProcess(second.process.get(), &code);
+  return code == 0 || Fail("the second start ended with exit code " + std::to_string(code));
+}
+
+// Another program's window in front, as the user's work is when they start the program again.
+class CoverWindow {
+ public:
+  CoverWindow() {
+    WNDCLASSW coverClass{};
+    coverClass.lpfnWndProc = DefWindowProcW;
+    coverClass.lpszClassName = L"FaultTourCover";
+    RegisterClassW(&coverClass);
+    window_ = CreateWindowExW(0, L"FaultTourCover", L"cover", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                              nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(window_);
+    PumpFor(200);
+  }
+  ~CoverWindow() { DestroyWindow(window_); }
+  CoverWindow(const CoverWindow&) = delete;
+  CoverWindow& operator=(const CoverWindow&) = delete;
+  bool InFront() const { return GetForegroundWindow() == window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+bool RecorderInFront(const Run& run) {
+  return WaitUntil([&] { return IsWindowVisible(run.recorder) && GetForegroundWindow() == run.recorder; }) ||
+         Fail("the second start did not bring RecorderWindow to the front");
+}
+
+bool NothingAsked(const Run& run) {
+  PumpFor(300);
+  return !FindTopWindow(run.processId, kDialogClass, "") || Fail("the program asked something");
+}
+
+// The file a user opens with the program, in a folder with a space and Chinese characters.
+std::wstring NamedRecording() {
+  const std::wstring folder = Widen(scratch) + L"\\我的 录像";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring path = folder + L"\\第一次 录制.vmrc";
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  if (file) WriteFile(file.get(), "PK", 2, &written, nullptr);
+  return path;
+}
+
+// The recorder hidden as 隐藏 leaves it, the take stopped: a second start naming a file shows the
+// recorder in front and leaves the frames and the file as they were.
+bool SecondStartWhileIdleAndHidden(Run& run) {
+  if (!RecordAShortTake(run)) return false;
+  const std::wstring named = NamedRecording();
+  const FileStamp namedBefore = StampOf(named);
+  const std::vector<FileStamp> frames = FrameStamps(LastFrame());
+  ShowWindow(run.recorder, SW_HIDE);
+  if (!WaitUntil([&] { return !IsWindowVisible(run.recorder); })) return Fail("the recorder could not be hidden");
+  const CoverWindow cover;
+  if (!SecondStartEnds(named) || !RecorderInFront(run) || !NothingAsked(run)) return false;
+  if (FrameStamps(LastFrame()) != frames) return Fail("the second start touched the frames of the take");
+  if (StampOf(named) != namedBefore) return Fail("the second start touched the file it named");
+  if (!StatusBegins(run, "停止：")) return false;
+  return ChooseExitFromTheTray(run) && EndsCleanly(run);
+}
+
+// While a take runs, second starts with and without a file: the take goes on, no frame it
+// wrote is touched, nothing is asked.
+bool SecondStartsWhileRecording(Run& run) {
+  if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：0.5")) return false;
+  for (const std::wstring& argument : {NamedRecording(), std::wstring()}) {
+    const int written = LastFrame() - 1;  // the last may still be in the writing
+    const std::vector<FileStamp> frames = FrameStamps(written);
+    const CoverWindow cover;
+    if (!SecondStartEnds(argument) || !RecorderInFront(run) || !NothingAsked(run)) return false;
+    if (!WaitUntil([&] { return LastFrame() > written + 5; })) return Fail("the take stopped at the second start");
+    if (FrameStamps(written) != frames) return Fail("the second start touched the frames of the take");
+    if (!StatusBegins(run, "录制：")) return false;
+  }
+  return ClickButton(run.recorder, "停止") && StatusBegins(run, "停止：") && NothingAsked(run) &&
+         ChooseExitFromTheTray(run) && EndsCleanly(run);
+}
+
 bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：1")) return false;
   TerminateProcess(run.process.get(), 9);
@@ -260,6 +380,11 @@ bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!StartProgram(run)) return false;
   HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
   if (!box) return Fail("the new start did not offer the take of " + std::to_string(frames) + " frames");
+  // The program asking is still starting: a start meanwhile finds no recorder to show and ends,
+  // and the question stays the only one.
+  const std::vector<FileStamp> kept = FrameStamps(frames + 1);
+  if (!SecondStartEnds()) return false;
+  if (!IsWindow(box) || FrameStamps(frames + 1) != kept) return Fail("a start at the question touched the take");
   Click(GetDlgItem(box, IDYES));
   if (!RecorderShown(run) || !ClickButton(run.recorder, "保存")) return false;
   HWND saveDialog = run.Window(kFormClass, "保存设置");
@@ -293,11 +418,17 @@ constexpr Scenario kScenarios[] = {
     {"退出 at the save's message", ExitAtTheSaveMessage},
     {"退出 in the player's open-file dialog", ExitInThePlayersOpenDialog},
     {"killed in the middle of a take, started again", KilledMidTakeAndStartedAgain},
+    {"a second start while idle with the recorder hidden", SecondStartWhileIdleAndHidden},
+    {"second starts while a take runs", SecondStartsWhileRecording},
 };
 
 // The program of a failed scenario may still run; it must not outlive the tour.
+// It is waited for, so the next scenario's start finds no program running.
 void EndLeftovers(Run& run) {
-  if (run.process && !run.Ended()) TerminateProcess(run.process.get(), 1);
+  if (run.process && !run.Ended()) {
+    TerminateProcess(run.process.get(), 1);
+    WaitForSingleObject(run.process.get(), 5000);
+  }
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/screen_snapshot.h"
 #include "components/services/screen_pixels.h"
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
@@ -144,6 +146,43 @@ TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
   EXPECT_TRUE(PixelNear(frame.At(physical.cx - 1, physical.cy - 1), Pixel{200, 40, 160}, 0));
   EXPECT_EQ(canvas.cx, static_cast<LONG>(physical.cx * 0.8));
   EXPECT_EQ(canvas.cy, static_cast<LONG>(physical.cy * 0.8));
+}
+
+TEST(CaptureLoop, AFrameFileHoldsHeadersAndPaddedRows) {
+  EXPECT_EQ(SnapshotFileBytes({1024, 768}), 2359350u);
+  EXPECT_EQ(SnapshotFileBytes({1920, 1080}), 6220854u);
+  EXPECT_EQ(SnapshotFileBytes({683, 512}), 54u + 2052u * 512u) << "rows padded to a multiple of 4";
+  EXPECT_EQ(SnapshotFileBytes({0, 768}), 54u);
+}
+
+// The free space the fake volume offers: the margin and `roomBeyondMargin` bytes.
+uint64_t roomBeyondMargin = 0;
+std::optional<uint64_t> RoomBeyondMargin(const std::string&) { return kFreeSpaceMargin + roomBeyondMargin; }
+
+// Before a take starts it asks for room for a whole frame as the snapshot takes it, in physical
+// pixels: one byte less and no take starts; just enough and its frames have that size.
+// frame_on_scaled_screen.sh runs this on a screen at 150 percent, where the size the program's
+// windows are told would ask for less than half of it.
+TEST(CaptureLoop, TheRoomCheckAsksForAWholeFrameInPhysicalPixels) {
+  const DpiUnawareThread asTheProgram;
+  const SIZE physical = PhysicalScreen();
+  const uint64_t frameBytes = 54 + (24ull * physical.cx + 31) / 32 * 4 * physical.cy;
+  const FreeSpaceProbe system = SetFreeSpaceProbe(RoomBeyondMargin);
+  roomBeyondMargin = frameBytes - 1;
+  RunRecorder([] {
+    Click(按钮1);
+    EXPECT_EQ(FrameCount, 0);
+  });
+  EXPECT_EQ(Seen().questions, std::vector<std::string>{"磁盘空间不足，无法开始录制。请腾出磁盘空间后再试。"});
+  EXPECT_FALSE(FileExists(Frame(1)));
+  roomBeyondMargin = frameBytes;
+  RunRecorder([] {
+    Click(按钮1);
+    Click(按钮2);
+  });
+  SetFreeSpaceProbe(system);
+  EXPECT_TRUE(Seen().questions.empty());
+  EXPECT_EQ(ReadBytes(Frame(1)).size(), frameBytes);
 }
 
 TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {

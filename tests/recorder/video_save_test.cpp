@@ -1,6 +1,7 @@
 // Saving a take as a video as a user does it: 按钮3 opens SaveDialog, 组合框 is set to
 // "mp4格式" or "gif格式" with the keyboard, 保存按钮 asks for the file with that format's filter,
-// and the take's frames are shrunk and encoded with the recording file's progress texts.
+// and the take's frames are shrunk and encoded with the recording file's progress texts. A take
+// whose screen could not be read for a while saves in every format as well.
 // With VELMO_VIDEO_OUT naming a folder, each saved file and the frames it came from (shrunk by
 // the same canvas, as ref-N.bmp) are left there for video_save_peers.sh to hold against ffprobe
 // and ffmpeg.
@@ -8,9 +9,12 @@
 
 #include <cstdlib>
 
+#include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/screen_snapshot.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
+#include "components/zip/zip.h"
 #include "controls/event_delivery.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
@@ -183,6 +187,64 @@ TEST_P(VideoSave, ATakeForThePeers) {
     WriteShrunkFrames(kFrames, out);
   });
   ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + out + "\\take." + format.name + "”保存成功!"});
+}
+
+// The screen cannot be read for the next `unreadableTicks` snapshots, as while the workstation
+// is locked or an elevation prompt holds the secure desktop.
+int unreadableTicks = 0;
+bool ScreenLockedForAFewTicks() { return unreadableTicks > 0 && unreadableTicks-- > 0; }
+
+void Ticks(int count) {
+  EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
+  for (int i = 0; i < count; ++i) CaptureTick(tick);
+}
+
+std::vector<std::string> FrameNames(const char* suffix, int frames) {
+  std::vector<std::string> names;
+  for (int n = 1; n <= frames; ++n) names.push_back(std::to_string(n) + suffix);
+  return names;
+}
+
+// Ticks that find the screen unreadable in the middle of a take write no frame and count none;
+// the take goes on, its frames numbered without a gap, each a whole screen, and it saves both
+// as a recording file and as a video.
+TEST(UnreadableScreen, ATakeGoesOnWithoutEmptyOrMissingFramesAndSaves) {
+  constexpr UnitAddress kStatus{RecorderWindow::kId, RecorderWindow::标签1};
+  constexpr size_t kScreenFrameBytes = 2359350;
+  for (const char* format : {"vmrc", "mp4"}) {
+    SCOPED_TRACE(format);
+    TempFolder scratch;
+    const std::string target = scratch / (std::string("锁屏 帧.") + format);
+    int frames = 0;
+    RunRecorder([&] {
+      Click(RecorderWindow::按钮1);
+      Ticks(2);
+      const int before = FrameCount;
+      const std::string status = ReadText(kStatus, label_property::kCaption);
+      const ScreenUnreadable system = SetScreenUnreadable(ScreenLockedForAFewTicks);
+      unreadableTicks = 3;
+      Ticks(3);
+      EXPECT_EQ(unreadableTicks, 0);
+      EXPECT_EQ(FrameCount, before) << "no frame is counted while the screen cannot be read";
+      EXPECT_EQ(ReadText(kStatus, label_property::kCaption), status);
+      EXPECT_EQ(ReadInt({RecorderWindow::kId, RecorderWindow::时钟1}, timer_property::kInterval), 100);
+      Ticks(2);
+      SetScreenUnreadable(system);
+      Click(RecorderWindow::按钮2);
+      frames = FrameCount;
+      EXPECT_EQ(frames, before + 2) << "frames resume when the screen can be read again";
+      EXPECT_EQ(ListFolder(WorkingFolder()), FrameNames(".bmp", frames));
+      for (int n = 1; n <= frames; ++n) EXPECT_EQ(ReadBytes(FrameFile(n)).size(), kScreenFrameBytes) << n;
+      SaveAs(target, format == std::string("vmrc") ? 0 : 1);
+    });
+    ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存成功!"});
+    if (format == std::string("vmrc")) {
+      EXPECT_EQ(Unpack(nullptr, target, scratch / "unpacked"), kZipDone);
+      EXPECT_EQ(ListFolder(scratch / "unpacked"), FrameNames(".jpg", frames));
+    } else {
+      EXPECT_EQ(Mp4TopBoxes(ReadBytes(target)).at(1), "moov");
+    }
+  }
 }
 
 }  // namespace
