@@ -46,20 +46,19 @@ struct LocalFreeDeleter {
 
 }  // namespace
 
+// A claim held by a program of higher rights in the session is refused to this one; any other
+// refusal is no program's, and the start goes on.
 ProgramClaim::ProgramClaim() : mutex_(CreateMutexW(nullptr, FALSE, kClaimName)) {
-  // A claim the system refused (no handle) is not a running program's: the start goes on.
-  alone_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
+  const DWORD error = GetLastError();
+  alone_ = mutex_ ? error != ERROR_ALREADY_EXISTS : error != ERROR_ACCESS_DENIED;
 }
 
 ProgramDoor::ProgramDoor(ArrivedRoutine arrived) {
-  WNDCLASSEXW doorClass{};
-  doorClass.cbSize = sizeof(doorClass);
-  doorClass.lpfnWndProc = DoorProcedure;
-  doorClass.hInstance = GetModuleHandleW(nullptr);
-  doorClass.lpszClassName = kDoorClass;
-  RegisterClassExW(&doorClass);
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDoorClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), reinterpret_cast<void*>(arrived));
+  const HINSTANCE program = GetModuleHandleW(nullptr);
+  const WNDCLASSW doorClass{0, DoorProcedure, 0, 0, program, nullptr, nullptr, nullptr, nullptr, kDoorClass};
+  RegisterClassW(&doorClass);
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDoorClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, program,
+                            reinterpret_cast<void*>(arrived));
 }
 
 ProgramDoor::~ProgramDoor() {
