@@ -18,6 +18,9 @@ void StopTake();
 // The stop command's steps: 录制 enabled, 停止 disabled, 保存 enabled, then StopTake. A take
 // stopped by a fault and a take kept from an earlier run end in this state too.
 void StopRecording();
+// Loads SaveDialog modally and returns when it has closed; the dialog holds the take meanwhile.
+// 按钮3 and 是 to the start-of-take question open it this way.
+void RunSaveDialog();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();
