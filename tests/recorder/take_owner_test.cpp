@@ -29,36 +29,36 @@ namespace {
 using namespace RecorderWindow;
 
 TEST(TakeOwner, TheTakesCommandsActOnlyWhenNobodyHoldsIt) {
-  using enum TakeCommand;
-  using enum TakeHolder;
+  using C = TakeCommand;
+  using H = TakeHolder;
   struct Row {
     TakeCommand command;
     bool nobody, question, saveDialog, save;
   };
   const Row rows[] = {
-      {Record, true, false, false, false},         {Stop, true, false, false, false},
-      {CaptureFrame, true, false, false, false},   {OpenSaveDialog, true, false, false, false},
-      {TakeCommand::Save, true, false, true, false}, {CloseSaveDialog, true, false, true, false},
+      {C::Record, true, false, false, false},       {C::Stop, true, false, false, false},
+      {C::CaptureFrame, true, false, false, false}, {C::OpenSaveDialog, true, false, false, false},
+      {C::Save, true, false, true, false},          {C::CloseSaveDialog, true, false, true, false},
   };
   for (const Row& row : rows) {
     const int at = static_cast<int>(row.command);
-    EXPECT_EQ(TakeCommandAllowed(row.command, Nobody), row.nobody) << at;
-    EXPECT_EQ(TakeCommandAllowed(row.command, Question), row.question) << at;
-    EXPECT_EQ(TakeCommandAllowed(row.command, TakeHolder::SaveDialog), row.saveDialog) << at;
-    EXPECT_EQ(TakeCommandAllowed(row.command, TakeHolder::Save), row.save) << at;
+    EXPECT_EQ(TakeCommandAllowed(row.command, H::Nobody), row.nobody) << at;
+    EXPECT_EQ(TakeCommandAllowed(row.command, H::Question), row.question) << at;
+    EXPECT_EQ(TakeCommandAllowed(row.command, H::SaveDialog), row.saveDialog) << at;
+    EXPECT_EQ(TakeCommandAllowed(row.command, H::Save), row.save) << at;
   }
-  ASSERT_EQ(TakeHeldBy(), Nobody);
+  ASSERT_EQ(TakeHeldBy(), H::Nobody);
   {
-    const TakeHold dialog(TakeHolder::SaveDialog);
+    const TakeHold dialog(H::SaveDialog);
     {
-      const TakeHold saving(TakeHolder::Save);
+      const TakeHold saving(H::Save);
       EXPECT_TRUE(SaveIsRunning());
-      EXPECT_FALSE(TakeCommandAllowed(TakeCommand::Save));
+      EXPECT_FALSE(TakeCommandAllowed(C::Save));
     }
-    EXPECT_EQ(TakeHeldBy(), TakeHolder::SaveDialog) << "the dialog holds the take again after its save";
+    EXPECT_EQ(TakeHeldBy(), H::SaveDialog) << "the dialog holds the take again after its save";
     EXPECT_FALSE(SaveIsRunning());
   }
-  EXPECT_EQ(TakeHeldBy(), Nobody);
+  EXPECT_EQ(TakeHeldBy(), H::Nobody);
 }
 
 // What the tray menu showed each time it was opened: 录制 and 停止 greyed or not.
