@@ -127,6 +127,11 @@ void EndQuestionsBy(QuestionEnd end) {
 }
 int QuestionEndsRefused() { return endsRefused; }
 
+std::string QuestionEndName(const testing::TestParamInfo<QuestionEnd>& info) {
+  constexpr const char* kNames[] = {"Yes", "No", "Escape", "CloseBox", "AltF4"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 HWND RecorderHwnd(UnitId unit) { return LiveHwnd({RecorderWindow::kId, unit}); }
 
 void Click(UnitId button) { SendMessageW(RecorderHwnd(button), BM_CLICK, 0, 0); }

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,6 +42,8 @@ enum class QuestionEnd { Yes, No, Escape, CloseBox, AltF4 };
 // QuestionEndsRefused counts it.
 void EndQuestionsBy(QuestionEnd end);
 int QuestionEndsRefused();
+// "Yes", "No", "Escape", "CloseBox", "AltF4": the name of a parameterised test's case.
+std::string QuestionEndName(const testing::TestParamInfo<QuestionEnd>& info);
 
 // The live control of RecorderWindow, or the window itself for its own id.
 HWND RecorderHwnd(UnitId unit);

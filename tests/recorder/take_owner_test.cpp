@@ -241,6 +241,7 @@ TEST_P(StartQuestion, OnlyNoGivesTheTakeUp) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, StartQuestion,
                          testing::Values(QuestionEnd::Yes, QuestionEnd::No, QuestionEnd::Escape, QuestionEnd::CloseBox,
-                                         QuestionEnd::AltF4));
+                                         QuestionEnd::AltF4),
+                         QuestionEndName);
 
 }  // namespace

@@ -189,7 +189,8 @@ TEST_P(StartUpQuestion, OnlyNoRemovesTheTakeLeftBehind) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, StartUpQuestion,
                          testing::Values(QuestionEnd::Yes, QuestionEnd::No, QuestionEnd::Escape, QuestionEnd::CloseBox,
-                                         QuestionEnd::AltF4));
+                                         QuestionEnd::AltF4),
+                         QuestionEndName);
 
 // The volume of the working folder has room for the margin and two and a half frames more.
 std::optional<uint64_t> TwoAndAHalfFramesOfRoom(const std::string& folder) {
