@@ -33,9 +33,20 @@ constexpr const char* kAboutText =
 
 void PlayerCreated(EventRecord&) { DisplayScale = kPlayerDisplayScale; }
 
+// True while the open dialog of an 打开 waits in its own message loop: an 打开 that arrives
+// meanwhile (a window loaded again after "退出", a queued click) asks nothing, so two opens
+// never share the extraction folder.
+bool pickingRecording = false;
+
 // The window may have been closed (the tray menu's "退出") while the file dialog ran its own
 // message loop; then there is nothing left to open into.
-bool UserPickedRecording() { return OpenDialog(kFileDialog) && IsWindowLoaded(kId); }
+bool UserPickedRecording() {
+  if (pickingRecording) return false;
+  pickingRecording = true;
+  const bool picked = OpenDialog(kFileDialog);
+  pickingRecording = false;
+  return picked && IsWindowLoaded(kId);
+}
 
 // Checks on the unpack between ticks, so that its end shows while playback is paused or stopped
 // too. A thread timer: its calls come from whichever message loop runs, a dialog's included.

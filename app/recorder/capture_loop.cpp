@@ -8,13 +8,14 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
 #include "app/recorder/take_messages.h"
+#include "app/recorder/take_owner.h"
+#include "app/recorder/take_questions.h"
 #include "app/recorder/unsaved_take.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
-#include "forms/save_dialog.h"
 
 namespace {
 
@@ -27,10 +28,6 @@ constexpr int kTickMilliseconds = 100;
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
 
-bool UserWantsToSaveFirst() {
-  return ShowMessageBox("上次录制数据还未保存,现在是否要保存？", MB_YESNO | MB_ICONQUESTION, "提示信息") == IDYES;
-}
-
 // The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
 // own message loop; then there is nothing left to record into.
 bool RecorderGone() { return !IsWindowLoaded(kId); }
@@ -40,35 +37,33 @@ bool RecorderGone() { return !IsWindowLoaded(kId); }
 void StopTakeOnFault(std::string (*reason)(int frames)) {
   FrameCount = FrameCount - 1;
   StopRecording();
-  ShowMessageBox(reason(FrameCount), MB_OK | MB_ICONEXCLAMATION, "提示信息");
+  TellAboutTake(reason(FrameCount));
 }
 
 }  // namespace
 
 // A take already running ends at the question: its frames are the take the question is about,
-// and no tick may write into the folder while that take is saved or removed. Whatever the
-// answer, a new take never shares the folder with an older one: declined, the older take goes;
-// kept because its save was cancelled or failed, the new take does not start and the older one
-// stays ready to save, as after 停止.
+// and no tick may write into the folder while that take is saved or removed. Only 否 gives the
+// older take up for the new one. A question closed without an answer starts nothing, and a save
+// cancelled or failed does not start the new take either: the older take stays ready to save,
+// as after 停止. A new take never shares the folder with an older one.
 void StartTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
   if (AnyFrameFileExists(FrameFolder)) {
-    const bool saveFirst = UserWantsToSaveFirst();
+    const TakeAnswer answer = AskAboutTake("上次录制数据还未保存,现在是否要保存？");
     if (RecorderGone()) return;
-    if (saveFirst) {
-      LoadWindow(SaveDialog::kId, 0, true);
+    if (answer == TakeAnswer::Dismissed) return StopRecording();
+    if (answer == TakeAnswer::Yes) {
+      RunSaveDialog();
       if (RecorderGone()) return;
-      if (AnyFrameFileExists(FrameFolder)) {
-        StopRecording();
-        return;
-      }
+      if (AnyFrameFileExists(FrameFolder)) return StopRecording();
     }
   }
   RemoveFolderTree(FrameFolder);
   if (!HasRoomFor(FrameFolder, ScreenSnapshotBytes(), kFreeSpaceMargin)) {
     SetEnabled({kId, 按钮1}, true);
     SetEnabled({kId, 按钮2}, false);
-    ShowMessageBox(NoRoomToRecordText(), MB_OK | MB_ICONEXCLAMATION, "提示信息");
+    TellAboutTake(NoRoomToRecordText());
     return;
   }
   CreateDirectoryW(Widen(FrameFolder).c_str(), nullptr);
@@ -79,12 +74,14 @@ void StartTake() {
   CaptureTick(firstTick);
 }
 
-// A screen that cannot be read just now (a locked workstation, the secure desktop, a display
-// mode change) gives no frame: nothing is written or counted, and the take goes on until the
-// screen can be read again. Before a frame is written its volume must keep the margin; a frame
-// that cannot be written whole is removed. Either stops the take, so a full disk never gets
-// empty or partial frames written on and on.
+// A tick that a question, SaveDialog or a save meets in its own message loop writes nothing: the
+// take is theirs. A screen that cannot be read just now (a locked workstation, the secure
+// desktop, a display mode change) gives no frame: nothing is written or counted, and the take
+// goes on until the screen can be read again. Before a frame is written its volume must keep
+// the margin; a frame that cannot be written whole is removed. Either stops the take, so a full
+// disk never gets empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
+  if (!TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
   const SnapshotFile& frame = snapshots.Take();
   if (frame.size() == 0) return;
   FrameCount = FrameCount + 1;

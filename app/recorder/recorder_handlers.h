@@ -22,6 +22,9 @@ void StopRecording();
 // in front, and the tray menu offering "隐藏" but not "显示". A later start of the program asks
 // for the same.
 void BringRecorderForward();
+// Loads SaveDialog modally and returns when it has closed; the dialog holds the take meanwhile.
+// 按钮3 and 是 to the start-of-take question open it this way.
+void RunSaveDialog();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();

@@ -4,6 +4,8 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_pipeline.h"
 #include "app/recorder/take_messages.h"
+#include "app/recorder/take_owner.h"
+#include "app/recorder/take_questions.h"
 #include "app/recorder/unsaved_take.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
@@ -29,15 +31,12 @@ void SetMenuItemVisible(UnitId item, bool visible) {
   WriteProperty({kId, item}, menu_item_property::kVisible, visible ? 1 : 0);
 }
 
-bool UserKeepsUnsavedTake(int frames) {
-  return ShowMessageBox(UnsavedTakeFoundText(frames), MB_YESNO | MB_ICONQUESTION, "提示信息") == IDYES;
-}
-
 // A take the last run left behind (a crash, a power cut, a kill, a save that failed) is the
-// user's to keep or give up; a frame the end cut short is left out of it. True when kept.
+// user's to keep or give up; a frame the end cut short is left out of it. Only 否 gives it up:
+// a question closed without an answer keeps it for the user to decide later. True when kept.
 bool KeepUnsavedTake() {
   const TakeFound take = FindUnsavedTake(FrameFolder);
-  if (take.frameCount > 0 && UserKeepsUnsavedTake(take.frameCount)) {
+  if (take.frameCount > 0 && AskAboutTake(UnsavedTakeFoundText(take.frameCount)) != TakeAnswer::No) {
     RemoveCutShortFrames(FrameFolder, take);
     FrameCount = take.frameCount;
     return true;
@@ -78,11 +77,18 @@ void HideRecorder(EventRecord&) {
   WriteProperty(kWindow, window_property::kPosition, kMinimised);
 }
 
+// 录制 and 停止 show greyed while a question, SaveDialog or a save holds the take.
+void OfferTakeCommands() {
+  WriteProperty({kId, 菜单_录制}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Record) ? 0 : 1);
+  WriteProperty({kId, 菜单_停止}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Stop) ? 0 : 1);
+}
+
 void RecorderTrayEvent(EventRecord& event) {
   const int kind = std::get<int32_t>(event.arguments.at(0));
   if (kind == kTrayLeftUp) {
     BringRecorderForward();
   } else if (kind == kTrayRightUp) {
+    OfferTakeCommands();
     PopUpMenu({kId, 菜单});
   }
 }
@@ -91,16 +97,22 @@ void RecorderTrayEvent(EventRecord& event) {
 // play a recording, and it is nobody else's address.
 void RecorderAboutToBeDestroyed(EventRecord&) { OpenWebPage(ProgramFilePath("about.html")); }
 
+// The commands of the take do nothing while something else holds it, should they arrive anyway.
 void RecordCommand(EventRecord&) {
+  if (!TakeCommandAllowed(TakeCommand::Record)) return;
   SetEnabled({kId, 按钮1}, false);
   SetEnabled({kId, 按钮2}, true);
   SetEnabled({kId, 按钮3}, false);
   StartTake();
 }
 
-void StopCommand(EventRecord&) { StopRecording(); }
+void StopCommand(EventRecord&) {
+  if (TakeCommandAllowed(TakeCommand::Stop)) StopRecording();
+}
 
-void SaveCommand(EventRecord&) { LoadWindow(SaveDialog::kId, 0, true); }
+void SaveCommand(EventRecord&) {
+  if (TakeCommandAllowed(TakeCommand::OpenSaveDialog)) RunSaveDialog();
+}
 
 void PlayCommand(EventRecord&) { LoadWindow(PlayerWindow::kId, 0, false); }
 

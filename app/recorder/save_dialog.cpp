@@ -5,6 +5,7 @@
 #include "app/recorder/rescaled_frame_size.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
+#include "app/recorder/take_owner.h"
 #include "components/services/number_text.h"
 #include "components/services/screen_pixels.h"
 #include "controls/property_indexes.h"
@@ -43,7 +44,9 @@ void QualityChanged(EventRecord&) {
   SizeCanvasToQuality();
 }
 
-void CancelSave(EventRecord&) { DestroyWindow(kId); }
+void CancelSave(EventRecord&) {
+  if (TakeCommandAllowed(TakeCommand::CloseSaveDialog)) DestroyWindow(kId);
+}
 
 // Packing is never cancelled: the handler gives no answer back.
 void PackProgress(EventRecord& event) {
@@ -56,10 +59,15 @@ void PackProgress(EventRecord& event) {
 // Esc and the close box are refused until the save steps have ended, so they never address
 // the controls of a dialog that is gone.
 void SaveDialogQueryClose(EventRecord& event) {
-  if (SaveIsRunning()) event.result = int32_t{0};
+  if (!TakeCommandAllowed(TakeCommand::CloseSaveDialog)) event.result = int32_t{0};
 }
 
 }  // namespace
+
+void RunSaveDialog() {
+  const TakeHold hold(TakeHolder::SaveDialog);
+  LoadWindow(kId, 0, true);
+}
 
 void AddSaveDialogHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::SaveDialogCreated, SaveDialogCreated);

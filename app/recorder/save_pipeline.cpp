@@ -9,6 +9,7 @@
 #include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/take_owner.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
 #include "components/imaging/imaging.h"
@@ -31,8 +32,6 @@ constexpr UnitAddress kProgress{kId, 进度条};
 constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr UnitAddress kRecorderSaveButton{RecorderWindow::kId, RecorderWindow::按钮3};
 constexpr int kPercentMaximum = 100;
-
-bool saveRunning = false;
 
 void ShowConversionProgress() {
   const int position = ReadInt(kProgress, process_bar_property::kPosition);
@@ -192,16 +191,18 @@ void RunSaveSteps() {
 }  // namespace
 
 // The quality is fixed for the whole save: the slider is switched off with 组合框 and 取消按钮,
-// so every frame of a recording has the same size.
+// so every frame of a recording has the same size. The save holds the take from the click to
+// its closing message.
 void SaveRecording(EventRecord&) {
-  if (saveRunning) return;
-  saveRunning = true;
-  SetEnabled({kId, 组合框}, false);
-  SetEnabled({kId, 取消按钮}, false);
-  SetEnabled({kId, 滑块条}, false);
-  RunSaveSteps();
-  saveRunning = false;
+  if (!TakeCommandAllowed(TakeCommand::Save)) return;
+  {
+    const TakeHold hold(TakeHolder::Save);
+    SetEnabled({kId, 组合框}, false);
+    SetEnabled({kId, 取消按钮}, false);
+    SetEnabled({kId, 滑块条}, false);
+    RunSaveSteps();
+  }
   if (IsWindowLoaded(kId)) DestroyWindow(kId);
 }
 
-bool SaveIsRunning() { return saveRunning; }
+bool SaveIsRunning() { return TakeHeldBy() == TakeHolder::Save; }

@@ -258,6 +258,19 @@ TEST(PlayerWindow, CancellingTheOpenDialogLetsPlaybackGoOn) {
   });
 }
 
+// 打开 again while the open dialog of the first waits in its own loop: one dialog, one open.
+TEST(PlayerWindow, OpenAgainWhileTheOpenDialogWaitsAsksNothing) {
+  TempFolder scratch;
+  WriteRecording(scratch / "take.vmrc", RedThenGreen(4));
+  RunRecorder([&] {
+    OpenPlayer();
+    WhileFileDialogOpen([] { ClickPlayer(按钮1); });
+    OpenRecordingFile(scratch / "take.vmrc");
+    EXPECT_EQ(FileDialogsAsked().size(), 1u);
+    EXPECT_EQ(PlayerFrameCount, 4);
+  });
+}
+
 // Longer than 54 minutes 36.7 seconds: the bar stops at its limit, the texts and playback go
 // on. Unpacking 32,768 files takes minutes under Wine, so a short recording stands in and the
 // count is set as an open of a long one would leave it; frames above 3 show no picture.

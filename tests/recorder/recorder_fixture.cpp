@@ -1,9 +1,13 @@
 #include "tests/recorder/recorder_fixture.h"
 
+#include <optional>
+#include <utility>
+
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "components/services/services.h"
+#include "components/services/wide_text.h"
 #include "controls/message_box.h"
 #include "forms/recorder_window.h"
 #include "tests/controls/program_run.h"
@@ -13,12 +17,71 @@ namespace {
 RecorderSeen seen;
 int answer = IDNO;
 bool keepWorkingFolder = false;
+std::function<void()> insideQuestion;
+std::optional<QuestionEnd> questionEnd;
+int endTicks = 0;
+int endsRefused = 0;
+
+// The system's box of this thread, if one is up.
+HWND OpenQuestionBox() {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
+}
+
+void PressEscape(HWND box) { PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 0); }
+
+void EndTheBox(HWND box, QuestionEnd end) {
+  switch (end) {
+    case QuestionEnd::Yes:
+      return (void)PostMessageW(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
+    case QuestionEnd::No:
+      return (void)PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+    case QuestionEnd::Escape:
+      return PressEscape(box);
+    case QuestionEnd::CloseBox:
+      return (void)PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    case QuestionEnd::AltF4:
+      return (void)PostMessageW(box, WM_SYSKEYDOWN, VK_F4, LPARAM{1} << 29);
+  }
+}
+
+// Every 50 ms while the box waits: the chosen way first, Esc a second later if it is still up.
+void CALLBACK EndOpenBox(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND box = OpenQuestionBox();
+  if (!box) return;
+  ++endTicks;
+  if (endTicks == 1) EndTheBox(box, *questionEnd);
+  if (endTicks == 20) {
+    ++endsRefused;
+    PressEscape(box);
+  }
+}
+
+int SystemBox(const std::string& text, const std::string& caption, unsigned style) {
+  endTicks = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndOpenBox);
+  const int pressed = MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), style | MB_TASKMODAL);
+  KillTimer(nullptr, timer);
+  return pressed;
+}
 
 int Ask(const std::string& text, const std::string& caption, unsigned style) {
   seen.questions.push_back(text);
   seen.captions.push_back(caption);
   seen.styles.push_back(style);
-  return (style & MB_TYPEMASK) == MB_OK ? IDOK : answer;
+  if ((style & MB_TYPEMASK) == MB_OK) return IDOK;
+  if (insideQuestion) std::exchange(insideQuestion, nullptr)();
+  return questionEnd ? SystemBox(text, caption, style) : answer;
 }
 
 void OpenInsteadOfBrowser(void*, const std::wstring& address) { seen.webPages.push_back(address); }
@@ -48,12 +111,26 @@ void RunRecorder(const std::function<void()>& body) {
   ReplaceFileDialog(fileDialog);
   SetShellOpenFunction(browser);
   answer = IDNO;
+  insideQuestion = nullptr;
+  questionEnd.reset();
 }
 
 void KeepWorkingFolderForNextRun() { keepWorkingFolder = true; }
 
 const RecorderSeen& Seen() { return seen; }
 void AnswerQuestionsWith(int reply) { answer = reply; }
+void WhileAsked(std::function<void()> action) { insideQuestion = std::move(action); }
+
+void EndQuestionsBy(QuestionEnd end) {
+  questionEnd = end;
+  endsRefused = 0;
+}
+int QuestionEndsRefused() { return endsRefused; }
+
+std::string QuestionEndName(const testing::TestParamInfo<QuestionEnd>& info) {
+  constexpr const char* kNames[] = {"Yes", "No", "Escape", "CloseBox", "AltF4"};
+  return kNames[static_cast<int>(info.param)];
+}
 
 HWND RecorderHwnd(UnitId unit) { return LiveHwnd({RecorderWindow::kId, unit}); }
 

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +30,20 @@ const RecorderSeen& Seen();
 // The answer the question boxes give (IDYES or IDNO); IDNO unless set. Boxes with only an OK
 // button are answered OK.
 void AnswerQuestionsWith(int answer);
+
+// Runs `action` inside the next question box, before it is answered, as if the user acted
+// elsewhere while the question waits.
+void WhileAsked(std::function<void()> action);
+
+// How a user ends a question box: one of its buttons, or a way that closes it without either.
+enum class QuestionEnd { Yes, No, Escape, CloseBox, AltF4 };
+// The question boxes of the next RunRecorder are the system's own, ended `end`'s way from their
+// own message loop. Should the system refuse a way, the box is closed by Esc after a second and
+// QuestionEndsRefused counts it.
+void EndQuestionsBy(QuestionEnd end);
+int QuestionEndsRefused();
+// "Yes", "No", "Escape", "CloseBox", "AltF4": the name of a parameterised test's case.
+std::string QuestionEndName(const testing::TestParamInfo<QuestionEnd>& info);
 
 // The live control of RecorderWindow, or the window itself for its own id.
 HWND RecorderHwnd(UnitId unit);

@@ -9,6 +9,7 @@ namespace {
 
 std::string fileAnswer;
 std::vector<FileDialogRequest> fileRequests;
+std::function<void()> insideFileDialog;
 
 WindowId awaitedWindow = 0;
 std::function<void()> pendingAction;
@@ -36,9 +37,12 @@ LRESULT CALLBACK NoteWindowText(int code, WPARAM wParam, LPARAM lParam) {
 
 void AnswerFileDialogsWith(const std::string& path) { fileAnswer = path; }
 
+void WhileFileDialogOpen(std::function<void()> action) { insideFileDialog = std::move(action); }
+
 void ResetFileDialogs() {
   fileAnswer.clear();
   fileRequests.clear();
+  insideFileDialog = nullptr;
 }
 
 const std::vector<FileDialogRequest>& FileDialogsAsked() { return fileRequests; }
@@ -47,6 +51,7 @@ bool ScriptedFileDialog(OPENFILENAMEW& request, bool save) {
   std::wstring filter;
   for (const wchar_t* p = request.lpstrFilter; p && *p; p += wcslen(p) + 1) filter += std::wstring(p) + L'|';
   fileRequests.push_back({save, filter, request.lpstrDefExt ? request.lpstrDefExt : L""});
+  if (insideFileDialog) std::exchange(insideFileDialog, nullptr)();
   if (fileAnswer.empty()) return false;
   const std::wstring path = Widen(fileAnswer);
   if (path.size() >= request.nMaxFile) return false;

@@ -12,6 +12,8 @@
 
 // The next file dialogs confirm `path`; an empty path cancels them.
 void AnswerFileDialogsWith(const std::string& path);
+// Runs `action` inside the next file dialog, before it is answered.
+void WhileFileDialogOpen(std::function<void()> action);
 // Back to a user who cancels every file dialog and has been asked nothing.
 void ResetFileDialogs();
 

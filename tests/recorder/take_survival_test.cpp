@@ -3,6 +3,8 @@
 // written stops the take as 停止 would and says so; a take never starts on a disk without room.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
@@ -162,6 +164,33 @@ TEST(UnsavedTake, NoAtStartRemovesTheTake) {
   EXPECT_EQ(Seen().questions.size(), 1u);
   EXPECT_FALSE(FolderExists(WorkingFolder()));
 }
+
+class StartUpQuestion : public testing::TestWithParam<QuestionEnd> {};
+
+// The system's own box, ended each way: only 否 removes the take left behind. Closed without an
+// answer, the question keeps it as 是 does, ready to save, for the user to decide later.
+TEST_P(StartUpQuestion, OnlyNoRemovesTheTakeLeftBehind) {
+  const QuestionEnd end = GetParam();
+  LeaveACrashedTake();
+  EndQuestionsBy(end);
+  int frames = -1;
+  bool saveOffered = false;
+  RunRecorder([&] {
+    frames = FrameCount;
+    saveOffered = Enabled(按钮3);
+  });
+  EXPECT_EQ(Seen().questions.size(), 1u);
+  const bool kept = end != QuestionEnd::No;
+  EXPECT_EQ(frames, kept ? 12 : 0);
+  EXPECT_EQ(saveOffered, kept);
+  EXPECT_EQ(FileExists(Frame(12)), kept);
+  if (QuestionEndsRefused()) std::printf("the system refused this way of closing the question\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, StartUpQuestion,
+                         testing::Values(QuestionEnd::Yes, QuestionEnd::No, QuestionEnd::Escape, QuestionEnd::CloseBox,
+                                         QuestionEnd::AltF4),
+                         QuestionEndName);
 
 // The volume of the working folder has room for the margin and two and a half frames more.
 std::optional<uint64_t> TwoAndAHalfFramesOfRoom(const std::string& folder) {

@@ -1,0 +1,30 @@
+#include "app/recorder/take_owner.h"
+
+namespace {
+TakeHolder holder = TakeHolder::Nobody;
+}  // namespace
+
+// The take's own commands act only when nobody holds it. 保存按钮 starts one save and no more;
+// SaveDialog may also be loaded without a hold (by the runtime's own tests), and then acts as if
+// it held the take. While a save runs, SaveDialog stays until the save has ended.
+bool TakeCommandAllowed(TakeCommand command, TakeHolder by) {
+  switch (command) {
+    case TakeCommand::Record:
+    case TakeCommand::Stop:
+    case TakeCommand::CaptureFrame:
+    case TakeCommand::OpenSaveDialog:
+      return by == TakeHolder::Nobody;
+    case TakeCommand::Save:
+    case TakeCommand::CloseSaveDialog:
+      return by == TakeHolder::Nobody || by == TakeHolder::SaveDialog;
+  }
+  return false;
+}
+
+bool TakeCommandAllowed(TakeCommand command) { return TakeCommandAllowed(command, holder); }
+
+TakeHolder TakeHeldBy() { return holder; }
+
+TakeHold::TakeHold(TakeHolder by) : before_(holder) { holder = by; }
+
+TakeHold::~TakeHold() { holder = before_; }
