@@ -7,11 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "components/services/byte_string.h"
 #include "forms/handler_id.h"
 
 using WindowId = uint32_t;
 using UnitId = uint32_t;
-using ByteString = std::vector<uint8_t>;
 using Colour = uint32_t;  // COLORREF 0x00BBGGRR
 
 // The system's button-face colour, resolved when drawn.

@@ -2,7 +2,7 @@
 // dark monitor. The window shows it on its caption bar and the tray icon is made from it.
 #pragma once
 
-#include "forms/form_definition.h"
+#include "components/services/byte_string.h"
 
 inline constexpr size_t kRecorderIconFileSize = 2238;
 

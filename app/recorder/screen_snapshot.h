@@ -7,8 +7,8 @@
 #include <optional>
 #include <span>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
-#include "forms/form_definition.h"
 
 // A snapshot as the two pieces of its 24-bit BMP file, to be written one after the other: the
 // 54 bytes of headers, then the pixel rows (bottom-up, padded) where the screen's copy holds

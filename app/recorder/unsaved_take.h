@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/player/recording_file.h"
-#include "forms/form_definition.h"
+#include "components/services/byte_string.h"
 
 
 // A bitmap frame is whole when it is at least a file header and its header's file size is the

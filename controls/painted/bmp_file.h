@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/form_definition.h"
+#include "components/services/byte_string.h"
 
 constexpr uint32_t kBmpHeadersSize = 14 + 40;
 

@@ -5,9 +5,9 @@
 
 #include <optional>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
 #include "controls/runtime.h"
-#include "forms/form_definition.h"
 
 // A written font value as it is stored: its 60 bytes, or empty (the default font) for a value
 // of any other length or form.
