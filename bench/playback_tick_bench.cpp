@@ -28,7 +28,7 @@
 #include "controls/live_windows.h"
 #include "controls/painted/decoded_picture.h"
 #include "controls/property_indexes.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/player_window.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "controls/event_delivery.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 

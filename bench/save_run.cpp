@@ -12,6 +12,7 @@
 #include "components/services/wide_text.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/form_definition.h"
 #include "controls/gdi_handles.h"
 #include "controls/working_form.h"
-#include "forms/form_store.h"
 
 // A window's definition with what exists of it while it is loaded.
 struct LiveWindow {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 class FormStore {
  public:
@@ -32,10 +32,3 @@ class FormStore {
  private:
   std::map<WindowId, FormDefinition> forms_;
 };
-
-// Lookups on any definition, a working copy included; null when there is none. The pointer
-// lives as long as the definition's unit list is not resized.
-UnitDefinition* FindUnit(FormDefinition& form, UnitId unit);
-const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit);
-UnitDefinition* FindUnit(FormDefinition& form, std::string_view name);
-const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name);

@@ -1,6 +1,7 @@
 #include "forms/save_dialog.h"
 
-#include "forms/event_index.h"
+#include "controls/event_index.h"
+#include "forms/handler_id.h"
 
 namespace SaveDialog {
 

@@ -10,6 +10,7 @@
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 
 namespace {

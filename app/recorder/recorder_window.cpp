@@ -10,6 +10,7 @@
 #include "components/theme/theme.h"
 #include "controls/property_indexes.h"
 #include "controls/window_events.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

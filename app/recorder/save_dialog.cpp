@@ -8,6 +8,7 @@
 #include "components/services/number_text.h"
 #include "components/services/screen_pixels.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/save_dialog.h"
 
 namespace {

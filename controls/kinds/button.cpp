@@ -12,7 +12,7 @@
 #include "controls/event_delivery.h"
 #include "controls/property_value.h"
 #include "components/services/wide_text.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "controls/property_indexes.h"
 
 namespace {

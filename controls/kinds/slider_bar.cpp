@@ -10,7 +10,7 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_value.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "controls/property_indexes.h"
 
 namespace {

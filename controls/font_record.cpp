@@ -1,4 +1,4 @@
-#include "forms/font_record.h"
+#include "controls/font_record.h"
 
 #include <algorithm>
 

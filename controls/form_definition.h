@@ -1,18 +1,38 @@
 // The data model of a window's definition: the window unit, its menu items and its controls,
 // each with geometry, flags, the kind's own stored properties and its event bindings. Plain
-// data; the control runtime builds windows from it.
+// data; the control runtime builds windows from it. A program writes its windows in these
+// types and hands them to the runtime at start-up.
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
 #include "components/services/byte_string.h"
-#include "forms/handler_id.h"
 
 using WindowId = uint32_t;
 using UnitId = uint32_t;
 using Colour = uint32_t;  // COLORREF 0x00BBGGRR
+
+// A handler named by a definition: an index into the routines the program hands the runtime.
+// The program numbers its handlers with an enumeration of its own, which converts both ways,
+// so its tables and tests name handlers by that enumeration; a negative index names none.
+struct HandlerRef {
+  int index = -1;
+
+  constexpr HandlerRef() = default;
+  template <typename Id>
+    requires std::is_enum_v<Id>
+  constexpr HandlerRef(Id id) : index(static_cast<int>(id)) {}
+  template <typename Id>
+    requires std::is_enum_v<Id>
+  constexpr operator Id() const {
+    return static_cast<Id>(index);
+  }
+  friend constexpr bool operator==(HandlerRef, HandlerRef) = default;
+};
 
 // The system's button-face colour, resolved when drawn.
 constexpr Colour kButtonFaceColour = 0xFF000000;
@@ -50,7 +70,7 @@ constexpr uint32_t kMenuChecked = 1u << 2;
 
 // Each kind's stored properties, with the kind's defaults as initialisers. Choices and
 // booleans are plain ints, as they are stored; a font is empty (the default GUI font) or the
-// 60-byte record of forms/font_record.h.
+// 60-byte record of controls/font_record.h.
 struct WindowProperties {
   int border = 2;
   int pictureMode = 0;
@@ -83,7 +103,7 @@ struct MenuItemProperties {
   int level = 0;        // 0 top item; 1 an item of the pop-up of the nearest item above with a lower level
   uint32_t flags = 0;   // kMenuHidden, kMenuDisabled, kMenuChecked
   std::string caption{};  // "-" makes a separator
-  HandlerId handler = HandlerId::None;
+  HandlerRef handler{};
 };
 
 struct ButtonProperties {
@@ -212,7 +232,7 @@ using KindProperties =
 
 struct EventBinding {
   int event;
-  HandlerId handler;
+  HandlerRef handler;
 };
 
 // One unit: the window itself, a menu item or a control.
@@ -239,3 +259,11 @@ struct FormDefinition {
   WindowId id = 0;
   std::vector<UnitDefinition> units{};
 };
+
+// Lookups on a definition by unit id or by stored name (names are unique within one window
+// only; an empty name finds nothing); null when there is none. The pointer lives as long as
+// the definition's unit list is not resized.
+UnitDefinition* FindUnit(FormDefinition& form, UnitId unit);
+const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit);
+UnitDefinition* FindUnit(FormDefinition& form, std::string_view name);
+const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name);
