@@ -67,6 +67,8 @@ constexpr uint32_t kFlagTabStop = 1u << 2;
 constexpr uint32_t kMenuHidden = 1u << 0;
 constexpr uint32_t kMenuDisabled = 1u << 1;
 constexpr uint32_t kMenuChecked = 1u << 2;
+// Sets or clears one flag of a unit's or menu item's flags.
+constexpr void SetFlag(uint32_t& flags, uint32_t flag, bool on) { flags = on ? flags | flag : flags & ~flag; }
 
 // Each kind's stored properties, with the kind's defaults as initialisers. Choices and
 // booleans are plain ints, as they are stored; a font is empty (the default GUI font) or the
@@ -253,6 +255,7 @@ struct UnitDefinition {
 
 // The kind code follows from which properties a unit carries.
 Kind KindOf(const UnitDefinition& unit);
+inline bool IsMenuItem(const UnitDefinition& unit) { return std::holds_alternative<MenuItemProperties>(unit.properties); }
 
 // A window's definition: its units in list order, the window unit first.
 struct FormDefinition {

@@ -67,6 +67,8 @@ LiveWindow* FindWindowState(WindowId window);
 LiveWindow& WindowStateOrFatal(WindowId window, const char* missingMessage);
 // Whether the window is loaded and its system window still exists.
 bool IsLoaded(const LiveWindow& state);
+// Whether any window of the store is loaded.
+bool AnyWindowLoaded();
 // The live object of a unit (the window kind for the window unit); null when the window is not
 // loaded or the unit is not a live control.
 Control* FindLiveControl(UnitAddress unit);
