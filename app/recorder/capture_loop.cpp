@@ -9,6 +9,7 @@
 #include "app/recorder/screen_snapshot.h"
 #include "app/recorder/take_messages.h"
 #include "app/recorder/unsaved_take.h"
+#include "components/imaging/bmp_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
@@ -23,7 +24,6 @@ using namespace RecorderWindow;
 constexpr UnitAddress kStatus{kId, 标签1};
 constexpr UnitAddress kClock{kId, 时钟1};
 constexpr int kTickMilliseconds = 100;
-constexpr uint64_t kBitmapHeadersSize = 54;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
@@ -39,8 +39,7 @@ bool RecorderGone() { return !IsWindowLoaded(kId); }
 // A frame of the screen as it is now, for the room a take needs before it starts.
 uint64_t ScreenFrameBytes() {
   const ScreenSize screen = PrimaryScreenSize();
-  const uint64_t rowBytes = (24ull * static_cast<uint64_t>(screen.width) + 31) / 32 * 4;
-  return kBitmapHeadersSize + rowBytes * static_cast<uint64_t>(screen.height);
+  return BmpFileSize(static_cast<uint64_t>(screen.width), static_cast<uint64_t>(screen.height));
 }
 
 // The take stops as 停止 stops it, without the frame that could not be written, and the user

@@ -2,7 +2,7 @@
 
 #include "components/imaging/pixel_buffer.h"
 #include "components/services/screen_pixels.h"
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 
 // The screen is measured and copied in physical pixels, so a scaled display gives its whole
 // picture, not the top-left part of the size the program's windows are told. On a palette

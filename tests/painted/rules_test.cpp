@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 #include "controls/painted/label_layout.h"
 #include "controls/painted/logical_font.h"
 #include "controls/painted/picture_format.h"
