@@ -20,9 +20,6 @@ namespace {
 
 using namespace SaveDialog;
 
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
-
 TimedSave* running = nullptr;
 bool packing = false;
 HandlerRoutine programPackProgress = nullptr;

@@ -37,6 +37,12 @@ struct HandlerRef {
 // The system's button-face colour, resolved when drawn.
 constexpr Colour kButtonFaceColour = 0xFF000000;
 
+// A control, menu item or window, addressed by its window and its unit id.
+struct UnitAddress {
+  WindowId window;
+  UnitId unit;
+};
+
 // The top byte of a unit id tells its class; the low 16 bits are a serial number.
 constexpr uint32_t kWindowUnitClass = 0x06000000;
 constexpr uint32_t kControlUnitClass = 0x16000000;

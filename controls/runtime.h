@@ -14,12 +14,6 @@
 // pictures, icons, cursors and fonts are bytes.
 using PropertyValue = std::variant<int32_t, std::string, ByteString>;
 
-// A control, menu item or window, addressed by its window and its unit id.
-struct UnitAddress {
-  WindowId window;
-  UnitId unit;
-};
-
 // What a handler receives: the source, the event index, its arguments and room for a result
 // (only query close uses one).
 struct EventRecord {

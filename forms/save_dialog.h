@@ -23,6 +23,11 @@ inline constexpr UnitId 品质标签 = kControlUnitClass | 0x020B;
 inline constexpr UnitId 标签1 = kControlUnitClass | 0x020C;
 inline constexpr UnitId 滑块条 = kControlUnitClass | 0x020D;
 
+// The units both the dialog's handlers and the save address.
+inline constexpr UnitAddress kCanvas{kId, 隐藏画板};
+inline constexpr UnitAddress kHint{kId, 提示标签};
+inline constexpr UnitAddress kProgress{kId, 进度条};
+
 FormDefinition Definition();
 
 }  // namespace SaveDialog

@@ -17,9 +17,6 @@ using namespace SaveDialog;
 
 constexpr UnitAddress kSlider{kId, 滑块条};
 constexpr UnitAddress kQualityLabel{kId, 品质标签};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
 constexpr double kPercentPerStep = 20.0;
 
 // Height first, then width, on the screen size of this moment, in the physical pixels the

@@ -26,9 +26,6 @@ namespace {
 using namespace SaveDialog;
 
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr UnitAddress kRecorderSaveButton{RecorderWindow::kId, RecorderWindow::按钮3};
 constexpr int kPercentMaximum = 100;
 

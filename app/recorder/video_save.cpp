@@ -20,9 +20,6 @@ using namespace SaveDialog;
 
 constexpr UnitAddress kFormatChoice{kId, 组合框};
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr int kPercentMaximum = 100;
 constexpr int kTemporaryFolder = 11;
 
