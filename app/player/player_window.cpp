@@ -19,7 +19,6 @@ using namespace PlayerWindow;
 
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr UnitAddress kTime{kId, 标签1};
-constexpr int kTemporaryFolder = 11;
 constexpr int kPlayerDisplayScale = 80;
 constexpr UINT kUnpackWatchMilliseconds = 100;
 

@@ -22,7 +22,6 @@ using namespace RecorderWindow;
 constexpr UnitAddress kWindow{kId, kId};
 constexpr UnitAddress kStatus{kId, 标签1};
 constexpr int kSilverScheme = 3;
-constexpr int kTemporaryFolder = 11;
 constexpr int kShownNormally = 0;
 constexpr int kMinimised = 2;
 

@@ -21,7 +21,6 @@ using namespace SaveDialog;
 constexpr UnitAddress kFormatChoice{kId, 组合框};
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr int kPercentMaximum = 100;
-constexpr int kTemporaryFolder = 11;
 
 // Where an export that reads the frames twice (a GIF) keeps each frame shrunk, so its second
 // pass reads it without the canvas, whose shrinking costs most of a frame's time: a folder of

@@ -9,6 +9,8 @@
 // 11 temporary. Shell folders are not created when missing. Empty for any other kind or when
 // the system cannot answer. A path that fills MAX_PATH still gets its "\".
 std::string SpecialFolderPath(int kind);
+// The kind of the temporary folder, where the program keeps its working folders.
+inline constexpr int kTemporaryFolder = 11;
 
 // Deletes everything in `path` whose name does not begin with "." (recursively), then the folder
 // itself. True when the folder itself is gone. Refuses an empty path and a drive root ("C:",
