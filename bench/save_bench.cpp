@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/save_run.h"

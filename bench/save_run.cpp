@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"

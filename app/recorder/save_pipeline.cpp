@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"

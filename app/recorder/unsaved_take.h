@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/services/byte_string.h"
 
 // A bitmap frame is whole by IsWholeBitmapFile (components/imaging/bmp_file.h).

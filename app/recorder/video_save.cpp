@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/unsaved_take.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
