@@ -30,7 +30,8 @@ std::optional<BmpHeader> ReadBmpHeader(ByteSpan bytes) {
   if (!Covers(bytes, kBmpFileHeaderSize, infoSize)) return std::nullopt;
   uint32_t pixelOffset = GetLe32(bytes.data(), 10);
   if (infoSize == kOs2InfoSize) {
-    return BmpHeader{true, GetLe16(bytes.data(), 18), GetLe16(bytes.data(), 20), GetLe16(bytes.data(), 24), 0, pixelOffset};
+    return BmpHeader{
+        true, GetLe16(bytes.data(), 18), GetLe16(bytes.data(), 20), GetLe16(bytes.data(), 24), 0, pixelOffset};
   }
   if (!IsWindowsInfoSize(infoSize)) return std::nullopt;
   return BmpHeader{false,

@@ -84,7 +84,8 @@ void InterleavePlanes(const uint8_t* line, const PcxHeader& header, uint8_t* row
 
 bool AcceptsPcx(ByteSpan bytes) {
   if (!Covers(bytes, 0, kHeaderSize) || bytes[0] != 0x0A) return false;
-  bool widthAndHeightDiffer = GetLe16(bytes.data(), 8) != GetLe16(bytes.data(), 4) && GetLe16(bytes.data(), 10) != GetLe16(bytes.data(), 6);
+  const uint8_t* at = bytes.data();
+  bool widthAndHeightDiffer = GetLe16(at, 8) != GetLe16(at, 4) && GetLe16(at, 10) != GetLe16(at, 6);
   int bitsPerPixel = bytes[65] * bytes[3];
   return widthAndHeightDiffer && (bitsPerPixel == 8 || bitsPerPixel == 24);
 }
