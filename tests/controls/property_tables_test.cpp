@@ -114,6 +114,10 @@ TEST(PropertyTables, EveryKindReadsBackWhatWasWrittenWithItsClamp) {
   namespace w = window_property;
   namespace c = combo_box_property;
   namespace s = slider_bar_property;
+  namespace p = process_bar_property;
+  namespace g = group_box_property;
+  namespace b = button_property;
+  namespace d = common_dlg_property;
   const std::vector<Expectation> cases = {
       {S::kId, w::kCaption, std::string("保存 设置"), std::string("保存 设置")},
       {S::kId, w::kBorder, 9, 6},
@@ -153,6 +157,23 @@ TEST(PropertyTables, EveryKindReadsBackWhatWasWrittenWithItsClamp) {
       {S::滑块条, s::kMinimum, -5, 0},
       {S::滑块条, s::kMaximum, 40000, 32767},
       {S::滑块条, s::kPosition, 40000, 32767},
+      {S::进度条, p::kBorder, -1, 0},
+      {S::进度条, p::kSmooth, 3, 1},
+      {S::进度条, p::kMaximum, 70000, 32767},
+      {S::进度条, p::kPosition, -9, 0},
+      {S::分组框, g::kCaption, std::string("品质"), std::string("品质")},
+      {S::分组框, g::kAlignment, 5, 2},
+      {S::分组框, g::kBackColour, int32_t(0x00ABCDEF), int32_t(0x00ABCDEF)},
+      {S::保存按钮, b::kType, 4, 1},
+      {S::保存按钮, b::kHorizontalAlignment, -3, 0},
+      {S::保存按钮, b::kVerticalAlignment, 3, 2},
+      {S::保存按钮, b::kCaption, std::string("存"), std::string("存")},
+      {S::通用对话框, d::kDialogType, 8, 3},
+      {S::通用对话框, d::kInitialFilterIndex, -2, 0},
+      {S::通用对话框, d::kInitialFilterIndex, 7, 7},
+      {S::通用对话框, d::kOverwritePrompt, 9, 1},
+      {S::通用对话框, d::kFilter, std::string("全部|*.*"), std::string("全部|*.*")},
+      {S::通用对话框, d::kFirstOtherSetting, std::string("其他"), std::string("其他")},
   };
   RunInProgram([&] {
     ASSERT_TRUE(LoadWindow(S::kId, 0, false));
