@@ -4,6 +4,7 @@
 // table, so a kind lists its properties once instead of switching on the index twice.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -56,23 +57,12 @@ struct FieldStore {
   const PropertyValue& value;
   ValueClamp clamp;
 
-  bool operator()(std::monostate) const { return false; }
-  bool operator()(int Properties::*field) const { return Assign(stored.*field, ClampedInt(value, clamp)); }
-  bool operator()(Colour Properties::*field) const {
-    return Assign(stored.*field, static_cast<Colour>(ClampedInt(value, clamp)));
-  }
-  bool operator()(std::string Properties::*field) const { return Assign(stored.*field, AsText(value)); }
-  bool operator()(ByteString Properties::*field) const { return Assign(stored.*field, AsBytes(value)); }
-  bool operator()(std::vector<std::string> Properties::*field) const {
-    return Assign(stored.*field, SplitLines(AsText(value)));
-  }
-
-  template <typename T>
-  static bool Assign(T& field, T wanted) {
-    if (field == wanted) return false;
-    field = std::move(wanted);
-    return true;
-  }
+  void operator()(std::monostate) const {}
+  void operator()(int Properties::*field) const { stored.*field = ClampedInt(value, clamp); }
+  void operator()(Colour Properties::*field) const { stored.*field = static_cast<Colour>(ClampedInt(value, clamp)); }
+  void operator()(std::string Properties::*field) const { stored.*field = AsText(value); }
+  void operator()(ByteString Properties::*field) const { stored.*field = AsBytes(value); }
+  void operator()(std::vector<std::string> Properties::*field) const { stored.*field = SplitLines(AsText(value)); }
 };
 
 template <typename Properties>
@@ -101,10 +91,16 @@ const Row* FindRow(std::span<const Row> table, int index) {
 template <typename Kind, typename Properties>
 void WriteTableProperty(Kind& kind, Properties& stored, std::span<const PropertyRow<Kind, Properties>> table, int index,
                         const PropertyValue& value) {
-  const auto* row = property_table_detail::FindRow(table, index);
+  using namespace property_table_detail;
+  const auto* row = FindRow(table, index);
   if (!row) return;
-  const bool changed = std::visit(property_table_detail::FieldStore<Properties>{stored, value, row->clamp}, row->field);
-  if (row->apply && (changed || !row->applyOnlyWhenChanged)) (kind.*(row->apply))();
+  // Only a row that asks for it pays for the comparison.
+  std::optional<PropertyValue> before;
+  if (row->apply && row->applyOnlyWhenChanged) before = std::visit(FieldRead<Properties>{stored}, row->field);
+  std::visit(FieldStore<Properties>{stored, value, row->clamp}, row->field);
+  if (!row->apply) return;
+  if (before && *before == std::visit(FieldRead<Properties>{stored}, row->field)) return;
+  (kind.*(row->apply))();
 }
 
 // The row's live reading or its stored field; an index the table does not list reads 0.
