@@ -1,6 +1,9 @@
 // The control runtime: what handlers use to touch windows. It owns every window built from a
 // definition, holds numbered properties, delivers events to bound handlers, offers the window
-// services and runs the message loop. Everything runs on the one user-interface thread.
+// services and runs the message loop. Everything runs on the one user-interface thread. It
+// knows no program's windows: a program writes them in the definition model
+// (controls/form_definition.h) and hands them over with its handler routines at start-up
+// (controls/program.h).
 #pragma once
 #include <cstdint>
 #include <optional>

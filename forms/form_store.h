@@ -1,5 +1,6 @@
 // The form store: the definitions of the program's three windows, keyed by window id. The
-// runtime keeps one store for the whole run and builds each window from a working copy.
+// program hands the runtime a working copy of each at start-up (app/run_program.h); the runtime
+// builds each window from its copy.
 //
 // The definitions are compiled into the program as tables (one file per window) instead of
 // being parsed from a stored byte block: the windows they build are what matters, so the
