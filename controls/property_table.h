@@ -32,10 +32,27 @@ int32_t ClampedInt(const PropertyValue& value, ValueClamp clamp);
 std::vector<std::string> SplitLines(const std::string& text);
 std::string JoinLines(const std::vector<std::string>& lines);
 
+// One colour of a stored run of three (a label's frame bands and gradient corners).
+template <typename Properties>
+struct ColourOfThree {
+  Colour (Properties::*colours)[3];
+  int which;
+};
+
+// A bytes field whose written value is stored by a rule of its own (a font record checked for
+// its length, a picture copied into the buffer it replaces).
+template <typename Properties>
+struct BytesStoredBy {
+  ByteString Properties::*field;
+  void (*store)(ByteString& stored, const PropertyValue& value);
+};
+
 // The stored field behind a property; monostate for a property the kind only reads live.
 template <typename Properties>
-using PropertyField = std::variant<std::monostate, int Properties::*, Colour Properties::*, std::string Properties::*,
-                                   ByteString Properties::*, std::vector<std::string> Properties::*>;
+using PropertyField =
+    std::variant<std::monostate, int Properties::*, Colour Properties::*, std::string Properties::*,
+                 ByteString Properties::*, std::vector<std::string> Properties::*, ColourOfThree<Properties>,
+                 BytesStoredBy<Properties>>;
 
 template <typename Kind, typename Properties>
 struct PropertyRow {
@@ -63,6 +80,10 @@ struct FieldStore {
   void operator()(std::string Properties::*field) const { stored.*field = AsText(value); }
   void operator()(ByteString Properties::*field) const { stored.*field = AsBytes(value); }
   void operator()(std::vector<std::string> Properties::*field) const { stored.*field = SplitLines(AsText(value)); }
+  void operator()(ColourOfThree<Properties> band) const {
+    (stored.*band.colours)[band.which] = static_cast<Colour>(ClampedInt(value, clamp));
+  }
+  void operator()(BytesStoredBy<Properties> bytes) const { bytes.store(stored.*bytes.field, value); }
 };
 
 template <typename Properties>
@@ -75,6 +96,10 @@ struct FieldRead {
   PropertyValue operator()(std::string Properties::*field) const { return stored.*field; }
   PropertyValue operator()(ByteString Properties::*field) const { return stored.*field; }
   PropertyValue operator()(std::vector<std::string> Properties::*field) const { return JoinLines(stored.*field); }
+  PropertyValue operator()(ColourOfThree<Properties> band) const {
+    return static_cast<int32_t>((stored.*band.colours)[band.which]);
+  }
+  PropertyValue operator()(BytesStoredBy<Properties> bytes) const { return stored.*bytes.field; }
 };
 
 template <typename Row>
