@@ -118,6 +118,9 @@ TEST(PropertyTables, EveryKindReadsBackWhatWasWrittenWithItsClamp) {
   namespace g = group_box_property;
   namespace b = button_property;
   namespace d = common_dlg_property;
+  namespace l = label_property;
+  namespace dp = draw_panel_property;
+  const ByteString font(60, 0x41);
   const std::vector<Expectation> cases = {
       {S::kId, w::kCaption, std::string("保存 设置"), std::string("保存 设置")},
       {S::kId, w::kBorder, 9, 6},
@@ -174,6 +177,25 @@ TEST(PropertyTables, EveryKindReadsBackWhatWasWrittenWithItsClamp) {
       {S::通用对话框, d::kOverwritePrompt, 9, 1},
       {S::通用对话框, d::kFilter, std::string("全部|*.*"), std::string("全部|*.*")},
       {S::通用对话框, d::kFirstOtherSetting, std::string("其他"), std::string("其他")},
+      {S::提示标签, l::kCaption, std::string("提示"), std::string("提示")},
+      {S::提示标签, l::kEffect, 9, 3},
+      {S::提示标签, l::kBorder, 7, 6},
+      {S::提示标签, l::kFrameWidth, 2, 5},
+      {S::提示标签, l::kFrameColourFirst + 1, int32_t(0x00010203), int32_t(0x00010203)},
+      {S::提示标签, l::kFont, font, font},
+      {S::提示标签, l::kFont, ByteString{1, 2, 3}, ByteString{}},
+      {S::提示标签, l::kPictureMode, 4, 2},
+      {S::提示标签, l::kGradientMode, 10, 8},
+      {S::提示标签, l::kGradientColourLast, int32_t(0x00070809), int32_t(0x00070809)},
+      {S::提示标签, l::kWordWrap, 4, 1},
+      {S::提示标签, l::kVerticalAlignment, -1, 0},
+      {S::隐藏画板, dp::kBorder, 6, 5},
+      {S::隐藏画板, dp::kCoordinateUnit, 9, 5},
+      {S::隐藏画板, dp::kAutoRedraw, 2, 1},
+      {S::隐藏画板, dp::kPenWidth, -4, -4},
+      {S::隐藏画板, dp::kBackPicture, ByteString{1, 2}, ByteString{1, 2}},
+      {S::隐藏画板, dp::kFont, font, font},
+      {S::隐藏画板, dp::kFirstReadOnly, 3, 0},
   };
   RunInProgram([&] {
     ASSERT_TRUE(LoadWindow(S::kId, 0, false));
