@@ -38,7 +38,6 @@ using namespace PlayerWindow;
 constexpr int kFrames = 60;
 constexpr int kFrameWidth = 1536;
 constexpr int kFrameHeight = 864;
-constexpr int kTemporaryFolder = 11;
 constexpr double kTickBudgetMilliseconds = 100.0;
 
 // A recording as a save makes one, at `target`; false when any step failed.

@@ -29,7 +29,6 @@ namespace {
 constexpr int kFirstTicks = 10;
 constexpr int kAllTicks = 1000;
 constexpr int kRecordingFrames = 10;
-constexpr int kTemporaryFolder = 11;
 
 struct Counts {
   ProcessResources after10;

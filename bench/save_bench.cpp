@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kFrames = 100;
-constexpr int kTemporaryFolder = 11;
 
 double FileMegabytes(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
