@@ -20,6 +20,7 @@
 namespace {
 
 constexpr Pixel kRed{230, 20, 20};
+
 class PlayerCampaign : public testing::Test {
  protected:
   // Opens `archive` in the loaded PlayerWindow, lets a few ticks play it and gives back the
