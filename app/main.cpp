@@ -8,8 +8,8 @@
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/single_program.h"
+#include "app/run_program.h"
 #include "controls/fatal_error.h"
-#include "controls/runtime.h"
 #include "forms/recorder_window.h"
 
 namespace {

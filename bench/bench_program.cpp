@@ -4,6 +4,7 @@
 
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
+#include "app/run_program.h"
 #include "bench/bench_clock.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/screen_snapshot.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "components/services/file_bytes.h"
 #include "components/services/gdi_handle.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/wide_text.h"

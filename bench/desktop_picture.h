@@ -5,8 +5,8 @@
 #pragma once
 #include <string>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
-#include "forms/form_definition.h"
 
 class DesktopPicture {
  public:

@@ -15,7 +15,7 @@
 
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
@@ -25,10 +25,10 @@
 #include "components/zip/zip.h"
 #include "controls/control.h"
 #include "controls/event_delivery.h"
+#include "controls/event_index.h"
 #include "controls/live_windows.h"
 #include "controls/painted/decoded_picture.h"
 #include "controls/property_indexes.h"
-#include "forms/event_index.h"
 #include "forms/player_window.h"
 
 namespace {
@@ -38,7 +38,6 @@ using namespace PlayerWindow;
 constexpr int kFrames = 60;
 constexpr int kFrameWidth = 1536;
 constexpr int kFrameHeight = 864;
-constexpr int kTemporaryFolder = 11;
 constexpr double kTickBudgetMilliseconds = 100.0;
 
 // A recording as a save makes one, at `target`; false when any step failed.

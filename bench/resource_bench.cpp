@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/player/player_handlers.h"
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
 #include "bench/process_resources.h"
@@ -18,9 +18,9 @@
 #include "components/zip/zip.h"
 #include "controls/control.h"
 #include "controls/event_delivery.h"
+#include "controls/event_index.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
-#include "forms/event_index.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 
@@ -29,7 +29,6 @@ namespace {
 constexpr int kFirstTicks = 10;
 constexpr int kAllTicks = 1000;
 constexpr int kRecordingFrames = 10;
-constexpr int kTemporaryFolder = 11;
 
 struct Counts {
   ProcessResources after10;

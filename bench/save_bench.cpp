@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/save_run.h"
@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kFrames = 100;
-constexpr int kTemporaryFolder = 11;
 
 double FileMegabytes(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};

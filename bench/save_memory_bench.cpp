@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kFrames = 300;
 constexpr int kReportedFrames[] = {10, 100, 200, 300};
-constexpr int kTemporaryFolder = 11;
 
 using Counter = double ProcessMemory::*;
 

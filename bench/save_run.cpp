@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/desktop_picture.h"
@@ -12,15 +12,13 @@
 #include "components/services/wide_text.h"
 #include "controls/live_windows.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 
 namespace {
 
 using namespace SaveDialog;
-
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
 
 TimedSave* running = nullptr;
 bool packing = false;

@@ -24,7 +24,6 @@
 namespace {
 
 int frames = 100;  // a second argument gives fewer, for a quick look
-constexpr int kTemporaryFolder = 11;
 
 struct Format {
   const char* name;

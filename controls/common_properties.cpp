@@ -18,8 +18,6 @@ RECT LiveRect(HWND hwnd, bool topLevel) {
   return rect;
 }
 
-void SetFlag(uint32_t& flags, uint32_t flag, bool on) { flags = on ? flags | flag : flags & ~flag; }
-
 void MoveLive(Control& control, bool topLevel, int index, int32_t value) {
   const HWND hwnd = control.hwnd();
   RECT rect = LiveRect(hwnd, topLevel);

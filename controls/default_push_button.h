@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // The push button that is the window's default with the focus at `focus`: `focus` itself when
 // it is a push button of the window, else the stored default; null when there is none.

@@ -18,12 +18,12 @@ bool RaisesEvents(Kind kind) {
   }
 }
 
-HandlerId BoundHandler(const UnitDefinition& unit, int event) {
+HandlerRef BoundHandler(const UnitDefinition& unit, int event) {
   if (const auto* item = std::get_if<MenuItemProperties>(&unit.properties)) return item->handler;
   for (const EventBinding& binding : unit.events) {
     if (binding.event == event) return binding.handler;
   }
-  return HandlerId::None;
+  return {};
 }
 }  // namespace
 
@@ -34,14 +34,23 @@ std::optional<PropertyValue> RaiseEvent(WindowId window, UnitId unit, int event,
   const UnitDefinition* definition = state.form.Find(unit);
   if (!definition) FatalRuntimeError(kNoEventUnit);
   if (!RaisesEvents(KindOf(*definition))) FatalRuntimeError(kUnitRaisesNoEvents);
-  const HandlerId handler = BoundHandler(*definition, event);
-  if (handler == HandlerId::None || static_cast<int>(handler) >= static_cast<int>(HandlerId::Count)) return std::nullopt;
-  const HandlerRoutine routine = runtime.handlers.routines[static_cast<int>(handler)];
+  const HandlerRoutine routine = runtime.handlers.Find(BoundHandler(*definition, event));
   if (!routine) return std::nullopt;
   runtime.currentSource = {window, unit};
   EventRecord record{window, unit, event, std::move(arguments), std::nullopt};
   routine(record);
   return record.result;
+}
+
+void HandlerTable::Bind(HandlerRef handler, HandlerRoutine routine) {
+  if (handler.index < 0) return;
+  if (routines.size() <= static_cast<size_t>(handler.index)) routines.resize(handler.index + 1);
+  routines[handler.index] = routine;
+}
+
+HandlerRoutine HandlerTable::Find(HandlerRef handler) const {
+  if (handler.index < 0 || static_cast<size_t>(handler.index) >= routines.size()) return nullptr;
+  return routines[handler.index];
 }
 
 UnitAddress CurrentEventSource() { return Runtime().currentSource; }

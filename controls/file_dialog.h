@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // The flags: the read-only check box hidden, plus create prompt, file must exist (open dialogs
 // only), overwrite prompt, path must exist and keep current folder as the properties say.

@@ -14,6 +14,7 @@
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
 #include "controls/live_windows.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "controls/tray_icon.h"
 #include "controls/window_events.h"
@@ -80,6 +81,23 @@ class FormWindow : public Control {
     SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, exStyle);
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ApplyMovable();
+  }
+
+  void ApplyCaption() {
+    SetWindowTextW(hwnd_, Widen(Properties().caption).c_str());
+    ApplyStyle();
+  }
+
+  void Repaint() { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+  void ForgetBackPicture() {
+    backPicture_.reset();
+    Repaint();
+  }
+
+  void ApplyAlwaysOnTop() {
+    SetWindowPos(hwnd_, Properties().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 
   void ApplyMovable() {
@@ -184,6 +202,38 @@ class FormWindow : public Control {
     // Mode 3 has no placement of its own among the panel modes; it is drawn centred like mode 2.
     if (backPicture_) backPicture_->Draw(dc, client, std::min(Properties().pictureMode, 2));
   }
+
+  using Row = PropertyRow<FormWindow, WindowProperties>;
+  using P = WindowProperties;
+  // The show-in-taskbar property only stores: the owner that hides the taskbar button is chosen
+  // when the window is built.
+  static constexpr Row kPropertyRows[] = {
+      {kCaption, &P::caption, kAsIs, &FormWindow::ApplyCaption},
+      {kBorder, &P::border, Choice(6), &FormWindow::ApplyStyle},
+      {kBackColour, &P::backColour, kAsIs, &FormWindow::Repaint},
+      {kBackPicture, &P::backPicture, kAsIs, &FormWindow::ForgetBackPicture},
+      {kPictureMode, &P::pictureMode, Choice(3), &FormWindow::Repaint},
+      {kBackgroundMusic, &P::backgroundMusic},
+      {kPlayTimes, &P::playTimes, Choice(2)},
+      {kControlButton, &P::controlButton, kBoolean, &FormWindow::ApplyStyle},
+      {kMaximiseButton, &P::maximiseButton, kBoolean, &FormWindow::ApplyStyle},
+      {kMinimiseButton, &P::minimiseButton, kBoolean, &FormWindow::ApplyStyle},
+      {kPosition, &P::position, Choice(3), &FormWindow::ApplyPosition},
+      {kMovable, &P::movable, kBoolean, &FormWindow::ApplyMovable},
+      {kIcon, &P::icon, kAsIs, &FormWindow::ApplyIcon},
+      {kEnterMovesFocus, &P::enterMovesFocus, kBoolean},
+      {kEscCloses, &P::escCloses, kBoolean},
+      {kF1OpensHelp, &P::f1OpensHelp, kBoolean},
+      {kHelpFile, &P::helpFile},
+      {kHelpId, &P::helpId},
+      {kShowInTaskbar, &P::showInTaskbar, kBoolean},
+      {kMoveByDraggingAnywhere, &P::moveByDraggingAnywhere, kBoolean},
+      {kShape, &P::shape, Choice(29)},
+      {kAlwaysOnTop, &P::alwaysOnTop, kBoolean, &FormWindow::ApplyAlwaysOnTop},
+      {kKeepTitleBarActive, &P::keepTitleBarActive, kBoolean},
+      {kClassName, &P::className},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 
   HWND lastFocus_ = nullptr;
   // The back picture, decoded at the first paint after it was set.
@@ -290,130 +340,11 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND hwnd, UINT message, WPARAM wPa
 }
 
 void FormWindow::WriteKindProperty(int index, const PropertyValue& value) {
-  WindowProperties& window = Properties();
-  switch (index) {
-    case kCaption:
-      window.caption = AsText(value);
-      SetWindowTextW(hwnd_, Widen(window.caption).c_str());
-      ApplyStyle();
-      break;
-    case kBorder:
-      window.border = BringChoice(AsInt(value), 6);
-      ApplyStyle();
-      break;
-    case kBackColour:
-      window.backColour = static_cast<Colour>(AsInt(value));
-      InvalidateRect(hwnd_, nullptr, TRUE);
-      break;
-    case kBackPicture:
-      window.backPicture = AsBytes(value);
-      backPicture_.reset();
-      InvalidateRect(hwnd_, nullptr, TRUE);
-      break;
-    case kPictureMode:
-      window.pictureMode = BringChoice(AsInt(value), 3);
-      InvalidateRect(hwnd_, nullptr, TRUE);
-      break;
-    case kBackgroundMusic:
-      window.backgroundMusic = AsBytes(value);
-      break;
-    case kPlayTimes:
-      window.playTimes = BringChoice(AsInt(value), 2);
-      break;
-    case kControlButton:
-      window.controlButton = AsBool(value);
-      ApplyStyle();
-      break;
-    case kMaximiseButton:
-      window.maximiseButton = AsBool(value);
-      ApplyStyle();
-      break;
-    case kMinimiseButton:
-      window.minimiseButton = AsBool(value);
-      ApplyStyle();
-      break;
-    case kPosition:
-      window.position = BringChoice(AsInt(value), 3);
-      ApplyPosition();
-      break;
-    case kMovable:
-      window.movable = AsBool(value);
-      ApplyMovable();
-      break;
-    case kIcon:
-      window.icon = AsBytes(value);
-      ApplyIcon();
-      break;
-    case kEnterMovesFocus:
-      window.enterMovesFocus = AsBool(value);
-      break;
-    case kEscCloses:
-      window.escCloses = AsBool(value);
-      break;
-    case kF1OpensHelp:
-      window.f1OpensHelp = AsBool(value);
-      break;
-    case kHelpFile:
-      window.helpFile = AsText(value);
-      break;
-    case kHelpId:
-      window.helpId = AsInt(value);
-      break;
-    case kShowInTaskbar:
-      // The owner that hides the taskbar button is chosen when the window is built.
-      window.showInTaskbar = AsBool(value);
-      break;
-    case kMoveByDraggingAnywhere:
-      window.moveByDraggingAnywhere = AsBool(value);
-      break;
-    case kShape:
-      window.shape = BringChoice(AsInt(value), 29);
-      break;
-    case kAlwaysOnTop:
-      window.alwaysOnTop = AsBool(value);
-      SetWindowPos(hwnd_, window.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      break;
-    case kKeepTitleBarActive:
-      window.keepTitleBarActive = AsBool(value);
-      break;
-    case kClassName:
-      window.className = AsText(value);
-      break;
-    default:
-      break;
-  }
+  WriteTableProperty<FormWindow>(*this, Properties(), kProperties, index, value);
 }
 
 PropertyValue FormWindow::ReadKindProperty(int index) const {
-  const WindowProperties& window = Properties();
-  switch (index) {
-    case kCaption: return window.caption;
-    case kBorder: return window.border;
-    case kBackColour: return static_cast<int32_t>(window.backColour);
-    case kBackPicture: return window.backPicture;
-    case kPictureMode: return window.pictureMode;
-    case kBackgroundMusic: return window.backgroundMusic;
-    case kPlayTimes: return window.playTimes;
-    case kControlButton: return window.controlButton;
-    case kMaximiseButton: return window.maximiseButton;
-    case kMinimiseButton: return window.minimiseButton;
-    case kPosition: return window.position;
-    case kMovable: return window.movable;
-    case kIcon: return window.icon;
-    case kEnterMovesFocus: return window.enterMovesFocus;
-    case kEscCloses: return window.escCloses;
-    case kF1OpensHelp: return window.f1OpensHelp;
-    case kHelpFile: return window.helpFile;
-    case kHelpId: return window.helpId;
-    case kShowInTaskbar: return window.showInTaskbar;
-    case kMoveByDraggingAnywhere: return window.moveByDraggingAnywhere;
-    case kShape: return window.shape;
-    case kAlwaysOnTop: return window.alwaysOnTop;
-    case kKeepTitleBarActive: return window.keepTitleBarActive;
-    case kClassName: return window.className;
-    default: return int32_t{0};
-  }
+  return ReadTableProperty<FormWindow>(*this, Properties(), kProperties, index);
 }
 }  // namespace
 

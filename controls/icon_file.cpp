@@ -4,22 +4,23 @@
 #include <cstring>
 #include <vector>
 
+#include "components/services/little_endian.h"
+
 namespace {
 constexpr size_t kDirectoryHeader = 6;
 constexpr size_t kDirectoryEntry = 16;
 constexpr uint16_t kIconType = 1;
 constexpr uint16_t kCursorType = 2;
 
-uint16_t U16(const ByteString& bytes, size_t at) { return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8); }
-uint32_t U32(const ByteString& bytes, size_t at) { return U16(bytes, at) | static_cast<uint32_t>(U16(bytes, at + 2)) << 16; }
 
 // An entry's width or height byte: 0 stands for 256.
 int EntrySide(uint8_t side) { return side == 0 ? 256 : side; }
 
 std::optional<IconImage> ReadEntry(const ByteString& file, size_t index) {
   const size_t at = kDirectoryHeader + index * kDirectoryEntry;
-  IconImage image{U32(file, at + 12), U32(file, at + 8), EntrySide(file[at]), EntrySide(file[at + 1]),
-                  U16(file, at + 4), U16(file, at + 6)};
+  IconImage image{GetLe32(file.data(), at + 12), GetLe32(file.data(), at + 8),
+                  EntrySide(file[at]),           EntrySide(file[at + 1]),
+                  GetLe16(file.data(), at + 4),  GetLe16(file.data(), at + 6)};
   if (image.size == 0 || image.offset > file.size() || image.size > file.size() - image.offset) return std::nullopt;
   return image;
 }
@@ -35,9 +36,9 @@ std::vector<uint8_t> CursorResource(const ByteString& file, const IconImage& ima
 }  // namespace
 
 std::optional<IconImage> FindIconImage(const ByteString& file, int wantedSize) {
-  if (file.size() < kDirectoryHeader || U16(file, 0) != 0) return std::nullopt;
-  const uint16_t type = U16(file, 2);
-  const size_t count = U16(file, 4);
+  if (file.size() < kDirectoryHeader || GetLe16(file.data(), 0) != 0) return std::nullopt;
+  const uint16_t type = GetLe16(file.data(), 2);
+  const size_t count = GetLe16(file.data(), 4);
   if ((type != kIconType && type != kCursorType) || count == 0) return std::nullopt;
   if (file.size() < kDirectoryHeader + count * kDirectoryEntry) return std::nullopt;
   std::optional<IconImage> best;

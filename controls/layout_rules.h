@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // Left and top are kept within -32627..32627; width and height within 0..32627.
 int32_t ClampPosition(int32_t value);

@@ -20,6 +20,13 @@ LiveWindow& WindowStateOrFatal(WindowId window, const char* missingMessage) {
 
 bool IsLoaded(const LiveWindow& state) { return state.loaded && state.window && IsWindow(state.window->hwnd()); }
 
+bool AnyWindowLoaded() {
+  for (const auto& [id, state] : Runtime().windows) {
+    if (IsLoaded(state)) return true;
+  }
+  return false;
+}
+
 Control* FindLiveControl(UnitAddress unit) {
   LiveWindow* state = FindWindowState(unit.window);
   if (!state || !IsLoaded(*state)) return nullptr;

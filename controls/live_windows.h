@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/form_definition.h"
 #include "controls/gdi_handles.h"
 #include "controls/working_form.h"
-#include "forms/form_store.h"
 
 // A window's definition with what exists of it while it is loaded.
 struct LiveWindow {
@@ -67,6 +67,8 @@ LiveWindow* FindWindowState(WindowId window);
 LiveWindow& WindowStateOrFatal(WindowId window, const char* missingMessage);
 // Whether the window is loaded and its system window still exists.
 bool IsLoaded(const LiveWindow& state);
+// Whether any window of the store is loaded.
+bool AnyWindowLoaded();
 // The live object of a unit (the window kind for the window unit); null when the window is not
 // loaded or the unit is not a live control.
 Control* FindLiveControl(UnitAddress unit);

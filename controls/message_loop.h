@@ -3,7 +3,7 @@
 // navigation inside the runtime's windows (Tab, Esc, the default push button, accelerators).
 #pragma once
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // Runs until a quit request is taken from the queue; gives back its exit code.
 int RunMainLoop();

@@ -47,13 +47,6 @@ void InitialiseCommonControls() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 }
-
-bool AnyWindowLoaded() {
-  for (const auto& [id, state] : Runtime().windows) {
-    if (IsLoaded(state)) return true;
-  }
-  return false;
-}
 }  // namespace
 
 int RunProgramWithForms(std::vector<FormDefinition> forms, const HandlerTable& handlers, void (*startUp)(),

@@ -1,5 +1,4 @@
-// Program start and end with a given set of window definitions: RunProgram uses the program's
-// form store; a test host passes its own definitions.
+// Program start and end: the program hands over its window definitions and its handlers.
 #pragma once
 #include <vector>
 

@@ -18,7 +18,6 @@ Control& KindOwnerOrFatal(LiveWindow& state, UnitAddress address) {
   return LiveControlOrFatal(address);
 }
 
-bool IsMenuItem(const UnitDefinition& unit) { return std::holds_alternative<MenuItemProperties>(unit.properties); }
 }  // namespace
 
 void WriteProperty(UnitAddress address, int index, const PropertyValue& value) {

@@ -1,6 +1,9 @@
 // The control runtime: what handlers use to touch windows. It owns every window built from a
 // definition, holds numbered properties, delivers events to bound handlers, offers the window
-// services and runs the message loop. Everything runs on the one user-interface thread.
+// services and runs the message loop. Everything runs on the one user-interface thread. It
+// knows no program's windows: a program writes them in the definition model
+// (controls/form_definition.h) and hands them over with its handler routines at start-up
+// (controls/program.h).
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -8,17 +11,11 @@
 #include <variant>
 #include <vector>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // A property value: integers, booleans, colours and choices are int32; texts are UTF-8;
 // pictures, icons, cursors and fonts are bytes.
 using PropertyValue = std::variant<int32_t, std::string, ByteString>;
-
-// A control, menu item or window, addressed by its window and its unit id.
-struct UnitAddress {
-  WindowId window;
-  UnitId unit;
-};
 
 // What a handler receives: the source, the event index, its arguments and room for a result
 // (only query close uses one).
@@ -32,11 +29,14 @@ struct EventRecord {
 
 using HandlerRoutine = void (*)(EventRecord& event);
 
-// The routine behind each HandlerId; an empty slot means no handler.
+// The routine behind each handler reference of the definitions, at the reference's index; a
+// missing or empty slot means no handler.
 struct HandlerTable {
-  HandlerRoutine routines[static_cast<int>(HandlerId::Count)] = {};
+  std::vector<HandlerRoutine> routines;
 
-  void Bind(HandlerId id, HandlerRoutine routine) { routines[static_cast<int>(id)] = routine; }
+  void Bind(HandlerRef handler, HandlerRoutine routine);
+  // The routine bound to `handler`; null when there is none.
+  HandlerRoutine Find(HandlerRef handler) const;
 };
 
 // Property access. Indexes 0..7 mean the same for every kind (left, top, width, height, tag,
@@ -84,8 +84,3 @@ void BusyCursorOff();
 // A task-modal message box without owner; gives back the button pressed (IDYES, IDOK, ...).
 // Without a caption it reads "信息：".
 int ShowMessageBox(const std::string& text, unsigned style, const std::string& caption = "");
-
-// Program start: keeps the exit action and handlers, reads the form store, runs `startUp`
-// (which loads the first window), then the main loop while a window is loaded. Returns the
-// process exit code.
-int RunProgram(const HandlerTable& handlers, void (*startUp)(), void (*exitAction)());

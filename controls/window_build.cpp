@@ -13,7 +13,6 @@
 #include "controls/window_menu.h"
 
 namespace {
-bool IsMenuItem(const UnitDefinition& unit) { return std::holds_alternative<MenuItemProperties>(unit.properties); }
 
 // An existing window is brought forward instead of being built again.
 void BringForward(HWND hwnd) {

@@ -1,9 +1,9 @@
 // The window kind's tray kinds and the runtime's private window messages. Event indexes are in
-// forms/event_index.h.
+// controls/event_index.h.
 #pragma once
 #include <windows.h>
 
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 
 // Tray kinds handed with the tray event.
 constexpr int kTrayLeftUp = 1;

@@ -16,13 +16,6 @@ void RestoreModalDisabled(LiveWindow& state) {
   }
   state.disabledByModal.clear();
 }
-
-bool AnyWindowLoaded() {
-  for (const auto& [id, state] : Runtime().windows) {
-    if (IsLoaded(state)) return true;
-  }
-  return false;
-}
 }  // namespace
 
 void RequestClose(WindowId window) {

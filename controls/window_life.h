@@ -1,7 +1,7 @@
 // A window's life after it is built: close requests, destruction and the release of its
 // definition. Builds are in LoadWindow.
 #pragma once
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // A close asked for by the user (close box, system menu, Alt+F4, Esc when Esc closes): query
 // close first; unless a handler answers false, the window is destroyed.

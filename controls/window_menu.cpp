@@ -99,8 +99,6 @@ bool HasVisibleTopItem(const std::vector<MenuNode>& tree, const std::vector<Unit
   }
   return false;
 }
-
-void SetFlag(uint32_t& flags, uint32_t flag, bool on) { flags = on ? flags | flag : flags & ~flag; }
 }  // namespace
 
 void RebuildWindowMenu(LiveWindow& state) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 struct WindowStyle {
   DWORD style;

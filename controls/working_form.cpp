@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "forms/form_store.h"
-
 UnitDefinition* WorkingForm::Find(UnitId unit) { return FindUnit(definition_, unit); }
 
 // A move leaves the old list's units where they are, so references into it stay good.

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 class WorkingForm {
  public:

@@ -1,36 +1,8 @@
 #include "forms/form_store.h"
 
-#include <algorithm>
-
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
-
-namespace {
-
-// One search for both constnesses of the form.
-template <typename Form, typename Match>
-auto FindIn(Form& form, Match match) -> decltype(&form.units.front()) {
-  const auto found = std::find_if(form.units.begin(), form.units.end(), match);
-  return found == form.units.end() ? nullptr : &*found;
-}
-
-auto HasId(UnitId unit) {
-  return [unit](const UnitDefinition& candidate) { return candidate.id == unit; };
-}
-
-auto HasName(std::string_view name) {
-  return [name](const UnitDefinition& candidate) { return !name.empty() && candidate.name == name; };
-}
-
-}  // namespace
-
-UnitDefinition* FindUnit(FormDefinition& form, UnitId unit) { return FindIn(form, HasId(unit)); }
-const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit) { return FindIn(form, HasId(unit)); }
-UnitDefinition* FindUnit(FormDefinition& form, std::string_view name) { return FindIn(form, HasName(name)); }
-const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name) {
-  return FindIn(form, HasName(name));
-}
 
 FormStore::FormStore() {
   for (FormDefinition form : {RecorderWindow::Definition(), SaveDialog::Definition(), PlayerWindow::Definition()})

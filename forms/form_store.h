@@ -1,5 +1,6 @@
 // The form store: the definitions of the program's three windows, keyed by window id. The
-// runtime keeps one store for the whole run and builds each window from a working copy.
+// program hands the runtime a working copy of each at start-up (app/run_program.h); the runtime
+// builds each window from its copy.
 //
 // The definitions are compiled into the program as tables (one file per window) instead of
 // being parsed from a stored byte block: the windows they build are what matters, so the
@@ -10,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 class FormStore {
  public:
@@ -32,10 +33,3 @@ class FormStore {
  private:
   std::map<WindowId, FormDefinition> forms_;
 };
-
-// Lookups on any definition, a working copy included; null when there is none. The pointer
-// lives as long as the definition's unit list is not resized.
-UnitDefinition* FindUnit(FormDefinition& form, UnitId unit);
-const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit);
-UnitDefinition* FindUnit(FormDefinition& form, std::string_view name);
-const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name);

@@ -1,7 +1,8 @@
 #include "forms/player_window.h"
 
-#include "forms/event_index.h"
-#include "forms/font_record.h"
+#include "controls/event_index.h"
+#include "controls/font_record.h"
+#include "forms/handler_id.h"
 
 namespace PlayerWindow {
 

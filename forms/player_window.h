@@ -2,7 +2,7 @@
 // buttons. Handlers address its units by these names.
 #pragma once
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 namespace PlayerWindow {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/services/little_endian.h"
+
 namespace {
 
 constexpr int kSide = 32;
@@ -69,42 +71,32 @@ uint8_t PixelAt(int x, int y) {
   return neck || foot ? kBezel : kTransparent;
 }
 
-void Put16(ByteString& bytes, uint32_t value) {
-  bytes.push_back(static_cast<uint8_t>(value));
-  bytes.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void Put32(ByteString& bytes, uint32_t value) {
-  Put16(bytes, value & 0xFFFF);
-  Put16(bytes, value >> 16);
-}
-
 void PutDirectory(ByteString& bytes) {
-  Put16(bytes, 0);  // reserved
-  Put16(bytes, 1);  // icon
-  Put16(bytes, 1);  // one image
+  PutLe16(bytes, 0);  // reserved
+  PutLe16(bytes, 1);  // icon
+  PutLe16(bytes, 1);  // one image
   bytes.push_back(kSide);
   bytes.push_back(kSide);
   bytes.push_back(0);  // 256 colours
   bytes.push_back(0);
-  Put16(bytes, 1);  // planes
-  Put16(bytes, 8);  // bits per pixel
-  Put32(bytes, kImageSize);
-  Put32(bytes, kDirectorySize);
+  PutLe16(bytes, 1);  // planes
+  PutLe16(bytes, 8);  // bits per pixel
+  PutLe32(bytes, kImageSize);
+  PutLe32(bytes, kDirectorySize);
 }
 
 void PutInfoHeader(ByteString& bytes) {
-  Put32(bytes, kInfoHeaderSize);
-  Put32(bytes, kSide);
-  Put32(bytes, 2 * kSide);  // colour rows and mask rows together
-  Put16(bytes, 1);
-  Put16(bytes, 8);
-  Put32(bytes, 0);  // uncompressed
-  Put32(bytes, kPixelBytes + kMaskRowBytes * kSide);
-  Put32(bytes, 0);
-  Put32(bytes, 0);
-  Put32(bytes, kColourCount);
-  Put32(bytes, 0);
+  PutLe32(bytes, kInfoHeaderSize);
+  PutLe32(bytes, kSide);
+  PutLe32(bytes, 2 * kSide);  // colour rows and mask rows together
+  PutLe16(bytes, 1);
+  PutLe16(bytes, 8);
+  PutLe32(bytes, 0);  // uncompressed
+  PutLe32(bytes, kPixelBytes + kMaskRowBytes * kSide);
+  PutLe32(bytes, 0);
+  PutLe32(bytes, 0);
+  PutLe32(bytes, kColourCount);
+  PutLe32(bytes, 0);
 }
 
 void PutPalette(ByteString& bytes) {

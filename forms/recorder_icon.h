@@ -1,8 +1,9 @@
 // RecorderWindow's own icon, drawn by code rather than kept as a binary: a red record dot on a
 // dark monitor. The window shows it on its caption bar and the tray icon is made from it.
 #pragma once
+#include <cstddef>
 
-#include "forms/form_definition.h"
+#include "components/services/byte_string.h"
 
 inline constexpr size_t kRecorderIconFileSize = 2238;
 

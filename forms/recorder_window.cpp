@@ -1,6 +1,7 @@
 #include "forms/recorder_window.h"
 
-#include "forms/event_index.h"
+#include "controls/event_index.h"
+#include "forms/handler_id.h"
 #include "forms/recorder_icon.h"
 
 namespace RecorderWindow {

@@ -2,7 +2,7 @@
 // timer; its hidden menu is the tray icon's pop-up. Handlers address its units by these names.
 #pragma once
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 namespace RecorderWindow {
 

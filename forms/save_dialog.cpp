@@ -1,6 +1,8 @@
 #include "forms/save_dialog.h"
 
-#include "forms/event_index.h"
+#include "controls/event_index.h"
+#include "forms/handler_id.h"
+#include "forms/save_formats.h"
 
 namespace SaveDialog {
 
@@ -9,6 +11,13 @@ namespace {
 constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlue = 0xFF0000;
+
+// 组合框 offers the formats of the one format table, in its order.
+std::vector<std::string> FormatItems() {
+  std::vector<std::string> items;
+  for (int index = 0; index < SaveFormatCount(); ++index) items.emplace_back(SaveFormatAt(index).item);
+  return items;
+}
 
 }  // namespace
 
@@ -29,7 +38,7 @@ FormDefinition Definition() {
            .properties = ButtonProperties{.type = 1, .caption = "保存"}},
           {.id = 组合框, .name = "组合框", .left = 64, .top = 128, .width = 80, .height = 20, .flags = kVisibleTabStop,
            .properties = ComboBoxProperties{.type = 2, .sorted = 0, .extraRowSpacing = 1, .backColour = kWhite,
-                                            .currentItem = 0, .items = {"vmrc格式", "mp4格式", "gif格式"}}},
+                                            .currentItem = 0, .items = FormatItems()}},
           {.id = 标签5, .name = "标签5", .left = 8, .top = 128, .width = 64, .height = 24, .flags = kFlagVisible,
            .properties = LabelProperties{.border = 0, .caption = "保存格式："}},
           // No stored data: the kind's defaults.

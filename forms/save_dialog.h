@@ -2,7 +2,7 @@
 // its progress. Handlers address its units by these names.
 #pragma once
 
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 namespace SaveDialog {
 
@@ -22,6 +22,11 @@ inline constexpr UnitId 分组框 = kControlUnitClass | 0x020A;
 inline constexpr UnitId 品质标签 = kControlUnitClass | 0x020B;
 inline constexpr UnitId 标签1 = kControlUnitClass | 0x020C;
 inline constexpr UnitId 滑块条 = kControlUnitClass | 0x020D;
+
+// The units both the dialog's handlers and the save address.
+inline constexpr UnitAddress kCanvas{kId, 隐藏画板};
+inline constexpr UnitAddress kHint{kId, 提示标签};
+inline constexpr UnitAddress kProgress{kId, 进度条};
 
 FormDefinition Definition();
 

@@ -1,8 +1,8 @@
 #include "app/player/playback.h"
 
 #include "app/player/player_state.h"
-#include "app/player/recording_file.h"
 #include "app/player/work_area_fit.h"
+#include "app/recording/recording_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"

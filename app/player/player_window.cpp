@@ -5,11 +5,12 @@
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
-#include "app/player/recording_file.h"
 #include "app/player/temporary_name.h"
+#include "app/recording/recording_file.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 
 namespace {
@@ -18,7 +19,6 @@ using namespace PlayerWindow;
 
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr UnitAddress kTime{kId, 标签1};
-constexpr int kTemporaryFolder = 11;
 constexpr int kPlayerDisplayScale = 80;
 constexpr UINT kUnpackWatchMilliseconds = 100;
 

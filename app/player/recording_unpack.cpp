@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "app/player/playback.h"
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 

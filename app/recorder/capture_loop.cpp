@@ -2,7 +2,6 @@
 // 时钟1, with the elapsed seconds in 标签1.
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
@@ -11,6 +10,8 @@
 #include "app/recorder/take_owner.h"
 #include "app/recorder/take_questions.h"
 #include "app/recorder/unsaved_take.h"
+#include "app/recording/recording_file.h"
+#include "components/imaging/bmp_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"

@@ -12,6 +12,7 @@
 #include "components/theme/theme.h"
 #include "controls/property_indexes.h"
 #include "controls/window_events.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
@@ -23,7 +24,6 @@ using namespace RecorderWindow;
 constexpr UnitAddress kWindow{kId, kId};
 constexpr UnitAddress kStatus{kId, 标签1};
 constexpr int kSilverScheme = 3;
-constexpr int kTemporaryFolder = 11;
 constexpr int kShownNormally = 0;
 constexpr int kMinimised = 2;
 

@@ -9,6 +9,7 @@
 #include "components/services/number_text.h"
 #include "components/services/screen_pixels.h"
 #include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/save_dialog.h"
 
 namespace {
@@ -17,9 +18,6 @@ using namespace SaveDialog;
 
 constexpr UnitAddress kSlider{kId, 滑块条};
 constexpr UnitAddress kQualityLabel{kId, 品质标签};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
 constexpr double kPercentPerStep = 20.0;
 
 // Height first, then width, on the screen size of this moment, in the physical pixels the

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/frame_encoder.h"
 #include "app/recorder/recorder_state.h"
@@ -12,6 +11,7 @@
 #include "app/recorder/take_owner.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
@@ -27,9 +27,6 @@ namespace {
 using namespace SaveDialog;
 
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr UnitAddress kRecorderSaveButton{RecorderWindow::kId, RecorderWindow::按钮3};
 constexpr int kPercentMaximum = 100;
 

@@ -1,8 +1,8 @@
 #include "app/recorder/screen_snapshot.h"
 
 #include "components/imaging/pixel_buffer.h"
+#include "components/imaging/bmp_file.h"
 #include "components/services/screen_pixels.h"
-#include "controls/painted/bmp_file.h"
 
 namespace {
 ScreenUnreadable screenUnreadable = nullptr;
@@ -14,14 +14,11 @@ ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable) {
   return replaced;
 }
 
-uint64_t SnapshotFileBytes(ScreenSize screen) {
-  if (screen.width < 1 || screen.height < 1) return kBmpHeadersSize;
-  return kBmpHeadersSize + static_cast<uint64_t>(BmpRowBytes(screen.width)) * static_cast<uint64_t>(screen.height);
-}
-
 uint64_t ScreenSnapshotBytes() {
   const PhysicalScreenScope physical;
-  return SnapshotFileBytes(PrimaryScreenPixels());
+  const ScreenSize screen = PrimaryScreenPixels();
+  if (screen.width < 1 || screen.height < 1) return kBmpHeadersSize;
+  return BmpFileSize(static_cast<uint64_t>(screen.width), static_cast<uint64_t>(screen.height));
 }
 
 // The screen is measured and copied in physical pixels, so a scaled display gives its whole

@@ -7,9 +7,9 @@
 #include <optional>
 #include <span>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
 #include "components/services/services.h"
-#include "forms/form_definition.h"
 
 // A snapshot as the two pieces of its 24-bit BMP file, to be written one after the other: the
 // 54 bytes of headers, then the pixel rows (bottom-up, padded) where the screen's copy holds
@@ -49,9 +49,6 @@ class ScreenSnapshots {
   SnapshotFile file_;
 };
 
-// The bytes of a snapshot's file for a screen of `screen` pixels: the 54 bytes of headers and
-// the padded rows.
-uint64_t SnapshotFileBytes(ScreenSize screen);
 // The bytes the next snapshot of the primary screen takes, measured as the snapshot measures
 // it, in physical pixels: the room a take needs for each frame.
 uint64_t ScreenSnapshotBytes();

@@ -1,6 +1,6 @@
 #include "app/recorder/take_messages.h"
 
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/services/number_text.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "components/imaging/bmp_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/folder_entries.h"
 #include "components/services/wide_text.h"
@@ -11,17 +12,11 @@
 
 namespace {
 
-constexpr size_t kBitmapFileHeaderSize = 14;
 constexpr size_t kJpegMarkerSize = 2;
-
-uint32_t Le32At(const uint8_t* bytes, size_t at) {
-  return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
-         static_cast<uint32_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
-}
 
 // The first and last bytes of a file, which is all the wholeness rules look at.
 struct FileEnds {
-  uint8_t head[kBitmapFileHeaderSize] = {};
+  uint8_t head[kBmpFileHeaderSize] = {};
   size_t headSize = 0;
   uint8_t tail[kJpegMarkerSize] = {};
   size_t tailSize = 0;
@@ -69,11 +64,6 @@ void ForEachFrameFile(const std::string& folder, const std::function<bool(const 
 }
 
 }  // namespace
-
-bool IsWholeBitmapFile(const uint8_t* head, size_t headSize, uint64_t fileSize) {
-  if (headSize < kBitmapFileHeaderSize || head[0] != 'B' || head[1] != 'M') return false;
-  return Le32At(head, 2) == fileSize;
-}
 
 bool IsWholeJpegFile(const uint8_t* head, size_t headSize, const uint8_t* tail, size_t tailSize) {
   return headSize >= kJpegMarkerSize && tailSize == kJpegMarkerSize && head[0] == 0xFF && head[1] == 0xD8 &&

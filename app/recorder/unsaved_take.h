@@ -7,13 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
-#include "forms/form_definition.h"
+#include "app/recording/recording_file.h"
+#include "components/services/byte_string.h"
 
-
-// A bitmap frame is whole when it is at least a file header and its header's file size is the
-// file's own size: a frame cut short by a crash fails that test.
-bool IsWholeBitmapFile(const uint8_t* head, size_t headSize, uint64_t fileSize);
+// A bitmap frame is whole by IsWholeBitmapFile (components/imaging/bmp_file.h).
 // A JPEG frame is whole when it begins with the start-of-image marker and ends with the
 // end-of-image marker (the converter writes both).
 bool IsWholeJpegFile(const uint8_t* head, size_t headSize, const uint8_t* tail, size_t tailSize);

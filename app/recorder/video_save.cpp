@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/unsaved_take.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
@@ -20,11 +20,7 @@ using namespace SaveDialog;
 
 constexpr UnitAddress kFormatChoice{kId, 组合框};
 constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kHint{kId, 提示标签};
-constexpr UnitAddress kProgress{kId, 进度条};
-constexpr UnitAddress kCanvas{kId, 隐藏画板};
 constexpr int kPercentMaximum = 100;
-constexpr int kTemporaryFolder = 11;
 
 // Where an export that reads the frames twice (a GIF) keeps each frame shrunk, so its second
 // pass reads it without the canvas, whose shrinking costs most of a frame's time: a folder of

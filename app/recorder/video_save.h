@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/recorder/save_formats.h"
+#include "forms/save_formats.h"
 
 // The format 组合框 shows.
 const SaveFormat& ChosenSaveFormat();

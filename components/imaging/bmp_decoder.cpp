@@ -1,11 +1,12 @@
 #include <cstring>
 #include <optional>
 
+#include "components/imaging/bmp_file.h"
 #include "components/imaging/decoders.h"
+#include "components/services/little_endian.h"
 
 namespace {
 
-constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kOs2InfoSize = 12;
 
 // What the two headers say. Width and height as stored: signed in the Windows form, unsigned in
@@ -23,20 +24,21 @@ struct BmpHeader {
 bool IsWindowsInfoSize(uint32_t size) { return size == 40 || size == 52 || size == 56 || size == 108 || size == 124; }
 
 std::optional<BmpHeader> ReadBmpHeader(ByteSpan bytes) {
-  if (!Covers(bytes, 0, kFileHeaderSize + 4)) return std::nullopt;
+  if (!Covers(bytes, 0, kBmpFileHeaderSize + 4)) return std::nullopt;
   if (bytes[0] != 'B' || (bytes[1] != 'M' && bytes[1] != 'A')) return std::nullopt;
-  uint32_t infoSize = Le32At(bytes, kFileHeaderSize);
-  if (!Covers(bytes, kFileHeaderSize, infoSize)) return std::nullopt;
-  uint32_t pixelOffset = Le32At(bytes, 10);
+  uint32_t infoSize = GetLe32(bytes.data(), kBmpFileHeaderSize);
+  if (!Covers(bytes, kBmpFileHeaderSize, infoSize)) return std::nullopt;
+  uint32_t pixelOffset = GetLe32(bytes.data(), 10);
   if (infoSize == kOs2InfoSize) {
-    return BmpHeader{true, Le16At(bytes, 18), Le16At(bytes, 20), Le16At(bytes, 24), 0, pixelOffset};
+    return BmpHeader{
+        true, GetLe16(bytes.data(), 18), GetLe16(bytes.data(), 20), GetLe16(bytes.data(), 24), 0, pixelOffset};
   }
   if (!IsWindowsInfoSize(infoSize)) return std::nullopt;
   return BmpHeader{false,
-                   static_cast<int32_t>(Le32At(bytes, 18)),
-                   static_cast<int32_t>(Le32At(bytes, 22)),
-                   Le16At(bytes, 28),
-                   Le32At(bytes, 30),
+                   static_cast<int32_t>(GetLe32(bytes.data(), 18)),
+                   static_cast<int32_t>(GetLe32(bytes.data(), 22)),
+                   GetLe16(bytes.data(), 28),
+                   GetLe32(bytes.data(), 30),
                    pixelOffset};
 }
 
@@ -44,9 +46,6 @@ bool IsAcceptable(const BmpHeader& header) {
   bool sizeAndCompressionFit = header.os2 || (header.width >= 1 && header.height != 0 && header.compression <= 3);
   return sizeAndCompressionFit && header.bitsPerPixel == 24;
 }
-
-// Rows in the file are padded to a multiple of 4 bytes.
-uint64_t StoredRowBytes(int64_t width) { return static_cast<uint64_t>((width * 24 + 31) / 32) * 4; }
 
 // The file stores blue, green, red; the buffer takes red, green, blue.
 void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, int width) {
@@ -71,7 +70,7 @@ std::optional<PixelRows> FindBmpRows(ByteSpan bytes) {
   if (!header || !IsAcceptable(*header)) return std::nullopt;
   bool bottomUp = header->height > 0;
   int64_t height = bottomUp ? header->height : -header->height;
-  uint64_t rowBytes = StoredRowBytes(header->width);
+  uint64_t rowBytes = BmpRowSize(header->width);
   if (!FitsPictureLimits(header->width, height) ||
       !Covers(bytes, header->pixelOffset, rowBytes * static_cast<uint64_t>(height)))
     return std::nullopt;

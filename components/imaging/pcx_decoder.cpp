@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "components/imaging/decoders.h"
+#include "components/services/little_endian.h"
 
 namespace {
 
@@ -18,9 +19,9 @@ struct PcxHeader {
 };
 
 PcxHeader ReadPcxHeader(ByteSpan bytes) {
-  int64_t width = int64_t{Le16At(bytes, 8)} - Le16At(bytes, 4) + 1;
-  int64_t height = int64_t{Le16At(bytes, 10)} - Le16At(bytes, 6) + 1;
-  return {width, height, bytes[65], bytes[3], Le16At(bytes, 66)};
+  int64_t width = int64_t{GetLe16(bytes.data(), 8)} - GetLe16(bytes.data(), 4) + 1;
+  int64_t height = int64_t{GetLe16(bytes.data(), 10)} - GetLe16(bytes.data(), 6) + 1;
+  return {width, height, bytes[65], bytes[3], GetLe16(bytes.data(), 66)};
 }
 
 // Run-length coding: a byte with both top bits set repeats the next byte (its low 6 bits) times;
@@ -83,7 +84,8 @@ void InterleavePlanes(const uint8_t* line, const PcxHeader& header, uint8_t* row
 
 bool AcceptsPcx(ByteSpan bytes) {
   if (!Covers(bytes, 0, kHeaderSize) || bytes[0] != 0x0A) return false;
-  bool widthAndHeightDiffer = Le16At(bytes, 8) != Le16At(bytes, 4) && Le16At(bytes, 10) != Le16At(bytes, 6);
+  const uint8_t* at = bytes.data();
+  bool widthAndHeightDiffer = GetLe16(at, 8) != GetLe16(at, 4) && GetLe16(at, 10) != GetLe16(at, 6);
   int bitsPerPixel = bytes[65] * bytes[3];
   return widthAndHeightDiffer && (bitsPerPixel == 8 || bitsPerPixel == 24);
 }

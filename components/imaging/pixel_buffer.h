@@ -8,6 +8,7 @@
 #include <string>
 
 #include "components/imaging/mapped_view.h"
+#include "components/services/rgb.h"
 #include "components/services/win_handle.h"
 
 // The largest side a JPEG file can have.
@@ -23,12 +24,6 @@ bool FitsPictureLimits(int64_t width, int64_t height);
 
 // Pixel files are named this prefix, then the first free decimal number from 0, then ".tmp".
 inline constexpr wchar_t kPixelFilePrefix[] = L"velmo-pixels-";
-
-struct Rgb {
-  uint8_t red;
-  uint8_t green;
-  uint8_t blue;
-};
 
 // Pixels stored top row first, each row exactly width × bytes-per-pixel long, rows packed back to
 // back. Depths: 8 (an index into palette()), 24 (red, green, blue) or 32 (red, green, blue,

@@ -13,7 +13,6 @@ constexpr int kShellFolderOfKind[] = {CSIDL_PERSONAL, CSIDL_FAVORITES, CSIDL_DES
                                       CSIDL_STARTMENU, CSIDL_PROGRAMS,  CSIDL_STARTUP,          CSIDL_APPDATA};
 constexpr int kWindowsFolder = 9;
 constexpr int kSystemFolder = 10;
-constexpr int kTemporaryFolder = 11;
 
 // The shell answers in a buffer of MAX_PATH characters and creates nothing.
 std::wstring ShellFolder(int csidl) {

@@ -1,6 +1,6 @@
 // System services: well-known folders, removing a folder tree, opening a web page. The folder
-// also offers number texts (number_text.h), UTF-8/UTF-16 conversion at the Win32 boundary
-// (wide_text.h) and owners for kernel handles (win_handle.h).
+// also offers byte blocks (byte_string.h), number texts (number_text.h), UTF-8/UTF-16
+// conversion at the Win32 boundary (wide_text.h) and owners for kernel handles (win_handle.h).
 #pragma once
 #include <string>
 
@@ -9,6 +9,8 @@
 // 11 temporary. Shell folders are not created when missing. Empty for any other kind or when
 // the system cannot answer. A path that fills MAX_PATH still gets its "\".
 std::string SpecialFolderPath(int kind);
+// The kind of the temporary folder, where the program keeps its working folders.
+inline constexpr int kTemporaryFolder = 11;
 
 // Deletes everything in `path` whose name does not begin with "." (recursively), then the folder
 // itself. True when the folder itself is gone. Refuses an empty path and a drive root ("C:",

@@ -3,12 +3,7 @@
 #pragma once
 #include <cstdint>
 
-struct Rgb {
-  uint8_t red = 0;
-  uint8_t green = 0;
-  uint8_t blue = 0;
-  bool operator==(const Rgb&) const = default;
-};
+#include "components/services/rgb.h"
 
 // Four corner colours; a rectangle is shaded as the triangles (top-left, top-right,
 // bottom-left) and (bottom-right, top-right, bottom-left), each interpolated from its corners.

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "components/services/little_endian.h"
 #include "components/services/win_handle.h"
-#include "components/zip/le_bytes.h"
 #include "components/zip/zip_records.h"
 
 bool PassesArchiveCheck(const uint8_t* head, size_t size) {

@@ -45,7 +45,7 @@ class ArchiveWriter {
   bool WriteEntry(EntryRecord entry, const DataWriter& writeData);
   bool CanAdd(const std::string& storedName) const;
   bool Write(const uint8_t* bytes, size_t size);
-  bool Write(const ByteBuffer& bytes) { return Write(bytes.data(), bytes.size()); }
+  bool Write(const ByteString& bytes) { return Write(bytes.data(), bytes.size()); }
   bool SeekTo(uint64_t offset);
   void DropEntryFrom(uint64_t offset);
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "components/zip/le_bytes.h"
+#include "components/services/little_endian.h"
 
 namespace {
 

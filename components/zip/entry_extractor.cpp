@@ -52,7 +52,7 @@ bool CopyData(ZipReader& reader, HANDLE file) {
 }
 
 // In the pieces CopyData writes, so a write that fails leaves what it would leave.
-bool WriteInflated(HANDLE file, const ByteBuffer& data) {
+bool WriteInflated(HANDLE file, const ByteString& data) {
   for (size_t at = 0; at < data.size(); at += kPieceSize)
     if (!WritePiece(file, data.data() + at, std::min(kPieceSize, data.size() - at))) return false;
   return true;
@@ -69,7 +69,7 @@ LARGE_INTEGER ChooseTime(const std::optional<int32_t>& unixTime, const std::opti
 // Each time the extended timestamp carries replaces the DOS time, which counts as UTC, and the
 // file ends with normal attributes; one call through the open handle does both. Failing to set
 // them does not fail the extraction: the data is what matters.
-void FinishFile(HANDLE file, const ReaderEntry& entry, const ByteBuffer& localExtra) {
+void FinishFile(HANDLE file, const ReaderEntry& entry, const ByteString& localExtra) {
   FILETIME dosTime;
   const std::optional<FILETIME> fallback =
       FileTimeFromDosAsUtc(entry.dosTime, entry.dosDate, &dosTime) ? std::optional<FILETIME>(dosTime) : std::nullopt;
@@ -101,7 +101,7 @@ HANDLE CreateTargetFile(const std::wstring& path) {
 // The file is created with normal attributes rather than those the entry names, so a file whose
 // extraction fails half-way never stays hidden or read-only.
 bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans,
-                      const ByteBuffer* inflated) {
+                      const ByteString* inflated) {
   if (!IsReadable(entry)) return false;
   OpenEntryData data(reader);
   if (!data.open() || !spans.Claim(reader.DataOffset(), entry.compressedSize)) return false;

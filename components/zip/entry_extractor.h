@@ -15,4 +15,4 @@
 // `inflated`, when given, is the entry's whole data as the reader would give it (read ahead by
 // another reader), written at once instead of read again.
 bool ExtractFileEntry(ZipReader& reader, const ReaderEntry& entry, const std::wstring& path, DataSpans& spans,
-                      const ByteBuffer* inflated = nullptr);
+                      const ByteString* inflated = nullptr);

@@ -6,13 +6,13 @@ constexpr uint16_t kTimestampId = 0x5455;
 // Modification, access and creation time present.
 constexpr uint8_t kAllTimesFlags = 0x07;
 
-void AppendTimestampHead(ByteBuffer& out, uint16_t dataSize) {
+void AppendTimestampHead(ByteString& out, uint16_t dataSize) {
   PutLe16(out, kTimestampId);
   PutLe16(out, dataSize);
   out.push_back(kAllTimesFlags);
 }
 
-void PutTime(ByteBuffer& out, int32_t time) { PutLe32(out, static_cast<uint32_t>(time)); }
+void PutTime(ByteString& out, int32_t time) { PutLe32(out, static_cast<uint32_t>(time)); }
 
 // Reads the times of one UT field's data, in flag order, while they fit.
 FoundTimes ReadTimes(const uint8_t* data, size_t size) {
@@ -32,14 +32,14 @@ FoundTimes ReadTimes(const uint8_t* data, size_t size) {
 
 }  // namespace
 
-void AppendLocalTimestamp(ByteBuffer& out, const UnixTimes& times) {
+void AppendLocalTimestamp(ByteString& out, const UnixTimes& times) {
   AppendTimestampHead(out, kLocalTimestampSize - 4);
   PutTime(out, times.modified);
   PutTime(out, times.accessed);
   PutTime(out, times.created);
 }
 
-void AppendCentralTimestamp(ByteBuffer& out, const UnixTimes& times) {
+void AppendCentralTimestamp(ByteString& out, const UnixTimes& times) {
   AppendTimestampHead(out, kCentralTimestampSize - 4);
   PutTime(out, times.modified);
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "components/zip/le_bytes.h"
+#include "components/services/little_endian.h"
 
 struct UnixTimes {
   int32_t modified = 0;
@@ -18,9 +18,9 @@ constexpr uint16_t kLocalTimestampSize = 17;
 constexpr uint16_t kCentralTimestampSize = 9;
 
 // Appends the local form: id, data size 13, flags 0x07, then modification, access and creation time.
-void AppendLocalTimestamp(ByteBuffer& out, const UnixTimes& times);
+void AppendLocalTimestamp(ByteString& out, const UnixTimes& times);
 // Appends the central form: id, data size 5, flags 0x07, then the modification time only.
-void AppendCentralTimestamp(ByteBuffer& out, const UnixTimes& times);
+void AppendCentralTimestamp(ByteString& out, const UnixTimes& times);
 
 // The times found in a local extra field block (any number of fields, any order). A time is
 // present only when its flag bit is set and its four bytes lie inside the field's data; a

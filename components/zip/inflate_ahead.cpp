@@ -14,7 +14,7 @@ constexpr size_t kWindow = 4;
 constexpr uint64_t kLargestAhead = 4u << 20;
 
 // The current entry's data read whole, in Unpack's pieces; false on any trouble.
-bool InflateCurrent(ZipReader& reader, ByteBuffer& data) {
+bool InflateCurrent(ZipReader& reader, ByteString& data) {
   ReaderEntry entry;
   if (!reader.CurrentEntry(&entry) || (entry.flags & kFlagEncrypted) ||
       (entry.method != kMethodStored && entry.method != kMethodDeflate) || entry.uncompressedSize > kLargestAhead ||
@@ -53,7 +53,7 @@ InflateAhead::~InflateAhead() {
   if (worker_.joinable()) worker_.join();
 }
 
-bool InflateAhead::Take(uint64_t index, ByteBuffer* data) {
+bool InflateAhead::Take(uint64_t index, ByteString* data) {
   std::unique_lock<std::mutex> hold(lock_);
   for (;;) {
     // Entries dropped make room: the worker, perhaps waiting for it, is woken.

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "components/zip/le_bytes.h"
+#include "components/services/little_endian.h"
 
 class InflateAhead {
  public:
@@ -24,7 +24,7 @@ class InflateAhead {
   // Waits for entry `index` of the archive's order (asked in increasing order; entries skipped
   // are dropped) and hands over its uncompressed data into `data`; false when it was not
   // inflated ahead.
-  bool Take(uint64_t index, ByteBuffer* data);
+  bool Take(uint64_t index, ByteString* data);
 
  private:
   void Work(std::wstring archive);
@@ -32,7 +32,7 @@ class InflateAhead {
   // An entry's data, or none: `whole` says whether it was inflated ahead.
   struct Inflated {
     bool whole = false;
-    ByteBuffer data;
+    ByteString data;
   };
   std::deque<Inflated> ready_;  // entries windowStart_ onwards
   uint64_t windowStart_ = 0;

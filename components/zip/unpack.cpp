@@ -23,7 +23,7 @@ int OpenForUnpack(const std::string& archive, const std::string& target, ZipRead
 
 // A read-only, hidden or system file in the way is replaced, and every file ends with normal
 // attributes (ExtractFileEntry).
-bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans, const ByteBuffer* inflated) {
+bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans, const ByteString* inflated) {
   ReaderEntry entry;
   std::wstring path;
   if (!reader.CurrentEntry(&entry)) return false;
@@ -50,7 +50,7 @@ int ExtractInArchiveOrder(UnpackRun& run, ZipReader& reader, const std::wstring&
   EntryTargets targets(target);
   DataSpans spans;
   InflateAhead ahead(archive);
-  ByteBuffer inflated;
+  ByteString inflated;
   ZipReader::Step step = reader.First();
   for (uint64_t index = 0; step == ZipReader::Step::Entry; step = reader.Next(), ++index) {
     const bool whole = ahead.Take(index, &inflated);

@@ -23,7 +23,7 @@ int OpenForUnpack(const std::string& archive, const std::string& target, ZipRead
 // Extracts the reader's current entry below the target folder; `inflated` as ExtractFileEntry
 // takes it.
 bool ExtractEntry(ZipReader& reader, const EntryTargets& targets, DataSpans& spans,
-                  const ByteBuffer* inflated = nullptr);
+                  const ByteString* inflated = nullptr);
 
 // UnpackProgress after an entry; true when the handler asked to stop (the run is then over).
 bool AfterEntry(UnpackRun& run);

@@ -84,10 +84,10 @@ bool ZipReader::OpenData() { return unzOpenCurrentFile(zip_) == UNZ_OK; }
 
 uint64_t ZipReader::DataOffset() { return unzGetCurrentFileZStreamPos64(zip_); }
 
-ByteBuffer ZipReader::LocalExtra() {
+ByteString ZipReader::LocalExtra() {
   int size = unzGetLocalExtrafield(zip_, nullptr, 0);
   if (size <= 0) return {};
-  ByteBuffer extra(static_cast<size_t>(size));
+  ByteString extra(static_cast<size_t>(size));
   int read = unzGetLocalExtrafield(zip_, extra.data(), static_cast<unsigned>(extra.size()));
   extra.resize(read > 0 ? static_cast<size_t>(read) : 0);
   return extra;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "components/zip/le_bytes.h"
+#include "components/services/little_endian.h"
 
 // What the central directory says about an entry.
 struct ReaderEntry {
@@ -57,7 +57,7 @@ class ZipReader {
   // Where the open entry's data begins in the archive file.
   uint64_t DataOffset();
   // The open entry's local extra field block (at most 65535 bytes).
-  ByteBuffer LocalExtra();
+  ByteString LocalExtra();
   // Reads the next piece of uncompressed data: the count, 0 at the end, negative on damaged
   // data.
   int ReadData(uint8_t* buffer, unsigned capacity);

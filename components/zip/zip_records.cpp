@@ -2,7 +2,7 @@
 
 namespace {
 
-void PutName(ByteBuffer& out, const std::string& name) { out.insert(out.end(), name.begin(), name.end()); }
+void PutName(ByteString& out, const std::string& name) { out.insert(out.end(), name.begin(), name.end()); }
 
 // A classic 32-bit field: the value, or 0xFFFFFFFF when it lives in the ZIP64 field.
 uint32_t ClassicField(uint64_t value, bool wide) { return wide ? 0xFFFFFFFF : static_cast<uint32_t>(value); }
@@ -26,7 +26,7 @@ WideValues CentralWideValues(const EntryRecord& entry) {
           entry.wideLocalSizes || PassesClassicField(entry.compressedSize), PassesClassicField(entry.localHeaderOffset)};
 }
 
-void PutZip64Field(ByteBuffer& out, const EntryRecord& entry, const WideValues& wide) {
+void PutZip64Field(ByteString& out, const EntryRecord& entry, const WideValues& wide) {
   if (!wide.any()) return;
   PutLe16(out, kZip64ExtraId);
   PutLe16(out, static_cast<uint16_t>(wide.fieldSize() - 4));
@@ -37,7 +37,7 @@ void PutZip64Field(ByteBuffer& out, const EntryRecord& entry, const WideValues& 
 
 // The run of fields that local and central headers share, from "version needed" to "extra
 // field length".
-void PutCommonFields(ByteBuffer& out, const EntryRecord& entry, const WideValues& wide, uint16_t timestampSize) {
+void PutCommonFields(ByteString& out, const EntryRecord& entry, const WideValues& wide, uint16_t timestampSize) {
   PutLe16(out, wide.any() ? kVersionNeededZip64 : kVersionNeeded);
   PutLe16(out, entry.flags);
   PutLe16(out, entry.method);
@@ -50,8 +50,8 @@ void PutCommonFields(ByteBuffer& out, const EntryRecord& entry, const WideValues
   PutLe16(out, static_cast<uint16_t>(wide.fieldSize() + timestampSize));
 }
 
-ByteBuffer Zip64EndRecord(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset) {
-  ByteBuffer out;
+ByteString Zip64EndRecord(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset) {
+  ByteString out;
   out.reserve(kZip64EndRecordSize);
   PutLe32(out, kZip64EndRecordSignature);
   PutLe64(out, kZip64EndRecordSize - 12);  // the record's size after this field
@@ -66,8 +66,8 @@ ByteBuffer Zip64EndRecord(uint64_t entryCount, uint64_t directorySize, uint64_t 
   return out;
 }
 
-ByteBuffer Zip64Locator(uint64_t endRecordOffset) {
-  ByteBuffer out;
+ByteString Zip64Locator(uint64_t endRecordOffset) {
+  ByteString out;
   out.reserve(kZip64LocatorSize);
   PutLe32(out, kZip64LocatorSignature);
   PutLe32(out, 0);  // disk holding the ZIP64 end record
@@ -78,9 +78,9 @@ ByteBuffer Zip64Locator(uint64_t endRecordOffset) {
 
 }  // namespace
 
-ByteBuffer LocalHeader(const EntryRecord& entry) {
+ByteString LocalHeader(const EntryRecord& entry) {
   const WideValues wide = LocalWideValues(entry);
-  ByteBuffer out;
+  ByteString out;
   out.reserve(kLocalHeaderFixedSize + entry.name.size() + wide.fieldSize() + kLocalTimestampSize);
   PutLe32(out, kLocalHeaderSignature);
   PutCommonFields(out, entry, wide, kLocalTimestampSize);
@@ -90,9 +90,9 @@ ByteBuffer LocalHeader(const EntryRecord& entry) {
   return out;
 }
 
-ByteBuffer CentralHeader(const EntryRecord& entry) {
+ByteString CentralHeader(const EntryRecord& entry) {
   const WideValues wide = CentralWideValues(entry);
-  ByteBuffer out;
+  ByteString out;
   out.reserve(kCentralHeaderFixedSize + entry.name.size() + wide.fieldSize() + kCentralTimestampSize);
   PutLe32(out, kCentralHeaderSignature);
   PutLe16(out, wide.any() ? kVersionMadeByZip64 : kVersionMadeBy);
@@ -108,8 +108,8 @@ ByteBuffer CentralHeader(const EntryRecord& entry) {
   return out;
 }
 
-ByteBuffer EndRecord(uint16_t entryCount, uint32_t directorySize, uint32_t directoryOffset) {
-  ByteBuffer out;
+ByteString EndRecord(uint16_t entryCount, uint32_t directorySize, uint32_t directoryOffset) {
+  ByteString out;
   out.reserve(kEndRecordSize);
   PutLe32(out, kEndRecordSignature);
   PutLe16(out, 0);  // number of this disk
@@ -122,17 +122,17 @@ ByteBuffer EndRecord(uint16_t entryCount, uint32_t directorySize, uint32_t direc
   return out;
 }
 
-ByteBuffer DirectoryEnd(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset) {
+ByteString DirectoryEnd(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset) {
   const bool wideCount = entryCount > kClassicEntryLimit;
   const bool wideSize = PassesClassicField(directorySize);
   const bool wideOffset = PassesClassicField(directoryOffset);
-  const ByteBuffer classic =
+  const ByteString classic =
       EndRecord(wideCount ? 0xFFFF : static_cast<uint16_t>(entryCount), ClassicField(directorySize, wideSize),
                 ClassicField(directoryOffset, wideOffset));
   if (!wideCount && !wideSize && !wideOffset) return classic;
   // The ZIP64 end record follows the central directory directly.
-  ByteBuffer out = Zip64EndRecord(entryCount, directorySize, directoryOffset);
-  const ByteBuffer locator = Zip64Locator(directoryOffset + directorySize);
+  ByteString out = Zip64EndRecord(entryCount, directorySize, directoryOffset);
+  const ByteString locator = Zip64Locator(directoryOffset + directorySize);
   out.insert(out.end(), locator.begin(), locator.end());
   out.insert(out.end(), classic.begin(), classic.end());
   return out;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "components/services/little_endian.h"
 #include "components/zip/extended_timestamp.h"
-#include "components/zip/le_bytes.h"
 
 constexpr uint32_t kLocalHeaderSignature = 0x04034B50;
 constexpr uint32_t kCentralHeaderSignature = 0x02014B50;
@@ -70,15 +70,15 @@ constexpr bool MayPassClassicSizes(uint64_t size) { return size >= kClassicField
 
 // Local header with the 17-byte local timestamp field: 30 + name + 17 bytes; with wide local
 // sizes a 20-byte ZIP64 field comes before the timestamp and both size fields read 0xFFFFFFFF.
-ByteBuffer LocalHeader(const EntryRecord& entry);
+ByteString LocalHeader(const EntryRecord& entry);
 // Central header with the 9-byte central timestamp field: 46 + name + 9 bytes. A size or offset
 // that passes its classic field reads 0xFFFFFFFF there and goes, 8 bytes wide, into a ZIP64
 // field before the timestamp (uncompressed size, compressed size, offset, in that order).
-ByteBuffer CentralHeader(const EntryRecord& entry);
+ByteString CentralHeader(const EntryRecord& entry);
 // Classic end record for `entryCount` entries whose central directory of `directorySize` bytes
 // starts at `directoryOffset`.
-ByteBuffer EndRecord(uint16_t entryCount, uint32_t directorySize, uint32_t directoryOffset);
+ByteString EndRecord(uint16_t entryCount, uint32_t directorySize, uint32_t directoryOffset);
 // What ends an archive whose central directory starts at `directoryOffset`: the classic end
 // record alone while the count and both values fit it; otherwise the ZIP64 end record, its
 // locator and a classic end record whose passed fields read 0xFFFF or 0xFFFFFFFF.
-ByteBuffer DirectoryEnd(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset);
+ByteString DirectoryEnd(uint64_t entryCount, uint64_t directorySize, uint64_t directoryOffset);

@@ -10,9 +10,10 @@
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/event_delivery.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "components/services/wide_text.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "controls/property_indexes.h"
 
 namespace {
@@ -44,54 +45,17 @@ class Button : public Control {
     hwnd_ = CreateChildWindow(this, L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | LayoutStyle(), 0, Properties().caption, parent);
     if (!hwnd_) return false;
     SetWindowSubclass(hwnd_, Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    ApplyFont(hwnd_, Properties().font, font_);
+    ShowFont();
     ApplyPicture();
     return true;
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    ButtonProperties& button = Properties();
-    switch (index) {
-      case kPicture:
-        button.picture = AsBytes(value);
-        ApplyPicture();
-        break;
-      case kType:
-        button.type = BringChoice(AsInt(value), 1);
-        ApplyLayout();
-        break;
-      case kCaption:
-        button.caption = AsText(value);
-        SetWindowTextW(hwnd_, Widen(button.caption).c_str());
-        break;
-      case kHorizontalAlignment:
-        button.horizontalAlignment = BringChoice(AsInt(value), 2);
-        ApplyLayout();
-        break;
-      case kVerticalAlignment:
-        button.verticalAlignment = BringChoice(AsInt(value), 2);
-        ApplyLayout();
-        break;
-      case kFont:
-        button.font = AsBytes(value);
-        ApplyFont(hwnd_, button.font, font_);
-        break;
-      default:
-        break;
-    }
+    WriteTableProperty<Button>(*this, Properties(), kProperties, index, value);
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const ButtonProperties& button = Properties();
-    switch (index) {
-      case kPicture: return button.picture;
-      case kType: return button.type;
-      case kCaption: return button.caption;
-      case kHorizontalAlignment: return button.horizontalAlignment;
-      case kVerticalAlignment: return button.verticalAlignment;
-      case kFont: return button.font;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<Button>(*this, Properties(), kProperties, index);
   }
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
@@ -148,6 +112,21 @@ class Button : public Control {
     if (message == WM_KILLFOCUS) ShowDefaultPushButton(window, reinterpret_cast<HWND>(wParam));
     return result;
   }
+
+  void ShowCaption() { SetWindowTextW(hwnd_, Widen(Properties().caption).c_str()); }
+  void ShowFont() { ApplyFont(hwnd_, Properties().font, font_); }
+
+  using Row = PropertyRow<Button, ButtonProperties>;
+  using P = ButtonProperties;
+  static constexpr Row kPropertyRows[] = {
+      {kPicture, &P::picture, kAsIs, &Button::ApplyPicture},
+      {kType, &P::type, Choice(1), &Button::ApplyLayout},
+      {kCaption, &P::caption, kAsIs, &Button::ShowCaption},
+      {kHorizontalAlignment, &P::horizontalAlignment, Choice(2), &Button::ApplyLayout},
+      {kVerticalAlignment, &P::verticalAlignment, Choice(2), &Button::ApplyLayout},
+      {kFont, &P::font, kAsIs, &Button::ShowFont},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 
   FontHandle font_;
   IconHandle icon_;

@@ -9,6 +9,7 @@
 #include "components/services/gdi_handle.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "controls/property_indexes.h"
 
@@ -18,26 +19,6 @@ using namespace combo_box_property;
 constexpr DWORD kTypeStyles[] = {CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST};
 constexpr int kDropDownHeight = 160;
 constexpr UINT_PTR kSubclassId = 1;
-// The items property as one text: the items one per line.
-constexpr char kItemSeparator[] = "\r\n";
-
-std::vector<std::string> SplitItems(const std::string& text) {
-  std::vector<std::string> items;
-  if (text.empty()) return items;
-  size_t start = 0;
-  for (size_t end; (end = text.find(kItemSeparator, start)) != std::string::npos; start = end + 2) {
-    items.push_back(text.substr(start, end - start));
-  }
-  items.push_back(text.substr(start));
-  return items;
-}
-
-std::string JoinItems(const std::vector<std::string>& items) {
-  std::string text;
-  for (size_t i = 0; i < items.size(); ++i) text += (i ? kItemSeparator : "") + items[i];
-  return text;
-}
-
 class ComboBox : public Control {
  public:
   using Control::Control;
@@ -52,75 +33,16 @@ class ComboBox : public Control {
     if (combo.type != 0 && unit.height < kDropDownHeight)
       SetWindowPos(hwnd_, nullptr, 0, 0, unit.width, kDropDownHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowSubclass(hwnd_, Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    ApplyFont(hwnd_, combo.font, font_);
+    ApplyOwnFont();
     MakeBrush();
     FillItems();
     ApplyRowSpacing();
-    SendMessageW(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(combo.maxTextLength), 0);
+    ApplyTextLimit();
     return true;
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    ComboBoxProperties& combo = Properties();
-    switch (index) {
-      case kType:
-        combo.type = BringChoice(AsInt(value), 2);
-        RecreateControl(*this);
-        break;
-      case kSorted:
-        combo.sorted = AsBool(value);
-        RecreateControl(*this);
-        break;
-      case kContent:
-        combo.content = AsText(value);
-        if (combo.type != 2) SetWindowTextW(hwnd_, Widen(combo.content).c_str());
-        break;
-      case kMaxTextLength:
-        combo.maxTextLength = BringInto(AsInt(value), 0, 32767);
-        SendMessageW(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(combo.maxTextLength), 0);
-        break;
-      case kSelectionStart:
-      case kSelectionLength:
-        (index == kSelectionStart ? combo.selectionStart : combo.selectionLength) = AsInt(value);
-        SendMessageW(hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(combo.selectionStart, combo.selectionStart + combo.selectionLength));
-        break;
-      case kExtraRowSpacing:
-        combo.extraRowSpacing = AsInt(value);
-        ApplyRowSpacing();
-        break;
-      case kTextColour:
-      case kBackColour:
-        (index == kTextColour ? combo.textColour : combo.backColour) = static_cast<Colour>(AsInt(value));
-        MakeBrush();
-        InvalidateRect(hwnd_, nullptr, TRUE);
-        break;
-      case kFont:
-        combo.font = AsBytes(value);
-        ApplyFont(hwnd_, combo.font, font_);
-        break;
-      case kCurrentItem:
-        combo.currentItem = AsInt(value);
-        ShowCurrentItem();
-        break;
-      case kItems:
-        combo.items = SplitItems(AsText(value));
-        FillItems();
-        break;
-      case kItemData:
-        combo.itemData = AsBytes(value);
-        break;
-      case kDataSource:
-        combo.dataSource = AsText(value);
-        break;
-      case kDataColumn:
-        combo.dataColumn = AsText(value);
-        break;
-      case kFurther:
-        combo.further = AsInt(value);
-        break;
-      default:
-        break;
-    }
+    WriteTableProperty<ComboBox>(*this, Properties(), kProperties, index, value);
   }
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
@@ -130,31 +52,36 @@ class ComboBox : public Control {
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const ComboBoxProperties& combo = Properties();
-    switch (index) {
-      case kType: return combo.type;
-      case kContent: return combo.type == 2 ? combo.content : WindowText();
-      case kMaxTextLength: return combo.maxTextLength;
-      case kSelectionStart: return combo.selectionStart;
-      case kSelectionLength: return combo.selectionLength;
-      case kSelectedText: return SelectedText();
-      case kSorted: return combo.sorted;
-      case kExtraRowSpacing: return combo.extraRowSpacing;
-      case kTextColour: return static_cast<int32_t>(combo.textColour);
-      case kBackColour: return static_cast<int32_t>(combo.backColour);
-      case kFont: return combo.font;
-      case kCurrentItem: return static_cast<int32_t>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
-      case kItems: return JoinItems(combo.items);
-      case kItemData: return combo.itemData;
-      case kDataSource: return combo.dataSource;
-      case kDataColumn: return combo.dataColumn;
-      case kFurther: return combo.further;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<ComboBox>(*this, Properties(), kProperties, index);
   }
 
  private:
   ComboBoxProperties& Properties() const { return std::get<ComboBoxProperties>(definition().properties); }
+
+  void Recreate() { RecreateControl(*this); }
+
+  void ShowContent() {
+    if (Properties().type != 2) SetWindowTextW(hwnd_, Widen(Properties().content).c_str());
+  }
+
+  // A drop-down list keeps its stored content; the other types show what the edit field holds.
+  PropertyValue ShownContent() const { return Properties().type == 2 ? Properties().content : WindowText(); }
+
+  void ApplyTextLimit() { SendMessageW(hwnd_, CB_LIMITTEXT, static_cast<WPARAM>(Properties().maxTextLength), 0); }
+
+  void ApplySelection() {
+    const ComboBoxProperties& combo = Properties();
+    SendMessageW(hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(combo.selectionStart, combo.selectionStart + combo.selectionLength));
+  }
+
+  void ApplyColours() {
+    MakeBrush();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  void ApplyOwnFont() { ApplyFont(hwnd_, Properties().font, font_); }
+
+  PropertyValue ShownCurrentItem() const { return static_cast<int32_t>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
 
   std::string WindowText() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
@@ -162,12 +89,12 @@ class ComboBox : public Control {
     return Narrow(text);
   }
 
-  std::string SelectedText() const {
+  PropertyValue SelectedText() const {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(hwnd_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const std::wstring text = Widen(WindowText());
-    if (start >= end || end > text.size()) return {};
+    if (start >= end || end > text.size()) return std::string();
     return Narrow(text.substr(start, end - start));
   }
 
@@ -209,6 +136,29 @@ class ComboBox : public Control {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
+
+  using Row = PropertyRow<ComboBox, ComboBoxProperties>;
+  using P = ComboBoxProperties;
+  static constexpr Row kPropertyRows[] = {
+      {kType, &P::type, Choice(2), &ComboBox::Recreate},
+      {kContent, &P::content, kAsIs, &ComboBox::ShowContent, false, &ComboBox::ShownContent},
+      {kMaxTextLength, &P::maxTextLength, Range(0, 32767), &ComboBox::ApplyTextLimit},
+      {kSelectionStart, &P::selectionStart, kAsIs, &ComboBox::ApplySelection},
+      {kSelectionLength, &P::selectionLength, kAsIs, &ComboBox::ApplySelection},
+      {kSelectedText, {}, kAsIs, nullptr, false, &ComboBox::SelectedText},
+      {kSorted, &P::sorted, kBoolean, &ComboBox::Recreate},
+      {kExtraRowSpacing, &P::extraRowSpacing, kAsIs, &ComboBox::ApplyRowSpacing},
+      {kTextColour, &P::textColour, kAsIs, &ComboBox::ApplyColours},
+      {kBackColour, &P::backColour, kAsIs, &ComboBox::ApplyColours},
+      {kFont, &P::font, kAsIs, &ComboBox::ApplyOwnFont},
+      {kCurrentItem, &P::currentItem, kAsIs, &ComboBox::ShowCurrentItem, false, &ComboBox::ShownCurrentItem},
+      {kItems, &P::items, kAsIs, &ComboBox::FillItems},
+      {kItemData, &P::itemData},
+      {kDataSource, &P::dataSource},
+      {kDataColumn, &P::dataColumn},
+      {kFurther, &P::further},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 
   FontHandle font_;
   BrushHandle brush_;

@@ -10,6 +10,7 @@
 #include "controls/control_link.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "controls/property_indexes.h"
 
@@ -36,46 +37,11 @@ class GroupBox : public Control {
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    GroupBoxProperties& group = Properties();
-    switch (index) {
-      case kCaption:
-        group.caption = AsText(value);
-        SetWindowTextW(hwnd_, Widen(group.caption).c_str());
-        break;
-      case kAlignment: {
-        group.alignment = BringChoice(AsInt(value), 2);
-        const LONG_PTR style = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_CENTER)) |
-                               kAlignments[group.alignment];
-        SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
-        break;
-      }
-      case kTextColour:
-        group.textColour = static_cast<Colour>(AsInt(value));
-        break;
-      case kBackColour:
-        group.backColour = static_cast<Colour>(AsInt(value));
-        MakeBrush();
-        break;
-      case kFont:
-        group.font = AsBytes(value);
-        ApplyFont(hwnd_, group.font, font_);
-        break;
-      default:
-        return;
-    }
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    WriteTableProperty<GroupBox>(*this, Properties(), kProperties, index, value);
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const GroupBoxProperties& group = Properties();
-    switch (index) {
-      case kCaption: return group.caption;
-      case kAlignment: return group.alignment;
-      case kTextColour: return static_cast<int32_t>(group.textColour);
-      case kBackColour: return static_cast<int32_t>(group.backColour);
-      case kFont: return group.font;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<GroupBox>(*this, Properties(), kProperties, index);
   }
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
@@ -91,6 +57,31 @@ class GroupBox : public Control {
   GroupBoxProperties& Properties() const { return std::get<GroupBoxProperties>(definition().properties); }
 
   void MakeBrush() { brush_.reset(CreateSolidBrush(ScreenColour(Properties().backColour))); }
+
+  // Every write repaints the box with what it now holds.
+  void Repaint() { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+  void ShowCaption() {
+    SetWindowTextW(hwnd_, Widen(Properties().caption).c_str());
+    Repaint();
+  }
+
+  void ShowAlignment() {
+    const LONG_PTR style = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_CENTER)) |
+                           kAlignments[Properties().alignment];
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+    Repaint();
+  }
+
+  void ShowBackColour() {
+    MakeBrush();
+    Repaint();
+  }
+
+  void ShowFont() {
+    ApplyFont(hwnd_, Properties().font, font_);
+    Repaint();
+  }
 
   // As a container the group box has a client area of its own, which the system control leaves
   // unpainted; it shows the back colour.
@@ -110,6 +101,17 @@ class GroupBox : public Control {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Procedure, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
+
+  using Row = PropertyRow<GroupBox, GroupBoxProperties>;
+  using P = GroupBoxProperties;
+  static constexpr Row kPropertyRows[] = {
+      {kCaption, &P::caption, kAsIs, &GroupBox::ShowCaption},
+      {kAlignment, &P::alignment, Choice(2), &GroupBox::ShowAlignment},
+      {kTextColour, &P::textColour, kAsIs, &GroupBox::Repaint},
+      {kBackColour, &P::backColour, kAsIs, &GroupBox::ShowBackColour},
+      {kFont, &P::font, kAsIs, &GroupBox::ShowFont},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 
   FontHandle font_;
   BrushHandle brush_;

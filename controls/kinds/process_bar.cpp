@@ -9,6 +9,7 @@
 #include "controls/kinds/bar_ranges.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "controls/property_indexes.h"
 
@@ -32,49 +33,11 @@ class ProcessBar : public Control {
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    ProcessBarProperties& bar = Properties();
-    switch (index) {
-      case kBorder:
-        bar.border = BringChoice(AsInt(value), 5);
-        ApplyBorder(hwnd_, bar.border);
-        break;
-      case kVertical:
-      case kSmooth: {
-        int& field = index == kVertical ? bar.vertical : bar.smooth;
-        const int wanted = BringChoice(AsInt(value), 1);
-        if (wanted == field) break;
-        field = wanted;
-        RecreateControl(*this);
-        break;
-      }
-      case kMinimum:
-        bar.minimum = BringInto(AsInt(value), 0, 32767);
-        ShowRangeAndPosition();
-        break;
-      case kMaximum:
-        bar.maximum = BringInto(AsInt(value), 0, 32767);
-        ShowRangeAndPosition();
-        break;
-      case kPosition:
-        bar.position = BringInto(AsInt(value), 0, 32767);
-        ShowRangeAndPosition();
-        break;
-      default:
-        break;
-    }
+    WriteTableProperty<ProcessBar>(*this, Properties(), kProperties, index, value);
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const ProcessBarProperties& bar = Properties();
-    switch (index) {
-      case kBorder: return bar.border;
-      case kVertical: return bar.vertical;
-      case kSmooth: return bar.smooth;
-      case kMinimum: return bar.minimum;
-      case kMaximum: return bar.maximum;
-      case kPosition: return bar.position;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<ProcessBar>(*this, Properties(), kProperties, index);
   }
 
  private:
@@ -86,6 +49,22 @@ class ProcessBar : public Control {
     SendMessageW(hwnd_, PBM_SETRANGE32, static_cast<WPARAM>(range.low), static_cast<LPARAM>(range.high));
     SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(ShownPosition(bar.position, range)), 0);
   }
+
+  void ShowBorder() { ApplyBorder(hwnd_, Properties().border); }
+  void Recreate() { RecreateControl(*this); }
+
+  using Row = PropertyRow<ProcessBar, ProcessBarProperties>;
+  using P = ProcessBarProperties;
+  // Orientation and smoothness need a new system control, made only when they change.
+  static constexpr Row kPropertyRows[] = {
+      {kBorder, &P::border, Choice(5), &ProcessBar::ShowBorder},
+      {kVertical, &P::vertical, Choice(1), &ProcessBar::Recreate, true},
+      {kSmooth, &P::smooth, Choice(1), &ProcessBar::Recreate, true},
+      {kMinimum, &P::minimum, Range(0, 32767), &ProcessBar::ShowRangeAndPosition},
+      {kMaximum, &P::maximum, Range(0, 32767), &ProcessBar::ShowRangeAndPosition},
+      {kPosition, &P::position, Range(0, 32767), &ProcessBar::ShowRangeAndPosition},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 };
 }  // namespace
 

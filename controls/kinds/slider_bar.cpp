@@ -9,8 +9,9 @@
 #include "controls/kinds/bar_ranges.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "controls/property_indexes.h"
 
 namespace {
@@ -35,65 +36,11 @@ class SliderBar : public Control {
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    SliderBarProperties& slider = Properties();
-    switch (index) {
-      case kBorder:
-        slider.border = BringChoice(AsInt(value), 5);
-        ApplyBorder(hwnd_, slider.border);
-        return;
-      case kVertical:
-        return Recreate(slider.vertical, BringChoice(AsInt(value), 1));
-      case kTickMarks:
-        return Recreate(slider.tickMarks, BringChoice(AsInt(value), 3));
-      case kSelectionEnabled:
-        return Recreate(slider.selectionEnabled, AsBool(value));
-      case kTickFrequency:
-        slider.tickFrequency = BringInto(AsInt(value), 0, 32767);
-        break;
-      case kSelectionStart:
-        slider.selectionStart = AsInt(value);
-        break;
-      case kSelectionLength:
-        slider.selectionLength = AsInt(value);
-        break;
-      case kPageSize:
-        slider.pageSize = BringInto(AsInt(value), 1, 32767);
-        break;
-      case kLineSize:
-        slider.lineSize = BringInto(AsInt(value), 1, 32767);
-        break;
-      case kMinimum:
-        slider.minimum = BringInto(AsInt(value), 0, 32767);
-        break;
-      case kMaximum:
-        slider.maximum = BringInto(AsInt(value), 0, 32767);
-        break;
-      case kPosition:
-        slider.position = BringInto(AsInt(value), 0, 32767);
-        break;
-      default:
-        return;
-    }
-    ShowSettings();
+    WriteTableProperty<SliderBar>(*this, Properties(), kProperties, index, value);
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const SliderBarProperties& slider = Properties();
-    switch (index) {
-      case kBorder: return slider.border;
-      case kVertical: return slider.vertical;
-      case kTickMarks: return slider.tickMarks;
-      case kTickFrequency: return slider.tickFrequency;
-      case kSelectionEnabled: return slider.selectionEnabled;
-      case kSelectionStart: return slider.selectionStart;
-      case kSelectionLength: return slider.selectionLength;
-      case kPageSize: return slider.pageSize;
-      case kLineSize: return slider.lineSize;
-      case kMinimum: return slider.minimum;
-      case kMaximum: return slider.maximum;
-      case kPosition: return slider.position;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<SliderBar>(*this, Properties(), kProperties, index);
   }
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
@@ -108,11 +55,9 @@ class SliderBar : public Control {
  private:
   SliderBarProperties& Properties() const { return std::get<SliderBarProperties>(definition().properties); }
 
-  void Recreate(int& field, int wanted) {
-    if (field == wanted) return;
-    field = wanted;
-    RecreateControl(*this);
-  }
+  void Recreate() { RecreateControl(*this); }
+
+  void ShowBorder() { ApplyBorder(hwnd_, Properties().border); }
 
   void ShowSettings() {
     const SliderBarProperties& slider = Properties();
@@ -129,6 +74,26 @@ class SliderBar : public Control {
     }
     SendMessageW(hwnd_, TBM_SETPOS, TRUE, ShownPosition(slider.position, range));
   }
+
+  using Row = PropertyRow<SliderBar, SliderBarProperties>;
+  using P = SliderBarProperties;
+  // A change of orientation, tick marks or selection needs a new system control; writing the
+  // value it already has leaves the control alone.
+  static constexpr Row kPropertyRows[] = {
+      {kBorder, &P::border, Choice(5), &SliderBar::ShowBorder},
+      {kVertical, &P::vertical, Choice(1), &SliderBar::Recreate, true},
+      {kTickMarks, &P::tickMarks, Choice(3), &SliderBar::Recreate, true},
+      {kTickFrequency, &P::tickFrequency, Range(0, 32767), &SliderBar::ShowSettings},
+      {kSelectionEnabled, &P::selectionEnabled, kBoolean, &SliderBar::Recreate, true},
+      {kSelectionStart, &P::selectionStart, kAsIs, &SliderBar::ShowSettings},
+      {kSelectionLength, &P::selectionLength, kAsIs, &SliderBar::ShowSettings},
+      {kPageSize, &P::pageSize, Range(1, 32767), &SliderBar::ShowSettings},
+      {kLineSize, &P::lineSize, Range(1, 32767), &SliderBar::ShowSettings},
+      {kMinimum, &P::minimum, Range(0, 32767), &SliderBar::ShowSettings},
+      {kMaximum, &P::maximum, Range(0, 32767), &SliderBar::ShowSettings},
+      {kPosition, &P::position, Range(0, 32767), &SliderBar::ShowSettings},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 };
 }  // namespace
 

@@ -6,7 +6,7 @@
 #include "controls/property_indexes.h"
 #include "controls/property_value.h"
 #include "controls/timer_rule.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 
 namespace {
 using timer_property::kInterval;

@@ -7,8 +7,8 @@
 
 #include <memory>
 
+#include "components/services/byte_string.h"
 #include "controls/painted/decoded_picture.h"
-#include "forms/form_definition.h"
 
 class BackPicture {
  public:

@@ -1,7 +1,7 @@
 #include "controls/painted/bitmap_file.h"
 
 #include "components/imaging/pixel_buffer.h"
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 
 ByteString BmpFileOfBitmap(HBITMAP bitmap, SIZE size) {
   ByteString file;

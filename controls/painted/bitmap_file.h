@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
-#include "forms/form_definition.h"
 
 // The complete 24-bit BMP file of a device bitmap of `size` (not selected into any device
 // context). Empty for a size below 1 × 1 or beyond the picture limits of pixel_buffer.h, or

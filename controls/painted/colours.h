@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "controls/property_value.h"
-#include "forms/form_definition.h"
+#include "controls/form_definition.h"
 
 // kButtonFaceColour becomes `buttonFace`; any other value keeps its red, green and blue bytes
 // (a stray top byte would make GDI read it as a palette reference).

@@ -9,6 +9,7 @@
 #include "controls/painted/colours.h"
 #include "controls/painted/logical_font.h"
 #include "controls/painted/painted_limits.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 
 using namespace draw_panel_property;
@@ -16,41 +17,6 @@ using namespace draw_panel_property;
 // A container: its children are not painted over, and keyboard navigation goes into them.
 bool DrawPanel::Create(HWND parent) {
   return CreatePaintedWindow(parent, L"VelmoDrawPanel", "", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, properties().border);
-}
-
-void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
-  if (!Store(index, value)) return;
-  if (index == kBorder && hwnd_) ApplyBorder(hwnd_, properties().border);
-  if (index == kBackPicture) backPicture_.Forget();
-  if (index == kAutoRedraw && !properties().autoRedraw) canvas_.reset();
-  // Only what the background is made of rebuilds the persistent bitmap; a new size is noticed
-  // when it is next used.
-  if (index == kBackColour || index == kBackPicture || index == kPictureMode || index == kAutoRedraw) {
-    canvasStale_ = true;
-    Repaint();
-  }
-}
-
-PropertyValue DrawPanel::ReadKindProperty(int index) const {
-  const DrawPanelProperties& p = properties();
-  switch (index) {
-    case kBorder: return p.border;
-    case kBackColour: return ColourValue(p.backColour);
-    case kBackPicture: return p.backPicture;
-    case kPictureMode: return p.pictureMode;
-    case kAutoRedraw: return p.autoRedraw;
-    case kCoordinateUnit: return p.coordinateUnit;
-    case kPenType: return p.penType;
-    case kRasterOperation: return p.rasterOperation;
-    case kPenWidth: return p.penWidth;
-    case kPenColour: return ColourValue(p.penColour);
-    case kBrushType: return p.brushType;
-    case kBrushColour: return ColourValue(p.brushColour);
-    case kTextColour: return ColourValue(p.textColour);
-    case kTextBackColour: return ColourValue(p.textBackColour);
-    case kFont: return p.font;
-    default: return int32_t{0};
-  }
 }
 
 namespace {
@@ -65,29 +31,56 @@ void StoreBytes(ByteString& stored, const PropertyValue& value) {
     stored = AsBytes(value);
   }
 }
+
+using P = DrawPanelProperties;
 }  // namespace
 
 // The drawing tools are kept for the program to read back; nothing draws with them yet.
-bool DrawPanel::Store(int index, const PropertyValue& value) {
-  DrawPanelProperties& p = properties();
-  switch (index) {
-    case kBorder: p.border = BringChoice(AsInt(value), choice_last::kPanelBorder); return true;
-    case kBackColour: p.backColour = ColourOf(value); return true;
-    case kBackPicture: StoreBytes(p.backPicture, value); return true;
-    case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
-    case kAutoRedraw: p.autoRedraw = AsBool(value); return true;
-    case kCoordinateUnit: p.coordinateUnit = BringChoice(AsInt(value), choice_last::kCoordinateUnit); return true;
-    case kPenType: p.penType = AsInt(value); return true;
-    case kRasterOperation: p.rasterOperation = AsInt(value); return true;
-    case kPenWidth: p.penWidth = AsInt(value); return true;
-    case kPenColour: p.penColour = ColourOf(value); return true;
-    case kBrushType: p.brushType = AsInt(value); return true;
-    case kBrushColour: p.brushColour = ColourOf(value); return true;
-    case kTextColour: p.textColour = ColourOf(value); return true;
-    case kTextBackColour: p.textBackColour = ColourOf(value); return true;
-    case kFont: p.font = StoredFontOf(value); return true;
-    default: return false;
-  }
+const DrawPanel::Row DrawPanel::kPropertyRows[] = {
+    {kBorder, &P::border, Choice(choice_last::kPanelBorder), &DrawPanel::ShowBorder},
+    {kBackColour, &P::backColour, kAsIs, &DrawPanel::RebuildBackground},
+    {kBackPicture, BytesStoredBy<P>{&P::backPicture, StoreBytes}, kAsIs, &DrawPanel::ShowBackPicture},
+    {kPictureMode, &P::pictureMode, Choice(choice_last::kPictureMode), &DrawPanel::RebuildBackground},
+    {kAutoRedraw, &P::autoRedraw, kBoolean, &DrawPanel::ShowAutoRedraw},
+    {kCoordinateUnit, &P::coordinateUnit, Choice(choice_last::kCoordinateUnit)},
+    {kPenType, &P::penType},
+    {kRasterOperation, &P::rasterOperation},
+    {kPenWidth, &P::penWidth},
+    {kPenColour, &P::penColour},
+    {kBrushType, &P::brushType},
+    {kBrushColour, &P::brushColour},
+    {kTextColour, &P::textColour},
+    {kTextBackColour, &P::textBackColour},
+    {kFont, BytesStoredBy<P>{&P::font, StoreFont}},
+};
+
+void DrawPanel::WriteKindProperty(int index, const PropertyValue& value) {
+  WriteTableProperty<DrawPanel>(*this, properties(), std::span<const Row>(kPropertyRows), index, value);
+}
+
+PropertyValue DrawPanel::ReadKindProperty(int index) const {
+  return ReadTableProperty<DrawPanel>(*this, properties(), std::span<const Row>(kPropertyRows), index);
+}
+
+void DrawPanel::ShowBorder() {
+  if (hwnd_) ApplyBorder(hwnd_, properties().border);
+}
+
+// Only what the background is made of rebuilds the persistent bitmap; a new size is noticed
+// when it is next used.
+void DrawPanel::RebuildBackground() {
+  canvasStale_ = true;
+  Repaint();
+}
+
+void DrawPanel::ShowBackPicture() {
+  backPicture_.Forget();
+  RebuildBackground();
+}
+
+void DrawPanel::ShowAutoRedraw() {
+  if (!properties().autoRedraw) canvas_.reset();
+  RebuildBackground();
 }
 
 SIZE DrawPanel::ClientSize() const {

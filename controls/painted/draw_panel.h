@@ -4,6 +4,7 @@
 #include "controls/painted/back_picture.h"
 #include "components/services/gdi_handle.h"
 #include "controls/painted/painted_control.h"
+#include "controls/property_table.h"
 
 class DrawPanel : public PaintedControl {
  public:
@@ -25,7 +26,13 @@ class DrawPanel : public PaintedControl {
 
  private:
   DrawPanelProperties& properties() const { return std::get<DrawPanelProperties>(definition().properties); }
-  bool Store(int index, const PropertyValue& value);
+  // The kind's own properties, and the steps that show a written one.
+  using Row = PropertyRow<DrawPanel, DrawPanelProperties>;
+  static const Row kPropertyRows[];
+  void ShowBorder();
+  void RebuildBackground();
+  void ShowBackPicture();
+  void ShowAutoRedraw();
   SIZE ClientSize() const;
   // Back colour, then the back picture in its mode, over the area 0, 0 .. size.
   void PaintBackground(HDC dc, SIZE size);

@@ -1,6 +1,7 @@
 // Label: a static text the runtime paints itself. The effect, gradient and data properties are
 // kept and read back but not drawn; the program's labels use none of them.
 #include <algorithm>
+#include <cstdint>
 
 #include "components/services/wide_text.h"
 #include "controls/kinds/kind_factory.h"
@@ -11,6 +12,7 @@
 #include "controls/painted/logical_font.h"
 #include "controls/painted/painted_control.h"
 #include "controls/painted/painted_limits.h"
+#include "controls/property_table.h"
 #include "controls/property_value.h"
 
 namespace {
@@ -33,39 +35,11 @@ class Label : public PaintedControl {
   }
 
   void WriteKindProperty(int index, const PropertyValue& value) override {
-    if (!Store(index, value)) return;
-    if (index == kCaption && hwnd_) SetWindowTextW(hwnd_, Widen(properties().caption).c_str());
-    if (index == kBorder && hwnd_) ApplyBorder(hwnd_, properties().border);
-    if (index == kFont) font_ = CreateFontFromBytes(properties().font);
-    if (index == kBackPicture) backPicture_.Forget();
-    Repaint();
+    WriteTableProperty<Label>(*this, properties(), kProperties, index, value);
   }
 
   PropertyValue ReadKindProperty(int index) const override {
-    const LabelProperties& p = properties();
-    if (index >= kFrameColourFirst && index <= kFrameColourLast)
-      return ColourValue(p.frameColours[index - kFrameColourFirst]);
-    if (index >= kGradientColourFirst && index <= kGradientColourLast) {
-      return ColourValue(p.gradientColours[index - kGradientColourFirst]);
-    }
-    switch (index) {
-      case kCaption: return p.caption;
-      case kEffect: return p.effect;
-      case kBorder: return p.border;
-      case kFrameWidth: return p.frameWidth;
-      case kFont: return p.font;
-      case kTextColour: return ColourValue(p.textColour);
-      case kBackColour: return ColourValue(p.backColour);
-      case kBackPicture: return p.backPicture;
-      case kPictureMode: return p.pictureMode;
-      case kGradientMode: return p.gradientMode;
-      case kHorizontalAlignment: return p.horizontalAlignment;
-      case kWordWrap: return p.wordWrap;
-      case kVerticalAlignment: return p.verticalAlignment;
-      case kDataSource: return p.dataSource;
-      case kDataColumn: return p.dataColumn;
-      default: return int32_t{0};
-    }
+    return ReadTableProperty<Label>(*this, properties(), kProperties, index);
   }
 
  protected:
@@ -82,39 +56,56 @@ class Label : public PaintedControl {
  private:
   LabelProperties& properties() const { return std::get<LabelProperties>(definition().properties); }
 
-  // Stores a written value into the definition, brought into its form; false for an index the
-  // kind does not have.
-  bool Store(int index, const PropertyValue& value) {
-    LabelProperties& p = properties();
-    if (index >= kFrameColourFirst && index <= kFrameColourLast) {
-      p.frameColours[index - kFrameColourFirst] = ColourOf(value);
-      return true;
-    }
-    if (index >= kGradientColourFirst && index <= kGradientColourLast) {
-      p.gradientColours[index - kGradientColourFirst] = ColourOf(value);
-      return true;
-    }
-    switch (index) {
-      case kCaption: p.caption = AsText(value); return true;
-      case kEffect: p.effect = BringChoice(AsInt(value), choice_last::kLabelEffect); return true;
-      case kBorder: p.border = BringChoice(AsInt(value), choice_last::kLabelBorder); return true;
-      case kFrameWidth: p.frameWidth = std::max(AsInt(value), kMinimumFrameWidth); return true;
-      case kFont: p.font = StoredFontOf(value); return true;
-      case kTextColour: p.textColour = ColourOf(value); return true;
-      case kBackColour: p.backColour = ColourOf(value); return true;
-      case kBackPicture: p.backPicture = AsBytes(value); return true;
-      case kPictureMode: p.pictureMode = BringChoice(AsInt(value), choice_last::kPictureMode); return true;
-      case kGradientMode: p.gradientMode = BringChoice(AsInt(value), choice_last::kGradientMode); return true;
-      case kHorizontalAlignment:
-        p.horizontalAlignment = BringChoice(AsInt(value), choice_last::kAlignment);
-        return true;
-      case kWordWrap: p.wordWrap = AsBool(value); return true;
-      case kVerticalAlignment: p.verticalAlignment = BringChoice(AsInt(value), choice_last::kAlignment); return true;
-      case kDataSource: p.dataSource = AsText(value); return true;
-      case kDataColumn: p.dataColumn = AsText(value); return true;
-      default: return false;
-    }
+  // Every write repaints the label with what it now holds; a table step is a plain member.
+  void Redraw() { Repaint(); }
+
+  void ShowCaption() {
+    if (hwnd_) SetWindowTextW(hwnd_, Widen(properties().caption).c_str());
+    Repaint();
   }
+
+  void ShowBorder() {
+    if (hwnd_) ApplyBorder(hwnd_, properties().border);
+    Repaint();
+  }
+
+  void ShowFont() {
+    font_ = CreateFontFromBytes(properties().font);
+    Repaint();
+  }
+
+  void ShowBackPicture() {
+    backPicture_.Forget();
+    Repaint();
+  }
+
+  using Row = PropertyRow<Label, LabelProperties>;
+  using P = LabelProperties;
+  using Band = ColourOfThree<LabelProperties>;
+  static constexpr Row kPropertyRows[] = {
+      {kCaption, &P::caption, kAsIs, &Label::ShowCaption},
+      {kEffect, &P::effect, Choice(choice_last::kLabelEffect), &Label::Redraw},
+      {kBorder, &P::border, Choice(choice_last::kLabelBorder), &Label::ShowBorder},
+      {kFrameWidth, &P::frameWidth, Range(kMinimumFrameWidth, INT32_MAX), &Label::Redraw},
+      {kFrameColourFirst, Band{&P::frameColours, 0}, kAsIs, &Label::Redraw},
+      {kFrameColourFirst + 1, Band{&P::frameColours, 1}, kAsIs, &Label::Redraw},
+      {kFrameColourLast, Band{&P::frameColours, 2}, kAsIs, &Label::Redraw},
+      {kFont, BytesStoredBy<P>{&P::font, StoreFont}, kAsIs, &Label::ShowFont},
+      {kTextColour, &P::textColour, kAsIs, &Label::Redraw},
+      {kBackColour, &P::backColour, kAsIs, &Label::Redraw},
+      {kBackPicture, &P::backPicture, kAsIs, &Label::ShowBackPicture},
+      {kPictureMode, &P::pictureMode, Choice(choice_last::kPictureMode), &Label::Redraw},
+      {kGradientMode, &P::gradientMode, Choice(choice_last::kGradientMode), &Label::Redraw},
+      {kGradientColourFirst, Band{&P::gradientColours, 0}, kAsIs, &Label::Redraw},
+      {kGradientColourFirst + 1, Band{&P::gradientColours, 1}, kAsIs, &Label::Redraw},
+      {kGradientColourLast, Band{&P::gradientColours, 2}, kAsIs, &Label::Redraw},
+      {kHorizontalAlignment, &P::horizontalAlignment, Choice(choice_last::kAlignment), &Label::Redraw},
+      {kWordWrap, &P::wordWrap, kBoolean, &Label::Redraw},
+      {kVerticalAlignment, &P::verticalAlignment, Choice(choice_last::kAlignment), &Label::Redraw},
+      {kDataSource, &P::dataSource, kAsIs, &Label::Redraw},
+      {kDataColumn, &P::dataColumn, kAsIs, &Label::Redraw},
+  };
+  static constexpr std::span<const Row> kProperties{kPropertyRows};
 
   // Border 6: three bands in the frame colours inside the client area, which then shrinks to
   // what lies within the frame.

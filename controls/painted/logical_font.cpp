@@ -7,9 +7,9 @@
 #include "components/services/wide_text.h"
 #include "controls/property_value.h"
 
-ByteString StoredFontOf(const PropertyValue& value) {
+void StoreFont(ByteString& stored, const PropertyValue& value) {
   ByteString bytes = AsBytes(value);
-  return bytes.size() == sizeof(LOGFONTA) ? bytes : ByteString();
+  stored = bytes.size() == sizeof(LOGFONTA) ? std::move(bytes) : ByteString();
 }
 
 std::optional<LOGFONTW> LogFontFromBytes(const ByteString& bytes) {

@@ -5,13 +5,13 @@
 
 #include <optional>
 
+#include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
 #include "controls/runtime.h"
-#include "forms/form_definition.h"
 
-// A written font value as it is stored: its 60 bytes, or empty (the default font) for a value
-// of any other length or form.
-ByteString StoredFontOf(const PropertyValue& value);
+// Stores a written font value into `stored`: its 60 bytes, or empty (the default font) for a
+// value of any other length or form.
+void StoreFont(ByteString& stored, const PropertyValue& value);
 
 // The wide LOGFONT of stored font bytes; none for empty bytes or any length other than 60. The
 // face name is read up to its first zero byte and never past its 32 bytes.

@@ -5,8 +5,11 @@
 // - TakePanelPictureFile (panel_picture.h): a DrawPanel's image as a 24-bit BMP file;
 // - the rules they rest on, shared with the other kinds where they apply: picture recognition
 //   (picture_format.h), placement by picture mode (picture_placement.h), the BMP file layout
-//   (bmp_file.h), border styles (border_style.h), stored fonts (logical_font.h), colours
-//   (colours.h), GDI owners (components/services/gdi_handle.h) and the property indexes (painted_limits.h; the indexes: controls/property_indexes.h).
+//   (components/imaging/bmp_file.h), border styles (border_style.h), stored fonts (logical_font.h), colours
+//   (colours.h), GDI owners (components/services/gdi_handle.h) and the property limits
+//   (painted_limits.h; the indexes: controls/property_indexes.h).
+// The rules that need no runtime form a library of their own (velmo_painting) below the
+// runtime; the painted kinds are built into the runtime, which makes them.
 #pragma once
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/panel_picture.h"

@@ -3,8 +3,8 @@
 #include <map>
 #include <memory>
 
+#include "components/services/byte_string.h"
 #include "controls/painted/decoded_picture.h"
-#include "forms/form_definition.h"
 
 class PictureTable {
  public:

@@ -5,11 +5,12 @@
 #include <commctrl.h>
 
 #include "components/services/wide_text.h"
+#include "controls/event_index.h"
 #include "controls/kinds/zip_component.h"
 #include "controls/live_windows.h"
-#include "controls/property_indexes.h"
 #include "controls/message_box.h"
-#include "forms/event_index.h"
+#include "controls/property_indexes.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

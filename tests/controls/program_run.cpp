@@ -6,6 +6,7 @@
 #include "controls/message_box.h"
 #include "controls/program.h"
 #include "forms/form_store.h"
+#include "forms/handler_id.h"
 
 namespace {
 std::vector<SeenEvent> seen;
@@ -60,7 +61,8 @@ int CountSeen(UnitId unit, int event) {
 
 HandlerTable RecordingHandlers() {
   HandlerTable table;
-  for (HandlerRoutine& routine : table.routines) routine = Record;
+  for (int handler = 0; handler < static_cast<int>(HandlerId::Count); ++handler)
+    table.Bind(static_cast<HandlerId>(handler), Record);
   return table;
 }
 

@@ -5,7 +5,7 @@
 
 #include "components/services/services.h"
 #include "controls/live_windows.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "controls/event_delivery.h"
-#include "forms/save_dialog.h"
 #include "forms/recorder_window.h"
+#include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
 #include "tests/controls/screenshot.h"
 #include "tests/end_to_end/moving_picture.h"

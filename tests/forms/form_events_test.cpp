@@ -6,8 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/form_store.h"
+#include "forms/handler_id.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

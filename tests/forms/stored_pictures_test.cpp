@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "forms/font_record.h"
+#include "controls/font_record.h"
 #include "forms/form_store.h"
 #include "forms/player_window.h"
 #include "forms/recorder_icon.h"

@@ -19,7 +19,7 @@ void ReadEntry(ZipReader& reader, DataSpans& spans, size_t inputSize) {
   ReaderEntry entry;
   if (!reader.CurrentEntry(&entry) || !reader.OpenData()) return;
   spans.Claim(reader.DataOffset(), entry.compressedSize);
-  const ByteBuffer extra = reader.LocalExtra();
+  const ByteString extra = reader.LocalExtra();
   FindLocalTimestamp(extra.data(), extra.size());
   std::vector<uint8_t> piece(16384);
   uint64_t total = 0;

@@ -19,7 +19,7 @@ uint64_t GetLe(const Bytes& bytes, size_t at, int width) {
   return value;
 }
 
-void Append(Bytes& out, const ByteBuffer& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
+void Append(Bytes& out, const ByteString& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
 
 struct Field {
   const char* name;

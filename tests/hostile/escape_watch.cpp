@@ -12,9 +12,6 @@
 
 namespace {
 
-// The system's temporary folder, as the program asks for it.
-constexpr int kTemporaryFolder = 11;
-
 std::string FullPathOf(const std::string& path) { return Narrow(FullPath(Widen(path))); }
 
 std::string ParentOf(const std::string& path) {

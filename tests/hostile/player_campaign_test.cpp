@@ -20,8 +20,6 @@
 namespace {
 
 constexpr Pixel kRed{230, 20, 20};
-// The system's temporary folder, where the player makes its extraction folders.
-constexpr int kTemporaryFolder = 11;
 
 class PlayerCampaign : public testing::Test {
  protected:

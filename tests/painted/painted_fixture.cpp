@@ -5,7 +5,7 @@
 #include "components/imaging/decoders.h"
 #include "components/imaging/imaging.h"
 #include "controls/kinds/kind_factory.h"
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 #include "controls/painted/label_layout.h"
 #include "controls/painted/logical_font.h"
 #include "controls/painted/picture_format.h"
@@ -69,6 +69,18 @@ TEST(BmpFile, AScreenSizedFrameHasTheKnownSize) {
   EXPECT_EQ(file.size(), 2359350u);
   EXPECT_EQ(Le32(file, 2), 2359350u);
   EXPECT_EQ(Le32(file, 34), 2359296u);
+}
+
+TEST(BmpFile, TheRoomCheckCountsTheBytesTheWriterWrites) {
+  const std::pair<int, int> sizes[] = {{1, 1}, {3, 2}, {5, 7}, {1024, 768}, {2880, 1620}};
+  for (auto [width, height] : sizes) {
+    const Bytes file = BmpFileOfSize(width, height);
+    EXPECT_EQ(BmpFileSize(width, height), file.size()) << width << "x" << height;
+    EXPECT_TRUE(IsWholeBitmapFile(file.data(), file.size(), file.size())) << width << "x" << height;
+  }
+  // Sizes no 32-bit file can hold are still counted exactly, so a room check never wraps.
+  EXPECT_EQ(BmpRowSize(uint64_t{1} << 40), uint64_t{3} << 40);
+  EXPECT_EQ(BmpFileSize(100000, 100000), 54u + 300000ull * 100000);
 }
 
 TEST(BmpFile, RefusesSizesThatDoNotMatchTheRows) {

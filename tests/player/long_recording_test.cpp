@@ -9,7 +9,7 @@
 
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/services/services.h"
 #include "tests/player/player_fixture.h"
 #include "tests/recorder/recorder_fixture.h"

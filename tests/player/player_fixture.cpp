@@ -8,7 +8,7 @@
 #include "controls/event_delivery.h"
 #include "controls/painted/bitmap_file.h"
 #include "controls/property_indexes.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/recorder_window.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"

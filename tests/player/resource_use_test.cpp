@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recording/recording_file.h"
 #include "bench/process_resources.h"
 #include "components/services/wide_text.h"
 #include "forms/recorder_window.h"

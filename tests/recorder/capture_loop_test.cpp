@@ -10,6 +10,7 @@
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
+#include "components/imaging/bmp_file.h"
 #include "components/services/screen_pixels.h"
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
@@ -148,13 +149,6 @@ TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
   EXPECT_EQ(canvas.cy, static_cast<LONG>(physical.cy * 0.8));
 }
 
-TEST(CaptureLoop, AFrameFileHoldsHeadersAndPaddedRows) {
-  EXPECT_EQ(SnapshotFileBytes({1024, 768}), 2359350u);
-  EXPECT_EQ(SnapshotFileBytes({1920, 1080}), 6220854u);
-  EXPECT_EQ(SnapshotFileBytes({683, 512}), 54u + 2052u * 512u) << "rows padded to a multiple of 4";
-  EXPECT_EQ(SnapshotFileBytes({0, 768}), 54u);
-}
-
 // The free space the fake volume offers: the margin and `roomBeyondMargin` bytes.
 uint64_t roomBeyondMargin = 0;
 std::optional<uint64_t> RoomBeyondMargin(const std::string&) { return kFreeSpaceMargin + roomBeyondMargin; }
@@ -166,7 +160,7 @@ std::optional<uint64_t> RoomBeyondMargin(const std::string&) { return kFreeSpace
 TEST(CaptureLoop, TheRoomCheckAsksForAWholeFrameInPhysicalPixels) {
   const DpiUnawareThread asTheProgram;
   const SIZE physical = PhysicalScreen();
-  const uint64_t frameBytes = 54 + (24ull * physical.cx + 31) / 32 * 4 * physical.cy;
+  const uint64_t frameBytes = BmpFileSize(physical.cx, physical.cy);
   const FreeSpaceProbe system = SetFreeSpaceProbe(RoomBeyondMargin);
   roomBeyondMargin = frameBytes - 1;
   RunRecorder([] {

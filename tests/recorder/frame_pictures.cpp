@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "components/imaging/decoders.h"
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 
 Bytes TwoColourFrame(int width, int height, Pixel left, Pixel right) {
   Bytes file = BmpFileOfSize(width, height);

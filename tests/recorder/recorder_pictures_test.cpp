@@ -10,7 +10,7 @@
 #include "controls/event_delivery.h"
 #include "controls/message_box.h"
 #include "controls/window_events.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/recorder_window.h"
 #include "tests/controls/program_run.h"
 #include "tests/controls/screenshot.h"

@@ -11,7 +11,7 @@
 #include "controls/property_indexes.h"
 #include "controls/tray_icon.h"
 #include "controls/window_events.h"
-#include "forms/event_index.h"
+#include "controls/event_index.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "components/services/wide_text.h"

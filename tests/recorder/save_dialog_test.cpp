@@ -2,15 +2,15 @@
 // are shrunk and converted with their progress texts, the folder is packed and the result told.
 #include <gtest/gtest.h>
 
-#include "app/player/recording_file.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
+#include "app/recording/recording_file.h"
 #include "components/zip/zip.h"
 #include "controls/event_delivery.h"
-#include "controls/property_indexes.h"
 #include "controls/live_windows.h"
+#include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/screenshot.h"

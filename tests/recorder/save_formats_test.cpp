@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/recorder/save_formats.h"
+#include "forms/save_formats.h"
 
 namespace {
 

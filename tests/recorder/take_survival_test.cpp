@@ -10,6 +10,7 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/take_messages.h"
 #include "app/recorder/unsaved_take.h"
+#include "components/imaging/bmp_file.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 #include "tests/recorder/frame_pictures.h"

@@ -7,7 +7,7 @@ namespace {
 constexpr uint16_t kTestDosTime = 3 << 11 | 4 << 5 | 3;
 constexpr uint16_t kTestDosDate = 40 << 9 | 1 << 5 | 2;
 
-void Append(Bytes& out, const ByteBuffer& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
+void Append(Bytes& out, const ByteString& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
 
 EntryRecord RecordOf(const TestEntry& entry, size_t offset) {
   EntryRecord record;
@@ -27,20 +27,20 @@ EntryRecord RecordOf(const TestEntry& entry, size_t offset) {
 }
 
 // Cuts the timestamp field off a header whose extra-length field sits at `lengthAt`.
-ByteBuffer WithoutTimestamp(ByteBuffer header, size_t lengthAt, size_t fieldSize) {
+ByteString WithoutTimestamp(ByteString header, size_t lengthAt, size_t fieldSize) {
   header.resize(header.size() - fieldSize);
   header[lengthAt] = 0;
   header[lengthAt + 1] = 0;
   return header;
 }
 
-ByteBuffer LocalHeaderOf(const TestEntry& entry, const EntryRecord& record) {
-  ByteBuffer header = LocalHeader(record);
+ByteString LocalHeaderOf(const TestEntry& entry, const EntryRecord& record) {
+  ByteString header = LocalHeader(record);
   return entry.timestamp ? header : WithoutTimestamp(header, 28, kLocalTimestampSize);
 }
 
-ByteBuffer CentralHeaderOf(const TestEntry& entry, const EntryRecord& record) {
-  ByteBuffer header = CentralHeader(record);
+ByteString CentralHeaderOf(const TestEntry& entry, const EntryRecord& record) {
+  ByteString header = CentralHeader(record);
   return entry.timestamp ? header : WithoutTimestamp(header, 30, kCentralTimestampSize);
 }
 

@@ -64,8 +64,8 @@ TEST(Attributes, FolderEntriesAreRecognisedByEitherDirectoryBit) {
   EXPECT_FALSE(IsFolderEntry(0));
 }
 
-ByteBuffer DosHeader(const char* magic, uint32_t newHeaderOffset) {
-  ByteBuffer head(64, 0);
+ByteString DosHeader(const char* magic, uint32_t newHeaderOffset) {
+  ByteString head(64, 0);
   head[0] = static_cast<uint8_t>(magic[0]);
   head[1] = static_cast<uint8_t>(magic[1]);
   for (int i = 0; i < 4; ++i) head[60 + i] = static_cast<uint8_t>(newHeaderOffset >> (8 * i));
@@ -73,10 +73,10 @@ ByteBuffer DosHeader(const char* magic, uint32_t newHeaderOffset) {
 }
 
 TEST(Executable, NeedsMzAndAFullDosHeader) {
-  ByteBuffer head = DosHeader("MZ", 0x80);
+  ByteString head = DosHeader("MZ", 0x80);
   EXPECT_EQ(NewHeaderOffset(head.data(), head.size()), 0x80u);
   EXPECT_EQ(NewHeaderOffset(head.data(), 63), 0u);
-  ByteBuffer notMz = DosHeader("ZM", 0x80);
+  ByteString notMz = DosHeader("ZM", 0x80);
   EXPECT_EQ(NewHeaderOffset(notMz.data(), notMz.size()), 0u);
 }
 
@@ -92,8 +92,8 @@ TEST(Executable, KnowsThePeNeAndLeSignatures) {
   EXPECT_FALSE(IsExecutableSignature(ne, 1));
 }
 
-ByteBuffer Head(uint32_t signature, int32_t wordAt24) {
-  ByteBuffer head(32, 0);
+ByteString Head(uint32_t signature, int32_t wordAt24) {
+  ByteString head(32, 0);
   for (int i = 0; i < 4; ++i) {
     head[i] = static_cast<uint8_t>(signature >> (8 * i));
     head[24 + i] = static_cast<uint8_t>(static_cast<uint32_t>(wordAt24) >> (8 * i));
@@ -102,20 +102,20 @@ ByteBuffer Head(uint32_t signature, int32_t wordAt24) {
 }
 
 TEST(ArchiveCheck, AcceptsALocalHeaderWithANamedFirstEntry) {
-  ByteBuffer named = Head(kLocalHeaderSignature, 5 << 16);
+  ByteString named = Head(kLocalHeaderSignature, 5 << 16);
   EXPECT_TRUE(PassesArchiveCheck(named.data(), named.size()));
-  ByteBuffer hugeFirstEntry = Head(kLocalHeaderSignature, 1);
+  ByteString hugeFirstEntry = Head(kLocalHeaderSignature, 1);
   EXPECT_TRUE(PassesArchiveCheck(hugeFirstEntry.data(), hugeFirstEntry.size()));
 }
 
 TEST(ArchiveCheck, RefusesShortFilesOtherSignaturesAndNamelessFirstEntries) {
-  ByteBuffer named = Head(kLocalHeaderSignature, 5 << 16);
+  ByteString named = Head(kLocalHeaderSignature, 5 << 16);
   EXPECT_FALSE(PassesArchiveCheck(named.data(), 31));
-  ByteBuffer endRecordFirst = Head(kEndRecordSignature, 5 << 16);
+  ByteString endRecordFirst = Head(kEndRecordSignature, 5 << 16);
   EXPECT_FALSE(PassesArchiveCheck(endRecordFirst.data(), endRecordFirst.size()));
-  ByteBuffer nameless = Head(kLocalHeaderSignature, 0);
+  ByteString nameless = Head(kLocalHeaderSignature, 0);
   EXPECT_FALSE(PassesArchiveCheck(nameless.data(), nameless.size()));
-  ByteBuffer negative = Head(kLocalHeaderSignature, -1);
+  ByteString negative = Head(kLocalHeaderSignature, -1);
   EXPECT_FALSE(PassesArchiveCheck(negative.data(), negative.size()));
 }
 

@@ -24,22 +24,22 @@ EntryRecord SampleRecord() {
   return entry;
 }
 
-ByteBuffer Concat(std::initializer_list<ByteBuffer> parts) {
-  ByteBuffer all;
-  for (const ByteBuffer& part : parts) all.insert(all.end(), part.begin(), part.end());
+ByteString Concat(std::initializer_list<ByteString> parts) {
+  ByteString all;
+  for (const ByteString& part : parts) all.insert(all.end(), part.begin(), part.end());
   return all;
 }
 
-uint64_t Le64At(const ByteBuffer& bytes, size_t at) {
+uint64_t Le64At(const ByteString& bytes, size_t at) {
   uint64_t value = 0;
   for (size_t i = 0; i < 8; ++i) value |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
   return value;
 }
 
-ByteBuffer NameBytes() { return ByteBuffer{'s', 'u', 'b', '/', 'a', '.', 'j', 'p', 'g'}; }
+ByteString NameBytes() { return ByteString{'s', 'u', 'b', '/', 'a', '.', 'j', 'p', 'g'}; }
 
 TEST(ZipRecords, LocalHeaderHoldsEveryFieldInOrderWithTheSeventeenByteTimestamp) {
-  ByteBuffer expected = Concat({
+  ByteString expected = Concat({
       {0x50, 0x4B, 0x03, 0x04},  // signature
       {20, 0},                   // version needed
       {0x02, 0x00},              // flags
@@ -59,7 +59,7 @@ TEST(ZipRecords, LocalHeaderHoldsEveryFieldInOrderWithTheSeventeenByteTimestamp)
 }
 
 TEST(ZipRecords, CentralHeaderNamesItsMakerAndPointsAtTheLocalHeader) {
-  ByteBuffer expected = Concat({
+  ByteString expected = Concat({
       {0x50, 0x4B, 0x01, 0x02},  // signature
       {0x17, 0x0B},              // version made by
       {20, 0},                   // version needed
@@ -80,7 +80,7 @@ TEST(ZipRecords, CentralHeaderNamesItsMakerAndPointsAtTheLocalHeader) {
 }
 
 TEST(ZipRecords, EndRecordCountsEntriesTwiceAndLocatesTheDirectory) {
-  ByteBuffer expected = {0x50, 0x4B, 0x05, 0x06, 0, 0, 0, 0, 3, 0, 3, 0,
+  ByteString expected = {0x50, 0x4B, 0x05, 0x06, 0, 0, 0, 0, 3, 0, 3, 0,
                          0x10, 0x01, 0, 0, 0x20, 0x30, 0x40, 0, 0, 0};
   EXPECT_EQ(EndRecord(3, 0x110, 0x403020), expected);
 }
@@ -89,23 +89,23 @@ TEST(ZipRecords, EndRecordCountsEntriesTwiceAndLocatesTheDirectory) {
 TEST(ZipRecords, ACentralHeaderPastFourGibibytesCarriesTheWideValuesInAZip64Field) {
   EntryRecord entry = SampleRecord();
   entry.localHeaderOffset = 0x123456789;
-  const ByteBuffer header = CentralHeader(entry);
+  const ByteString header = CentralHeader(entry);
   EXPECT_EQ(header[4], 0x2D) << "made by format 4.5";
   EXPECT_EQ(header[6], 45) << "version needed 4.5";
-  EXPECT_EQ(ByteBuffer(header.begin() + 20, header.begin() + 28), (ByteBuffer{0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06, 0x05}))
+  EXPECT_EQ(ByteString(header.begin() + 20, header.begin() + 28), (ByteString{0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06, 0x05}))
       << "sizes that fit stay in their classic fields";
-  EXPECT_EQ(ByteBuffer(header.begin() + 30, header.begin() + 32), (ByteBuffer{12 + 9, 0})) << "extra length";
-  EXPECT_EQ(ByteBuffer(header.begin() + 42, header.begin() + 46), (ByteBuffer{0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(ByteBuffer(header.begin() + 55, header.begin() + 67),
-            (ByteBuffer{0x01, 0x00, 8, 0, 0x89, 0x67, 0x45, 0x23, 0x01, 0, 0, 0}));
+  EXPECT_EQ(ByteString(header.begin() + 30, header.begin() + 32), (ByteString{12 + 9, 0})) << "extra length";
+  EXPECT_EQ(ByteString(header.begin() + 42, header.begin() + 46), (ByteString{0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(ByteString(header.begin() + 55, header.begin() + 67),
+            (ByteString{0x01, 0x00, 8, 0, 0x89, 0x67, 0x45, 0x23, 0x01, 0, 0, 0}));
 
   entry.localHeaderOffset = 0xFFFFFFFE;
   entry.uncompressedSize = 0xFFFFFFFF;
-  const ByteBuffer atTheEdge = CentralHeader(entry);
-  EXPECT_EQ(ByteBuffer(atTheEdge.begin() + 42, atTheEdge.begin() + 46), (ByteBuffer{0xFE, 0xFF, 0xFF, 0xFF}))
+  const ByteString atTheEdge = CentralHeader(entry);
+  EXPECT_EQ(ByteString(atTheEdge.begin() + 42, atTheEdge.begin() + 46), (ByteString{0xFE, 0xFF, 0xFF, 0xFF}))
       << "0xFFFFFFFE is still a classic offset";
-  EXPECT_EQ(ByteBuffer(atTheEdge.begin() + 55, atTheEdge.begin() + 67),
-            (ByteBuffer{0x01, 0x00, 8, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}))
+  EXPECT_EQ(ByteString(atTheEdge.begin() + 55, atTheEdge.begin() + 67),
+            (ByteString{0x01, 0x00, 8, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}))
       << "0xFFFFFFFF itself is the marker, so that size goes wide";
 }
 
@@ -113,11 +113,11 @@ TEST(ZipRecords, WideLocalSizesGoInBothHeaders) {
   EntryRecord entry = SampleRecord();
   entry.wideLocalSizes = true;
   entry.uncompressedSize = 0x100000000;
-  const ByteBuffer local = LocalHeader(entry);
+  const ByteString local = LocalHeader(entry);
   ASSERT_EQ(local.size(), 30u + 9 + 20 + 17);
-  EXPECT_EQ(ByteBuffer(local.begin() + 18, local.begin() + 26), ByteBuffer(8, 0xFF));
-  EXPECT_EQ(ByteBuffer(local.begin() + 39, local.begin() + 59),
-            (ByteBuffer{0x01, 0x00, 16, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0x04, 0x03, 0x02, 0x01, 0, 0, 0, 0}))
+  EXPECT_EQ(ByteString(local.begin() + 18, local.begin() + 26), ByteString(8, 0xFF));
+  EXPECT_EQ(ByteString(local.begin() + 39, local.begin() + 59),
+            (ByteString{0x01, 0x00, 16, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0x04, 0x03, 0x02, 0x01, 0, 0, 0, 0}))
       << "uncompressed size, then compressed size";
   EXPECT_EQ(CentralHeader(entry).size(), 46u + 9 + 20 + 9);
   EXPECT_EQ(LocalHeader(SampleRecord()).size(), 30u + 9 + 17) << "a classic entry has no ZIP64 field";
@@ -129,26 +129,26 @@ TEST(ZipRecords, TheZip64EndIsWrittenOnlyPastTheClassicLimits) {
   EXPECT_EQ(DirectoryEnd(3, 0x110, 0x403020), EndRecord(3, 0x110, 0x403020));
   EXPECT_EQ(DirectoryEnd(65535, 0x110, 0xFFFFFFFE), EndRecord(65535, 0x110, 0xFFFFFFFE));
 
-  const ByteBuffer many = DirectoryEnd(65536, 0x110, 0x403020);
+  const ByteString many = DirectoryEnd(65536, 0x110, 0x403020);
   ASSERT_EQ(many.size(), 56u + 20 + 22);
-  EXPECT_EQ(ByteBuffer(many.begin(), many.begin() + 4), (ByteBuffer{0x50, 0x4B, 0x06, 0x06}));
+  EXPECT_EQ(ByteString(many.begin(), many.begin() + 4), (ByteString{0x50, 0x4B, 0x06, 0x06}));
   EXPECT_EQ(Le64At(many, 4), 44u) << "the record's size after its first 12 bytes";
   EXPECT_EQ(Le64At(many, 24), 65536u);
   EXPECT_EQ(Le64At(many, 32), 65536u);
   EXPECT_EQ(Le64At(many, 40), 0x110u);
   EXPECT_EQ(Le64At(many, 48), 0x403020u);
-  EXPECT_EQ(ByteBuffer(many.begin() + 56, many.begin() + 60), (ByteBuffer{0x50, 0x4B, 0x06, 0x07}));
+  EXPECT_EQ(ByteString(many.begin() + 56, many.begin() + 60), (ByteString{0x50, 0x4B, 0x06, 0x07}));
   EXPECT_EQ(Le64At(many, 64), 0x403020u + 0x110u) << "the locator points just past the directory";
-  EXPECT_EQ(ByteBuffer(many.begin() + 76, many.end()), EndRecord(0xFFFF, 0x110, 0x403020));
+  EXPECT_EQ(ByteString(many.begin() + 76, many.end()), EndRecord(0xFFFF, 0x110, 0x403020));
 
-  const ByteBuffer far = DirectoryEnd(2, 0x80, 0x100000000);
+  const ByteString far = DirectoryEnd(2, 0x80, 0x100000000);
   ASSERT_EQ(far.size(), 56u + 20 + 22);
-  EXPECT_EQ(ByteBuffer(far.begin() + 76, far.end()), EndRecord(2, 0x80, 0xFFFFFFFF));
+  EXPECT_EQ(ByteString(far.begin() + 76, far.end()), EndRecord(2, 0x80, 0xFFFFFFFF));
 }
 
 struct TimestampCase {
   const char* what;
-  ByteBuffer extra;
+  ByteString extra;
   std::optional<int32_t> modified, accessed, created;
 };
 
@@ -162,8 +162,8 @@ TEST_P(LocalTimestamp, YieldsOnlyTimesThatArePresentAndWhole) {
   EXPECT_EQ(found.created, c.created);
 }
 
-ByteBuffer OwnLocalForm() {
-  ByteBuffer extra;
+ByteString OwnLocalForm() {
+  ByteString extra;
   AppendLocalTimestamp(extra, UnixTimes{100, 200, 300});
   return extra;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/services.h"
-#include "components/services/win_handle.h"
 #include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
 #include "components/zip/zip.h"
 #include "tools/vmrctool/export_recording.h"
 

@@ -1,14 +1,12 @@
-#include "controls/painted/bmp_file.h"
+#include "components/imaging/bmp_file.h"
 
 #include <algorithm>
 
+#include "components/services/little_endian.h"
+
 namespace {
 
-void PutLe(ByteString& bytes, size_t offset, uint32_t value, int width) {
-  for (int index = 0; index < width; ++index) bytes[offset + index] = static_cast<uint8_t>(value >> (8 * index));
-}
-
-int64_t RowBytes(int width) { return (24 * int64_t{width} + 31) / 32 * 4; }
+int64_t RowBytes(int width) { return static_cast<int64_t>(BmpRowSize(static_cast<uint64_t>(width))); }
 
 bool FitsBmpFile(int width, int height) {
   constexpr int64_t kLargestPixelData = 0xFFFFFFFFll - kBmpHeadersSize;
@@ -20,19 +18,24 @@ void PutHeaders(int width, int height, ByteString& bytes) {
   const int64_t pixelBytes = RowBytes(width) * height;
   bytes[0] = 'B';
   bytes[1] = 'M';
-  PutLe(bytes, 2, kBmpHeadersSize + static_cast<uint32_t>(pixelBytes), 4);
-  PutLe(bytes, 10, kBmpHeadersSize, 4);
-  PutLe(bytes, 14, 40, 4);
-  PutLe(bytes, 18, static_cast<uint32_t>(width), 4);
-  PutLe(bytes, 22, static_cast<uint32_t>(height), 4);
-  PutLe(bytes, 26, 1, 2);
-  PutLe(bytes, 28, 24, 2);
-  PutLe(bytes, 34, static_cast<uint32_t>(pixelBytes), 4);
+  SetLe32(bytes.data(), 2, kBmpHeadersSize + static_cast<uint32_t>(pixelBytes));
+  SetLe32(bytes.data(), 10, kBmpHeadersSize);
+  SetLe32(bytes.data(), 14, 40);
+  SetLe32(bytes.data(), 18, static_cast<uint32_t>(width));
+  SetLe32(bytes.data(), 22, static_cast<uint32_t>(height));
+  SetLe16(bytes.data(), 26, 1);
+  SetLe16(bytes.data(), 28, 24);
+  SetLe32(bytes.data(), 34, static_cast<uint32_t>(pixelBytes));
 }
 
 }  // namespace
 
 uint32_t BmpRowBytes(int width) { return static_cast<uint32_t>(RowBytes(width)); }
+
+bool IsWholeBitmapFile(const uint8_t* head, size_t headSize, uint64_t fileSize) {
+  if (headSize < kBmpFileHeaderSize || head[0] != 'B' || head[1] != 'M') return false;
+  return GetLe32(head, 2) == fileSize;
+}
 
 ByteString BmpFileOfSize(int width, int height) {
   ByteString file;

@@ -1,3 +1,5 @@
+#include "app/run_program.h"
+
 #include "controls/program.h"
 #include "forms/form_store.h"
 

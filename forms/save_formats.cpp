@@ -1,4 +1,4 @@
-#include "app/recorder/save_formats.h"
+#include "forms/save_formats.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "forms/form_definition.h"
+#include "components/services/byte_string.h"
 
 inline constexpr size_t kFontRecordSize = 60;
 inline constexpr uint8_t kGb2312CharSet = 134;

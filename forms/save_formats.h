@@ -1,5 +1,6 @@
 // The formats SaveDialog's 组合框 offers, in the order of its items: the recording file first
-// (the default), then the shared video formats. Pure rules.
+// (the default), then the shared video formats. SaveDialog's definition takes its items from
+// here, so the list and the formats behind it cannot drift apart. Pure rules.
 #pragma once
 #include <optional>
 

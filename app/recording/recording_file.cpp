@@ -1,4 +1,4 @@
-#include "app/player/recording_file.h"
+#include "app/recording/recording_file.h"
 
 #include <windows.h>
 

@@ -1,21 +1,47 @@
 // The data model of a window's definition: the window unit, its menu items and its controls,
 // each with geometry, flags, the kind's own stored properties and its event bindings. Plain
-// data; the control runtime builds windows from it.
+// data; the control runtime builds windows from it. A program writes its windows in these
+// types and hands them to the runtime at start-up.
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
-#include "forms/handler_id.h"
+#include "components/services/byte_string.h"
 
 using WindowId = uint32_t;
 using UnitId = uint32_t;
-using ByteString = std::vector<uint8_t>;
 using Colour = uint32_t;  // COLORREF 0x00BBGGRR
+
+// A handler named by a definition: an index into the routines the program hands the runtime.
+// The program numbers its handlers with an enumeration of its own, which converts both ways,
+// so its tables and tests name handlers by that enumeration; a negative index names none.
+struct HandlerRef {
+  int index = -1;
+
+  constexpr HandlerRef() = default;
+  template <typename Id>
+    requires std::is_enum_v<Id>
+  constexpr HandlerRef(Id id) : index(static_cast<int>(id)) {}
+  template <typename Id>
+    requires std::is_enum_v<Id>
+  constexpr operator Id() const {
+    return static_cast<Id>(index);
+  }
+  friend constexpr bool operator==(HandlerRef, HandlerRef) = default;
+};
 
 // The system's button-face colour, resolved when drawn.
 constexpr Colour kButtonFaceColour = 0xFF000000;
+
+// A control, menu item or window, addressed by its window and its unit id.
+struct UnitAddress {
+  WindowId window;
+  UnitId unit;
+};
 
 // The top byte of a unit id tells its class; the low 16 bits are a serial number.
 constexpr uint32_t kWindowUnitClass = 0x06000000;
@@ -47,10 +73,12 @@ constexpr uint32_t kFlagTabStop = 1u << 2;
 constexpr uint32_t kMenuHidden = 1u << 0;
 constexpr uint32_t kMenuDisabled = 1u << 1;
 constexpr uint32_t kMenuChecked = 1u << 2;
+// Sets or clears one flag of a unit's or menu item's flags.
+constexpr void SetFlag(uint32_t& flags, uint32_t flag, bool on) { flags = on ? flags | flag : flags & ~flag; }
 
 // Each kind's stored properties, with the kind's defaults as initialisers. Choices and
 // booleans are plain ints, as they are stored; a font is empty (the default GUI font) or the
-// 60-byte record of forms/font_record.h.
+// 60-byte record of controls/font_record.h.
 struct WindowProperties {
   int border = 2;
   int pictureMode = 0;
@@ -83,7 +111,7 @@ struct MenuItemProperties {
   int level = 0;        // 0 top item; 1 an item of the pop-up of the nearest item above with a lower level
   uint32_t flags = 0;   // kMenuHidden, kMenuDisabled, kMenuChecked
   std::string caption{};  // "-" makes a separator
-  HandlerId handler = HandlerId::None;
+  HandlerRef handler{};
 };
 
 struct ButtonProperties {
@@ -212,7 +240,7 @@ using KindProperties =
 
 struct EventBinding {
   int event;
-  HandlerId handler;
+  HandlerRef handler;
 };
 
 // One unit: the window itself, a menu item or a control.
@@ -233,9 +261,18 @@ struct UnitDefinition {
 
 // The kind code follows from which properties a unit carries.
 Kind KindOf(const UnitDefinition& unit);
+inline bool IsMenuItem(const UnitDefinition& unit) { return std::holds_alternative<MenuItemProperties>(unit.properties); }
 
 // A window's definition: its units in list order, the window unit first.
 struct FormDefinition {
   WindowId id = 0;
   std::vector<UnitDefinition> units{};
 };
+
+// Lookups on a definition by unit id or by stored name (names are unique within one window
+// only; an empty name finds nothing); null when there is none. The pointer lives as long as
+// the definition's unit list is not resized.
+UnitDefinition* FindUnit(FormDefinition& form, UnitId unit);
+const UnitDefinition* FindUnit(const FormDefinition& form, UnitId unit);
+UnitDefinition* FindUnit(FormDefinition& form, std::string_view name);
+const UnitDefinition* FindUnit(const FormDefinition& form, std::string_view name);
