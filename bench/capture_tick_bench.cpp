@@ -118,7 +118,7 @@ double SustainedFramesPerSecond(const std::string& folder) {
 }  // namespace
 
 int main() {
-  const std::string folder = SpecialFolderPath(11) + "velmo-capture-bench";
+  const std::string folder = SpecialFolderPath(kTemporaryFolder) + "velmo-capture-bench";
   CreateDirectoryW(Widen(folder).c_str(), nullptr);
   const ScreenSize screen = PrimaryScreenSize();
   const TickCost cost = MedianTickCost(folder);

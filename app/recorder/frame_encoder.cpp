@@ -1,6 +1,7 @@
 #include "app/recorder/frame_encoder.h"
 
 #include "components/imaging/imaging.h"
+#include "components/services/lasting_files.h"
 
 FrameEncoder::FrameEncoder(int quality) : quality_(quality), worker_([this] { Work(); }) {}
 
@@ -38,10 +39,18 @@ void FrameEncoder::Work() {
     changed_.wait(guard, [this] { return pending_ || stopping_; });
     if (stopping_) return;
     guard.unlock();
-    const int result = ConvertBitmapToJpeg(bitmap_, target_, quality_, true, 0);
+    const int result = CodeToDisk();
     guard.lock();
     result_ = result;
     pending_ = false;
     changed_.notify_all();
   }
+}
+
+// The flush runs here, beside the shrinking of the next frame, rather than on the user-interface
+// thread: on a disk that takes milliseconds to flush, the save then hardly waits for it.
+int FrameEncoder::CodeToDisk() {
+  const int result = ConvertBitmapToJpeg(bitmap_, target_, quality_, true, 0);
+  if (result != kJpegWritten) return result;
+  return FlushFileToDisk(target_) ? kJpegWritten : kJpegWriteFailed;
 }

@@ -1,7 +1,8 @@
 // Codes the save's shrunk frames into JPEG files on a thread of its own, one frame at a time,
 // while the save reads and shrinks the next frame on the user-interface thread: on two cores the
 // coding then costs the save hardly any time of its own. The files are byte for byte those
-// ConvertBitmapToJpeg writes on the calling thread.
+// ConvertBitmapToJpeg writes on the calling thread, and each is flushed to the disk before it
+// counts as written, so the bitmap it was made from may go.
 #pragma once
 #include <condition_variable>
 #include <cstdint>
@@ -23,13 +24,15 @@ class FrameEncoder {
   // `bitmap` gets the buffer of the frame coded before, to fill again without new memory. Only
   // one frame at a time: Finish the one before first.
   void Start(std::vector<uint8_t>& bitmap, const std::string& target);
-  // Waits for the frame started last and gives its ConvertBitmapToJpeg result.
+  // Waits for the frame started last and gives its ConvertBitmapToJpeg result; kJpegWriteFailed
+  // as well when the file was written but could not be flushed to the disk.
   int Finish();
   // The frame started last, as it was handed over (valid after Finish until the next Start).
   const std::vector<uint8_t>& LastBitmap() const { return bitmap_; }
 
  private:
   void Work();
+  int CodeToDisk();
 
   const int quality_;
   std::vector<uint8_t> bitmap_;

@@ -14,6 +14,7 @@
 #include "app/recording/recording_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
+#include "components/services/lasting_files.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
@@ -36,6 +37,12 @@ void ShowConversionProgress() {
   WriteProperty(kHint, label_property::kCaption, ConversionProgressText(position, maximum));
 }
 
+// A frame bitmap the save writes in place of another copy of the frame: flushed, so the disk
+// never holds neither. A failure leaves the take as it would any failed write.
+void KeepOnDisk(const std::string& bmp, const ByteString& bitmap) {
+  if (WriteWholeFile(bmp, bitmap)) FlushFileToDisk(bmp);
+}
+
 // What one frame's step hands to the next: the bytes read and the canvas's file, each of a
 // frame's size. New memory of that size for every frame would cost more than the copies.
 struct FrameBuffers {
@@ -47,14 +54,15 @@ struct FrameBuffers {
 // buffers.rescaled, to be converted to i.jpg from memory. A frame that an earlier, failed save
 // already turned into i.jpg is taken from that JPEG and drawn through the canvas again, so every
 // frame of the recording has this save's size and quality; it is kept as a bitmap before that
-// JPEG is replaced, so no failure loses it. Only a frame with neither file (or an empty bitmap)
-// is white. True when the frame came from its JPEG.
+// JPEG is replaced, and on the disk before that, so neither a failure nor a power cut loses it.
+// Only a frame with neither file (or an empty bitmap) is white. True when the frame came from its
+// JPEG.
 bool ShrinkFrame(int i, FrameBuffers& buffers) {
   const bool fromJpeg =
       ReadTakeFrame(FrameFolder, i, std::get<ByteString>(buffers.captured)) == TakeFrameSource::Jpeg;
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
-  if (fromJpeg) WriteWholeFile(CapturedFramePath(FrameFolder, i), buffers.rescaled);
+  if (fromJpeg) KeepOnDisk(CapturedFramePath(FrameFolder, i), buffers.rescaled);
   return fromJpeg;
 }
 
@@ -64,16 +72,17 @@ struct FrameInFlight {
   bool fromJpeg = false;
 };
 
-// The outcome of the frame in flight, taken in frame order. A converted frame's bitmap goes; one
-// that failed replaces its captured bitmap with its shrunk one, as the save leaves it, and the
-// save stops. The shrunk bitmap is written only then, not for every frame.
+// The outcome of the frame in flight, taken in frame order. A converted frame's bitmap goes,
+// its JPEG being on the disk by then; one that failed replaces its captured bitmap with its
+// shrunk one, as the save leaves it, and the save stops. The shrunk bitmap is written only
+// then, not for every frame.
 bool FrameConverted(FrameEncoder& encoder, const FrameInFlight& frame) {
   const std::string bmp = CapturedFramePath(FrameFolder, frame.number);
   if (encoder.Finish() != kJpegWritten) {
-    if (!frame.fromJpeg) WriteWholeFile(bmp, encoder.LastBitmap());
+    if (!frame.fromJpeg) KeepOnDisk(bmp, encoder.LastBitmap());
     return false;
   }
-  DeleteFileW(Widen(bmp).c_str());
+  DeleteOneFile(bmp);
   return true;
 }
 
@@ -132,10 +141,12 @@ bool TargetHasRoom(const std::string& target, uint64_t recordingBytes) {
   return false;
 }
 
+// The frames go only once the recording is on the disk: a recording that cannot be flushed
+// fails the save, which keeps them.
 bool PackFrames(const std::string& target) {
   WriteProperty(kProgress, process_bar_property::kMaximum, kPercentMaximum);
   ZipEventSink zipComponent({kId, ZIP压缩});
-  if (Pack(&zipComponent, FrameFolder, target) != kZipDone) return false;
+  if (Pack(&zipComponent, FrameFolder, target) != kZipDone || !FlushFileToDisk(target)) return false;
   RemoveFolderTree(FrameFolder);
   return true;
 }

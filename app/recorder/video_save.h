@@ -14,7 +14,8 @@ void OfferSaveFormat(const SaveFormat& format);
 // Frames 1 to FrameCount (its value now) into `target`, with the progress texts of the
 // recording file's save: "正在处理数据" while frames are encoded (or, for a GIF, while its
 // palette is counted) and "正在保存(n)%" while a GIF is written. A missing or damaged frame
-// fails the save. On success FrameFolder is removed; on failure it stays as it was, frames
-// untouched, and no file is left under the target's name or beside it. A GIF keeps its shrunk
-// frames in a folder of its own in the temporary folder while it saves. True when saved.
+// fails the save. On success, once the video is on the disk under its name, FrameFolder is
+// removed; on failure it stays as it was, frames untouched, and no file is left under the
+// target's name or beside it. A GIF keeps its shrunk frames in a folder of its own in the
+// temporary folder while it saves. True when saved.
 bool SaveTakeAsVideo(const std::string& target, VideoFormat format);

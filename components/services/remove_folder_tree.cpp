@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "components/services/lasting_files.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
@@ -90,7 +91,9 @@ bool RemoveTree(const std::string& path, DotNames dotNames) {
   std::wstring folder = Widen(WithoutLeadingBlanks(path));
   if (folder.empty() || SpellsDriveRoot(folder) || ResolvesToRoot(folder)) return false;
   EmptyFolder(folder, dotNames);
-  return RemoveDirectoryW(folder.c_str()) != 0;
+  if (!RemoveDirectoryW(folder.c_str())) return false;
+  ReportFileStep(FileStep::RemovedFolder, path);
+  return true;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // System services: well-known folders, removing a folder tree, opening a web page. The folder
 // also offers byte blocks (byte_string.h), number texts (number_text.h), UTF-8/UTF-16
-// conversion at the Win32 boundary (wide_text.h) and owners for kernel handles (win_handle.h).
+// conversion at the Win32 boundary (wide_text.h), owners for kernel handles (win_handle.h) and
+// files that outlast a power cut (lasting_files.h).
 #pragma once
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "components/services/lasting_files.h"
 #include "components/services/wide_text.h"
 
 TemporaryTarget::TemporaryTarget(const std::string& target)
@@ -12,6 +13,6 @@ TemporaryTarget::~TemporaryTarget() {
 }
 
 bool TemporaryTarget::Commit() {
-  committed_ = MoveFileExW(Widen(path_).c_str(), Widen(target_).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  committed_ = FlushFileToDisk(path_) && MoveFileIntoPlace(path_, target_);
   return committed_;
 }

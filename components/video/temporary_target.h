@@ -1,5 +1,6 @@
 // The file a video is written to until it is complete: beside the target, so that renaming it
-// onto the target is one step on one volume; deleted unless it was renamed.
+// onto the target is one step on one volume; deleted unless it was renamed. A power cut leaves
+// either the old target or the whole new file under its name, never a file half on the disk.
 #pragma once
 #include <string>
 
@@ -12,7 +13,8 @@ class TemporaryTarget {
   ~TemporaryTarget();
 
   const std::string& path() const { return path_; }
-  // Renames the file onto the target, replacing it; false when the system refuses.
+  // Flushes the file to the disk, then renames it onto the target, replacing it, the rename
+  // written through; false when the system refuses either.
   bool Commit();
 
  private:

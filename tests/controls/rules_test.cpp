@@ -1,5 +1,7 @@
 // The runtime's pure rules, table by table: clamps, centring, stacking, menu trees, the tray
 // tip, timer writes, bar ranges, dialog filters, window styles, icon files and error texts.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "controls/ansi_text.h"
@@ -63,22 +65,31 @@ TEST(MenuTree, AFirstItemAboveLevelZeroIsATopItem) {
   EXPECT_TRUE(tree[2].children.empty());
 }
 
-TEST(AnsiText, CutsOnCharacterBoundaries) {
-  const std::string wide = "\xC2\xBC\xD6\xC6";  // two double-byte characters
-  EXPECT_EQ(CutAnsiText(wide, 3), "\xC2\xBC");
-  EXPECT_EQ(CutAnsiText(wide, 4), wide);
-  EXPECT_EQ(CutAnsiText("a" + wide, 2), "a");
-  EXPECT_EQ(CutAnsiText("abc", 0), "");
-  // A lone lead byte at the end counts as one byte.
-  EXPECT_EQ(CutAnsiText("ab\xC2", 3), "ab\xC2");
+// Cut as the system converts each character in the given code page.
+TEST(AnsiText, CutsOnCharacterBoundariesOfTheCodePage) {
+  const std::wstring two = L"制作";  // two characters of two bytes each in 936
+  EXPECT_EQ(CutToCodePageBytes(two, 3, 936), L"制");
+  EXPECT_EQ(CutToCodePageBytes(two, 4, 936), two);
+  EXPECT_EQ(CutToCodePageBytes(L"a" + two, 2, 936), L"a");
+  EXPECT_EQ(CutToCodePageBytes(L"abc", 0, 936), L"");
+  EXPECT_EQ(CutToCodePageBytes(two, 3, 65001), L"制") << "three bytes each in UTF-8";
+  EXPECT_EQ(CutToCodePageBytes(two, 5, 65001), L"制");
+  EXPECT_EQ(CutToCodePageBytes(L"\u00e9t\u00e9", 2, 1252), L"\u00e9t") << "one byte each in 1252";
+  // A character beyond the basic plane is a surrogate pair: four bytes in UTF-8, never halved.
+  const std::wstring pair = L"a\U00020000b";
+  EXPECT_EQ(CutToCodePageBytes(pair, 4, 65001), L"a");
+  EXPECT_EQ(CutToCodePageBytes(pair, 5, 65001), L"a\U00020000");
 }
 
-TEST(AnsiText, TrayTipKeepsSixtyTwoBytes) {
+// Under the suite's Wine the system reports code page 936, as a Simplified Chinese Windows does.
+TEST(AnsiText, TrayTipKeepsSixtyTwoBytesOfTheSystemsCodePage) {
+  ASSERT_EQ(GetACP(), 936u);
   std::string seventy;
   for (int i = 0; i < 35; ++i) seventy += "屏";
-  EXPECT_EQ(TrayTipText(seventy).size(), 31u);
+  EXPECT_EQ(TrayTipText(seventy), std::wstring(31, L'屏'));
+  EXPECT_EQ(TrayTipText("a" + seventy), L"a" + std::wstring(30, L'屏')) << "61 bytes: the next character would pass 62";
   EXPECT_EQ(TrayTipText("Velmo屏幕录像器"), L"Velmo屏幕录像器");
-  EXPECT_EQ(TrayTipText(std::string(70, 'x')).size(), 62u);
+  EXPECT_EQ(TrayTipText(std::string(70, 'x')), std::wstring(62, L'x'));
 }
 
 TEST(TimerRule, WritesFollowTheirRules) {

@@ -9,13 +9,16 @@
 //     ends without a word;
 //   - a second start while the first is idle with its recorder hidden, and while it records,
 //     with and without a file named on its command line: it ends with exit code 0, asking
-//     nothing, the first program's recorder comes to the front, and no frame is touched.
+//     nothing, the first program's recorder comes to the front, and no frame is touched;
+//   - the program killed while a save converts, while it packs and at its message of success:
+//     no frame of the take is lost, the next start offers what the folder still holds, and it
+//     saves.
 //
 //   fault_tour.exe VELMO_EXE SCRATCH_FOLDER        (Windows paths)
 //
-// It leaves SCRATCH_FOLDER\crash.vmrc and SCRATCH_FOLDER\crash-frames.txt (the frames the take
-// kept) for the calling script to check with Info-ZIP, and exits with 1 naming the step that
-// failed.
+// It leaves each recording it saved as SCRATCH_FOLDER\NAME.vmrc beside NAME-frames.txt (the
+// frames the recording must hold) for the calling script to check with Info-ZIP, and exits
+// with 1 naming the step that failed.
 #include <windows.h>
 
 #include <cstdio>
@@ -197,12 +200,17 @@ bool EscAndCloseBoxKeepTheTake(Run& run) {
   return ChooseExitFromTheTray(run) && EndsCleanly(run);
 }
 
-bool OpenSaveFileDialog(Run& run, HWND* fileDialog, HWND* saveDialog) {
-  if (!RecordAShortTake(run) || !ClickButton(run.recorder, "保存")) return false;
+// 保存 in RecorderWindow, then 保存 in SaveDialog: the save-file dialog comes up.
+bool AskForTheTarget(Run& run, HWND* fileDialog, HWND* saveDialog) {
+  if (!ClickButton(run.recorder, "保存")) return false;
   *saveDialog = run.Window(kFormClass, "保存设置");
   if (!*saveDialog || !ClickButton(*saveDialog, "保存")) return Fail("SaveDialog did not appear");
   *fileDialog = run.Window(kDialogClass, "", *saveDialog);
   return *fileDialog || Fail("no save-file dialog appeared");
+}
+
+bool OpenSaveFileDialog(Run& run, HWND* fileDialog, HWND* saveDialog) {
+  return RecordAShortTake(run) && AskForTheTarget(run, fileDialog, saveDialog);
 }
 
 bool ExitInTheSaveFileDialog(Run& run) {
@@ -369,6 +377,41 @@ bool SecondStartsWhileRecording(Run& run) {
          ChooseExitFromTheTray(run) && EndsCleanly(run);
 }
 
+// Leaves SCRATCH_FOLDER\NAME-frames.txt with the frames the recording NAME.vmrc must hold, for
+// the calling script.
+void NoteTheFrames(const std::string& name, int frames) {
+  FILE* count = _wfopen(Widen(scratch + "\\" + name + "-frames.txt").c_str(), L"w");
+  if (count) {
+    std::fprintf(count, "%d\n", frames);
+    std::fclose(count);
+  }
+}
+
+// Saves the take the recorder holds as SCRATCH_FOLDER\NAME.vmrc; returns once the file dialog
+// has taken the name, the save then running.
+bool StartTheSave(Run& run, const std::string& name, HWND* saveDialog) {
+  HWND fileDialog = nullptr;
+  return AskForTheTarget(run, &fileDialog, saveDialog) && NameTheRecording(fileDialog, scratch + "\\" + name + ".vmrc");
+}
+
+// Saves the take the recorder holds as NAME.vmrc, which must hold `frames` frames.
+bool SaveTheKeptTake(Run& run, const std::string& name, int frames) {
+  HWND saveDialog = nullptr;
+  if (!StartTheSave(run, name, &saveDialog)) return false;
+  if (!run.Window(kDialogClass, "信息：")) return Fail("no message came after saving the kept take");
+  Dismiss(run, kDialogClass, "信息：", IDOK);
+  NoteTheFrames(name, frames);
+  return WaitUntil([&] { return !IsWindow(saveDialog) && IsWindowEnabled(run.recorder); }) ||
+         Fail("SaveDialog stayed open after the save");
+}
+
+// The killed run's icon may still stand in the tray where a right click would land, so a run
+// after a kill ends by its close box.
+bool EndByTheCloseBox(Run& run) {
+  PostMessageW(run.recorder, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return WaitUntil([&] { return run.Ended(); }) || Fail("the program did not end by its close box");
+}
+
 bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：1")) return false;
   TerminateProcess(run.process.get(), 9);
@@ -386,24 +429,77 @@ bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!SecondStartEnds()) return false;
   if (!IsWindow(box) || FrameStamps(frames + 1) != kept) return Fail("a start at the question touched the take");
   Click(GetDlgItem(box, IDYES));
-  if (!RecorderShown(run) || !ClickButton(run.recorder, "保存")) return false;
-  HWND saveDialog = run.Window(kFormClass, "保存设置");
-  if (!saveDialog || !ClickButton(saveDialog, "保存")) return Fail("SaveDialog did not appear");
-  HWND fileDialog = run.Window(kDialogClass, "", saveDialog);
-  if (!fileDialog || !NameTheRecording(fileDialog, scratch + "\\crash.vmrc")) return false;
-  if (!run.Window(kDialogClass, "信息：")) return Fail("no message came after saving the kept take");
-  Dismiss(run, kDialogClass, "信息：", IDOK);
-  FILE* count = _wfopen(Widen(scratch + "\\crash-frames.txt").c_str(), L"w");
-  if (count) {
-    std::fprintf(count, "%d\n", frames);
-    std::fclose(count);
-  }
-  // The killed run's icon may still stand in the tray where a right click would land, so this
-  // run ends by its close box, once SaveDialog is gone and the recorder takes input again.
-  WaitUntil([&] { return !IsWindow(saveDialog) && IsWindowEnabled(run.recorder); });
-  PostMessageW(run.recorder, WM_SYSCOMMAND, SC_CLOSE, 0);
-  return WaitUntil([&] { return run.Ended(); }) || Fail("the program did not end by its close box");
+  return RecorderShown(run) && SaveTheKeptTake(run, "crash", frames) && EndByTheCloseBox(run);
 }
+
+std::wstring FrameFile(int n, const wchar_t* suffix) {
+  return WorkingFolder() + L"\\" + std::to_wstring(n) + suffix;
+}
+
+bool NotEmpty(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && (data.nFileSizeHigh || data.nFileSizeLow);
+}
+
+// The first frame of 1 to `frames` that is in the working folder neither as n.bmp nor as n.jpg
+// (0 when all are).
+int FirstFrameMissing(int frames) {
+  for (int n = 1; n <= frames; ++n) {
+    if (!NotEmpty(FrameFile(n, L".bmp")) && !NotEmpty(FrameFile(n, L".jpg"))) return n;
+  }
+  return 0;
+}
+
+// The moment of a save at which it is killed.
+struct SaveMoment {
+  const char* name;   // the recording is saved as NAME.vmrc
+  const char* hint;   // 提示标签 of SaveDialog begins with this and ends in "%"; null: none
+  bool atTheMessage;  // the moment is the message of success
+};
+
+bool MomentCame(const Run& run, HWND saveDialog, const SaveMoment& moment) {
+  if (moment.atTheMessage) {
+    HWND box = FindTopWindow(run.processId, kDialogClass, "信息：");
+    return box && FindChild(box, kStaticClass, "文件“");
+  }
+  const std::string hint = TextOf(FindChild(saveDialog, kLabelClass, moment.hint));
+  return hint.ends_with("%");
+}
+
+// A take of about three seconds, saved, and the program killed at `moment`. Whatever the moment,
+// every frame of the take is either still in the working folder or in the whole recording;
+// the next start offers those left in the folder, and they save as a recording of them all.
+bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
+  if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：3") || !ClickButton(run.recorder, "停止") ||
+      !StatusBegins(run, "停止："))
+    return false;
+  const int frames = LastFrame();
+  HWND saveDialog = nullptr;
+  if (!StartTheSave(run, moment.name, &saveDialog)) return false;
+  if (!WaitUntil([&] { return MomentCame(run, saveDialog, moment); })) return Fail("the save never reached the moment");
+  TerminateProcess(run.process.get(), 9);
+  WaitForSingleObject(run.process.get(), 5000);
+
+  if (GetFileAttributesW(WorkingFolder().c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!moment.atTheMessage) return Fail("the frames went before the save had ended");
+    Say("killed at the message of a " + std::to_string(frames) + "-frame save: the recording holds the take");
+    NoteTheFrames(moment.name, frames);
+    return StartProgram(run) && RecorderShown(run) && EndByTheCloseBox(run);
+  }
+  if (moment.atTheMessage) return Fail("the frames stayed after the save reported success");
+  if (const int missing = FirstFrameMissing(frames)) return Fail("frame " + std::to_string(missing) + " is gone");
+  Say(std::string("killed while ") + moment.name + ": all " + std::to_string(frames) + " frames are in the folder");
+  if (!StartProgram(run)) return false;
+  HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
+  if (!box) return Fail("the new start did not offer the take of " + std::to_string(frames) + " frames");
+  Click(GetDlgItem(box, IDYES));
+  return RecorderShown(run) && SaveTheKeptTake(run, std::string(moment.name) + "-again", frames) &&
+         EndByTheCloseBox(run);
+}
+
+bool KilledWhileTheSaveConverts(Run& run) { return KilledDuringTheSave(run, {"converting", "正在处理数据", false}); }
+bool KilledWhileTheSavePacks(Run& run) { return KilledDuringTheSave(run, {"packing", "正在保存(", false}); }
+bool KilledAtTheSavesMessage(Run& run) { return KilledDuringTheSave(run, {"saved", nullptr, true}); }
 
 struct Scenario {
   const char* name;
@@ -420,6 +516,11 @@ constexpr Scenario kScenarios[] = {
     {"killed in the middle of a take, started again", KilledMidTakeAndStartedAgain},
     {"a second start while idle with the recorder hidden", SecondStartWhileIdleAndHidden},
     {"second starts while a take runs", SecondStartsWhileRecording},
+}
+
+    {"killed while the save converts, started again", KilledWhileTheSaveConverts},
+    {"killed while the save packs, started again", KilledWhileTheSavePacks},
+    {"killed at the save's message of success, started again", KilledAtTheSavesMessage},
 };
 
 // The program of a failed scenario may still run; it must not outlive the tour.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs fault_tour.exe against velmo.exe on the suite's screen, then holds the recording saved
-# from the take that survived a kill against Info-ZIP: it tests clean and holds exactly the
-# frames the take kept, 1.jpg to N.jpg, none of them the frame the kill cut short.
+# Runs fault_tour.exe against velmo.exe on the suite's screen, then holds each recording saved
+# from a take that survived a kill (in the middle of the take or of its save) against Info-ZIP:
+# it tests clean and holds exactly the frames the take kept, 1.jpg to N.jpg, none of them the
+# frame a kill cut short.
 # $1 = the x86_64 build folder
 set -euo pipefail
 build=$1
@@ -13,5 +14,8 @@ windows_path() { local path="Z:$1"; echo "${path//\//\\}"; }
 "$top/tools/wine-run.sh" "$build/tests/faults/fault_tour.exe" "$(windows_path "$build/app/velmo.exe")" \
   "$(windows_path "$work")" 2> >(grep -v --line-buffered 'FS volume label' >&2)
 source "$top/tests/support/recording_checks.sh"
-frames=$(expect_frames "$work/crash.vmrc" "$work/crash-frames.txt")
-echo "the take kept after the kill saved its $frames whole frames"
+for counted in "$work"/*-frames.txt; do
+  name=$(basename "$counted" -frames.txt)
+  frames=$(expect_frames "$work/$name.vmrc" "$counted")
+  echo "$name.vmrc holds the $frames whole frames of its take"
+done

@@ -23,7 +23,7 @@ using namespace PlayerWindow;
 
 constexpr Pixel kRed{230, 20, 20};
 
-std::string TemporaryFolder() { return SpecialFolderPath(11); }
+std::string TemporaryFolder() { return SpecialFolderPath(kTemporaryFolder); }
 
 RecordingEntries RedFrames(int frames) {
   const Bytes red = JpegFrame(32, 24, kRed);

@@ -136,4 +136,4 @@ HWND RecorderHwnd(UnitId unit) { return LiveHwnd({RecorderWindow::kId, unit}); }
 
 void Click(UnitId button) { SendMessageW(RecorderHwnd(button), BM_CLICK, 0, 0); }
 
-std::string WorkingFolder() { return SpecialFolderPath(11) + "greentemp"; }
+std::string WorkingFolder() { return SpecialFolderPath(kTemporaryFolder) + "greentemp"; }

@@ -2,6 +2,8 @@
 // are shrunk and converted with their progress texts, the folder is packed and the result told.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
@@ -17,6 +19,7 @@
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
+#include "tests/support/file_step_log.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
@@ -265,6 +268,69 @@ TEST(SaveDialog, SavingAgainFromTheStartQuestionAfterAFailedConversion) {
   ExpectTheCapturedFrames(target, scratch);
   EXPECT_EQ(framesOfTheNewTake, 1) << "once the earlier take was saved, the new one started";
   EXPECT_EQ(afterSave, std::vector<std::string>{"1.bmp"}) << "the new take alone is in the folder";
+}
+
+TEST(LastingSave, TheOrderCheckFindsABitmapDeletedBeforeItsJpegWasFlushed) {
+  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg({"flushed 1.jpg", "deleted 1.bmp", "deleted 2.bmp", "flushed 2.jpg",
+                                           "deleted 12.bmp", "flushed 12.jpg"}),
+            (std::vector<std::string>{"deleted 2.bmp", "deleted 12.bmp"}));
+}
+
+// A power cut at any moment of a save leaves every frame on the disk: a captured bitmap goes
+// only once its JPEG is flushed, the working folder only once the recording is.
+TEST(LastingSave, NothingGoesBeforeWhatReplacesItIsOnTheDisk) {
+  TempFolder scratch;
+  const std::string target = scratch / "落盘.vmrc";
+  std::vector<std::string> steps;
+  int folderRemoved = -1, recordingFlushed = -1;
+  RunRecorder([&] {
+    PrepareTake(5);
+    FileStepLog log;
+    SaveAs(target);
+    steps = log.steps();
+    folderRemoved = log.IndexOf("removed folder greentemp");
+    recordingFlushed = log.IndexOf("flushed 落盘.vmrc");
+  });
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{SaveSucceededText(target)});
+  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg(steps), std::vector<std::string>{});
+  for (int n = 1; n <= 5; ++n) {
+    EXPECT_NE(std::find(steps.begin(), steps.end(), "deleted " + std::to_string(n) + ".bmp"), steps.end()) << n;
+  }
+  ASSERT_GE(recordingFlushed, 0);
+  EXPECT_GT(folderRemoved, recordingFlushed);
+  EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}));
+}
+
+// The conversion fails at frame 2 and the take is saved again. Frame 2's shrunk bitmap, which
+// replaces the captured one, is flushed; frame 1, taken back from its JPEG, is kept on the disk
+// as a bitmap before that JPEG is written again, and goes only once the new JPEG is flushed.
+TEST(LastingSave, ASaveAfterAFailedConversionKeepsEveryFrameOnTheDisk) {
+  TempFolder scratch;
+  const std::string broken = scratch / "broken.vmrc";
+  const std::string target = scratch / "again.vmrc";
+  std::vector<std::string> failed, saved;
+  RunRecorder([&] {
+    PrepareTake(3);
+    MakeFolder(FrameFile(2, ".jpg"));
+    {
+      FileStepLog log;
+      SaveAs(broken);
+      failed = log.steps();
+    }
+    RemoveDirectoryA(FrameFile(2, ".jpg").c_str());
+    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+    FileStepLog log;
+    SaveAs(target);
+    saved = log.steps();
+  });
+  EXPECT_EQ(failed, (std::vector<std::string>{"flushed 1.jpg", "deleted 1.bmp", "flushed 2.bmp"}));
+  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg(saved), std::vector<std::string>{});
+  const auto at = [&](const std::string& step) { return std::find(saved.begin(), saved.end(), step) - saved.begin(); };
+  EXPECT_LT(at("flushed 1.bmp"), at("flushed 1.jpg"));
+  EXPECT_LT(at("flushed 1.jpg"), at("deleted 1.bmp"));
+  EXPECT_LT(at("flushed again.vmrc"), at("removed folder greentemp"));
+  EXPECT_LT(at("removed folder greentemp"), static_cast<ptrdiff_t>(saved.size()));
+  ExpectTheCapturedFrames(target, scratch);
 }
 
 TEST(SaveDialog, AfterAFailedSaveNoGivesTheTakeUpForAFreshOne) {

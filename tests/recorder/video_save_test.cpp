@@ -7,7 +7,9 @@
 // and ffmpeg.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
@@ -23,6 +25,7 @@
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
+#include "tests/support/file_step_log.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/video/container_reading.h"
@@ -153,6 +156,30 @@ const VideoSaveCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(BothFormats, VideoSave, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<VideoSaveCase>& info) { return std::string(info.param.name); });
 
+// The video is written under a name of its own, flushed, and renamed onto the target in a
+// written-through step; only then does the take go. No frame of the take goes before.
+TEST_P(VideoSave, TheTakeGoesOnlyOnceTheVideoIsOnTheDiskUnderItsName) {
+  const VideoSaveCase& format = GetParam();
+  TempFolder scratch;
+  const std::string name = std::string("落盘.") + format.name;
+  std::vector<std::string> steps;
+  RunRecorder([&] {
+    PrepareMovingTake(3);
+    FileStepLog log;
+    SaveAs(scratch / name, format.item);
+    steps = log.steps();
+  });
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + (scratch / name) + "”保存成功!"});
+  const std::string part = name + "." + std::to_string(GetCurrentProcessId()) + ".part";
+  const std::vector<std::string> ofTheTake = {"flushed " + part, "renamed " + name, "removed folder greentemp"};
+  std::vector<std::string> seen;
+  std::copy_if(steps.begin(), steps.end(), std::back_inserter(seen), [&](const std::string& step) {
+    return step.find(name) != std::string::npos || step.find("greentemp") != std::string::npos ||
+           step.ends_with(".bmp");
+  });
+  EXPECT_EQ(seen, ofTheTake);
+}
+
 // A frame deleted from the working folder: the save fails as a recording file's does, and
 // neither the target nor a part of it is left. The frames stay as captured, and the folder
 // where a GIF keeps its shrunk frames is gone.
@@ -168,7 +195,7 @@ TEST_P(VideoSave, AMissingFrameFailsTheSaveAndLeavesNothing) {
     EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.bmp", "3.bmp"}));
     EXPECT_EQ(ReadBytes(FrameFile(3)), MovingSquareFrame(kScreenWidth, kScreenHeight, 3));
     EXPECT_EQ(ReadBytes(FrameFile(1)), MovingSquareFrame(kScreenWidth, kScreenHeight, 1));
-    EXPECT_FALSE(FolderExists(SpecialFolderPath(11) + "velmo-shrunk-" + std::to_string(GetCurrentProcessId())));
+    EXPECT_FALSE(FolderExists(SpecialFolderPath(kTemporaryFolder) + "velmo-shrunk-" + std::to_string(GetCurrentProcessId())));
   });
   ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存出错!"});
   EXPECT_EQ(Seen().styles[0] & (MB_TYPEMASK | MB_ICONMASK), unsigned{MB_OK | MB_ICONEXCLAMATION});

@@ -65,7 +65,7 @@ int ExportRecording(const std::string& recording, const std::string& target, int
   const std::optional<VideoFormat> format = VideoFormatOfName(target);
   if (!format) return kVideoBadArgument;
   if (IsFolder(recording)) return ExportFolder(recording, target, *format, quality);
-  const std::string folder = SpecialFolderPath(11) + "vmrctool-export-" + std::to_string(GetCurrentProcessId());
+  const std::string folder = SpecialFolderPath(kTemporaryFolder) + "vmrctool-export-" + std::to_string(GetCurrentProcessId());
   RemoveFolderTree(folder);
   const int result = Unpack(nullptr, recording, folder) == kZipDone ? ExportFolder(folder, target, *format, quality)
                                                                      : kVideoFrameUnreadable;

@@ -51,7 +51,7 @@ void PrintFiles(const std::string& root, const std::string& folder) {
 // Unpacks the recording into a fresh folder as the player does, lists what came out and the
 // frame count the player would find, then removes the folder again.
 int RunList(const Arguments& args) {
-  std::string folder = SpecialFolderPath(11) + "vmrctool-list-" + std::to_string(GetCurrentProcessId());
+  std::string folder = SpecialFolderPath(kTemporaryFolder) + "vmrctool-list-" + std::to_string(GetCurrentProcessId());
   int result = Unpack(nullptr, args[0], folder);
   PrintFiles(folder, folder);
   std::printf("frames: %d\n", CountFrameFiles(folder));
