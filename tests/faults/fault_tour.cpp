@@ -516,8 +516,6 @@ constexpr Scenario kScenarios[] = {
     {"killed in the middle of a take, started again", KilledMidTakeAndStartedAgain},
     {"a second start while idle with the recorder hidden", SecondStartWhileIdleAndHidden},
     {"second starts while a take runs", SecondStartsWhileRecording},
-}
-
     {"killed while the save converts, started again", KilledWhileTheSaveConverts},
     {"killed while the save packs, started again", KilledWhileTheSavePacks},
     {"killed at the save's message of success, started again", KilledAtTheSavesMessage},
