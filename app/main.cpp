@@ -4,6 +4,7 @@
 
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
+#include "components/services/services.h"
 #include "controls/fatal_error.h"
 #include "controls/runtime.h"
 #include "forms/recorder_window.h"
@@ -22,6 +23,7 @@ void EndOfProgram() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  UseSafeDllSearch();
   HandlerTable handlers;
   AddRecorderHandlers(handlers);
   AddPlayerHandlers(handlers);
