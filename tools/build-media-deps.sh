@@ -30,11 +30,13 @@ cxx=$triple-g++-posix
 # and GIF muxers, the file protocol, and the filters of the GIF palette (palettegen, paletteuse,
 # with buffer, buffersink and the format and scale filters the graph inserts). Nothing is
 # detected from the build machine; Win32 threads are asked for by name for that reason. The
-# DLLs carry the C runtime support they need (libgcc statically), so they depend on nothing but
-# the system and each other.
+# DLLs carry the runtime support they need (libgcc and the compiler's POSIX threads, which its
+# posix variant would otherwise link as a DLL), so they depend on nothing but the system and
+# each other.
 ff_options=(--prefix="$prefix" --target-os=mingw32 --arch=$ff_arch --enable-cross-compile
   --cross-prefix="$triple-" --cc="$cc" --cxx="$cxx" --pkg-config=pkg-config
-  --enable-shared --disable-static --extra-ldflags=-static-libgcc
+  --enable-shared --disable-static --extra-ldflags="-static-libgcc -no-pthread"
+  --extra-libs=-l:libwinpthread.a
   --disable-debug --disable-doc --disable-programs
   --disable-autodetect --enable-w32threads --disable-network
   --disable-everything --disable-avdevice --disable-swresample --disable-postproc
