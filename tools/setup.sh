@@ -29,10 +29,9 @@ done
 # machine's own deb entries, from the same mirrors with the same keys, and only where the machine
 # lists no sources of its own.
 src_list=/etc/apt/sources.list.d/velmo-deb-src.sources
+sources_changed=$(bash "$(dirname "$0")/deb-src-entries.sh" /etc/apt "$src_list")
 need_update=0
-if [ -n "$(bash "$(dirname "$0")/deb-src-entries.sh" /etc/apt "$src_list")" ]; then
-  need_update=1
-fi
+[ -z "$sources_changed" ] || need_update=1
 
 if [ ${#missing[@]} -gt 0 ] || [ "$need_update" = 1 ]; then
   echo "setup: installing ${missing[*]:-(source lists only)}"
