@@ -7,8 +7,9 @@
 
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
-#include "app/single_program.h"
 #include "app/run_program.h"
+#include "app/single_program.h"
+#include "components/services/services.h"
 #include "controls/fatal_error.h"
 #include "forms/recorder_window.h"
 
@@ -41,6 +42,7 @@ void EndOfProgram() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  UseSafeDllSearch();
   const ProgramClaim claim;
   if (!claim.alone()) {
     HandOverToRunningProgram(FirstArgument(GetCommandLineW()), kDoorWaitMilliseconds);

@@ -1,5 +1,5 @@
 # Shared part of the MinGW toolchain files: the compilers, where target libraries live, and a
-# static link so each .exe runs with no DLL beside it.
+# static link of the C and C++ runtimes, so a program needs no DLL beside it but FFmpeg's.
 set(CMAKE_SYSTEM_NAME Windows)
 # The posix thread model: GoogleTest and the C++ library need std::mutex.
 set(CMAKE_C_COMPILER ${VELMO_TARGET_TRIPLE}-gcc-posix)

@@ -25,19 +25,13 @@ for p in "${packages[@]}"; do
 done
 
 # The libraries that Debian ships no MinGW build of are built from Debian's own source
-# packages, so apt needs to know where those sources are.
+# packages, so apt needs to know where those sources are: the set-up lists them beside the
+# machine's own deb entries, from the same mirrors with the same keys, and only where the machine
+# lists no sources of its own.
 src_list=/etc/apt/sources.list.d/velmo-deb-src.sources
+sources_changed=$(bash "$(dirname "$0")/deb-src-entries.sh" /etc/apt "$src_list")
 need_update=0
-if [ ! -f "$src_list" ]; then
-  cat > "$src_list" <<'LIST'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-LIST
-  need_update=1
-fi
+[ -z "$sources_changed" ] || need_update=1
 
 if [ ${#missing[@]} -gt 0 ] || [ "$need_update" = 1 ]; then
   echo "setup: installing ${missing[*]:-(source lists only)}"

@@ -1,7 +1,7 @@
-// System services: well-known folders, removing a folder tree, opening a web page. The folder
-// also offers byte blocks (byte_string.h), number texts (number_text.h), UTF-8/UTF-16
-// conversion at the Win32 boundary (wide_text.h), owners for kernel handles (win_handle.h) and
-// files that outlast a power cut (lasting_files.h).
+// System services: well-known folders, removing a folder tree, opening a web page, the places
+// DLLs load from. The folder also offers byte blocks (byte_string.h), number texts
+// (number_text.h), UTF-8/UTF-16 conversion at the Win32 boundary (wide_text.h), owners for
+// kernel handles (win_handle.h) and files that outlast a power cut (lasting_files.h).
 #pragma once
 #include <string>
 
@@ -40,6 +40,13 @@ struct ScreenArea {
   int height;
 };
 ScreenArea PrimaryWorkArea();
+
+// Takes the current folder and the PATH out of the places DLLs are loaded from at run time, so
+// a DLL dropped beside a document the user opens is never loaded: the program's own folder and
+// the system's remain. (The DLLs the program imports, FFmpeg's, the system's loader finds in the
+// program's own folder before anywhere else, before this can run.) Called first thing by each
+// program.
+void UseSafeDllSearch();
 
 // The full path of `name` in the folder of the running executable.
 std::string ProgramFilePath(const std::string& name);

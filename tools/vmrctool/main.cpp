@@ -90,6 +90,7 @@ int PrintUsage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  UseSafeDllSearch();
   if (argc < 2) return PrintUsage();
   std::string name = Narrow(argv[1]);
   Arguments args;
