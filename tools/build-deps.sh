@@ -16,7 +16,7 @@ packages=(zlib libjpeg-turbo libpng1.6 tiff)
 
 me=build-deps
 source "$top/tools/deps-sources.sh"
-versions=$(source_versions "${packages[@]}")
+versions=$(source_versions "$src" "${packages[@]}")
 stamp=$prefix/.deps-versions
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$versions" ]; then
   exit 0
@@ -24,6 +24,7 @@ fi
 
 echo "build-deps: building for $triple"
 fetch_sources "$src" "${packages[@]}"
+versions=$(source_versions "$src" "${packages[@]}")
 zlib_src=$(ls -d "$src"/zlib-*/ | head -n 1)
 jpeg_src=$(ls -d "$src"/libjpeg-turbo-*/ | head -n 1)
 png_src=$(ls -d "$src"/libpng1.6-*/ | head -n 1)

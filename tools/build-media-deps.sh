@@ -19,7 +19,7 @@ packages=(openh264 ffmpeg)
 
 me=build-media-deps
 source "$top/tools/deps-sources.sh"
-versions=$(source_versions "${packages[@]}")
+versions=$(source_versions "$src" "${packages[@]}")
 case $triple in i686-*) arch=i386 ff_arch=x86 ;; *) arch=x86_64 ff_arch=x86_64 ;; esac
 # The compilers of the program itself (cmake/mingw-common.cmake), so that one C++ runtime and one
 # thread model serve every object of an executable.
@@ -52,6 +52,8 @@ fi
 echo "build-media-deps: building for $triple"
 started=$SECONDS
 fetch_sources "$src" "${packages[@]}"
+versions=$(source_versions "$src" "${packages[@]}")
+stamp_text=$(printf '%s\nffmpeg configured with: %s' "$versions" "${ff_options[*]}")
 openh264_src=$(ls -d "$src"/openh264-*/ | head -n 1)
 ffmpeg_src=$(ls -d "$src"/ffmpeg-*/ | head -n 1)
 jobs=$(nproc)
