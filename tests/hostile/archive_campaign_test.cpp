@@ -144,6 +144,18 @@ TEST_F(ArchiveCampaign, BitFlippedArchivesGiveAResult) {
   }
 }
 
+// Each byte of the packed folder flipped in turn (four of its bits), so every field of every
+// record and every byte of data is met at least once in long mode; outside long mode every
+// seventh byte.
+TEST_F(ArchiveCampaign, EachByteFlippedInTurnGivesAResult) {
+  const Bytes good = PackedSample();
+  for (size_t at = 0; at < good.size(); at += LongMode() ? 1 : 7) {
+    Bytes flipped = good;
+    flipped[at] ^= 0xA5;
+    UnpackInBox("byte " + std::to_string(at) + " flipped", flipped);
+  }
+}
+
 // Every field of every record set to values that lie: zero, one, all ones, the largest signed
 // value, the file's size and beyond it; outside long mode every third of them.
 TEST_F(ArchiveCampaign, LyingFieldsGiveAResult) {

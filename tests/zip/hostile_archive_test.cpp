@@ -1,5 +1,6 @@
-// Damaged and lying archives: Unpack answers with a result code, never crashes, hangs or
-// writes outside its target.
+// Lying archives: Unpack answers with a result code, never crashes, hangs or writes outside its
+// target. Archives cut short or with bytes flipped are swept by the hostile campaign
+// (tests/hostile/archive_campaign_test.cpp).
 #include <gtest/gtest.h>
 
 #include "components/zip/zip.h"
@@ -49,22 +50,6 @@ class HostileArchive : public testing::Test {
   TempFolder temp_;
   Bytes good_;
 };
-
-TEST_F(HostileArchive, EveryTruncationIsHandled) {
-  for (size_t size = 0; size < good_.size(); ++size) {
-    SCOPED_TRACE(size);
-    UnpackBytes(Bytes(good_.begin(), good_.begin() + static_cast<ptrdiff_t>(size)));
-  }
-}
-
-TEST_F(HostileArchive, EveryFlippedByteIsHandled) {
-  for (size_t at = 0; at < good_.size(); ++at) {
-    SCOPED_TRACE(at);
-    Bytes flipped = good_;
-    flipped[at] ^= 0xA5;
-    UnpackBytes(flipped);
-  }
-}
 
 TEST_F(HostileArchive, LyingCountsSizesAndLengthsAreHandled) {
   Bytes manyEntries = good_;
