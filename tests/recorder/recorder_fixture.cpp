@@ -22,19 +22,19 @@ std::optional<QuestionEnd> questionEnd;
 int endTicks = 0;
 int endsRefused = 0;
 
+// Keeps in `found` (an HWND*) the first visible system dialog box met, and stops there.
+BOOL CALLBACK KeepVisibleDialogBox(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 // The system's box of this thread, if one is up.
 HWND OpenQuestionBox() {
   HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  EnumThreadWindows(GetCurrentThreadId(), KeepVisibleDialogBox, reinterpret_cast<LPARAM>(&box));
   return box;
 }
 
