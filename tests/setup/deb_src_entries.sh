@@ -7,6 +7,12 @@ script=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The samples' addresses grow from the machine's own first package address, so the test names
+# no host of its own; a machine without one gets a local folder.
+base=$(apt-get indextargets --format '$(REPO_URI)' 2>/dev/null | head -n 1)
+base=${base%/}
+[ -n "$base" ] || base=file:/srv/mirror
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -33,36 +39,36 @@ expect() {
 
 # A stock Debian 12 machine, comments inside the stanzas; a disabled list is not read.
 machine stock
-cat >"$apt/sources.list.d/debian.sources" <<'LIST'
+cat >"$apt/sources.list.d/debian.sources" <<LIST
 Types: deb
 # a mirror snapshot
-URIs: http://mirror.invalid/debian/
+URIs: $base/stock/
 Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb
-URIs: http://mirror.invalid/debian-security
+URIs: $base/security
 Suites: bookworm-security
 Components: main contrib
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 LIST
-echo 'deb http://elsewhere.invalid/apt stable main' >"$apt/sources.list.d/vendor.list.disabled"
-expect stock <<'LIST'
+echo "deb $base/elsewhere stable main" >"$apt/sources.list.d/vendor.list.disabled"
+expect stock <<LIST
 Types: deb-src
-URIs: http://mirror.invalid/debian
+URIs: $base/stock
 Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb-src
-URIs: http://mirror.invalid/debian
+URIs: $base/stock
 Suites: bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb-src
-URIs: http://mirror.invalid/debian-security
+URIs: $base/security
 Suites: bookworm-security
 Components: main contrib
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
@@ -72,32 +78,32 @@ LIST
 # whose sources are already listed (with a trailing slash), one whose sources cover part of its
 # components, a flat repository.
 machine one_line
-cat >"$apt/sources.list" <<'LIST'
-# deb http://commented.invalid/debian bookworm main
+cat >"$apt/sources.list" <<LIST
+# deb $base/commented bookworm main
 deb cdrom:[Debian GNU/Linux 12]/ bookworm main
-deb [arch=amd64 signed-by=/k/a.gpg] http://one.invalid/debian bookworm main contrib non-free  # mirror
-deb-src http://one.invalid/debian/ bookworm main
-deb [ signed-by=/k/b.gpg,/k/c.gpg ] http://two.invalid/debian bookworm-updates main
-deb http://two.invalid/debian bookworm-updates main
-deb-src [signed-by=/k/b.gpg] http://three.invalid/debian bookworm main
-deb [signed-by=/k/b.gpg] http://three.invalid/debian bookworm main
+deb [arch=amd64 signed-by=/k/a.gpg] $base/one bookworm main contrib non-free  # mirror
+deb-src $base/one/ bookworm main
+deb [ signed-by=/k/b.gpg,/k/c.gpg ] $base/two bookworm-updates main
+deb $base/two bookworm-updates main
+deb-src [signed-by=/k/b.gpg] $base/three bookworm main
+deb [signed-by=/k/b.gpg] $base/three bookworm main
 LIST
 echo 'deb [trusted=yes] file:/srv/repo ./' >"$apt/sources.list.d/local.list"
-expect one_line <<'LIST'
+expect one_line <<LIST
 Types: deb-src
-URIs: http://one.invalid/debian
+URIs: $base/one
 Suites: bookworm
 Components: contrib non-free
 Signed-By: /k/a.gpg
 
 Types: deb-src
-URIs: http://two.invalid/debian
+URIs: $base/two
 Suites: bookworm-updates
 Components: main
 Signed-By: /k/b.gpg /k/c.gpg
 
 Types: deb-src
-URIs: http://two.invalid/debian
+URIs: $base/two
 Suites: bookworm-updates
 Components: main
 
@@ -109,20 +115,20 @@ LIST
 # deb822 stanzas that already carry their sources or are switched off add nothing; a key written
 # into the stanza is carried over line for line, as are fields folded over several lines.
 machine deb822
-cat >"$apt/sources.list.d/many.sources" <<'LIST'
+cat >"$apt/sources.list.d/many.sources" <<LIST
 Types: deb deb-src
-URIs: http://both.invalid/debian
+URIs: $base/both
 Suites: bookworm
 Components: main
 
 Types: deb
-URIs: http://off.invalid/debian
+URIs: $base/off
 Suites: bookworm
 Components: main
 Enabled: no
 
 types: deb
-uris: http://key.invalid/apt
+uris: $base/key
 suites: stable
   testing
 components: main
@@ -132,9 +138,9 @@ signed-by:
  mQINBGKey
  -----END PGP PUBLIC KEY BLOCK-----
 LIST
-expect deb822 <<'LIST'
+expect deb822 <<LIST
 Types: deb-src
-URIs: http://key.invalid/apt
+URIs: $base/key
 Suites: stable
 Components: main
 Signed-By:
@@ -144,7 +150,7 @@ Signed-By:
  -----END PGP PUBLIC KEY BLOCK-----
 
 Types: deb-src
-URIs: http://key.invalid/apt
+URIs: $base/key
 Suites: testing
 Components: main
 Signed-By:
@@ -157,10 +163,10 @@ LIST
 # When the machine gains its own deb-src entries, the set-up's list goes away; with its own list
 # gone nothing is added twice, and the entries of the list itself never count as the machine's.
 machine own_list
-printf 'deb http://own.invalid/debian bookworm main\n' >"$apt/sources.list"
+printf 'deb %s bookworm main\n' "$base/own" >"$apt/sources.list"
 bash "$script" "$apt" "$own" >/dev/null
-grep -q 'own.invalid' "$own" || fail "own_list: no entry written"
-printf 'deb-src http://own.invalid/debian bookworm main\n' >>"$apt/sources.list"
+grep -qF "$base/own" "$own" || fail "own_list: no entry written"
+printf 'deb-src %s bookworm main\n' "$base/own" >>"$apt/sources.list"
 [ "$(bash "$script" "$apt" "$own")" = changed ] || fail "own_list: the change was not reported"
 [ ! -e "$own" ] || fail "own_list: the list stays although the machine lists the sources"
 [ -z "$(bash "$script" "$apt" "$own")" ] || fail "own_list: a second run changed something"
