@@ -16,6 +16,8 @@ enum class HandlerId : int {
   HideRecorder,
   CaptureTick,
   ExitCommand,
+  PauseCommand,
+  ShowSettings,
   // SaveDialog
   SaveDialogCreated,
   QualityChanged,

@@ -34,10 +34,13 @@ FormDefinition Definition() {
           MenuItem(菜单, 0, kMenuHidden, "菜单", HandlerId::None),
           MenuItem(菜单_录制, 1, 0, "录制", HandlerId::RecordCommand),
           MenuItem(菜单_停止, 1, 0, "停止", HandlerId::StopCommand),
+          // Reads "继续" while the take is paused.
+          MenuItem(菜单_暂停, 1, 0, "暂停", HandlerId::PauseCommand),
           MenuItem(菜单_分隔线1, 1, 0, "-", HandlerId::None),
           MenuItem(菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder),
           MenuItem(菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder),
           MenuItem(菜单_分隔线2, 1, 0, "-", HandlerId::None),
+          MenuItem(菜单_设置, 1, 0, "设置", HandlerId::ShowSettings),
           // "退出" ends the program as closing its windows would.
           MenuItem(菜单_退出, 1, 0, "退出", HandlerId::ExitCommand),
           {.id = 按钮3, .name = "按钮3", .left = 96, .top = 16, .width = 40, .height = 20, .container = 分组框1,

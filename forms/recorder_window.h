@@ -26,6 +26,8 @@ inline constexpr UnitId 菜单_显示 = kMenuItemUnitClass | 0x0115;
 inline constexpr UnitId 菜单_隐藏 = kMenuItemUnitClass | 0x0116;
 inline constexpr UnitId 菜单_分隔线2 = kMenuItemUnitClass | 0x0117;
 inline constexpr UnitId 菜单_退出 = kMenuItemUnitClass | 0x0118;
+inline constexpr UnitId 菜单_暂停 = kMenuItemUnitClass | 0x0119;
+inline constexpr UnitId 菜单_设置 = kMenuItemUnitClass | 0x011A;
 
 // The definition as stored: the window, 按钮4, the menu run, then the other controls.
 FormDefinition Definition();

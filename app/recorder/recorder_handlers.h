@@ -1,5 +1,6 @@
 // The handlers of RecorderWindow and its capture loop.
 #pragma once
+#include "app/settings/settings.h"
 #include "controls/runtime.h"
 
 // 标签1 reads red while stopped and blue while recording (COLORREF 0x00BBGGRR).
@@ -28,6 +29,14 @@ void RunSaveDialog();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();
+
+// Puts CurrentSettings() to work at once: registers the hotkeys (dropping the ones before) and
+// keeps the program's windows out of the frames or not. Runs at start-up, once the tray icon
+// is there, and whenever the settings window's 确定 has stored new settings.
+void ApplyRecorderSettings();
+// Whether the last ApplyRecorderSettings could not register the hotkey for `job` because
+// another program holds the combination. False for a job with no hotkey.
+bool HotkeyHeldElsewhere(HotkeyJob job);
 
 // Releases the recorder's program-wide texts and take buffers; the program's end runs it.
 void ReleaseRecorderState();

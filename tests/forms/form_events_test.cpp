@@ -64,7 +64,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
     EXPECT_FALSE(std::get<0>(binding) != S::kId && std::get<2>(binding) == WindowEvent::kQueryClose);
 }
 
-TEST(FormEvents, TheTrayMenuIsAHiddenRootOverSevenItems) {
+TEST(FormEvents, TheTrayMenuIsAHiddenRootOverNineItems) {
   struct Item {
     UnitId id;
     int level;
@@ -77,10 +77,12 @@ TEST(FormEvents, TheTrayMenuIsAHiddenRootOverSevenItems) {
       {R::菜单, 0, kMenuHidden, "菜单", HandlerId::None},
       {R::菜单_录制, 1, 0, "录制", HandlerId::RecordCommand},
       {R::菜单_停止, 1, 0, "停止", HandlerId::StopCommand},
+      {R::菜单_暂停, 1, 0, "暂停", HandlerId::PauseCommand},
       {R::菜单_分隔线1, 1, 0, "-", HandlerId::None},
       {R::菜单_显示, 1, 0, "显示", HandlerId::ShowRecorder},
       {R::菜单_隐藏, 1, 0, "隐藏", HandlerId::HideRecorder},
       {R::菜单_分隔线2, 1, 0, "-", HandlerId::None},
+      {R::菜单_设置, 1, 0, "设置", HandlerId::ShowSettings},
       {R::菜单_退出, 1, 0, "退出", HandlerId::ExitCommand},
   };
   const FormStore store;

@@ -1,0 +1,3 @@
+#include "app/player/range_save.h"
+
+void SaveFramesAs(int, int) {}

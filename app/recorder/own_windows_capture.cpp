@@ -1,0 +1,5 @@
+#include "app/recorder/own_windows_capture.h"
+
+bool CanKeepWindowsOutOfFrames() { return false; }
+
+void KeepProgramWindowsOutOfFrames(bool) {}

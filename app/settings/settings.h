@@ -1,0 +1,36 @@
+// The user's settings: the two global hotkeys and the recorder's three options. Plain values;
+// the settings file (settings_file.h) reads and writes them, the settings window edits them,
+// and the recorder acts on them.
+#pragma once
+#include <cstdint>
+
+// A key combination as the system's hotkey registration takes it: MOD_ALT, MOD_CONTROL,
+// MOD_SHIFT and MOD_WIN in `modifiers` and a virtual-key code in `key`. A key of 0 is no
+// hotkey at all.
+struct Hotkey {
+  uint32_t modifiers = 0;
+  uint32_t key = 0;
+  bool IsNone() const { return key == 0; }
+  bool operator==(const Hotkey&) const = default;
+};
+
+// The two jobs a hotkey can have.
+enum class HotkeyJob { RecordOrStop, PauseOrResume };
+
+struct Settings {
+  Hotkey recordOrStopKey{0x0001 /* MOD_ALT */, 0x78 /* VK_F9 */};
+  Hotkey pauseOrResumeKey{0x0001 /* MOD_ALT */, 0x79 /* VK_F10 */};
+  // "录制鼠标指针": the pointer drawn into each frame.
+  bool drawPointer = true;
+  // "突出显示鼠标点击": a ring around the pointer while a mouse button is down.
+  bool highlightClicks = false;
+  // "录制时不录入本程序窗口": the program's own windows kept out of the frames where the
+  // system can do it.
+  bool excludeOwnWindows = true;
+  bool operator==(const Settings&) const = default;
+};
+
+// The settings the program runs with: the defaults until the settings file has been read.
+const Settings& CurrentSettings();
+// Makes `settings` current. The caller then tells the recorder (ApplyRecorderSettings).
+void SetCurrentSettings(const Settings& settings);
