@@ -24,9 +24,11 @@ endforeach()
 if(_ffmpeg_missing)
   set(FFMPEG_DLLS "")
 endif()
+# One text, so the list's separators do not split the message into arguments.
+list(JOIN _ffmpeg_missing ", " _ffmpeg_missing_text)
 include(FindPackageHandleStandardArgs)
 find_package_handle_standard_args(FFmpeg REQUIRED_VARS FFMPEG_DLLS
-  FAIL_MESSAGE "FFmpeg's DLLs (${_ffmpeg_missing}) are missing from ${_ffmpeg_prefix}: run tools/build-media-deps.sh")
+  FAIL_MESSAGE "FFmpeg's DLLs (${_ffmpeg_missing_text}) are missing from ${_ffmpeg_prefix}: run tools/build-media-deps.sh")
 if(FFmpeg_FOUND AND NOT TARGET FFmpeg::FFmpeg)
   add_library(FFmpeg::FFmpeg INTERFACE IMPORTED)
   set_target_properties(FFmpeg::FFmpeg PROPERTIES INTERFACE_LINK_LIBRARIES
