@@ -26,7 +26,7 @@ bool IsNonVisual(Kind kind) {
 
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
-      {RecorderWindow::kId, 16}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 13}};
+      {RecorderWindow::kId, 18}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 13}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;
 
@@ -34,7 +34,7 @@ TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const FormDefinition& recorder = Form(RecorderWindow::kId);
   for (size_t i = 0; i < recorder.units.size(); ++i)
     if (KindOf(recorder.units[i]) == Kind::MenuItem) menuPositions.push_back(i);
-  EXPECT_EQ(menuPositions, (std::vector<size_t>{2, 3, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(menuPositions, (std::vector<size_t>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
   EXPECT_EQ(recorder.units[1].name, "按钮4");
 }
 
