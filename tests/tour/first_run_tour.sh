@@ -23,6 +23,7 @@ png_size() {
   echo "${w}x$h"
 }
 [ "$(png_size "$work/tour-recorder.png")" = 230x115 ] || fail "tour-recorder.png is not RecorderWindow"
+[ "$(png_size "$work/tour-recorder-paused.png")" = 230x115 ] || fail "tour-recorder-paused.png is not RecorderWindow"
 [ "$(png_size "$work/tour-save-dialog.png")" = 317x184 ] || fail "tour-save-dialog.png is not SaveDialog"
 # PlayerWindow fits itself around the first frame at 80 percent: 655 + 6 pixels wide.
 player=$(png_size "$work/tour-player.png")

@@ -31,3 +31,11 @@ bool ClickLastMenuItem(HWND menu) {
   RECT area;
   return GetWindowRect(menu, &area) && ClickAt({(area.left + area.right) / 2, area.bottom - 10}, MouseButton::kLeft);
 }
+
+bool ClickMenuItem(HWND menu, int position) {
+  DWORD_PTR items = 0;
+  if (!SendMessageTimeoutW(menu, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 1000, &items) || !items) return false;
+  RECT item;
+  return GetMenuItemRect(nullptr, reinterpret_cast<HMENU>(items), position, &item) &&
+         ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2}, MouseButton::kLeft);
+}

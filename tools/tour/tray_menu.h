@@ -14,5 +14,9 @@ HWND OpenTrayMenuOf(DWORD processId);
 // was not taken.
 bool ClickLastMenuItem(HWND menu);
 
+// Clicks the middle of the item at `position` (counted from 0, separators included) of an open
+// menu, where the system lays it out; false when the menu is gone or tells no place for it.
+bool ClickMenuItem(HWND menu, int position);
+
 // The class name of an open menu.
 inline constexpr wchar_t kMenuClass[] = L"#32768";
