@@ -101,9 +101,9 @@ void RecorderTrayEvent(EventRecord& event) {
   }
 }
 
-// The about page ships beside the program: it says where a take's frames are kept and how to
-// play a recording, and it is nobody else's address.
-// The hotkeys and the take's pause end with the window.
+// The hotkeys and the take's pause end with the window. The about page ships beside the
+// program: it says where a take's frames are kept and how to play a recording, and it is nobody
+// else's address.
 void RecorderAboutToBeDestroyed(EventRecord&) {
   ReleaseRecorderHotkeys();
   LeaveTakeToTheNextStart();
@@ -158,7 +158,8 @@ void BringRecorderForward() {
 }
 
 void ShowTakePausedInTray(bool paused) {
-  if (IsWindowLoaded(kId)) SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), paused ? kPausedTrayTip : kTrayTip);
+  if (!IsWindowLoaded(kId)) return;
+  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), paused ? kPausedTrayTip : kTrayTip);
 }
 
 // A hotkey acts as the tray menu's item would, obeying the same holds on the take.

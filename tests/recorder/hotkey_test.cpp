@@ -40,11 +40,6 @@ void Press(WORD modifier, WORD key) {
   PumpFor(300);
 }
 
-bool WaitFor(const std::function<bool()>& ready) {
-  for (int waited = 0; waited < 10000 && !ready(); waited += 20) PumpFor(20);
-  return ready();
-}
-
 // PlayerWindow in front, with the keyboard focus.
 void PlayerInFront() {
   LoadWindow(PlayerWindow::kId, 0, false);
@@ -72,7 +67,7 @@ TEST_F(Hotkeys, AltF10PausesAndResumesAndAltF9StopsWithThePlayerInFront) {
     Press(VK_MENU, VK_F10);
     EXPECT_FALSE(TakeIsPaused());
     EXPECT_GE(FrameCount, frames + 1);
-    EXPECT_TRUE(WaitFor([&] { return FrameCount >= frames + 3; }));
+    EXPECT_TRUE(PumpUntil([&] { return FrameCount >= frames + 3; }));
     Press(VK_MENU, VK_F10);
     ASSERT_TRUE(TakeIsPaused());
     Press(VK_MENU, VK_F9);

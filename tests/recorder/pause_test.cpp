@@ -38,11 +38,6 @@ int ClockInterval() { return ReadInt({kId, 时钟1}, timer_property::kInterval);
 bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0; }
 void ChoosePause() { RaiseEvent(kId, 菜单_暂停, 0); }
 
-bool WaitFor(const std::function<bool()>& ready) {
-  for (int waited = 0; waited < 10000 && !ready(); waited += 20) PumpFor(20);
-  return ready();
-}
-
 // The tray menu's third item as it popped up.
 struct PauseItem {
   std::wstring caption;
@@ -128,7 +123,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     Patch patch;
     patch.Paint(kGreen);
     Click(按钮1);
-    ASSERT_TRUE(WaitFor([] { return FrameCount >= 3; }));
+    ASSERT_TRUE(PumpUntil([] { return FrameCount >= 3; }));
     ChoosePause();
     pausedAt = FrameCount;
     EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt) + "秒");
@@ -150,7 +145,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     EXPECT_EQ(Status(), "录制：" + FrameSecondsText(pausedAt + 1) + "秒");
     EXPECT_EQ(StatusColour(), kRecordingTextColour);
     EXPECT_EQ(TrayTip(), L"Velmo屏幕录像器");
-    EXPECT_TRUE(WaitFor([&] { return FrameCount >= pausedAt + 3; }));
+    EXPECT_TRUE(PumpUntil([&] { return FrameCount >= pausedAt + 3; }));
     Click(按钮2);
     last = FrameCount;
   });
@@ -163,7 +158,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
 TEST(Pause, StopWhilePausedStopsAsUsual) {
   RunRecorder([] {
     Click(按钮1);
-    ASSERT_TRUE(WaitFor([] { return FrameCount >= 2; }));
+    ASSERT_TRUE(PumpUntil([] { return FrameCount >= 2; }));
     ChoosePause();
     const int frames = FrameCount;
     Click(按钮2);

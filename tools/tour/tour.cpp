@@ -183,10 +183,11 @@ bool PictureRecorder(Tour& tour) {
 
 // The tray menu's third item: 暂停 while the take records, 继续 while it is paused.
 bool ChoosePauseItem(Tour& tour, const std::string& statusPrefix) {
+  const POINT third = MenuItemMiddle(2);
   HWND menu = OpenTrayMenuOf(tour.processId);
   if (!menu) return Fail(tour, "the tray icon opened no menu");
   PumpFor(300);
-  if (!ClickMenuItem(menu, 2)) return Fail(tour, "the click on the tray menu's third item was not taken");
+  if (!ClickMenuAt(menu, third)) return Fail(tour, "the click on the tray menu's third item was not taken");
   return WaitUntil([&] { return TextOf(tour.status).starts_with(statusPrefix); }) ||
          Fail(tour, "the status text reads " + TextOf(tour.status) + ", not " + statusPrefix + "...");
 }
