@@ -32,7 +32,6 @@ constexpr Hotkey kCtrlF11{MOD_CONTROL, VK_F11};
 
 std::string Status() { return ReadText(kStatus, label_property::kCaption); }
 int ClockInterval() { return ReadInt({kId, 时钟1}, timer_property::kInterval); }
-size_t BalloonsShown() { return TrayBalloonTexts().size(); }
 
 // The keys pressed, and a moment for the hotkey to arrive through the message loop.
 void Press(WORD modifier, WORD key) {
@@ -113,6 +112,16 @@ TEST_F(Hotkeys, AChangedKeyWorksAtOnceAndTheOldOneNoLonger) {
     EXPECT_EQ(ClockInterval(), 0);
     EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
     EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::PauseOrResume));
+
+    const size_t balloons = TrayBalloonTexts().size();
+    changed.pauseOrResumeKey = kCtrlF11;
+    SetCurrentSettings(changed);
+    ApplyRecorderSettings();
+    EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::PauseOrResume)) << "a key given to both jobs is the program's own";
+    EXPECT_EQ(TrayBalloonTexts().size(), balloons);
+    Press(VK_CONTROL, VK_F11);
+    EXPECT_EQ(ClockInterval(), 100) << "it serves 录制/停止";
+    Press(VK_CONTROL, VK_F11);
   });
 }
 
@@ -159,16 +168,16 @@ class OtherProgramHolding {
 TEST_F(Hotkeys, ACombinationAnotherProgramHoldsIsNamedOnceAndTheProgramRunsOn) {
   OtherProgramHolding other(kAltF9);
   ASSERT_TRUE(other.holding());
-  const size_t before = BalloonsShown();
+  const size_t before = TrayBalloonTexts().size();
   RunRecorder([&] {
     EXPECT_TRUE(HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
     EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::PauseOrResume));
-    ASSERT_EQ(BalloonsShown(), before + 1);
+    ASSERT_EQ(TrayBalloonTexts().size(), before + 1);
     EXPECT_EQ(TrayBalloonTexts().back(), L"快捷键Alt+F9已被其他程序占用，未能启用。可在“设置”中另选。");
 
     ApplyRecorderSettings();
     EXPECT_TRUE(HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
-    EXPECT_EQ(BalloonsShown(), before + 1) << "named once in a run";
+    EXPECT_EQ(TrayBalloonTexts().size(), before + 1) << "named once in a run";
 
     Click(按钮1);
     Press(VK_MENU, VK_F10);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the first-run tour (tools/tour/run-tour.sh) into a temporary folder and checks what it
-# left: the four pictures are PNG files of the windows' sizes, and the recording it saved at 80
+# left: the pictures are PNG files of the windows' sizes, and the recording it saved at 80
 # percent through SaveDialog tests clean with Info-ZIP and holds frames 1.jpg to N.jpg of 80
 # percent of the 1024x768 screen, N being the 30 or more frames of its three-second take; the
 # second take it saved as tour.mp4 reads with ffprobe as H.264 4:2:0 of 818x614 at 10 frames a
