@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "components/services/wide_text.h"
 #include "controls/ansi_text.h"
 #include "controls/fatal_error.h"
 #include "controls/icon_file.h"
@@ -34,6 +35,10 @@ void ShowTrayIcon(LiveWindow& state, bool shownBefore) {
     SetTimer(hwnd, kTrayRetryTimerId, kTrayRetryMilliseconds, nullptr);
   }
 }
+std::vector<std::wstring>& BalloonTexts() {
+  static std::vector<std::wstring> texts;
+  return texts;
+}
 }  // namespace
 
 void RemoveTrayIcon(LiveWindow& state) {
@@ -59,6 +64,21 @@ void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip
   state->trayIcon = std::move(image);
   state->trayTip = TrayTipText(tip);
   ShowTrayIcon(*state, state->trayIconShown);
+}
+
+const std::vector<std::wstring>& TrayBalloonTexts() { return BalloonTexts(); }
+
+// The shell keeps the balloon's texts in fixed fields; a longer text is cut, never overrun.
+void ShowTrayBalloon(WindowId window, const std::string& title, const std::string& text) {
+  LiveWindow* state = FindWindowState(window);
+  if (!state || !IsLoaded(*state)) FatalRuntimeError(kNoSuchWindowOrUnit);
+  NOTIFYICONDATAW data = IconData(state->window->hwnd());
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_WARNING;
+  wcsncpy(data.szInfoTitle, Widen(title).c_str(), std::size(data.szInfoTitle) - 1);
+  wcsncpy(data.szInfo, Widen(text).c_str(), std::size(data.szInfo) - 1);
+  BalloonTexts().push_back(data.szInfo);
+  if (state->trayIconShown) Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 UINT TaskbarCreatedMessage() {

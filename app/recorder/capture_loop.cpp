@@ -1,5 +1,5 @@
 // A take: numbered snapshots of the primary screen written into FrameFolder, one per tick of
-// 时钟1, with the elapsed seconds in 标签1.
+// 时钟1, with the elapsed seconds in 标签1; a pause stops the clock and the numbering with it.
 #include <windows.h>
 
 #include "app/recorder/disk_space.h"
@@ -28,6 +28,14 @@ constexpr int kTickMilliseconds = 100;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
+bool paused = false;
+
+// The tray tip follows the take into a pause and out of it.
+void SetPaused(bool now) {
+  if (paused == now) return;
+  paused = now;
+  ShowTakePausedInTray(now);
+}
 
 // The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
 // own message loop; then there is nothing left to record into.
@@ -41,6 +49,16 @@ void StopTakeOnFault(std::string (*reason)(int frames)) {
   TellAboutTake(reason(FrameCount));
 }
 
+// 标签1's text: the take's state, then its length in seconds so far.
+std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount) + "秒"; }
+
+// 时钟1 runs, and a frame is captured at once rather than a tick later.
+void RunClock() {
+  WriteProperty(kClock, timer_property::kInterval, kTickMilliseconds);
+  EventRecord firstTick{kId, 时钟1, 0, {}, {}};
+  CaptureTick(firstTick);
+}
+
 }  // namespace
 
 // A take already running ends at the question: its frames are the take the question is about,
@@ -50,6 +68,7 @@ void StopTakeOnFault(std::string (*reason)(int frames)) {
 // as after 停止. A new take never shares the folder with an older one.
 void StartTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  SetPaused(false);
   if (AnyFrameFileExists(FrameFolder)) {
     const TakeAnswer answer = AskAboutTake("上次录制数据还未保存,现在是否要保存？");
     if (RecorderGone()) return;
@@ -70,9 +89,7 @@ void StartTake() {
   CreateDirectoryW(Widen(FrameFolder).c_str(), nullptr);
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   FrameCount = 0;
-  WriteProperty(kClock, timer_property::kInterval, kTickMilliseconds);
-  EventRecord firstTick{kId, 时钟1, 0, {}, {}};
-  CaptureTick(firstTick);
+  RunClock();
 }
 
 // A tick that a question, SaveDialog or a save meets in its own message loop writes nothing: the
@@ -82,7 +99,7 @@ void StartTake() {
 // the margin; a frame that cannot be written whole is removed. Either stops the take, so a full
 // disk never gets empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
-  if (!TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
+  if (paused || !TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
   const SnapshotFile& frame = snapshots.Take();
   if (frame.size() == 0) return;
   FrameCount = FrameCount + 1;
@@ -93,14 +110,36 @@ void CaptureTick(EventRecord&) {
     const bool full = !HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin);
     return StopTakeOnFault(full ? DiskFullStoppedText : FrameNotWrittenText);
   }
-  WriteProperty(kStatus, label_property::kCaption, "录制：" + FrameSecondsText(FrameCount) + "秒");
+  WriteProperty(kStatus, label_property::kCaption, SecondsStatus("录制："));
 }
 
 void StopTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  SetPaused(false);
   ReleaseTakeBuffers();
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
-  WriteProperty(kStatus, label_property::kCaption, "停止：" + FrameSecondsText(FrameCount) + "秒");
+  WriteProperty(kStatus, label_property::kCaption, SecondsStatus("停止："));
 }
 
 void ReleaseTakeBuffers() { snapshots.Release(); }
+
+void PauseTake() {
+  WriteProperty(kClock, timer_property::kInterval, 0);
+  SetPaused(true);
+  WriteProperty(kStatus, label_property::kTextColour, kPausedTextColour);
+  WriteProperty(kStatus, label_property::kCaption, SecondsStatus("暂停："));
+}
+
+// The first frame after the pause is captured at once, as a take's first is.
+void ResumeTake() {
+  SetPaused(false);
+  WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
+  WriteProperty(kStatus, label_property::kCaption, SecondsStatus("录制："));
+  RunClock();
+}
+
+bool TakeIsPaused() { return paused; }
+
+void LeaveTakeToTheNextStart() { paused = false; }
+
+bool TakeIsRunning() { return paused || (IsWindowLoaded(kId) && ReadInt(kClock, timer_property::kInterval) > 0); }

@@ -6,6 +6,9 @@
 // 标签1 reads red while stopped and blue while recording (COLORREF 0x00BBGGRR).
 constexpr int32_t kStoppedTextColour = 0x0000FF;
 constexpr int32_t kRecordingTextColour = 0xFF0000;
+// 标签1 reads dark amber (RGB 160,80,0) while the take is paused: apart from red and blue, and
+// still readable on the silver face.
+constexpr int32_t kPausedTextColour = 0x0050A0;
 
 // Puts the recorder's routines into the program's handler table.
 void AddRecorderHandlers(HandlerTable& handlers);
@@ -16,6 +19,19 @@ void AddSaveDialogHandlers(HandlerTable& handlers);
 void StartTake();
 void CaptureTick(EventRecord& event);
 void StopTake();
+// Pause and resume a take. A paused take writes no frames and its clock stands still; resumed,
+// it goes on with the next frame number, so the recording has a cut where the pause was.
+void PauseTake();
+void ResumeTake();
+// Whether a take runs: it records, or it is paused.
+bool TakeIsRunning();
+bool TakeIsPaused();
+// The tray tip tells a paused take from one that records or none: "Velmo屏幕录像器 - 已暂停"
+// while paused, "Velmo屏幕录像器" otherwise.
+void ShowTakePausedInTray(bool paused);
+// RecorderWindow's end: the take's frames stay for the next start to offer, and its pause ends
+// with the window.
+void LeaveTakeToTheNextStart();
 // The stop command's steps: 录制 enabled, 停止 disabled, 保存 enabled, then StopTake. A take
 // stopped by a fault and a take kept from an earlier run end in this state too.
 void StopRecording();
@@ -37,6 +53,11 @@ void ApplyRecorderSettings();
 // Whether the last ApplyRecorderSettings could not register the hotkey for `job` because
 // another program holds the combination. False for a job with no hotkey.
 bool HotkeyHeldElsewhere(HotkeyJob job);
+// What a press of `job`'s hotkey does: the tray menu's 停止 while a take runs (recording or
+// paused) and 录制 otherwise; 暂停 or 继续. Nothing once RecorderWindow is gone.
+void RunHotkeyJob(HotkeyJob job);
+// Lets go of the hotkeys; RecorderWindow's end and the program's end run it.
+void ReleaseRecorderHotkeys();
 
 // Releases the recorder's program-wide texts and take buffers; the program's end runs it.
 void ReleaseRecorderState();

@@ -26,6 +26,8 @@ constexpr UnitAddress kStatus{kId, 标签1};
 constexpr int kSilverScheme = 3;
 constexpr int kShownNormally = 0;
 constexpr int kMinimised = 2;
+constexpr char kTrayTip[] = "Velmo屏幕录像器";
+constexpr char kPausedTrayTip[] = "Velmo屏幕录像器 - 已暂停";
 
 void SetMenuItemVisible(UnitId item, bool visible) {
   WriteProperty({kId, item}, menu_item_property::kVisible, visible ? 1 : 0);
@@ -46,7 +48,8 @@ bool KeepUnsavedTake() {
 }
 
 // The tray icon is set after the question about a take left behind: while the window is still
-// being built, its tray menu must not offer "退出". A kept take shows as after 停止.
+// being built, its tray menu must not offer "退出". The hotkeys come with the tray icon, whose
+// notices name any that another program holds. A kept take shows as after 停止.
 void RecorderCreated(EventRecord&) {
   SetControlTheme(kSilverScheme);
   WriteProperty(kWindow, common_property::kTop, 0);
@@ -55,7 +58,8 @@ void RecorderCreated(EventRecord&) {
   QualityPercent = 80;
   FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
   const bool kept = KeepUnsavedTake();
-  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), "Velmo屏幕录像器");
+  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), kTrayTip);
+  ApplyRecorderSettings();
   if (kept) {
     StopRecording();
     return;
@@ -77,10 +81,14 @@ void HideRecorder(EventRecord&) {
   WriteProperty(kWindow, window_property::kPosition, kMinimised);
 }
 
-// 录制 and 停止 show greyed while a question, SaveDialog or a save holds the take.
+// 录制, 停止 and 暂停 show greyed while a question, SaveDialog or a save holds the take, and 暂停
+// while no take runs; a paused take offers 继续 in its place.
 void OfferTakeCommands() {
   WriteProperty({kId, 菜单_录制}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Record) ? 0 : 1);
   WriteProperty({kId, 菜单_停止}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Stop) ? 0 : 1);
+  const bool pausable = TakeIsRunning() && TakeCommandAllowed(TakeCommand::PauseOrResume);
+  WriteProperty({kId, 菜单_暂停}, menu_item_property::kDisabled, pausable ? 0 : 1);
+  WriteProperty({kId, 菜单_暂停}, menu_item_property::kCaption, TakeIsPaused() ? "继续" : "暂停");
 }
 
 void RecorderTrayEvent(EventRecord& event) {
@@ -93,9 +101,14 @@ void RecorderTrayEvent(EventRecord& event) {
   }
 }
 
-// The about page ships beside the program: it says where a take's frames are kept and how to
-// play a recording, and it is nobody else's address.
-void RecorderAboutToBeDestroyed(EventRecord&) { OpenWebPage(ProgramFilePath("about.html")); }
+// The hotkeys and the take's pause end with the window. The about page ships beside the
+// program: it says where a take's frames are kept and how to play a recording, and it is nobody
+// else's address.
+void RecorderAboutToBeDestroyed(EventRecord&) {
+  ReleaseRecorderHotkeys();
+  LeaveTakeToTheNextStart();
+  OpenWebPage(ProgramFilePath("about.html"));
+}
 
 // The commands of the take do nothing while something else holds it, should they arrive anyway.
 void RecordCommand(EventRecord&) {
@@ -108,6 +121,16 @@ void RecordCommand(EventRecord&) {
 
 void StopCommand(EventRecord&) {
   if (TakeCommandAllowed(TakeCommand::Stop)) StopRecording();
+}
+
+// 暂停 while the take records, 继续 while it is paused; nothing while no take runs.
+void PauseCommand(EventRecord&) {
+  if (!TakeCommandAllowed(TakeCommand::PauseOrResume)) return;
+  if (TakeIsPaused()) {
+    ResumeTake();
+  } else if (TakeIsRunning()) {
+    PauseTake();
+  }
 }
 
 void SaveCommand(EventRecord&) {
@@ -134,6 +157,26 @@ void BringRecorderForward() {
   SetMenuItemVisible(菜单_显示, false);
 }
 
+void ShowTakePausedInTray(bool paused) {
+  if (!IsWindowLoaded(kId)) return;
+  SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), paused ? kPausedTrayTip : kTrayTip);
+}
+
+// A hotkey acts as the tray menu's item would, obeying the same holds on the take.
+void RunHotkeyJob(HotkeyJob job) {
+  if (!IsWindowLoaded(kId)) return;
+  if (job == HotkeyJob::PauseOrResume) {
+    EventRecord pause{kId, 菜单_暂停, 0, {}, {}};
+    PauseCommand(pause);
+  } else if (TakeIsRunning()) {
+    EventRecord stop{kId, 菜单_停止, 0, {}, {}};
+    StopCommand(stop);
+  } else {
+    EventRecord record{kId, 菜单_录制, 0, {}, {}};
+    RecordCommand(record);
+  }
+}
+
 void StopRecording() {
   SetEnabled({kId, 按钮1}, true);
   SetEnabled({kId, 按钮2}, false);
@@ -153,10 +196,12 @@ void AddRecorderHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::HideRecorder, HideRecorder);
   handlers.Bind(HandlerId::CaptureTick, CaptureTick);
   handlers.Bind(HandlerId::ExitCommand, ExitCommand);
+  handlers.Bind(HandlerId::PauseCommand, PauseCommand);
   AddSaveDialogHandlers(handlers);
 }
 
 void ReleaseRecorderState() {
+  ReleaseRecorderHotkeys();
   std::string().swap(FrameFolder);
   ReleaseTakeBuffers();
 }

@@ -11,6 +11,7 @@ bool TakeCommandAllowed(TakeCommand command, TakeHolder by) {
   switch (command) {
     case TakeCommand::Record:
     case TakeCommand::Stop:
+    case TakeCommand::PauseOrResume:
     case TakeCommand::CaptureFrame:
     case TakeCommand::OpenSaveDialog:
       return by == TakeHolder::Nobody;

@@ -11,8 +11,9 @@ enum class TakeHolder { Nobody, Question, SaveDialog, Save };
 
 // What can reach the take from outside the loop that holds it.
 enum class TakeCommand {
-  Record,          // 录制, from 按钮1 or the tray menu
-  Stop,            // 停止, from 按钮2 or the tray menu
+  Record,          // 录制, from 按钮1, the tray menu or its hotkey
+  Stop,            // 停止, from 按钮2, the tray menu or its hotkey
+  PauseOrResume,   // 暂停 and 继续, from the tray menu or its hotkey
   CaptureFrame,    // a tick of 时钟1
   OpenSaveDialog,  // 按钮3
   Save,            // 保存按钮

@@ -90,3 +90,8 @@ void PumpFor(int milliseconds) {
   }
   ProcessPendingEvents();
 }
+
+bool PumpUntil(const std::function<bool()>& ready, int milliseconds) {
+  for (int waited = 0; waited < milliseconds && !ready(); waited += 20) PumpFor(20);
+  return ready();
+}

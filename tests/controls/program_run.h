@@ -40,3 +40,6 @@ const std::vector<std::string>& ShownMessages();
 
 // Lets the message loop run for about `milliseconds`, handling messages as they come.
 void PumpFor(int milliseconds);
+// Lets the message loop run until `ready` answers true (then true), asking about every 20 ms,
+// or until about `milliseconds` have passed (then false).
+bool PumpUntil(const std::function<bool()>& ready, int milliseconds = 10000);

@@ -156,14 +156,15 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   EndMenu();
 }
 
-TEST(WindowsBuilt, TheHiddenMenuRootPopsUpItsSevenItems) {
+TEST(WindowsBuilt, TheHiddenMenuRootPopsUpItsNineItems) {
   trayMenuEntries.clear();
   RunInProgram([] {
     ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
     SetTimer(nullptr, 0, 300, ReadOpenMenu);
     PopUpMenu({RecorderWindow::kId, RecorderWindow::菜单}, 100, 100);
   });
-  EXPECT_EQ(trayMenuEntries, (std::vector<std::string>{"录制", "停止", "-", "显示", "隐藏", "-", "退出"}));
+  EXPECT_EQ(trayMenuEntries,
+            (std::vector<std::string>{"录制", "停止", "暂停", "-", "显示", "隐藏", "-", "设置", "退出"}));
   // Closing the menu without a choice raises no chosen event.
   for (const SeenEvent& event : SeenEvents()) EXPECT_NE(UnitClass(event.unit), kMenuItemUnitClass);
 }

@@ -12,7 +12,9 @@
 //     nothing, the first program's recorder comes to the front, and no frame is touched;
 //   - the program killed while a save converts, while it packs and at its message of success:
 //     no frame of the take is lost, the next start offers what the folder still holds, and it
-//     saves.
+//     saves;
+//   - a take started by Alt+F9 and paused and resumed by Alt+F10 while another program's window
+//     has the focus, killed while paused: the next start offers it, and it saves whole.
 //
 //   fault_tour.exe VELMO_EXE SCRATCH_FOLDER        (Windows paths)
 //
@@ -497,6 +499,43 @@ bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
          EndByTheCloseBox(run);
 }
 
+// The status reads `prefix` after the keys were pressed.
+bool KeysGive(Run& run, WORD key, const std::string& prefix) {
+  if (!PressWith(VK_MENU, key)) return Fail("the system took no key input");
+  return StatusBegins(run, prefix);
+}
+
+bool FramesStandStill(int frames) {
+  PumpFor(600);
+  return LastFrame() == frames || Fail("frames were written while the take was paused");
+}
+
+// The hotkeys reach the program while another program's window has the focus. A pause writes
+// nothing; resumed, the take goes on; killed while paused, it is offered at the next start and
+// saves as a recording of every frame, numbered without a gap.
+bool PausedByHotkeyKilledAndStartedAgain(Run& run) {
+  int frames = 0;
+  {
+    const CoverWindow cover;
+    if (!cover.InFront()) return Fail("the cover window did not take the focus");
+    if (!KeysGive(run, VK_F9, "录制：0.5") || !KeysGive(run, VK_F10, "暂停：") || !FramesStandStill(LastFrame()))
+      return false;
+    const int paused = LastFrame();
+    if (!KeysGive(run, VK_F10, "录制：")) return false;
+    if (!WaitUntil([&] { return LastFrame() >= paused + 5; })) return Fail("the take did not go on after 继续");
+    if (!KeysGive(run, VK_F10, "暂停：") || !FramesStandStill(frames = LastFrame())) return false;
+    if (!cover.InFront()) return Fail("the program took the focus from the cover window");
+  }
+  TerminateProcess(run.process.get(), 9);
+  WaitForSingleObject(run.process.get(), 5000);
+  Say("killed while paused after " + std::to_string(frames) + " frames");
+  if (!StartProgram(run)) return false;
+  HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
+  if (!box) return Fail("the new start did not offer the paused take of " + std::to_string(frames) + " frames");
+  Click(GetDlgItem(box, IDYES));
+  return RecorderShown(run) && SaveTheKeptTake(run, "paused", frames) && EndByTheCloseBox(run);
+}
+
 bool KilledWhileTheSaveConverts(Run& run) { return KilledDuringTheSave(run, {"converting", "正在处理数据", false}); }
 bool KilledWhileTheSavePacks(Run& run) { return KilledDuringTheSave(run, {"packing", "正在保存(", false}); }
 bool KilledAtTheSavesMessage(Run& run) { return KilledDuringTheSave(run, {"saved", nullptr, true}); }
@@ -519,6 +558,7 @@ constexpr Scenario kScenarios[] = {
     {"killed while the save converts, started again", KilledWhileTheSaveConverts},
     {"killed while the save packs, started again", KilledWhileTheSavePacks},
     {"killed at the save's message of success, started again", KilledAtTheSavesMessage},
+    {"paused by hotkey from behind another window, killed, started again", PausedByHotkeyKilledAndStartedAgain},
 };
 
 // The program of a failed scenario may still run; it must not outlive the tour.

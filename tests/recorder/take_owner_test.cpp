@@ -37,6 +37,7 @@ TEST(TakeOwner, TheTakesCommandsActOnlyWhenNobodyHoldsIt) {
   };
   const Row rows[] = {
       {C::Record, true, false, false, false},       {C::Stop, true, false, false, false},
+      {C::PauseOrResume, true, false, false, false},
       {C::CaptureFrame, true, false, false, false}, {C::OpenSaveDialog, true, false, false, false},
       {C::Save, true, false, true, false},          {C::CloseSaveDialog, true, false, true, false},
   };

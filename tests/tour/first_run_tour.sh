@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the first-run tour (tools/tour/run-tour.sh) into a temporary folder and checks what it
-# left: the four pictures are PNG files of the windows' sizes, and the recording it saved at 80
+# left: the pictures are PNG files of the windows' sizes, and the recording it saved at 80
 # percent through SaveDialog tests clean with Info-ZIP and holds frames 1.jpg to N.jpg of 80
 # percent of the 1024x768 screen, N being the 30 or more frames of its three-second take; the
 # second take it saved as tour.mp4 reads with ffprobe as H.264 4:2:0 of 818x614 at 10 frames a
@@ -23,6 +23,7 @@ png_size() {
   echo "${w}x$h"
 }
 [ "$(png_size "$work/tour-recorder.png")" = 230x115 ] || fail "tour-recorder.png is not RecorderWindow"
+[ "$(png_size "$work/tour-recorder-paused.png")" = 230x115 ] || fail "tour-recorder-paused.png is not RecorderWindow"
 [ "$(png_size "$work/tour-save-dialog.png")" = 317x184 ] || fail "tour-save-dialog.png is not SaveDialog"
 # PlayerWindow fits itself around the first frame at 80 percent: 655 + 6 pixels wide.
 player=$(png_size "$work/tour-player.png")

@@ -2,13 +2,28 @@
 
 #include <iterator>
 
+namespace {
+INPUT KeyEvent(WORD virtualKey, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+template <size_t count>
+bool Send(INPUT (&inputs)[count]) {
+  return SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT)) == count;
+}
+}  // namespace
+
 bool PressKey(WORD virtualKey) {
-  INPUT inputs[2] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  const UINT count = static_cast<UINT>(std::size(inputs));
-  return SendInput(count, inputs, sizeof(INPUT)) == count;
+  INPUT inputs[] = {KeyEvent(virtualKey, 0), KeyEvent(virtualKey, KEYEVENTF_KEYUP)};
+  return Send(inputs);
+}
+
+bool PressWith(WORD modifier, WORD virtualKey) {
+  INPUT inputs[] = {KeyEvent(modifier, 0), KeyEvent(virtualKey, 0), KeyEvent(virtualKey, KEYEVENTF_KEYUP),
+                    KeyEvent(modifier, KEYEVENTF_KEYUP)};
+  return Send(inputs);
 }

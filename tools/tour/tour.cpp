@@ -1,7 +1,8 @@
 // tour.exe: the first-run tour. For someone without a screen of their own it shows what the
 // program does, through the program's real windows driven from outside as a user would drive
 // them: record a moving test picture, save the take at 80 percent through SaveDialog and the
-// system's save-file dialog, record a second, shorter take and save it as an MP4 video, open the
+// system's save-file dialog (the take paused once from the tray menu and resumed), record a
+// second, shorter take and save it as an MP4 video, open the
 // recording in PlayerWindow and play it, then leave through the tray menu's 退出. It writes
 // the recording, the video and pictures of the windows into a folder.
 //
@@ -180,6 +181,27 @@ bool PictureRecorder(Tour& tour) {
   return RecordedAtLeast(tour, kRecorderPictureSeconds) && PictureWindow(tour, tour.recorder, "tour-recorder.png");
 }
 
+// The tray menu's third item: 暂停 while the take records, 继续 while it is paused.
+bool ChoosePauseItem(Tour& tour, const std::string& statusPrefix) {
+  const POINT third = MenuItemMiddle(2);
+  HWND menu = OpenTrayMenuOf(tour.processId);
+  if (!menu) return Fail(tour, "the tray icon opened no menu");
+  PumpFor(300);
+  if (!ClickMenuAt(menu, third)) return Fail(tour, "the click on the tray menu's third item was not taken");
+  return WaitUntil([&] { return TextOf(tour.status).starts_with(statusPrefix); }) ||
+         Fail(tour, "the status text reads " + TextOf(tour.status) + ", not " + statusPrefix + "...");
+}
+
+// Paused, the take stands still: its status text keeps its seconds until 继续.
+bool PauseAndResume(Tour& tour) {
+  if (!ChoosePauseItem(tour, "暂停：")) return false;
+  const std::string paused = TextOf(tour.status);
+  PumpFor(500);
+  if (TextOf(tour.status) != paused) return Fail(tour, "the paused take went on to " + TextOf(tour.status));
+  Say("paused at " + paused);
+  return PictureWindow(tour, tour.recorder, "tour-recorder-paused.png") && ChoosePauseItem(tour, "录制：");
+}
+
 bool StopRecordingAfter(Tour& tour, double seconds) {
   if (!RecordedAtLeast(tour, seconds) || !ClickButton(tour, tour.recorder, "停止")) return false;
   if (!WaitUntil([&] { return TextOf(tour.status).starts_with("停止："); }))
@@ -326,6 +348,7 @@ constexpr Step kSteps[] = {
     {"show a moving test picture", ShowTestPicture},
     {"click 录制", StartRecording},
     {"picture RecorderWindow while it records", PictureRecorder},
+    {"pause the take from the tray menu, picture RecorderWindow, and resume", PauseAndResume},
     {"click 停止 after three seconds", StopRecording},
     {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},

@@ -31,3 +31,39 @@ bool ClickLastMenuItem(HWND menu) {
   RECT area;
   return GetWindowRect(menu, &area) && ClickAt({(area.left + area.right) / 2, area.bottom - 10}, MouseButton::kLeft);
 }
+
+namespace {
+HMENU measuredMenu = nullptr;
+int measuredPosition = 0;
+POINT measuredMiddle{-1, -1};
+
+// Runs inside the tour's own menu loop: reads where the item is, then closes the menu.
+void CALLBACK MeasureShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  RECT item, window;
+  HWND shown = FindTopWindow(GetCurrentProcessId(), kMenuClass, "");
+  if (shown && GetWindowRect(shown, &window) && GetMenuItemRect(nullptr, measuredMenu, measuredPosition, &item))
+    measuredMiddle = {(item.left + item.right) / 2 - window.left, (item.top + item.bottom) / 2 - window.top};
+  EndMenu();
+}
+}  // namespace
+
+// A popup of the tour's own, shown where the system puts it and closed again at once.
+POINT MenuItemMiddle(int position) {
+  measuredMenu = CreatePopupMenu();
+  for (int i = 0; i <= position; ++i) AppendMenuW(measuredMenu, MF_STRING, i + 1, L"菜单项");
+  HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  measuredPosition = position;
+  measuredMiddle = {-1, -1};
+  SetTimer(nullptr, 0, 100, MeasureShownMenu);
+  TrackPopupMenu(measuredMenu, TPM_RETURNCMD | TPM_NONOTIFY, 0, 0, 0, owner, nullptr);
+  DestroyMenu(measuredMenu);
+  DestroyWindow(owner);
+  return measuredMiddle;
+}
+
+bool ClickMenuAt(HWND menu, POINT middle) {
+  RECT area;
+  return middle.y >= 0 && GetWindowRect(menu, &area) &&
+         ClickAt({area.left + middle.x, area.top + middle.y}, MouseButton::kLeft);
+}

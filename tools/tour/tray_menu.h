@@ -14,5 +14,14 @@ HWND OpenTrayMenuOf(DWORD processId);
 // was not taken.
 bool ClickLastMenuItem(HWND menu);
 
+// Where the system puts the middle of the item at `position` (counted from 0) of a popup menu
+// of text items, relative to the menu window's top-left corner. Another program's menu tells
+// nobody where its items are, so this measures a menu of the tour's own in the same menu font:
+// ask before another program's menu is open. {-1, -1} when it cannot be measured.
+POINT MenuItemMiddle(int position);
+// Clicks an open menu at `middle` (from MenuItemMiddle); false when the menu is gone or the
+// click was not taken.
+bool ClickMenuAt(HWND menu, POINT middle);
+
 // The class name of an open menu.
 inline constexpr wchar_t kMenuClass[] = L"#32768";
