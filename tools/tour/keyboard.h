@@ -3,5 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
+
 // Presses and releases the key; false when the system took fewer than both events.
 bool PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse, as a user presses a combination
+// (Ctrl, Shift, F8); false when the system took fewer events than that.
+bool PressKeys(std::initializer_list<WORD> virtualKeys);

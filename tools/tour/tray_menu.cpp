@@ -1,5 +1,6 @@
 #include "tools/tour/tray_menu.h"
 
+#include "tools/tour/keyboard.h"
 #include "tools/tour/mouse.h"
 #include "tools/tour/outside_window.h"
 #include "tools/tour/waiting.h"
@@ -30,4 +31,12 @@ HWND OpenTrayMenuOf(DWORD processId) {
 bool ClickLastMenuItem(HWND menu) {
   RECT area;
   return GetWindowRect(menu, &area) && ClickAt({(area.left + area.right) / 2, area.bottom - 10}, MouseButton::kLeft);
+}
+
+bool ChooseMenuItemFromEnd(HWND menu, int fromEnd) {
+  for (int i = 0; i <= fromEnd; ++i) {
+    if (!IsWindow(menu) || !PressKey(VK_UP)) return false;
+    PumpFor(100);
+  }
+  return IsWindow(menu) && PressKey(VK_RETURN);
 }
