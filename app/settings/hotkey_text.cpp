@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/settings/ini_text.h"
+#include "components/services/ascii_case.h"
+
 namespace {
 
 // The system's modifier bits (MOD_*) in the order the text writes them.
@@ -33,17 +36,6 @@ constexpr KeyName kNamedKeys[] = {
 constexpr uint32_t kFirstFunctionKey = 0x70;  // F1
 constexpr uint32_t kFunctionKeys = 24;
 constexpr uint32_t kFirstPadDigit = 0x60;  // Num0
-
-bool SameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string KeyName(uint32_t key) {
   for (const auto& named : kNamedKeys) {
@@ -77,7 +69,7 @@ std::optional<uint32_t> SmallNumber(std::string_view text, uint32_t low, uint32_
 }
 
 std::optional<uint32_t> HexKey(std::string_view text) {
-  if (text.size() != 4 || !SameName(text.substr(0, 2), "0x")) return std::nullopt;
+  if (text.size() != 4 || !EqualIgnoringAsciiCase(text.substr(0, 2), "0x")) return std::nullopt;
   uint32_t key = 0;
   for (char c : text.substr(2)) {
     const char upper = c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -93,7 +85,7 @@ std::optional<uint32_t> HexKey(std::string_view text) {
 std::optional<uint32_t> KeyNamed(std::string_view name) {
   if (name.empty()) return std::nullopt;
   for (const auto& named : kNamedKeys) {
-    if (SameName(named.name, name)) return named.key;
+    if (EqualIgnoringAsciiCase(named.name, name)) return named.key;
   }
   if (name.size() == 1) {
     const char upper = name[0] >= 'a' && name[0] <= 'z' ? static_cast<char>(name[0] - 'a' + 'A') : name[0];
@@ -102,15 +94,15 @@ std::optional<uint32_t> KeyNamed(std::string_view name) {
   }
   if ((name[0] == 'F' || name[0] == 'f'))
     if (const auto number = SmallNumber(name.substr(1), 1, kFunctionKeys)) return kFirstFunctionKey + *number - 1;
-  if (SameName(name.substr(0, 3), "Num"))
+  if (EqualIgnoringAsciiCase(name.substr(0, 3), "Num"))
     if (const auto digit = SmallNumber(name.substr(3), 0, 9); digit && name.size() == 4) return kFirstPadDigit + *digit;
   return HexKey(name);
 }
 
 std::optional<uint32_t> ModifierNamed(std::string_view name) {
-  if (SameName(name, "Control")) return 0x0002;
+  if (EqualIgnoringAsciiCase(name, "Control")) return 0x0002;
   for (const auto& modifier : kModifiers) {
-    if (SameName(modifier.name, name)) return modifier.bit;
+    if (EqualIgnoringAsciiCase(modifier.name, name)) return modifier.bit;
   }
   return std::nullopt;
 }
@@ -119,7 +111,8 @@ std::vector<std::string_view> PartsOf(std::string_view text) {
   std::vector<std::string_view> parts;
   for (size_t start = 0;;) {
     const size_t plus = text.find('+', start);
-    parts.push_back(Trimmed(text.substr(start, plus == std::string_view::npos ? std::string_view::npos : plus - start)));
+    const size_t length = plus == std::string_view::npos ? std::string_view::npos : plus - start;
+    parts.push_back(WithoutBlanksAround(text.substr(start, length)));
     if (plus == std::string_view::npos) return parts;
     start = plus + 1;
   }
@@ -140,7 +133,7 @@ std::string HotkeyText(const Hotkey& hotkey) {
 }
 
 std::optional<Hotkey> ParseHotkeyText(std::string_view text) {
-  if (Trimmed(text).empty()) return Hotkey{};
+  if (WithoutBlanksAround(text).empty()) return Hotkey{};
   const std::vector<std::string_view> parts = PartsOf(text);
   Hotkey hotkey;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {

@@ -3,21 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "components/services/ascii_case.h"
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // Whether `line` is well-formed UTF-8 without control characters other than a tab.
 bool IsCleanLine(std::string_view line) {
@@ -47,13 +37,13 @@ bool IsCleanLine(std::string_view line) {
 
 // The name of a "[name]" header line; nullopt for any other line.
 std::optional<std::string_view> HeaderName(std::string_view line) {
-  const std::string_view trimmed = Trimmed(line);
+  const std::string_view trimmed = WithoutBlanksAround(line);
   if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return std::nullopt;
-  return Trimmed(trimmed.substr(1, trimmed.size() - 2));
+  return WithoutBlanksAround(trimmed.substr(1, trimmed.size() - 2));
 }
 
 bool IsComment(std::string_view line) {
-  const std::string_view trimmed = Trimmed(line);
+  const std::string_view trimmed = WithoutBlanksAround(line);
   return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
 }
 
@@ -62,7 +52,7 @@ std::optional<std::string_view> KeyOf(std::string_view line) {
   if (IsComment(line) || HeaderName(line)) return std::nullopt;
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  return Trimmed(line.substr(0, equals));
+  return WithoutBlanksAround(line.substr(0, equals));
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -80,6 +70,13 @@ std::string HeaderLine(std::string_view section) {
 }
 
 }  // namespace
+
+std::string_view WithoutBlanksAround(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
 
 IniText IniText::Parse(std::string_view bytes) {
   IniText text;
@@ -105,7 +102,7 @@ std::optional<IniText::Span> IniText::FindSection(std::string_view section) cons
       found->end = i;
       return found;
     }
-    if (SameName(*name, section)) found = Span{i + 1, lines_.size()};
+    if (EqualIgnoringAsciiCase(*name, section)) found = Span{i + 1, lines_.size()};
   }
   return found;
 }
@@ -113,7 +110,7 @@ std::optional<IniText::Span> IniText::FindSection(std::string_view section) cons
 std::optional<size_t> IniText::FindKey(Span span, std::string_view key) const {
   for (size_t i = span.begin; i < span.end; ++i) {
     const auto name = KeyOf(lines_[i]);
-    if (name && SameName(*name, key)) return i;
+    if (name && EqualIgnoringAsciiCase(*name, key)) return i;
   }
   return std::nullopt;
 }
@@ -124,7 +121,7 @@ std::optional<std::string> IniText::Value(std::string_view section, std::string_
   const auto line = FindKey(*span, key);
   if (!line) return std::nullopt;
   const std::string_view text = lines_[*line];
-  return std::string(Trimmed(text.substr(text.find('=') + 1)));
+  return std::string(WithoutBlanksAround(text.substr(text.find('=') + 1)));
 }
 
 void IniText::SetValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -135,12 +132,12 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
     return;
   }
   if (const auto line = FindKey(*span, key)) {
-    lines_[*line] = KeyLine(Trimmed(lines_[*line].substr(0, lines_[*line].find('='))), value);
+    lines_[*line] = KeyLine(WithoutBlanksAround(lines_[*line].substr(0, lines_[*line].find('='))), value);
     return;
   }
   // After the section's last non-blank line, so a blank line before the next header stays there.
   size_t at = span->end;
-  while (at > span->begin && Trimmed(lines_[at - 1]).empty()) --at;
+  while (at > span->begin && WithoutBlanksAround(lines_[at - 1]).empty()) --at;
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), KeyLine(key, value));
 }
 

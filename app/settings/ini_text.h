@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+// `text` without the blanks and tabs at its ends.
+std::string_view WithoutBlanksAround(std::string_view text);
+
 class IniText {
  public:
   // An empty text: no sections.
