@@ -1,5 +1,5 @@
 // HotkeyBox: the system's hotkey control, where the user presses the combination a hotkey is
-// to have; Backspace or Delete leaves it empty, which is no hotkey. Its modifiers and key read
+// to have; Delete leaves it empty, which is no hotkey. Its modifiers and key read
 // what the control shows now, in the terms of the system's hotkey registration.
 #include <windows.h>
 #include <commctrl.h>
