@@ -1,5 +1,7 @@
 // The handlers of the settings window "设置" and of the tray menu's 设置 that opens it.
 #pragma once
+#include <string>
+
 #include "controls/runtime.h"
 
 // Puts the settings window's routines, and the tray menu's 设置, into the program's handler table.
