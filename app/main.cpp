@@ -8,6 +8,8 @@
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/run_program.h"
+#include "app/settings/settings_file.h"
+#include "app/settings/settings_window_handlers.h"
 #include "app/single_program.h"
 #include "components/services/services.h"
 #include "controls/fatal_error.h"
@@ -29,6 +31,7 @@ void AnotherStartArrived(const std::wstring&) {
 }
 
 void StartUp() {
+  SetCurrentSettings(LoadSettingsFile(SettingsFilePath()));
   if (!LoadWindow(RecorderWindow::kId, 0, false)) FatalRuntimeError(kStartWindowFailed);
   door.emplace(AnotherStartArrived);
 }
@@ -51,5 +54,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   HandlerTable handlers;
   AddRecorderHandlers(handlers);
   AddPlayerHandlers(handlers);
+  AddSettingsWindowHandlers(handlers);
   return RunProgram(handlers, StartUp, EndOfProgram);
 }

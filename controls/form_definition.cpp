@@ -9,6 +9,7 @@ namespace {
 constexpr Kind kKindByAlternative[] = {
     Kind::Window,   Kind::MenuItem,   Kind::Button,     Kind::Label,     Kind::GroupBox, Kind::ComboBox,
     Kind::DrawPanel, Kind::SliderBar, Kind::ProcessBar, Kind::CommonDlg, Kind::Timer,    Kind::ZipComponent,
+    Kind::CheckBox, Kind::HotkeyBox,
 };
 static_assert(std::size(kKindByAlternative) == std::variant_size_v<KindProperties>);
 

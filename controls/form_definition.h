@@ -63,6 +63,8 @@ enum class Kind : uint32_t {
   CommonDlg = 0x1001F,
   Timer = 0x10020,
   ZipComponent = 0x30001,
+  CheckBox = 0x1000C,
+  HotkeyBox = 0x10021,
 };
 
 // Unit flags.
@@ -233,10 +235,25 @@ struct TimerProperties {
 
 struct ZipComponentProperties {};
 
+struct CheckBoxProperties {
+  int value = 0;  // 1 = checked
+  ByteString font{};
+  std::string caption = "复选框";
+};
+
+// A key combination in the system's hotkey registration terms: MOD_ALT, MOD_CONTROL, MOD_SHIFT
+// (MOD_WIN is kept but cannot be shown) and a virtual-key code, 0 for none.
+struct HotkeyBoxProperties {
+  int modifiers = 0;
+  int key = 0;
+  ByteString font{};
+};
+
 using KindProperties =
     std::variant<WindowProperties, MenuItemProperties, ButtonProperties, LabelProperties, GroupBoxProperties,
                  ComboBoxProperties, DrawPanelProperties, SliderBarProperties, ProcessBarProperties,
-                 CommonDlgProperties, TimerProperties, ZipComponentProperties>;
+                 CommonDlgProperties, TimerProperties, ZipComponentProperties, CheckBoxProperties,
+                 HotkeyBoxProperties>;
 
 struct EventBinding {
   int event;

@@ -44,7 +44,8 @@ HWND MakeHiddenOwner() {
 }
 
 void InitialiseCommonControls() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
 }
 }  // namespace

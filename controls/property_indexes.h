@@ -173,3 +173,15 @@ constexpr int kFont = 22;
 constexpr int kFirstReadOnly = 23;  // 23 and 24 read as 0 and ignore writes
 constexpr int kLastReadOnly = 24;
 }  // namespace draw_panel_property
+
+namespace check_box_property {
+constexpr int kCaption = 8;
+constexpr int kValue = 9;  // 1 checked, 0 not
+constexpr int kFont = 10;
+}  // namespace check_box_property
+
+namespace hotkey_box_property {
+constexpr int kModifiers = 8;  // MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN
+constexpr int kKey = 9;        // a virtual-key code; 0 = no hotkey
+constexpr int kFont = 10;
+}  // namespace hotkey_box_property

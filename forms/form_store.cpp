@@ -3,9 +3,11 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 
 FormStore::FormStore() {
-  for (FormDefinition form : {RecorderWindow::Definition(), SaveDialog::Definition(), PlayerWindow::Definition()})
+  for (FormDefinition form : {RecorderWindow::Definition(), SaveDialog::Definition(), PlayerWindow::Definition(),
+                              SettingsWindow::Definition()})
     forms_.emplace(form.id, std::move(form));
 }
 

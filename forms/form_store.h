@@ -1,4 +1,4 @@
-// The form store: the definitions of the program's three windows, keyed by window id. The
+// The form store: the definitions of the program's four windows, keyed by window id. The
 // program hands the runtime a working copy of each at start-up (app/run_program.h); the runtime
 // builds each window from its copy.
 //
@@ -15,7 +15,7 @@
 
 class FormStore {
  public:
-  // Holds RecorderWindow, SaveDialog and PlayerWindow.
+  // Holds RecorderWindow, SaveDialog, PlayerWindow and SettingsWindow.
   FormStore();
 
   // The window ids in ascending order.

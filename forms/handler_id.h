@@ -1,4 +1,4 @@
-// The handler routines that the three windows bind to their events. A definition names a
+// The handler routines that the windows bind to their events. A definition names a
 // handler by its id; the program (or a test) supplies the routine behind each id.
 #pragma once
 
@@ -34,5 +34,9 @@ enum class HandlerId : int {
   PlaybackTick,
   ShowAbout,
   PlayerAboutToBeDestroyed,
+  // SettingsWindow
+  SettingsCreated,
+  ConfirmSettings,
+  CancelSettings,
   Count
 };

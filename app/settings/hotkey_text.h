@@ -1,12 +1,16 @@
-// A hotkey as the user reads it: "Alt+F9", "Ctrl+Shift+F10". Plain C++ over the key codes, so
-// the settings window, the tray's notices and the tests share one spelling.
+// A hotkey as the settings file writes it: modifiers and key joined by "+", as "Ctrl+Shift+F9"
+// or "Alt+F10"; the empty text for no hotkey. Plain C++ over strings.
 #pragma once
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/settings/settings.h"
 
-// The modifiers in the order Ctrl, Shift, Alt, Win, each followed by "+", then the key's name:
-// F1 to F24, letters and digits as printed on the key, "Num 5" and "Num *" for the number pad,
-// English names for the others ("Space", "PageUp", "Pause"); a key without a name of its own
-// reads as its code ("0xE8"). No hotkey (key 0) is the empty text.
+// The text of `hotkey`: "Ctrl", "Shift", "Alt" and "Win" in that order, then the key's name
+// ("F9", "A", "7", "Space", "Num5", ...; a key without a name as "0x" and two hex digits).
+// Empty for no hotkey.
 std::string HotkeyText(const Hotkey& hotkey);
+// The hotkey a text names: the modifiers in any order and case, the key last. The empty text
+// (blanks alone included) is no hotkey; nullopt for a text that names no key or a key twice.
+std::optional<Hotkey> ParseHotkeyText(std::string_view text);

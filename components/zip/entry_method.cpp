@@ -1,6 +1,6 @@
 #include "components/zip/entry_method.h"
 
-#include "components/zip/ascii_case.h"
+#include "components/services/ascii_case.h"
 #include "components/zip/zip_records.h"
 
 namespace {

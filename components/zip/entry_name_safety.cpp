@@ -1,6 +1,6 @@
 #include "components/zip/entry_name_safety.h"
 
-#include "components/zip/ascii_case.h"
+#include "components/services/ascii_case.h"
 
 namespace {
 

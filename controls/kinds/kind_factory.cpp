@@ -12,6 +12,8 @@ std::unique_ptr<Control> MakeControl(WindowId window, UnitDefinition& unit) {
     case Kind::CommonDlg: return MakeCommonDlg(window, unit);
     case Kind::Timer: return MakeTimer(window, unit);
     case Kind::ZipComponent: return MakeZipComponent(window, unit);
+    case Kind::CheckBox: return MakeCheckBox(window, unit);
+    case Kind::HotkeyBox: return MakeHotkeyBox(window, unit);
     default: return nullptr;
   }
 }

@@ -15,6 +15,8 @@ std::unique_ptr<Control> MakeDrawPanel(WindowId window, UnitDefinition& unit);
 std::unique_ptr<Control> MakeCommonDlg(WindowId window, UnitDefinition& unit);
 std::unique_ptr<Control> MakeTimer(WindowId window, UnitDefinition& unit);
 std::unique_ptr<Control> MakeZipComponent(WindowId window, UnitDefinition& unit);
+std::unique_ptr<Control> MakeCheckBox(WindowId window, UnitDefinition& unit);
+std::unique_ptr<Control> MakeHotkeyBox(WindowId window, UnitDefinition& unit);
 
 // The maker for the unit's kind; null for the window and menu items, which the runtime
 // builds itself.

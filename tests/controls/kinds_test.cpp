@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
+#include <iterator>
+
 #include "components/services/wide_text.h"
 #include "controls/event_index.h"
 #include "controls/kinds/zip_component.h"
@@ -14,6 +17,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
@@ -291,6 +295,65 @@ TEST(ComboBoxKind, ShowsItsStoredItemsAndBringsTheCurrentItemIntoRange) {
     EXPECT_EQ(ReadInt(combo, 19), 2) << "the last item";
     WriteProperty(combo, 19, -4);
     EXPECT_EQ(ReadInt(combo, 19), -1);
+  });
+}
+
+// Keys pressed in order and let go in reverse, through the system's input queue, as the keyboard
+// gives them to the window that has the focus.
+void PressKeys(std::initializer_list<WORD> keys) {
+  INPUT strokes[8] = {};
+  UINT count = 0;
+  for (WORD key : keys) strokes[count++].ki.wVk = key;
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    strokes[count].ki.wVk = *key;
+    strokes[count++].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  for (UINT i = 0; i < count; ++i) strokes[i].type = INPUT_KEYBOARD;
+  SendInput(count, strokes, sizeof(INPUT));
+  PumpFor(150);
+}
+
+void FocusOn(WindowId window, UnitId unit) {
+  SetForegroundWindow(WindowHandle(window));
+  PumpFor(50);
+  SetFocus(Hwnd(window, unit));
+  PumpFor(50);
+}
+
+// The user presses the combination into the box, and Delete leaves it empty: no hotkey.
+TEST(HotkeyBoxKind, HoldsWhatTheUserPressesOrNothing) {
+  RunInProgram([] {
+    using namespace SettingsWindow;
+    ASSERT_TRUE(LoadWindow(kId, 0, false));
+    const UnitAddress box{kId, 录制热键};
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kKey), 0) << "stored empty";
+    FocusOn(kId, 录制热键);
+    PressKeys({VK_CONTROL, VK_SHIFT, VK_F8});
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kKey), VK_F8);
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kModifiers), MOD_CONTROL | MOD_SHIFT);
+    PressKeys({VK_DELETE});
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kKey), 0);
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kModifiers), 0);
+    PressKeys({VK_MENU, VK_F11});
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kKey), VK_F11);
+    EXPECT_EQ(ReadInt(box, hotkey_box_property::kModifiers), MOD_ALT);
+  });
+}
+
+TEST(CheckBoxKind, AClickTicksAndUnticksIt) {
+  RunInProgram([] {
+    using namespace SettingsWindow;
+    ASSERT_TRUE(LoadWindow(kId, 0, false));
+    const UnitAddress box{kId, 鼠标点击复选框};
+    const HWND hwnd = Hwnd(kId, 鼠标点击复选框);
+    EXPECT_EQ(ReadInt(box, check_box_property::kValue), 0);
+    SendMessageW(hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadInt(box, check_box_property::kValue), 1);
+    EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageW(hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadInt(box, check_box_property::kValue), 0);
+    WriteProperty(box, check_box_property::kValue, 1);
+    EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
   });
 }
 }  // namespace

@@ -10,6 +10,7 @@
 #include "controls/property_indexes.h"
 #include "controls/property_table.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
 
 namespace {
@@ -201,6 +202,34 @@ TEST(PropertyTables, EveryKindReadsBackWhatWasWrittenWithItsClamp) {
     ASSERT_TRUE(LoadWindow(S::kId, 0, false));
     for (const Expectation& expected : cases) {
       const UnitAddress unit{S::kId, expected.unit};
+      WriteProperty(unit, expected.index, expected.written);
+      EXPECT_EQ(ReadProperty(unit, expected.index), expected.read) << expected.unit << " index " << expected.index;
+    }
+  });
+}
+
+// The settings window's kinds: a check box's value and a hotkey box's key and modifiers read
+// what the control shows, which is what was written brought into range.
+TEST(PropertyTables, TheCheckBoxAndHotkeyBoxReadBackWhatTheyShow) {
+  namespace T = SettingsWindow;
+  namespace k = check_box_property;
+  namespace h = hotkey_box_property;
+  const std::vector<Expectation> cases = {
+      {T::鼠标指针复选框, k::kValue, 5, 1},
+      {T::鼠标指针复选框, k::kValue, 0, 0},
+      {T::鼠标指针复选框, k::kCaption, std::string("录制鼠标指针"), std::string("录制鼠标指针")},
+      {T::鼠标指针复选框, k::kFont, ByteString(60, 0x41), ByteString(60, 0x41)},
+      {T::录制热键, h::kKey, 0x78, 0x78},
+      {T::录制热键, h::kModifiers, 0x3, 0x3},
+      {T::录制热键, h::kModifiers, 0x1 | 0x8, 0x1},
+      {T::录制热键, h::kKey, 300, 255},
+      {T::录制热键, h::kKey, 0, 0},
+      {T::录制热键, h::kModifiers, 0x1, 0},
+  };
+  RunInProgram([&] {
+    ASSERT_TRUE(LoadWindow(T::kId, 0, false));
+    for (const Expectation& expected : cases) {
+      const UnitAddress unit{T::kId, expected.unit};
       WriteProperty(unit, expected.index, expected.written);
       EXPECT_EQ(ReadProperty(unit, expected.index), expected.read) << expected.unit << " index " << expected.index;
     }

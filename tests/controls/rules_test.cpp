@@ -1,6 +1,7 @@
 // The runtime's pure rules, table by table: clamps, centring, stacking, menu trees, the tray
 // tip, timer writes, bar ranges, dialog filters, window styles, icon files and error texts.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "controls/file_dialog.h"
 #include "controls/icon_file.h"
 #include "controls/kinds/bar_ranges.h"
+#include "controls/kinds/hotkey_flags.h"
 #include "controls/layout_rules.h"
 #include "controls/menu_tree.h"
 #include "controls/timer_rule.h"
@@ -175,4 +177,23 @@ TEST(FatalErrorText, ShowsCodeOnlyWhenThereIsOne) {
   EXPECT_EQ(FatalErrorText("指定窗口尚未载入"), "运行时出错!\r\n\r\n错误信息：指定窗口尚未载入\r\n");
   EXPECT_EQ(FatalErrorText("x", 7), "运行时出错!\r\n\r\n错误代码：7\r\n\r\n错误信息：x\r\n");
 }
+// The hotkey control's flags and the registration's modifiers name the same keys differently.
+TEST(HotkeyFlags, ConvertBothWaysWithTheSystemsValues) {
+  constexpr uint32_t kAll = MOD_ALT | MOD_CONTROL | MOD_SHIFT;
+  EXPECT_EQ(ModifiersFromHotkeyFlags(HOTKEYF_ALT), static_cast<uint32_t>(MOD_ALT));
+  EXPECT_EQ(ModifiersFromHotkeyFlags(HOTKEYF_CONTROL | HOTKEYF_SHIFT), static_cast<uint32_t>(MOD_CONTROL | MOD_SHIFT));
+  EXPECT_EQ(ModifiersFromHotkeyFlags(HOTKEYF_ALT | HOTKEYF_EXT), static_cast<uint32_t>(MOD_ALT));
+  EXPECT_EQ(ModifiersFromHotkeyFlags(0), 0u);
+  EXPECT_EQ(HotkeyFlagsFromModifiers(MOD_ALT, VK_F9), static_cast<uint32_t>(HOTKEYF_ALT));
+  EXPECT_EQ(HotkeyFlagsFromModifiers(kAll | MOD_WIN, 'A'),
+            static_cast<uint32_t>(HOTKEYF_ALT | HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+  for (UINT key : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE,
+                   VK_DIVIDE, VK_NUMLOCK})
+    EXPECT_EQ(HotkeyFlagsFromModifiers(MOD_CONTROL, key), static_cast<uint32_t>(HOTKEYF_CONTROL | HOTKEYF_EXT)) << key;
+  for (UINT key : {VK_NUMPAD0, VK_SPACE, VK_F1, VK_MULTIPLY, int{'7'}})
+    EXPECT_EQ(HotkeyFlagsFromModifiers(MOD_CONTROL, key), static_cast<uint32_t>(HOTKEYF_CONTROL)) << key;
+  for (uint32_t modifiers = 0; modifiers <= kAll; ++modifiers)
+    EXPECT_EQ(ModifiersFromHotkeyFlags(HotkeyFlagsFromModifiers(modifiers, VK_INSERT)), modifiers);
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
 #include "tests/controls/screenshot.h"
 #include "tests/support/files.h"
@@ -38,5 +39,6 @@ TEST_P(WindowPictures, AreWrittenAsPng) {
 INSTANTIATE_TEST_SUITE_P(ThreeWindows, WindowPictures,
                          testing::Values(Picture{RecorderWindow::kId, "RecorderWindow"},
                                          Picture{SaveDialog::kId, "SaveDialog"},
-                                         Picture{PlayerWindow::kId, "PlayerWindow"}));
+                                         Picture{PlayerWindow::kId, "PlayerWindow"},
+                                         Picture{SettingsWindow::kId, "SettingsWindow"}));
 }  // namespace

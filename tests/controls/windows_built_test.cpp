@@ -9,6 +9,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
 
 namespace {
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
     ThreeWindows, WindowsBuilt,
     testing::Values(WindowExpectation{RecorderWindow::kId, "Velmo屏幕录像器", 230, 115},
                     WindowExpectation{SaveDialog::kId, "保存设置", 317, 184},
-                    WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 317, 259}));
+                    WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 317, 259},
+                    WindowExpectation{SettingsWindow::kId, "设置", 300, 292}));
 
 TEST(WindowsBuilt, RecorderFramesHaveTheirButtons) {
   RunInProgram([] {

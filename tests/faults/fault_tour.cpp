@@ -501,7 +501,7 @@ bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
 
 // The status reads `prefix` after the keys were pressed.
 bool KeysGive(Run& run, WORD key, const std::string& prefix) {
-  if (!PressWith(VK_MENU, key)) return Fail("the system took no key input");
+  if (!PressKeys({VK_MENU, key})) return Fail("the system took no key input");
   return StatusBegins(run, prefix);
 }
 

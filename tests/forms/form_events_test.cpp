@@ -12,6 +12,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
   namespace R = RecorderWindow;
   namespace S = SaveDialog;
   namespace P = PlayerWindow;
+  namespace T = SettingsWindow;
   const std::set<Binding> expected = {
       {R::kId, R::kId, WindowEvent::kCreated, HandlerId::RecorderCreated},
       {R::kId, R::kId, WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent},
@@ -55,6 +57,9 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {P::kId, P::暂停按钮, ButtonEvent::kClicked, HandlerId::PausePlayback},
       {P::kId, P::终止按钮, ButtonEvent::kClicked, HandlerId::StopPlayback},
       {P::kId, P::时钟, TimerEvent::kTick, HandlerId::PlaybackTick},
+      {T::kId, T::kId, WindowEvent::kCreated, HandlerId::SettingsCreated},
+      {T::kId, T::确定按钮, ButtonEvent::kClicked, HandlerId::ConfirmSettings},
+      {T::kId, T::取消按钮, ButtonEvent::kClicked, HandlerId::CancelSettings},
   };
   const FormStore store;
   const std::set<Binding> actual = AllBindings(store);

@@ -1,4 +1,4 @@
-// The three windows' unit lists: counts, order, ids, names, containers and geometry.
+// The windows' unit lists: counts, order, ids, names, containers and geometry.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -10,6 +10,7 @@
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/settings_window.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ bool IsNonVisual(Kind kind) {
 
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
-      {RecorderWindow::kId, 18}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 13}};
+      {RecorderWindow::kId, 18}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 13},
+      {SettingsWindow::kId, 15}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;
 
@@ -85,6 +87,9 @@ TEST(FormLayout, ContainersHoldExactlyTheirListedControls) {
       {RecorderWindow::kId, "分组框1", {"按钮4", "按钮3", "按钮2", "按钮1", "标签1"}},
       {SaveDialog::kId, "分组框", {"品质标签", "标签1", "滑块条"}},
       {PlayerWindow::kId, "画板", {"ZIP压缩", "通用对话框", "时钟"}},
+      {SettingsWindow::kId, "热键分组框",
+       {"录制热键标签", "录制热键", "录制热键占用标签", "暂停热键标签", "暂停热键", "暂停热键占用标签"}},
+      {SettingsWindow::kId, "选项分组框", {"鼠标指针复选框", "鼠标点击复选框", "本程序窗口复选框", "本程序窗口原因标签"}},
   };
   std::set<std::pair<WindowId, UnitId>> containersSeen;
   for (const Holding& holding : holdings) {

@@ -35,7 +35,7 @@ int ClockInterval() { return ReadInt({kId, 时钟1}, timer_property::kInterval);
 
 // The keys pressed, and a moment for the hotkey to arrive through the message loop.
 void Press(WORD modifier, WORD key) {
-  ASSERT_TRUE(PressWith(modifier, key));
+  ASSERT_TRUE(PressKeys({modifier, key}));
   PumpFor(300);
 }
 
@@ -206,8 +206,8 @@ TEST(HotkeyText, ModifiersInOrderThenTheKeysName) {
       {{MOD_WIN | MOD_ALT | MOD_SHIFT | MOD_CONTROL, VK_F24}, "Ctrl+Shift+Alt+Win+F24"},
       {{MOD_CONTROL, 'R'}, "Ctrl+R"},
       {{MOD_ALT, '7'}, "Alt+7"},
-      {{MOD_CONTROL, VK_NUMPAD5}, "Ctrl+Num 5"},
-      {{MOD_CONTROL, VK_MULTIPLY}, "Ctrl+Num *"},
+      {{MOD_CONTROL, VK_NUMPAD5}, "Ctrl+Num5"},
+      {{MOD_CONTROL, VK_MULTIPLY}, "Ctrl+NumMultiply"},
       {{MOD_ALT, VK_PAUSE}, "Alt+Pause"},
       {{MOD_CONTROL, VK_NEXT}, "Ctrl+PageDown"},
       {{MOD_CONTROL, VK_OEM_PLUS}, "Ctrl+="},

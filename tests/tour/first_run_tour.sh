@@ -29,6 +29,7 @@ png_size() {
 player=$(png_size "$work/tour-player.png")
 [ "${player%x*}" = 661 ] || fail "tour-player.png is $player, not PlayerWindow around a 819x614 frame"
 png_size "$work/tour-tray-menu.png" >/dev/null
+[ "$(png_size "$work/tour-settings.png")" = 300x292 ] || fail "tour-settings.png is not the settings window"
 
 unzip -tq "$work/tour.vmrc"
 frames=$(zipinfo -1 "$work/tour.vmrc" | wc -l)
@@ -50,4 +51,4 @@ video_frames=$(sed -n 's/^nb_read_frames=//p' <<<"$video")
 [ "$video_frames" -ge 15 ] || fail "tour.mp4 holds only $video_frames frames of a take of one and a half seconds"
 errors=$(ffmpeg -nostdin -v warning -i "$work/tour.mp4" -f null - 2>&1)
 [ -z "$errors" ] || fail "tour.mp4 decodes with: $errors"
-echo "the tour saved $frames frames at 80 percent, a video of $video_frames frames, and pictured the four windows"
+echo "the tour saved $frames frames at 80 percent, a video of $video_frames frames, and pictured the windows"

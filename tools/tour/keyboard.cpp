@@ -3,27 +3,21 @@
 #include <iterator>
 
 namespace {
-INPUT KeyEvent(WORD virtualKey, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.dwFlags = flags;
-  return input;
-}
-
-template <size_t count>
-bool Send(INPUT (&inputs)[count]) {
-  return SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT)) == count;
-}
+// No combination a user presses has more keys than this.
+constexpr size_t kMostKeys = 4;
 }  // namespace
 
-bool PressKey(WORD virtualKey) {
-  INPUT inputs[] = {KeyEvent(virtualKey, 0), KeyEvent(virtualKey, KEYEVENTF_KEYUP)};
-  return Send(inputs);
-}
+bool PressKey(WORD virtualKey) { return PressKeys({virtualKey}); }
 
-bool PressWith(WORD modifier, WORD virtualKey) {
-  INPUT inputs[] = {KeyEvent(modifier, 0), KeyEvent(virtualKey, 0), KeyEvent(virtualKey, KEYEVENTF_KEYUP),
-                    KeyEvent(modifier, KEYEVENTF_KEYUP)};
-  return Send(inputs);
+bool PressKeys(std::initializer_list<WORD> virtualKeys) {
+  if (virtualKeys.size() > kMostKeys) return false;
+  INPUT inputs[2 * kMostKeys] = {};
+  UINT count = 0;
+  for (WORD key : virtualKeys) inputs[count++].ki.wVk = key;
+  for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+    inputs[count].ki.wVk = *key;
+    inputs[count++].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  for (UINT i = 0; i < count; ++i) inputs[i].type = INPUT_KEYBOARD;
+  return SendInput(count, inputs, sizeof(INPUT)) == count;
 }

@@ -3,8 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
+
 // Presses and releases the key; false when the system took fewer than both events.
 bool PressKey(WORD virtualKey);
-// Holds `modifier` (VK_MENU, VK_CONTROL, VK_SHIFT) down while `virtualKey` is pressed and
-// released, as "Alt+F9" is pressed; false when the system took fewer than all four events.
-bool PressWith(WORD modifier, WORD virtualKey);
+// Presses the keys in order and releases them in reverse, as a user presses a combination
+// (Ctrl, Shift, F8); false when the system took fewer events than that.
+bool PressKeys(std::initializer_list<WORD> virtualKeys);

@@ -2,9 +2,9 @@
 // program does, through the program's real windows driven from outside as a user would drive
 // them: record a moving test picture, save the take at 80 percent through SaveDialog and the
 // system's save-file dialog (the take paused once from the tray menu and resumed), record a
-// second, shorter take and save it as an MP4 video, open the
-// recording in PlayerWindow and play it, then leave through the tray menu's 退出. It writes
-// the recording, the video and pictures of the windows into a folder.
+// second, shorter take and save it as an MP4 video, open the recording in PlayerWindow and play
+// it, open the settings window from the tray menu and leave it by 取消, then leave through the
+// tray menu's 退出. It writes the recording, the video and pictures of the windows into a folder.
 //
 //   tour.exe VELMO_EXE OUT_FOLDER        (Windows paths)
 //
@@ -58,6 +58,7 @@ struct Tour {
   HWND status = nullptr;
   HWND saveDialog = nullptr;
   HWND player = nullptr;
+  HWND settings = nullptr;
   HWND trayMenu = nullptr;
   std::unique_ptr<TestPicture> picture;
   std::string problem;  // what went wrong in the step that failed
@@ -310,6 +311,26 @@ bool WatchToTheEnd(Tour& tour) {
          Fail(tour, "playback did not come to its end");
 }
 
+// 设置 is the tray menu's item just above 退出; the window is pictured as it opens, then left
+// by 取消, which changes nothing.
+bool OpenSettings(Tour& tour) {
+  HWND menu = OpenTrayMenuOf(tour.processId);
+  if (!menu) return Fail(tour, "the tray icon opened no menu");
+  if (!ChooseMenuItemFromEnd(menu, 1)) return Fail(tour, "设置 could not be chosen in the tray menu");
+  tour.settings = WaitForWindow(tour, kFormClass, "设置");
+  return tour.settings || Fail(tour, "the settings window did not appear");
+}
+
+bool PictureSettings(Tour& tour) {
+  PumpFor(300);
+  return PictureWindow(tour, tour.settings, "tour-settings.png");
+}
+
+bool CancelSettings(Tour& tour) {
+  return ClickButton(tour, tour.settings, "取消") &&
+         (WaitUntil([&] { return !IsWindow(tour.settings); }) || Fail(tour, "the settings window stayed open"));
+}
+
 bool OpenTrayMenu(Tour& tour) {
   tour.trayMenu = OpenTrayMenuOf(tour.processId);
   if (!tour.trayMenu) return Fail(tour, "the tray icon opened no menu");
@@ -361,6 +382,9 @@ constexpr Step kSteps[] = {
     {"click 打开 and choose the recording in the open-file dialog", OpenRecording},
     {"picture PlayerWindow while it plays", PicturePlayer},
     {"watch the recording play to its end", WatchToTheEnd},
+    {"choose 设置 in the tray menu and wait for the settings window", OpenSettings},
+    {"picture the settings window", PictureSettings},
+    {"click 取消 in the settings window", CancelSettings},
     {"right-click the tray icon and picture its menu", OpenTrayMenu},
     {"choose 退出 and wait for the program to end", ChooseExit},
 };

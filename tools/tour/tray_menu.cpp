@@ -1,5 +1,6 @@
 #include "tools/tour/tray_menu.h"
 
+#include "tools/tour/keyboard.h"
 #include "tools/tour/mouse.h"
 #include "tools/tour/outside_window.h"
 #include "tools/tour/waiting.h"
@@ -66,4 +67,12 @@ bool ClickMenuAt(HWND menu, POINT middle) {
   RECT area;
   return middle.y >= 0 && GetWindowRect(menu, &area) &&
          ClickAt({area.left + middle.x, area.top + middle.y}, MouseButton::kLeft);
+}
+
+bool ChooseMenuItemFromEnd(HWND menu, int fromEnd) {
+  for (int i = 0; i <= fromEnd; ++i) {
+    if (!IsWindow(menu) || !PressKey(VK_UP)) return false;
+    PumpFor(100);
+  }
+  return IsWindow(menu) && PressKey(VK_RETURN);
 }

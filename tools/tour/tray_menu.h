@@ -1,6 +1,6 @@
 // The program's tray icon as a user reaches it: a right click on the icon at the right end of
 // the desktop's taskbar, where the notification area holds only this program's icon, and a
-// click on the last item of the menu it opens (退出).
+// click on the last item of the menu it opens (退出) or a choice of another by the keyboard.
 #pragma once
 #include <windows.h>
 
@@ -22,6 +22,10 @@ POINT MenuItemMiddle(int position);
 // Clicks an open menu at `middle` (from MenuItemMiddle); false when the menu is gone or the
 // click was not taken.
 bool ClickMenuAt(HWND menu, POINT middle);
+// Chooses the item `fromEnd` places above the last one of an open menu (0: the last) with the
+// keyboard, as a user would: Up from no selection lands on the last item, each further Up one
+// item higher, Enter chooses. False when the menu is gone or a key was not taken.
+bool ChooseMenuItemFromEnd(HWND menu, int fromEnd);
 
 // The class name of an open menu.
 inline constexpr wchar_t kMenuClass[] = L"#32768";

@@ -1,5 +1,5 @@
-// Case-insensitive comparison of ASCII letters in byte texts, the way suffixes and device names
-// are matched; bytes outside A-Z and a-z compare exactly.
+// Case-insensitive comparison of ASCII letters in byte texts, the way suffixes, device names and
+// the settings file's names are matched; bytes outside A-Z and a-z compare exactly.
 #pragma once
 #include <string_view>
 

@@ -1,0 +1,94 @@
+#include "app/settings/settings_window_handlers.h"
+
+#include <windows.h>
+
+#include "app/recorder/own_windows_capture.h"
+#include "app/recorder/recorder_handlers.h"
+#include "app/settings/settings.h"
+#include "app/settings/settings_file.h"
+#include "controls/property_indexes.h"
+#include "forms/handler_id.h"
+#include "forms/settings_window.h"
+
+namespace {
+
+using namespace SettingsWindow;
+
+constexpr uint32_t kWindowsKey = 0x0008;  // MOD_WIN
+
+UnitAddress Unit(UnitId unit) { return {kId, unit}; }
+
+void ShowHotkey(UnitId box, const Hotkey& hotkey) {
+  WriteProperty(Unit(box), hotkey_box_property::kModifiers, static_cast<int32_t>(hotkey.modifiers));
+  WriteProperty(Unit(box), hotkey_box_property::kKey, static_cast<int32_t>(hotkey.key));
+}
+
+// The box cannot show the Windows key: a combination the user left as it was keeps it.
+Hotkey HotkeyIn(UnitId box, const Hotkey& before) {
+  const Hotkey shown{static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kModifiers)),
+                     static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kKey))};
+  if (shown.IsNone()) return {};
+  if (shown == Hotkey{before.modifiers & ~kWindowsKey, before.key}) return before;
+  return shown;
+}
+
+void ShowOption(UnitId box, bool on) { WriteProperty(Unit(box), check_box_property::kValue, on ? 1 : 0); }
+bool OptionIn(UnitId box) { return ReadInt(Unit(box), check_box_property::kValue) != 0; }
+
+void ShowNote(UnitId label, bool shown) { WriteProperty(Unit(label), common_property::kVisible, shown ? 1 : 0); }
+
+// 设置 in the tray menu: the window opens, or comes forward when it is open already.
+void ShowSettings(EventRecord&) { LoadWindow(kId, 0, false); }
+
+// The window opens on the settings the program runs with, and says what the recorder could not
+// do with them: hotkeys another program holds, and an option the system cannot follow.
+void SettingsCreated(EventRecord&) {
+  const Settings& settings = CurrentSettings();
+  ShowHotkey(录制热键, settings.recordOrStopKey);
+  ShowHotkey(暂停热键, settings.pauseOrResumeKey);
+  ShowOption(鼠标指针复选框, settings.drawPointer);
+  ShowOption(鼠标点击复选框, settings.highlightClicks);
+  ShowOption(本程序窗口复选框, settings.excludeOwnWindows);
+  ShowNote(录制热键占用标签, HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
+  ShowNote(暂停热键占用标签, HotkeyHeldElsewhere(HotkeyJob::PauseOrResume));
+  const bool canKeepOut = CanKeepWindowsOutOfFrames();
+  SetEnabled(Unit(本程序窗口复选框), canKeepOut);
+  ShowNote(本程序窗口原因标签, !canKeepOut);
+}
+
+Settings SettingsInWindow() {
+  const Settings& before = CurrentSettings();
+  return {.recordOrStopKey = HotkeyIn(录制热键, before.recordOrStopKey),
+          .pauseOrResumeKey = HotkeyIn(暂停热键, before.pauseOrResumeKey),
+          .drawPointer = OptionIn(鼠标指针复选框),
+          .highlightClicks = OptionIn(鼠标点击复选框),
+          .excludeOwnWindows = OptionIn(本程序窗口复选框)};
+}
+
+// 确定: the settings are kept in the file and put to work at once. A file that cannot be written
+// does not hold them back for this run; the user learns they will not outlast it.
+void ConfirmSettings(EventRecord&) {
+  const Settings settings = SettingsInWindow();
+  const std::string path = SettingsFilePath();
+  const bool kept = StoreSettingsFile(path, settings);
+  SetCurrentSettings(settings);
+  ApplyRecorderSettings();
+  DestroyWindow(kId);
+  if (!kept) ShowMessageBox(SettingsNotKeptText(path), MB_OK | MB_ICONEXCLAMATION, "提示信息");
+}
+
+// 取消, like Esc and the close box, leaves everything as it was.
+void CancelSettings(EventRecord&) { DestroyWindow(kId); }
+
+}  // namespace
+
+std::string SettingsNotKeptText(const std::string& path) {
+  return "设置未能保存到文件“" + path + "”，仅在本次运行中有效。";
+}
+
+void AddSettingsWindowHandlers(HandlerTable& handlers) {
+  handlers.Bind(HandlerId::ShowSettings, ShowSettings);
+  handlers.Bind(HandlerId::SettingsCreated, SettingsCreated);
+  handlers.Bind(HandlerId::ConfirmSettings, ConfirmSettings);
+  handlers.Bind(HandlerId::CancelSettings, CancelSettings);
+}

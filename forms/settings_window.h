@@ -1,0 +1,34 @@
+// SettingsWindow "设置": the two global hotkeys and the recorder's three options, with 确定 and
+// 取消; opened from the tray menu's 设置. Handlers address its units by these names.
+#pragma once
+
+#include "controls/form_definition.h"
+
+namespace SettingsWindow {
+
+// The window's own unit shares the window id.
+inline constexpr WindowId kId = kWindowUnitClass | 0x0004;
+
+inline constexpr UnitId 确定按钮 = kControlUnitClass | 0x0401;
+inline constexpr UnitId 取消按钮 = kControlUnitClass | 0x0402;
+inline constexpr UnitId 热键分组框 = kControlUnitClass | 0x0403;
+inline constexpr UnitId 录制热键标签 = kControlUnitClass | 0x0404;
+inline constexpr UnitId 录制热键 = kControlUnitClass | 0x0405;
+inline constexpr UnitId 录制热键占用标签 = kControlUnitClass | 0x0406;
+inline constexpr UnitId 暂停热键标签 = kControlUnitClass | 0x0407;
+inline constexpr UnitId 暂停热键 = kControlUnitClass | 0x0408;
+inline constexpr UnitId 暂停热键占用标签 = kControlUnitClass | 0x0409;
+inline constexpr UnitId 选项分组框 = kControlUnitClass | 0x040A;
+inline constexpr UnitId 鼠标指针复选框 = kControlUnitClass | 0x040B;
+inline constexpr UnitId 鼠标点击复选框 = kControlUnitClass | 0x040C;
+inline constexpr UnitId 本程序窗口复选框 = kControlUnitClass | 0x040D;
+inline constexpr UnitId 本程序窗口原因标签 = kControlUnitClass | 0x040E;
+
+// The line under a hotkey that another program holds, and the reason the last option is greyed
+// where the system cannot keep a window out of captures.
+inline constexpr char kHotkeyHeldElsewhereText[] = "此热键已被其他程序占用，未能注册。";
+inline constexpr char kCannotKeepWindowsOutText[] = "需要 Windows 10 2004 或更高版本";
+
+FormDefinition Definition();
+
+}  // namespace SettingsWindow

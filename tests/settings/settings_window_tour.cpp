@@ -1,0 +1,325 @@
+// settings_window_tour.exe: the settings window "设置" through the real program, driven from
+// outside as a user drives it. velmo.exe runs from a folder of its own that holds a portable
+// settings.ini:
+//   - 设置 from the tray menu opens the window on the file's settings (here the defaults), a
+//     second 设置 brings the same window forward, and the option the system cannot follow is
+//     greyed with its reason;
+//   - a hotkey pressed into its box and two options ticked, then 确定: settings.ini holds them,
+//     and after a restart the window shows them;
+//   - changes ended by 取消, Esc or the close box change neither the file nor the window;
+//   - a file that cannot be written: 确定 says so, naming the file, and the settings hold for
+//     the rest of the run.
+//
+//   settings_window_tour.exe VELMO_EXE        (a Windows path; settings.ini lies beside it)
+//
+// Exits with 1 naming the step that failed.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
+#include "tools/tour/keyboard.h"
+#include "tools/tour/mouse.h"
+#include "tools/tour/outside_window.h"
+#include "tools/tour/tray_menu.h"
+#include "tools/tour/waiting.h"
+#include "tools/tour/working_folder.h"
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VelmoForm";
+constexpr wchar_t kLabelClass[] = L"VelmoLabel";
+constexpr wchar_t kHotkeyClass[] = L"msctls_hotkey32";
+constexpr wchar_t kStaticClass[] = L"Static";
+// 设置 lies just above 退出 in the tray menu.
+constexpr int kSettingsFromEnd = 1;
+
+using ProcessHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
+
+std::string program;
+std::string settingsFile;
+std::string problem;
+
+bool Fail(const std::string& what) {
+  problem = what;
+  return false;
+}
+
+void Say(const std::string& line) {
+  std::fputs(("settings window tour: " + line + "\n").c_str(), stdout);
+  std::fflush(stdout);
+}
+
+struct Run {
+  ProcessHandle process;
+  DWORD processId = 0;
+  HWND settings = nullptr;
+};
+
+// What the window shows: each hotkey box as the control's HKM_GETHOTKEY word, each check box.
+struct Shown {
+  LRESULT recordOrStop;
+  LRESULT pauseOrResume;
+  bool drawPointer;
+  bool highlightClicks;
+  bool excludeOwnWindows;
+  bool operator==(const Shown&) const = default;
+};
+
+constexpr Shown kDefaults{MAKEWORD(VK_F9, HOTKEYF_ALT), MAKEWORD(VK_F10, HOTKEYF_ALT), true, false, true};
+constexpr Shown kChanged{MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_SHIFT), MAKEWORD(VK_F10, HOTKEYF_ALT), false, true,
+                         true};
+
+std::string Describe(const Shown& shown) {
+  char text[128];
+  std::snprintf(text, sizeof(text), "hotkeys %04llx %04llx, options %d %d %d",
+                static_cast<unsigned long long>(shown.recordOrStop), static_cast<unsigned long long>(shown.pauseOrResume),
+                shown.drawPointer, shown.highlightClicks, shown.excludeOwnWindows);
+  return text;
+}
+
+std::string FileText() {
+  const FileHandle file(CreateFileW(Widen(settingsFile).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return {};
+  std::string text(65536, '\0');
+  DWORD read = 0;
+  ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+  text.resize(read);
+  return text;
+}
+
+// The windows of `windowClass` among the children of `parent`, in creation order.
+std::vector<HWND> Children(HWND parent, const wchar_t* windowClass) {
+  std::vector<HWND> found;
+  for (HWND child = FindWindowExW(parent, nullptr, nullptr, nullptr); child;
+       child = FindWindowExW(parent, child, nullptr, nullptr)) {
+    for (HWND inner : Children(child, windowClass)) found.push_back(inner);
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (lstrcmpiW(name, windowClass) == 0) found.push_back(child);
+  }
+  return found;
+}
+
+HWND HotkeyBox(HWND settings, size_t which) {
+  const std::vector<HWND> boxes = Children(settings, kHotkeyClass);
+  return which < boxes.size() ? boxes[which] : nullptr;
+}
+
+bool Checked(HWND settings, const std::string& caption) {
+  HWND box = FindButton(settings, caption);
+  return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+Shown ShownIn(HWND settings) {
+  return {SendMessageW(HotkeyBox(settings, 0), HKM_GETHOTKEY, 0, 0),
+          SendMessageW(HotkeyBox(settings, 1), HKM_GETHOTKEY, 0, 0), Checked(settings, "录制鼠标指针"),
+          Checked(settings, "突出显示鼠标点击"), Checked(settings, "录制时不录入本程序窗口")};
+}
+
+bool Shows(const Run& run, const Shown& expected, const std::string& when) {
+  Shown shown{};
+  if (WaitUntil([&] { return (shown = ShownIn(run.settings)) == expected; }, 3)) return true;
+  return Fail("the settings window " + when + " shows " + Describe(shown) + ", not " + Describe(expected));
+}
+
+bool StartProgram(Run& run) {
+  ClearWorkingFolder();
+  const std::wstring path = Widen(program);
+  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+  std::wstring commandLine = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &started))
+    return Fail("velmo.exe could not be started");
+  CloseHandle(started.hThread);
+  run.process.reset(started.hProcess);
+  run.processId = started.dwProcessId;
+  HWND recorder = nullptr;
+  return WaitUntil([&] { return (recorder = FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) != nullptr; }) ||
+         Fail("RecorderWindow did not appear");
+}
+
+bool OpenSettings(Run& run) {
+  HWND menu = OpenTrayMenuOf(run.processId);
+  if (!menu) return Fail("the tray icon opened no menu");
+  if (!ChooseMenuItemFromEnd(menu, kSettingsFromEnd)) return Fail("设置 could not be chosen in the tray menu");
+  const bool shown = WaitUntil([&] {
+    return (run.settings = FindTopWindow(run.processId, kFormClass, "设置")) != nullptr && HotkeyBox(run.settings, 1);
+  });
+  return shown || Fail("the settings window did not appear");
+}
+
+// Only one settings window at a time, whatever the tray menu is asked.
+bool OneSettingsWindow(const Run& run) {
+  int count = 0;
+  for (HWND window = FindWindowW(kFormClass, nullptr); window; window = FindWindowExW(nullptr, window, kFormClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == run.processId && IsWindowVisible(window) && TextOf(window) == "设置") ++count;
+  }
+  return count == 1 || Fail(std::to_string(count) + " settings windows are open");
+}
+
+// Greyed exactly when the system cannot keep the program's windows out of the frames, with
+// the reason shown then; no hotkey is held by another program here.
+bool NotesAsTheSystemAllows(const Run& run) {
+  HWND option = FindButton(run.settings, "录制时不录入本程序窗口");
+  HWND reason = FindChild(run.settings, kLabelClass, "需要 Windows 10 2004 或更高版本");
+  if (!option || !reason) return Fail("the option 录制时不录入本程序窗口 or its reason is missing");
+  if ((IsWindowEnabled(option) != FALSE) == (IsWindowVisible(reason) != FALSE))
+    return Fail("the reason under 录制时不录入本程序窗口 does not match the option's greying");
+  HWND held = FindChild(run.settings, kLabelClass, "此热键已被其他程序占用");
+  if (held && IsWindowVisible(held)) return Fail("a hotkey is said to be held by another program");
+  Say(IsWindowEnabled(option) ? "the system can keep the program's windows out of the frames"
+                              : "录制时不录入本程序窗口 is greyed: " + TextOf(reason));
+  return true;
+}
+
+bool ClickIn(HWND window) {
+  RECT area;
+  return GetWindowRect(window, &area) &&
+         ClickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, MouseButton::kLeft);
+}
+
+// The user clicks into the first hotkey box and presses Ctrl+Shift+F8, then ticks the options.
+bool ChangeSettings(Run& run) {
+  if (!ClickIn(HotkeyBox(run.settings, 0))) return Fail("the first hotkey box could not be clicked");
+  PumpFor(200);
+  if (!PressKeys({VK_CONTROL, VK_SHIFT, VK_F8})) return Fail("Ctrl+Shift+F8 was not taken");
+  Click(FindButton(run.settings, "录制鼠标指针"));
+  Click(FindButton(run.settings, "突出显示鼠标点击"));
+  return Shows(run, kChanged, "after the changes");
+}
+
+bool CloseBy(Run& run, const std::string& button) {
+  HWND found = FindButton(run.settings, button);
+  if (!found) return Fail("no button " + button);
+  Click(found);
+  return WaitUntil([&] { return !IsWindow(run.settings); }) || Fail("the settings window stayed after " + button);
+}
+
+bool FileHolds(const std::vector<std::string>& lines) {
+  const std::string text = FileText();
+  for (const std::string& line : lines)
+    if (text.find(line + "\r\n") == std::string::npos) return Fail("settings.ini lacks " + line + ":\n" + text);
+  return true;
+}
+
+bool Exit(Run& run) {
+  HWND menu = OpenTrayMenuOf(run.processId);
+  if (!menu || !ClickLastMenuItem(menu)) return Fail("退出 could not be chosen");
+  return WaitUntil([&] { return WaitForSingleObject(run.process.get(), 0) == WAIT_OBJECT_0; }) ||
+         Fail("the program did not end after 退出");
+}
+
+bool FirstRunStoresTheChanges(Run& run) {
+  if (!StartProgram(run) || !OpenSettings(run) || !Shows(run, kDefaults, "on a new settings file")) return false;
+  if (!NotesAsTheSystemAllows(run)) return false;
+  HWND first = run.settings;
+  if (!OpenSettings(run) || !OneSettingsWindow(run)) return false;
+  if (run.settings != first) return Fail("a second 设置 made a new window");
+  if (!ChangeSettings(run) || !CloseBy(run, "确定")) return false;
+  if (!FileHolds({"RecordOrStop=Ctrl+Shift+F8", "PauseOrResume=Alt+F10", "DrawPointer=0", "HighlightClicks=1",
+                  "ExcludeOwnWindows=1"}))
+    return false;
+  Say("确定 kept the changes in settings.ini");
+  return Exit(run);
+}
+
+// Every way of leaving without 确定 keeps the file and the settings as they were.
+bool LeavingWithoutConfirmingChangesNothing(Run& run) {
+  const std::string before = FileText();
+  struct Leaving {
+    const char* name;
+    bool (*leave)(Run&);
+  };
+  const Leaving ways[] = {
+      {"取消", [](Run& r) { return CloseBy(r, "取消"); }},
+      {"Esc", [](Run& r) {
+         SetForegroundWindow(r.settings);
+         return PressKey(VK_ESCAPE) && (WaitUntil([&] { return !IsWindow(r.settings); }) || Fail("Esc left it open"));
+       }},
+      {"the close box", [](Run& r) {
+         PostMessageW(r.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+         return WaitUntil([&] { return !IsWindow(r.settings); }) || Fail("the close box left it open");
+       }},
+  };
+  for (const Leaving& way : ways) {
+    if (!OpenSettings(run) || !Shows(run, kChanged, "after a restart")) return false;
+    Click(FindButton(run.settings, "录制鼠标指针"));
+    if (!WaitUntil([&] { return Checked(run.settings, "录制鼠标指针"); }, 3)) return Fail("录制鼠标指针 did not tick");
+    if (!way.leave(run)) return false;
+    if (FileText() != before) return Fail(std::string(way.name) + " changed settings.ini");
+    Say(std::string(way.name) + " changed nothing");
+  }
+  return OpenSettings(run) && Shows(run, kChanged, "after leaving without 确定") && CloseBy(run, "取消");
+}
+
+// A folder in the place of the temporary file the store writes: the file cannot be written.
+bool AFileThatCannotBeWrittenIsReported(Run& run) {
+  const std::string blocker = settingsFile + ".tmp";
+  if (!CreateDirectoryW(Widen(blocker).c_str(), nullptr)) return Fail("the folder " + blocker + " could not be made");
+  const std::string before = FileText();
+  bool reported = OpenSettings(run);
+  if (reported) {
+    Click(FindButton(run.settings, "突出显示鼠标点击"));
+    reported = CloseBy(run, "确定");
+  }
+  HWND box = nullptr;
+  if (reported && !WaitUntil([&] { return (box = FindTopWindow(run.processId, kDialogClass, "提示信息")) != nullptr; }))
+    reported = Fail("no message box said the settings could not be kept");
+  if (reported) {
+    const std::string text = TextOf(FindChild(box, kStaticClass, "设置"));
+    const std::string expected = "设置未能保存到文件“" + settingsFile + "”，仅在本次运行中有效。";
+    if (text != expected) reported = Fail("the message reads \"" + text + "\", not \"" + expected + "\"");
+    Click(GetDlgItem(box, IDOK));
+  }
+  RemoveDirectoryW(Widen(blocker).c_str());
+  if (!reported) return false;
+  if (FileText() != before) return Fail("settings.ini changed though it could not be stored");
+  Shown expected = kChanged;
+  expected.highlightClicks = false;
+  return OpenSettings(run) && Shows(run, expected, "for the rest of the run") && CloseBy(run, "取消");
+}
+
+bool SecondRunShowsThemAndKeepsThem(Run& run) {
+  return StartProgram(run) && LeavingWithoutConfirmingChangesNothing(run) && AFileThatCannotBeWrittenIsReported(run) &&
+         Exit(run);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) {
+    std::fputs("usage: settings_window_tour.exe VELMO_EXE\n", stderr);
+    return 2;
+  }
+  program = Narrow(argv[1]);
+  settingsFile = program.substr(0, program.find_last_of("\\/") + 1) + "settings.ini";
+  struct Scenario {
+    const char* name;
+    bool (*run)(Run&);
+  };
+  const Scenario scenarios[] = {
+      {"change the settings, 确定, 退出", FirstRunStoresTheChanges},
+      {"restart, leave without 确定, then a file that cannot be written", SecondRunShowsThemAndKeepsThem},
+  };
+  for (const Scenario& scenario : scenarios) {
+    Say(scenario.name);
+    Run run;
+    if (scenario.run(run)) continue;
+    Say(std::string("FAILED: ") + problem);
+    if (run.process) TerminateProcess(run.process.get(), 1);
+    return 1;
+  }
+  Say("done");
+  return 0;
+}
