@@ -12,8 +12,8 @@
 #include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
-#include "components/services/lasting_files.h"
 #include "components/services/same_file.h"
+#include "components/services/temporary_target.h"
 #include "components/services/wide_text.h"
 #include "components/video/video.h"
 #include "components/zip/zip.h"
@@ -107,25 +107,6 @@ std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTa
   return FailureOfExport(ExportVideo(frames, range.count(), target.path, format, kRangeVideoQuality));
 }
 
-// The temporary file beside the target, removed unless it became the target.
-class PartFile {
- public:
-  explicit PartFile(const std::string& target)
-      : path_(target + "." + std::to_string(GetCurrentProcessId()) + ".part") {}
-  ~PartFile() {
-    if (!committed_) DeleteFileW(Widen(path_).c_str());
-  }
-  PartFile(const PartFile&) = delete;
-  PartFile& operator=(const PartFile&) = delete;
-
-  const std::string& path() const { return path_; }
-  void Committed() { committed_ = true; }
-
- private:
-  std::string path_;
-  bool committed_ = false;
-};
-
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {
   for (const PackedFile& file : files) {
     if (GetFileAttributesW(Widen(file.path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
@@ -142,13 +123,12 @@ std::optional<RangeSaveFailure> SaveRecording(const FrameRange& range, const Ran
     files.push_back({PlayedFramePath(ExtractionFolder, frame), JpegFrameName(frame - range.first + 1)});
   }
   if (!FrameFilesPresent(files)) return RangeSaveFailure::kFrameUnreadable;
-  PartFile part(target.path);
-  if (!WriteWholeFile(part.path(), {})) return RangeSaveFailure::kTargetRefused;
-  if (PackFiles(files, part.path()) != kZipDone || !FlushFileToDisk(part.path())) {
+  TemporaryTarget file(target.path);
+  if (!WriteWholeFile(file.path(), {})) return RangeSaveFailure::kTargetRefused;
+  if (PackFiles(files, file.path()) != kZipDone) {
     return FrameFilesPresent(files) ? RangeSaveFailure::kWriteFailed : RangeSaveFailure::kFrameUnreadable;
   }
-  if (!MoveFileIntoPlace(part.path(), target.path)) return RangeSaveFailure::kTargetRefused;
-  part.Committed();
+  if (!file.Commit()) return RangeSaveFailure::kTargetRefused;
   return std::nullopt;
 }
 
@@ -175,24 +155,30 @@ std::optional<RangeSaveFailure> SaveShowingProgress(int firstFrame, int lastFram
   return failure;
 }
 
-}  // namespace
-
-void SaveFramesAs(int firstFrame, int lastFrame) {
-  if (saving || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
+// The dialog and the save hold the player; the closing message does not, so a recording handed
+// over while it waits still opens.
+std::optional<RangeSaveFailure> AskAndSave(int firstFrame, int lastFrame, std::string* targetPath) {
   const SaveHold hold;
   const std::string folder = ExtractionFolder;
   const std::optional<RangeTarget> target = AskForTarget();
   // The dialog's own message loop may have closed the window or let another recording in.
-  if (!target || !IsWindowLoaded(kId) || ExtractionFolder != folder) return;
-  if (NamesSameFile(target->path, OpenedRecording)) {
-    ShowMessageBox(RangeNotSavedText(target->path, RangeSaveFailure::kTargetIsPlayed), MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  const std::optional<RangeSaveFailure> failure = SaveShowingProgress(firstFrame, lastFrame, *target);
+  if (!target || !IsWindowLoaded(kId) || ExtractionFolder != folder) return std::nullopt;
+  *targetPath = target->path;
+  if (NamesSameFile(target->path, OpenedRecording)) return RangeSaveFailure::kTargetIsPlayed;
+  return SaveShowingProgress(firstFrame, lastFrame, *target);
+}
+
+}  // namespace
+
+void SaveFramesAs(int firstFrame, int lastFrame) {
+  if (saving || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
+  std::string target;
+  const std::optional<RangeSaveFailure> failure = AskAndSave(firstFrame, lastFrame, &target);
+  if (target.empty()) return;
   if (failure) {
-    ShowMessageBox(RangeNotSavedText(target->path, *failure), MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(RangeNotSavedText(target, *failure), MB_OK | MB_ICONEXCLAMATION);
   } else {
-    ShowMessageBox(RangeSavedText(target->path), MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(RangeSavedText(target), MB_OK | MB_ICONINFORMATION);
   }
 }
 

@@ -416,40 +416,6 @@ bool SecondStartsWhileRecording(Run& run) {
          ChooseExitFromTheTray(run) && EndsCleanly(run);
 }
 
-// A start that names a recording: PlayerWindow alone plays it. The take a crash left stays
-// unasked for the next plain start; a later start's file plays in that player, a plain later
-// start brings it forward; closing it ends the program.
-bool PlayerAloneFromTheCommandLine(Run& run) {
-  if (!EndByTheCloseBox(run)) return false;
-  CreateDirectoryW(WorkingFolder().c_str(), nullptr);
-  const std::wstring leftTake = FramePath(1);
-  FileHandle(CreateFileW(leftTake.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  if (!StartProgram(run, PlayedRecording())) return false;
-  HWND player = nullptr;
-  if (!PlayerShows(run, "/0.3秒", &player) || !NothingAsked(run)) return false;
-  if (FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) return Fail("a RecorderWindow was built");
-  if (GetFileAttributesW(leftTake.c_str()) == INVALID_FILE_ATTRIBUTES) return Fail("the take left behind is gone");
-  {
-    const CoverWindow cover;
-    if (!SecondStartEnds() || !PlayerInFront(player)) return false;
-  }
-  const CoverWindow cover;
-  if (!SecondStartEnds(NamedRecording()) || !PlayerShows(run, "/0秒", &player) || !PlayerInFront(player)) return false;
-  PostMessageW(player, WM_SYSCOMMAND, SC_CLOSE, 0);
-  return EndsWithExitCodeZero(run);
-}
-
-// A start naming a recording while the recorder runs: the running program plays it.
-bool SecondStartPlaysTheRecording(Run& run) {
-  const CoverWindow cover;
-  HWND player = nullptr;
-  if (!SecondStartEnds(PlayedRecording()) || !PlayerShows(run, "/0.3秒", &player) || !PlayerInFront(player) ||
-      !NothingAsked(run))
-    return false;
-  if (!IsWindowVisible(run.recorder)) return Fail("the recorder went");
-  return ChooseExitFromTheTray(run) && EndsWithExitCodeZero(run);
-}
-
 // Leaves SCRATCH_FOLDER\NAME-frames.txt with the frames the recording NAME.vmrc must hold, for
 // the calling script.
 void NoteTheFrames(const std::string& name, int frames) {
@@ -503,6 +469,40 @@ bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!IsWindow(box) || FrameStamps(frames + 1) != kept) return Fail("a start at the question touched the take");
   Click(GetDlgItem(box, IDYES));
   return RecorderShown(run) && SaveTheKeptTake(run, "crash", frames) && EndByTheCloseBox(run);
+}
+
+// A start that names a recording: PlayerWindow alone plays it. The take a crash left stays
+// unasked for the next plain start; a later start's file plays in that player, a plain later
+// start brings it forward; closing it ends the program.
+bool PlayerAloneFromTheCommandLine(Run& run) {
+  if (!EndByTheCloseBox(run)) return false;
+  CreateDirectoryW(WorkingFolder().c_str(), nullptr);
+  const std::wstring leftTake = FramePath(1);
+  FileHandle(CreateFileW(leftTake.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (!StartProgram(run, PlayedRecording())) return false;
+  HWND player = nullptr;
+  if (!PlayerShows(run, "/0.3秒", &player) || !NothingAsked(run)) return false;
+  if (FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) return Fail("a RecorderWindow was built");
+  if (GetFileAttributesW(leftTake.c_str()) == INVALID_FILE_ATTRIBUTES) return Fail("the take left behind is gone");
+  {
+    const CoverWindow cover;
+    if (!SecondStartEnds() || !PlayerInFront(player)) return false;
+  }
+  const CoverWindow cover;
+  if (!SecondStartEnds(NamedRecording()) || !PlayerShows(run, "/0秒", &player) || !PlayerInFront(player)) return false;
+  PostMessageW(player, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return EndsWithExitCodeZero(run);
+}
+
+// A start naming a recording while the recorder runs: the running program plays it.
+bool SecondStartPlaysTheRecording(Run& run) {
+  const CoverWindow cover;
+  HWND player = nullptr;
+  if (!SecondStartEnds(PlayedRecording()) || !PlayerShows(run, "/0.3秒", &player) || !PlayerInFront(player) ||
+      !NothingAsked(run))
+    return false;
+  if (!IsWindowVisible(run.recorder)) return Fail("the recorder went");
+  return ChooseExitFromTheTray(run) && EndsWithExitCodeZero(run);
 }
 
 std::wstring FrameFile(int n, const wchar_t* suffix) {
