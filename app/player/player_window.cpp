@@ -11,6 +11,7 @@
 #include "app/player/range_save.h"
 #include "app/player/temporary_name.h"
 #include "app/recording/recording_file.h"
+#include "components/services/same_file.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/dropped_files.h"
@@ -89,7 +90,7 @@ void OpenRecordingPath(const std::string& path) {
   BusyCursorOn();
   GiveUpExtractionFolder();
   PlayerFrameCount = 0;
-  OpenedRecording = path;
+  OpenedRecording = AbsolutePath(path);
   ExtractionFolder = TemporaryNameNotYetInUse(SpecialFolderPath(kTemporaryFolder));
   CreateDirectoryW(Widen(ExtractionFolder).c_str(), nullptr);
   PlayerUnpack.Start(path, ExtractionFolder);

@@ -10,16 +10,21 @@
 
 namespace {
 
-// The path made absolute and normalised, short names made long where the file exists.
-std::wstring ComparablePath(const std::wstring& path) {
+std::wstring FullPath(const std::wstring& path) {
   const DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (room == 0) return path;
   std::vector<wchar_t> full(room);
   if (GetFullPathNameW(path.c_str(), room, full.data(), nullptr) == 0) return path;
-  const DWORD longRoom = GetLongPathNameW(full.data(), nullptr, 0);
-  if (longRoom == 0) return full.data();
+  return full.data();
+}
+
+// The path made absolute and normalised, short names made long where the file exists.
+std::wstring ComparablePath(const std::wstring& path) {
+  const std::wstring full = FullPath(path);
+  const DWORD longRoom = GetLongPathNameW(full.c_str(), nullptr, 0);
+  if (longRoom == 0) return full;
   std::vector<wchar_t> longPath(longRoom);
-  if (GetLongPathNameW(full.data(), longPath.data(), longRoom) == 0) return full.data();
+  if (GetLongPathNameW(full.c_str(), longPath.data(), longRoom) == 0) return full;
   return longPath.data();
 }
 
@@ -57,3 +62,5 @@ bool NamesSameFile(const std::string& a, const std::string& b) {
   return first && second && first->volume == second->volume && first->indexHigh == second->indexHigh &&
          first->indexLow == second->indexLow;
 }
+
+std::string AbsolutePath(const std::string& path) { return path.empty() ? path : Narrow(FullPath(Widen(path))); }

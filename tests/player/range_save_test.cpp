@@ -185,6 +185,24 @@ TEST_F(RangeSaveRefused, TheRecordingBeingPlayedSpeltAnotherWay) {
   }
 }
 
+// A recording named relatively, as a command line may name it, is still known once a dialog has
+// moved the current folder.
+TEST_F(RangeSaveRefused, TheRecordingBeingPlayedOpenedByARelativeName) {
+  wchar_t before[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  RunRecorder([&] {
+    SetCurrentDirectoryW(Widen(played_.scratch.path()).c_str());
+    PlayRecordingAt("take.vmrc");
+    AwaitRecordingUnpacked();
+    EXPECT_EQ(OpenedRecording, played_.recording);
+    SetCurrentDirectoryW(before);
+    AnswerFileDialogsWith(played_.recording);
+    SaveFramesAs(1, 2);
+  });
+  SetCurrentDirectoryW(before);
+  ExpectOnlyTheRecording("正在播放");
+}
+
 TEST_F(RangeSaveRefused, AFolderThatIsGone) {
   SaveTo(played_.scratch / "gone\\range.vmrc");
   ExpectOnlyTheRecording("目标文件夹不存在");
