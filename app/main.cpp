@@ -1,6 +1,8 @@
 // velmo.exe: the program entry. A start while the program already runs in the session hands
 // over to it and ends. Otherwise it hands the runtime the program's handlers and a start-up
-// that builds RecorderWindow; the runtime runs until the last window is gone.
+// that builds RecorderWindow, or, when the command line names a recording (Explorer's "open
+// with" and a double click on an associated file), PlayerWindow alone playing it; the runtime
+// runs until the last window is gone.
 #include <windows.h>
 
 #include <optional>
@@ -12,7 +14,9 @@
 #include "app/settings/settings_window_handlers.h"
 #include "app/single_program.h"
 #include "components/services/services.h"
+#include "components/services/wide_text.h"
 #include "controls/fatal_error.h"
+#include "forms/player_window.h"
 #include "forms/recorder_window.h"
 
 namespace {
@@ -22,17 +26,32 @@ namespace {
 constexpr unsigned kDoorWaitMilliseconds = 5000;
 
 std::optional<ProgramDoor> door;
+// The recording the command line named; empty for a plain start.
+std::wstring recordingToPlay;
 
-// A later start asked for the program: RecorderWindow comes to the front as the tray's left
-// click brings it, while it is still there. The path it named waits for the player to open it;
-// until then it is only read.
-void AnotherStartArrived(const std::wstring&) {
-  if (IsWindowLoaded(RecorderWindow::kId)) BringRecorderForward();
+// A later start asked for the program. The recording it named is played in the player, loaded
+// when it is not. Without one, RecorderWindow comes to the front as the tray's left click
+// brings it, or, in a program that plays a recording alone, PlayerWindow.
+void AnotherStartArrived(const std::wstring& path) {
+  if (!path.empty()) {
+    PlayRecordingAt(Narrow(path));
+  } else if (IsWindowLoaded(RecorderWindow::kId)) {
+    BringRecorderForward();
+  } else if (IsWindowLoaded(PlayerWindow::kId)) {
+    BringPlayerForward();
+  }
 }
 
+// A start that names a recording builds no RecorderWindow: no tray icon, and no question about
+// a take left behind, which stays on the disk for the next plain start.
 void StartUp() {
   SetCurrentSettings(LoadSettingsFile(SettingsFilePath()));
-  if (!LoadWindow(RecorderWindow::kId, 0, false)) FatalRuntimeError(kStartWindowFailed);
+  if (recordingToPlay.empty()) {
+    if (!LoadWindow(RecorderWindow::kId, 0, false)) FatalRuntimeError(kStartWindowFailed);
+  } else {
+    PlayRecordingAt(Narrow(recordingToPlay));
+    if (!IsWindowLoaded(PlayerWindow::kId)) FatalRuntimeError(kStartWindowFailed);
+  }
   door.emplace(AnotherStartArrived);
 }
 
@@ -47,8 +66,9 @@ void EndOfProgram() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UseSafeDllSearch();
   const ProgramClaim claim;
+  recordingToPlay = FirstArgument(GetCommandLineW());
   if (!claim.alone()) {
-    HandOverToRunningProgram(FirstArgument(GetCommandLineW()), kDoorWaitMilliseconds);
+    HandOverToRunningProgram(recordingToPlay, kDoorWaitMilliseconds);
     return 0;
   }
   HandlerTable handlers;

@@ -25,6 +25,9 @@ LRESULT CALLBACK DoorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     const std::optional<std::wstring> path = HandedOverPath(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     const auto arrived = reinterpret_cast<ArrivedRoutine>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!path || !arrived) return FALSE;
+    // The later start is answered before the path is acted on: opening a recording may take
+    // longer than it waits, and it has nothing more to do.
+    ReplyMessage(TRUE);
     arrived(*path);
     return TRUE;
   }

@@ -1,6 +1,6 @@
 // One program at a time in a user's session. A second start of velmo.exe finds the program
-// that runs, has it bring RecorderWindow to the front, hands it the file named on its command
-// line and ends, asking nothing and touching no file: a second program would offer the running
+// that runs, hands it the file named on its command line (its player opens it; without a file
+// the program comes to the front) and ends, asking nothing and touching no file: a second program would offer the running
 // take as one left behind, and could remove it under the first.
 #pragma once
 #include <windows.h>
@@ -28,8 +28,9 @@ class ProgramClaim {
 };
 
 // The running program's door: a hidden window that later starts find by its class name. It is
-// opened once RecorderWindow is built, so a start that comes while the first is still starting
-// (or still asking about a take left behind) finds no door, waits a little and gives up.
+// opened once the first window is built (RecorderWindow, or PlayerWindow for a start that names
+// a recording), so a start that comes while the first is still starting (or still asking about
+// a take left behind) finds no door, waits a little and gives up.
 class ProgramDoor {
  public:
   // `arrived` runs on the user-interface thread for each hand-over that passes the checks of

@@ -10,6 +10,7 @@
 #include "components/services/gdi_handle.h"
 #include "controls/control_link.h"
 #include "controls/default_push_button.h"
+#include "controls/dropped_files.h"
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
@@ -302,6 +303,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case kTrayCallbackMessage:
       if (const int kind = TrayKind(lParam)) RaiseEvent(window(), definition().id, WindowEvent::kTrayEvent, {kind});
+      return 0;
+    case WM_DROPFILES:
+      DeliverDroppedFiles(window(), reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_TIMER:
       if (wParam != kTrayRetryTimerId) break;

@@ -100,3 +100,7 @@ void ProcessPendingEvents() {
     HandleMessage(message);
   }
 }
+
+void RepaintNow(WindowId window) {
+  if (const HWND hwnd = WindowHandle(window)) RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}

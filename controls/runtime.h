@@ -80,6 +80,9 @@ void UnloadPicture(int picture);
 void ProcessPendingEvents();
 void BusyCursorOn();
 void BusyCursorOff();
+// Paints what changed in the window and its controls now, handling no other message: for a
+// handler that works on without letting messages through.
+void RepaintNow(WindowId window);
 
 // A task-modal message box without owner; gives back the button pressed (IDYES, IDOK, ...).
 // Without a caption it reads "信息：".

@@ -1,6 +1,7 @@
 #include "app/player/player_state.h"
 
 std::string ExtractionFolder;
+std::string OpenedRecording;
 RecordingUnpack PlayerUnpack;
 FolderSweeper GivenUpFolders;
 int NextFrame = 0;

@@ -11,6 +11,10 @@
 // open, empty before the first. The player never names the recorder's working folder, so an
 // unsaved take survives opening a recording and a later take holds only its own frames.
 extern std::string ExtractionFolder;
+// The recording file the last open named, made absolute at the open (a relative name from the
+// command line would mean another file once a dialog moves the current folder); empty before the
+// first open and once the window has closed. A save of frames compares its target with it.
+extern std::string OpenedRecording;
 // The unpack of the last open, still running while playback begins.
 extern RecordingUnpack PlayerUnpack;
 // Removes the extraction folders of earlier opens.

@@ -2,13 +2,19 @@
 // the clean-up of unpacked frames when the window goes.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
+#include "app/player/range_save.h"
 #include "app/player/temporary_name.h"
 #include "app/recording/recording_file.h"
+#include "components/services/same_file.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
+#include "controls/dropped_files.h"
 #include "controls/property_indexes.h"
 #include "forms/handler_id.h"
 #include "forms/player_window.h"
@@ -21,6 +27,8 @@ constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr UnitAddress kTime{kId, 标签1};
 constexpr int kPlayerDisplayScale = 80;
 constexpr UINT kUnpackWatchMilliseconds = 100;
+// The window position that restores a minimised window.
+constexpr int kShownNormally = 0;
 
 // The program has no web site or e-mail address of its own: the information box points at the
 // about page that ships beside it, as the recorder does on close.
@@ -31,7 +39,14 @@ constexpr const char* kAboutText =
     "                         作者网站：程序文件夹中的 about.html\r\n"
     "                      Emaill：暂无";
 
-void PlayerCreated(EventRecord&) { DisplayScale = kPlayerDisplayScale; }
+// Several files dropped at once: the first is opened.
+void OpenDroppedRecording(const std::vector<std::string>& paths) { PlayRecordingAt(paths.front()); }
+
+// A recording dropped on the window from Explorer is opened as 打开 opens one.
+void PlayerCreated(EventRecord&) {
+  DisplayScale = kPlayerDisplayScale;
+  AcceptDroppedFiles(kId, OpenDroppedRecording);
+}
 
 // True while the open dialog of an 打开 waits in its own message loop: an 打开 that arrives
 // meanwhile (a window loaded again after "退出", a queued click) asks nothing, so two opens
@@ -71,14 +86,14 @@ void GiveUpExtractionFolder() {
 
 // The recording is unpacked on a thread of its own, frames first; the open waits only for the
 // first frame, and the count comes from the archive's directory until the unpack has ended.
-void OpenRecording(EventRecord&) {
-  if (!UserPickedRecording()) return;
+void OpenRecordingPath(const std::string& path) {
   BusyCursorOn();
   GiveUpExtractionFolder();
   PlayerFrameCount = 0;
+  OpenedRecording = AbsolutePath(path);
   ExtractionFolder = TemporaryNameNotYetInUse(SpecialFolderPath(kTemporaryFolder));
   CreateDirectoryW(Widen(ExtractionFolder).c_str(), nullptr);
-  PlayerUnpack.Start(ReadText(kFileDialog, common_dlg_property::kFileName), ExtractionFolder);
+  PlayerUnpack.Start(path, ExtractionFolder);
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
   // A newly opened recording plays from its first frame, whatever the last one reached.
@@ -87,6 +102,10 @@ void OpenRecording(EventRecord&) {
   BusyCursorOff();
   StartPlayback();
   unpackWatch = SetTimer(nullptr, 0, kUnpackWatchMilliseconds, WatchUnpack);
+}
+
+void OpenRecording(EventRecord&) {
+  if (!RangeSaveRunning() && UserPickedRecording()) OpenRecordingPath(ReadText(kFileDialog, common_dlg_property::kFileName));
 }
 
 void StartPlaybackCommand(EventRecord&) { StartPlayback(); }
@@ -99,6 +118,7 @@ void ShowAbout(EventRecord&) { ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMA
 void ForgetExtractionFolder() {
   GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
+  std::string().swap(OpenedRecording);
 }
 
 void PlayerAboutToBeDestroyed(EventRecord&) { ForgetExtractionFolder(); }
@@ -114,6 +134,18 @@ void AddPlayerHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::PlaybackTick, PlaybackTick);
   handlers.Bind(HandlerId::ShowAbout, ShowAbout);
   handlers.Bind(HandlerId::PlayerAboutToBeDestroyed, PlayerAboutToBeDestroyed);
+}
+
+void PlayRecordingAt(const std::string& path) {
+  if (RangeSaveRunning()) return;
+  if (!IsWindowLoaded(kId) && !LoadWindow(kId, 0, false)) return;
+  BringPlayerForward();
+  OpenRecordingPath(path);
+}
+
+void BringPlayerForward() {
+  WriteProperty({kId, kId}, common_property::kVisible, 1);
+  WriteProperty({kId, kId}, window_property::kPosition, kShownNormally);
 }
 
 void ReleasePlayerState() {

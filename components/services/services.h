@@ -1,8 +1,9 @@
 // System services: well-known folders, removing a folder tree, opening a web page, the places
 // DLLs load from. The folder also offers byte blocks (byte_string.h), number texts
 // (number_text.h), ASCII names compared without regard to case (ascii_case.h), UTF-8/UTF-16
-// conversion at the Win32 boundary (wide_text.h), owners for kernel handles (win_handle.h) and
-// files that outlast a power cut (lasting_files.h).
+// conversion at the Win32 boundary (wide_text.h), owners for kernel handles (win_handle.h),
+// files that outlast a power cut (lasting_files.h), files written under a temporary name until
+// complete (temporary_target.h) and whether two paths name one file (same_file.h).
 #pragma once
 #include <string>
 

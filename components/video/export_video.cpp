@@ -8,7 +8,7 @@ extern "C" {
 
 #include "components/video/gif_writer.h"
 #include "components/video/mp4_writer.h"
-#include "components/video/temporary_target.h"
+#include "components/services/temporary_target.h"
 #include "components/video/video.h"
 #include "components/video/video_settings.h"
 

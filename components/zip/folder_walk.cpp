@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <vector>
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
-#include "components/zip/deflate_ahead.h"
+#include "components/zip/file_entries.h"
 #include "components/zip/progress.h"
 #include "components/zip/win_paths.h"
 
@@ -51,22 +50,10 @@ void EntryDone(WalkState& state) {
 
 bool WalkFolder(WalkState& state, const std::wstring& folder, const std::wstring& relative);
 
-// A file of the folder being walked: where it is and the name its entry gets.
-struct ListedFile {
-  std::wstring path;
-  std::string name;
-};
-
-std::vector<std::wstring> PathsToDeflate(const std::vector<ListedFile>& files) {
-  std::vector<std::wstring> paths;
-  for (const ListedFile& file : files) paths.push_back(ArchiveWriter::Deflates(file.name) ? file.path : L"");
-  return paths;
-}
-
 // The folder is listed whole first, so that its coming files can be deflated ahead; each is
 // still checked for existence just before its entry is added.
 bool AddFiles(WalkState& state, const std::wstring& folder, const std::wstring& relative) {
-  std::vector<ListedFile> files;
+  std::vector<FileEntrySource> files;
   bool listed = ListFolder(folder, [&](const WIN32_FIND_DATAW& found) {
     if (!IsListedFolder(found)) {
       files.push_back({JoinPath(folder, found.cFileName), Narrow(RelativeChild(relative, found.cFileName))});
@@ -74,15 +61,10 @@ bool AddFiles(WalkState& state, const std::wstring& folder, const std::wstring& 
     return true;
   });
   if (!listed) return false;
-  DeflateAhead ahead(PathsToDeflate(files));
-  for (size_t i = 0; i < files.size(); ++i) {
-    const std::optional<DeflatedSource> deflated = ahead.Take(i);
-    if (!PathExists(files[i].path)) continue;
-    if (!state.archive.AddFile(files[i].path, files[i].name, deflated ? &*deflated : nullptr)) return false;
+  return AddFileEntries(state.archive, files, VanishedFile::Skip, [&] {
     EntryDone(state);
-    if (state.stop) break;
-  }
-  return true;
+    return !state.stop;
+  });
 }
 
 bool AddFolders(WalkState& state, const std::wstring& folder, const std::wstring& relative) {

@@ -1,8 +1,10 @@
-// Pack: folder mode walks a tree into the archive; single-file mode packs one file.
+// Pack: folder mode walks a tree into the archive; single-file mode packs one file; PackFiles
+// packs a list of files under names of the caller's.
 #include <windows.h>
 
 #include "components/services/wide_text.h"
 #include "components/zip/archive_writer.h"
+#include "components/zip/file_entries.h"
 #include "components/zip/folder_walk.h"
 #include "components/zip/win_paths.h"
 #include "components/zip/zip.h"
@@ -55,4 +57,15 @@ int Pack(ProgressSink* sink, const std::string& source, const std::string& archi
   if (!PathExists(sourcePath)) return kZipBadArguments;
   if (IsFolder(sourcePath)) return PackFolder(sink, sourcePath, archivePath);
   return PackSingleFile(source, sourcePath, archivePath);
+}
+
+int PackFiles(const std::vector<PackedFile>& files, const std::string& archive) {
+  if (archive.empty()) return kZipBadArguments;
+  std::vector<FileEntrySource> sources;
+  for (const PackedFile& file : files) sources.push_back({Widen(file.path), file.name});
+  ArchiveWriter writer;
+  if (!writer.Create(Widen(archive))) return kZipFailed;
+  bool added = AddFileEntries(writer, sources, VanishedFile::Refuse, [] { return true; });
+  bool closed = writer.Close();
+  return added && closed ? kZipDone : kZipFailed;
 }

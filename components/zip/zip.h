@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Results of Pack and Unpack.
 constexpr int kZipDone = 1;         // archive written / all entries extracted (also after a stop request)
@@ -36,6 +37,22 @@ class ProgressSink {
 // itself. A failed folder walk leaves a closed archive of the entries completed so far; a
 // failed single file leaves none. `sink` may be null.
 int Pack(ProgressSink* sink, const std::string& source, const std::string& archive);
+
+// One file of PackFiles: where it is and the entry name it gets (UTF-8, "\" or "/" between
+// elements).
+struct PackedFile {
+  std::string path;
+  std::string name;
+};
+
+// Packs `files` into the archive `archive` (created or replaced), in the given order, as folder
+// mode would pack a folder holding exactly these files under these names: the same method,
+// flags, times and attributes for each entry, taken from each file, and the same records. For a
+// new archive made of files kept elsewhere, renamed on the way (a range of a recording's
+// frames). No events. Returns kZipDone; kZipFailed when the archive cannot be created or an
+// entry is refused (a missing source included), leaving a closed archive of the entries before
+// it; kZipBadArguments for an empty archive path.
+int PackFiles(const std::vector<PackedFile>& files, const std::string& archive);
 
 // Extracts every entry of `archive` below `target`, creating `target` and its missing parents.
 // Existing files are overwritten (read-only ones too) and end with normal attributes. An

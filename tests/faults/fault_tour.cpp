@@ -9,7 +9,12 @@
 //     ends without a word;
 //   - a second start while the first is idle with its recorder hidden, and while it records,
 //     with and without a file named on its command line: it ends with exit code 0, asking
-//     nothing, the first program's recorder comes to the front, and no frame is touched;
+//     nothing, and no frame is touched; the first program's player comes to the front with the
+//     file named, its recorder without one;
+//   - a start naming a recording (quoted, with spaces and Chinese characters) plays it in
+//     PlayerWindow alone: no RecorderWindow, no question about the take left behind, which
+//     stays; later starts hand their file to that player; closing it ends the program;
+//   - a second start naming a recording while the recorder runs plays it in the player;
 //   - the program killed while a save converts, while it packs and at its message of success:
 //     no frame of the take is lost, the next start offers what the folder still holds, and it
 //     saves;
@@ -18,7 +23,8 @@
 //
 //   fault_tour.exe VELMO_EXE SCRATCH_FOLDER        (Windows paths)
 //
-// It leaves each recording it saved as SCRATCH_FOLDER\NAME.vmrc beside NAME-frames.txt (the
+// SCRATCH_FOLDER\播放 测试\三帧 录像.vmrc is a recording of three frames the calling script
+// made. It leaves each recording it saved as SCRATCH_FOLDER\NAME.vmrc beside NAME-frames.txt (the
 // frames the recording must hold) for the calling script to check with Info-ZIP, and exits
 // with 1 naming the step that failed.
 #include <windows.h>
@@ -324,6 +330,34 @@ class CoverWindow {
   HWND window_ = nullptr;
 };
 
+// The three-frame recording the calling script left, in a folder with a space and Chinese
+// characters.
+std::wstring PlayedRecording() { return Widen(scratch) + L"\\播放 测试\\三帧 录像.vmrc"; }
+
+// The time text of `run`'s PlayerWindow ends in `total` ("/0.3秒"): the recording it names is
+// open.
+bool PlayerShows(const Run& run, const std::string& total, HWND* player) {
+  *player = run.Window(kFormClass, "Velmo专用播放器");
+  if (!*player) return Fail("PlayerWindow did not appear");
+  HWND time = nullptr;
+  WaitUntil([&] { return (time = FindChild(*player, kLabelClass, "时长:")) != nullptr; });
+  if (!time) return Fail("PlayerWindow shows no time text");
+  return WaitUntil([&] { return TextOf(time).ends_with(total); }) ||
+         Fail("the player's time text reads " + TextOf(time) + ", not .../" + total);
+}
+
+bool PlayerInFront(HWND player) {
+  return WaitUntil([&] { return IsWindowVisible(player) && GetForegroundWindow() == player; }) ||
+         Fail("PlayerWindow did not come to the front");
+}
+
+bool EndsWithExitCodeZero(Run& run) {
+  if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end");
+  DWORD code = 1;
+  GetExitCodeProcess(run.process.get(), &code);
+  return code == 0 || Fail("the program ended with exit code " + std::to_string(code));
+}
+
 bool RecorderInFront(const Run& run) {
   return WaitUntil([&] { return IsWindowVisible(run.recorder) && GetForegroundWindow() == run.recorder; }) ||
          Fail("the second start did not bring RecorderWindow to the front");
@@ -355,7 +389,9 @@ bool SecondStartWhileIdleAndHidden(Run& run) {
   ShowWindow(run.recorder, SW_HIDE);
   if (!WaitUntil([&] { return !IsWindowVisible(run.recorder); })) return Fail("the recorder could not be hidden");
   const CoverWindow cover;
-  if (!SecondStartEnds(named) || !RecorderInFront(run) || !NothingAsked(run)) return false;
+  HWND player = nullptr;
+  if (!SecondStartEnds(named) || !PlayerShows(run, "/0秒", &player) || !PlayerInFront(player) || !NothingAsked(run))
+    return false;
   if (FrameStamps(LastFrame()) != frames) return Fail("the second start touched the frames of the take");
   if (StampOf(named) != namedBefore) return Fail("the second start touched the file it named");
   if (!StatusBegins(run, "停止：")) return false;
@@ -370,7 +406,10 @@ bool SecondStartsWhileRecording(Run& run) {
     const int written = LastFrame() - 1;  // the last may still be in the writing
     const std::vector<FileStamp> frames = FrameStamps(written);
     const CoverWindow cover;
-    if (!SecondStartEnds(argument) || !RecorderInFront(run) || !NothingAsked(run)) return false;
+    HWND player = nullptr;
+    if (!SecondStartEnds(argument)) return false;
+    const bool inFront = argument.empty() ? RecorderInFront(run) : PlayerShows(run, "/0秒", &player) && PlayerInFront(player);
+    if (!inFront || !NothingAsked(run)) return false;
     if (!WaitUntil([&] { return LastFrame() > written + 5; })) return Fail("the take stopped at the second start");
     if (FrameStamps(written) != frames) return Fail("the second start touched the frames of the take");
     if (!StatusBegins(run, "录制：")) return false;
@@ -432,6 +471,40 @@ bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!IsWindow(box) || FrameStamps(frames + 1) != kept) return Fail("a start at the question touched the take");
   Click(GetDlgItem(box, IDYES));
   return RecorderShown(run) && SaveTheKeptTake(run, "crash", frames) && EndByTheCloseBox(run);
+}
+
+// A start that names a recording: PlayerWindow alone plays it. The take a crash left stays
+// unasked for the next plain start; a later start's file plays in that player, a plain later
+// start brings it forward; closing it ends the program.
+bool PlayerAloneFromTheCommandLine(Run& run) {
+  if (!EndByTheCloseBox(run)) return false;
+  CreateDirectoryW(WorkingFolder().c_str(), nullptr);
+  const std::wstring leftTake = FramePath(1);
+  FileHandle(CreateFileW(leftTake.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (!StartProgram(run, PlayedRecording())) return false;
+  HWND player = nullptr;
+  if (!PlayerShows(run, "/0.3秒", &player) || !NothingAsked(run)) return false;
+  if (FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) return Fail("a RecorderWindow was built");
+  if (GetFileAttributesW(leftTake.c_str()) == INVALID_FILE_ATTRIBUTES) return Fail("the take left behind is gone");
+  {
+    const CoverWindow cover;
+    if (!SecondStartEnds() || !PlayerInFront(player)) return false;
+  }
+  const CoverWindow cover;
+  if (!SecondStartEnds(NamedRecording()) || !PlayerShows(run, "/0秒", &player) || !PlayerInFront(player)) return false;
+  PostMessageW(player, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return EndsWithExitCodeZero(run);
+}
+
+// A start naming a recording while the recorder runs: the running program plays it.
+bool SecondStartPlaysTheRecording(Run& run) {
+  const CoverWindow cover;
+  HWND player = nullptr;
+  if (!SecondStartEnds(PlayedRecording()) || !PlayerShows(run, "/0.3秒", &player) || !PlayerInFront(player) ||
+      !NothingAsked(run))
+    return false;
+  if (!IsWindowVisible(run.recorder)) return Fail("the recorder went");
+  return ChooseExitFromTheTray(run) && EndsWithExitCodeZero(run);
 }
 
 std::wstring FrameFile(int n, const wchar_t* suffix) {
@@ -555,6 +628,8 @@ constexpr Scenario kScenarios[] = {
     {"killed in the middle of a take, started again", KilledMidTakeAndStartedAgain},
     {"a second start while idle with the recorder hidden", SecondStartWhileIdleAndHidden},
     {"second starts while a take runs", SecondStartsWhileRecording},
+    {"a start naming a recording plays it in the player alone", PlayerAloneFromTheCommandLine},
+    {"a second start naming a recording plays it", SecondStartPlaysTheRecording},
     {"killed while the save converts, started again", KilledWhileTheSaveConverts},
     {"killed while the save packs, started again", KilledWhileTheSavePacks},
     {"killed at the save's message of success, started again", KilledAtTheSavesMessage},

@@ -335,4 +335,30 @@ TEST_F(PackTest, ChineseNamesAreStoredInTheAnsiCodePage) {
   EXPECT_EQ(entry.fields.flags & 0x0800, 0);
 }
 
+// A list of files under new names packs in the list's order, each entry as folder mode would
+// write it; a source that is missing refuses the archive at that entry.
+TEST_F(PackTest, ListedFilesPackUnderTheirNewNamesInTheirOrder) {
+  for (int i = 1; i <= 4; ++i) Put(std::to_string(i) + ".jpg", Pattern(30000 + i));
+  Put("x.zip", Pattern(100));
+  const std::vector<PackedFile> files = {{Source() + "\\3.jpg", "1.jpg"},
+                                         {Source() + "\\4.jpg", "2.jpg"},
+                                         {Source() + "\\x.zip", "sub\\y.zip"}};
+  ASSERT_EQ(PackFiles(files, Archive()), kZipDone);
+  const std::vector<ReadRecord> entries = CentralRecords(ReadBytes(Archive()));
+  EXPECT_EQ(NamesOf(entries), (std::vector<std::string>{"1.jpg", "2.jpg", "sub/y.zip"}));
+  EXPECT_EQ(entries.at(0).fields.method, kMethodDeflate);
+  EXPECT_EQ(entries.at(0).fields.flags, 0x0002);
+  EXPECT_EQ(entries.at(2).fields.method, kMethodStored);
+  TempFolder unpacked;
+  MakeFolder(unpacked / "sub");
+  ASSERT_EQ(Unpack(nullptr, Archive(), unpacked.path()), kZipDone);
+  EXPECT_EQ(ReadBytes(unpacked / "1.jpg"), Pattern(30003));
+  EXPECT_EQ(ReadBytes(unpacked / "2.jpg"), Pattern(30004));
+
+  const std::vector<PackedFile> gap = {{Source() + "\\1.jpg", "1.jpg"}, {Source() + "\\9.jpg", "2.jpg"}};
+  EXPECT_EQ(PackFiles(gap, Archive()), kZipFailed);
+  EXPECT_EQ(NamesOf(CentralRecords(ReadBytes(Archive()))), (std::vector<std::string>{"1.jpg"}));
+  EXPECT_EQ(PackFiles(files, ""), kZipBadArguments);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
-// The file a video is written to until it is complete: beside the target, so that renaming it
-// onto the target is one step on one volume; deleted unless it was renamed. A power cut leaves
-// either the old target or the whole new file under its name, never a file half on the disk.
+// The file a save (a video, a recording made of a range of frames) is written to until it is
+// complete: beside the target, so that renaming it onto the target is one step on one volume;
+// deleted unless it was renamed. A power cut leaves either the old target or the whole new file
+// under its name, never a file half on the disk.
 #pragma once
 #include <string>
 

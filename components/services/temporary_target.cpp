@@ -1,4 +1,4 @@
-#include "components/video/temporary_target.h"
+#include "components/services/temporary_target.h"
 
 #include <windows.h>
 
