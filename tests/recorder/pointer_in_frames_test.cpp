@@ -89,7 +89,8 @@ CURSORINFO PointerNow() {
 
 // Moves the real pointer to `physical` and waits until the system has it there: the display
 // server may still report an earlier move for a moment. The move through the input queue is what
-// makes the window under the pointer set its cursor.
+// makes the window under the pointer set its cursor. This Wine refuses to move the pointer back
+// to a place it has left for the screen's centre, so each test uses places of its own.
 void MovePointerTo(POINT physical) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     {
@@ -211,13 +212,15 @@ void ExpectOnlyThePointerChanged(const Picture& withPointer, const Picture& plai
 
 // A system pointer by its resource number (the test's name is printed, not the number as text).
 class PointerInFrames : public testing::TestWithParam<int> {};
+constexpr int kArrow = 32512;  // IDC_ARROW
+constexpr int kIBeam = 32513;  // IDC_IBEAM
 
 // The arrow has colour and a mask; the text I-beam inverts what lies under it.
 TEST_P(PointerInFrames, TheSnapshotHoldsThePointerAsTheSystemDrawsItAtItsHotspot) {
   const DpiUnawareThread asTheProgram;
   const HCURSOR cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(GetParam()));
   const FlatPatch patch({200, 200, 500, 450}, cursor);
-  const POINT position{300, 320};
+  const POINT position = GetParam() == kArrow ? POINT{360, 300} : POINT{370, 290};
   const PointerAt pointer(position);
   ASSERT_EQ(PointerNow().hCursor, cursor);
   const Picture plain = SnapshotWith(false, false);
@@ -226,8 +229,6 @@ TEST_P(PointerInFrames, TheSnapshotHoldsThePointerAsTheSystemDrawsItAtItsHotspot
   ExpectOnlyThePointerChanged(withPointer, plain, cursor, position);
 }
 
-constexpr int kArrow = 32512;  // IDC_ARROW
-constexpr int kIBeam = 32513;  // IDC_IBEAM
 INSTANTIATE_TEST_SUITE_P(Pointers, PointerInFrames, testing::Values(kArrow, kIBeam),
                          [](const testing::TestParamInfo<int>& info) {
                            return std::string(info.param == kArrow ? "Arrow" : "IBeam");
@@ -238,7 +239,7 @@ TEST(PointerInFramesHidden, AHiddenPointerLeavesTheScreenAsItIs) {
   const DpiUnawareThread asTheProgram;
   {
     const FlatPatch patch({200, 200, 500, 450}, nullptr);
-    const PointerAt pointer({300, 320});
+    const PointerAt pointer({310, 330});
     ASSERT_EQ(PointerNow().hCursor, nullptr);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     const Picture plain = SnapshotWith(false, false);
@@ -248,7 +249,7 @@ TEST(PointerInFramesHidden, AHiddenPointerLeavesTheScreenAsItIs) {
   }
   const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
   const FlatPatch patch({200, 200, 500, 450}, arrow);
-  const PointerAt pointer({300, 320});
+  const PointerAt pointer({320, 300});
   ASSERT_EQ(PointerNow().hCursor, arrow);
   ShowCursor(FALSE);
   const bool hidden = !(PointerNow().flags & CURSOR_SHOWING);
@@ -264,7 +265,7 @@ TEST(PointerInFramesOff, WithTheOptionOffTheSnapshotIsThePlainScreen) {
   const DpiUnawareThread asTheProgram;
   const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
   const FlatPatch patch({200, 200, 500, 450}, arrow);
-  const PointerAt pointer({300, 320});
+  const PointerAt pointer({340, 310});
   ASSERT_EQ(PointerNow().hCursor, arrow);
   const PointerSettingsForTest off(false, false);
   ScreenSnapshots snapshots;
@@ -302,7 +303,7 @@ TEST(PointerInFramesClicks, TheRingShowsWhileAButtonIsHeld) {
   const DpiUnawareThread asTheProgram;
   const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
   const FlatPatch patch({200, 200, 500, 450}, arrow);
-  const POINT position{300, 320};
+  const POINT position{350, 330};
   const PointerAt pointer(position);
   ASSERT_EQ(PointerNow().hCursor, arrow);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
