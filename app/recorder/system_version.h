@@ -15,5 +15,6 @@ struct SystemVersion {
 SystemVersion RunningSystemVersion();
 
 // Whether a window can be kept out of screen captures on `version`: Windows 10 version 2004
-// (build 19041) and later, Windows 11 included (it still reports 10.0).
+// (build 19041) and later, Windows 11 included (it still reports 10.0). Earlier systems take the
+// exclusion for the older monitor-only affinity and would put a black box in the frames instead.
 bool KeepsWindowsOutOfCaptures(SystemVersion version);
