@@ -66,9 +66,10 @@ void PointerDrawing::Draw(HDC snapshot, ScreenSize screen, bool pointer, bool ri
 }
 
 // The system tells no program which frame of an animated pointer it shows, nor at what pace, so
-// each snapshot draws the next frame: a busy pointer turns in the recording as it does on the
-// screen. The system refuses a frame past the last one without drawing anything; the
-// animation then starts again. Other pointers have a single frame and ignore the step.
+// each snapshot draws the next frame: a busy pointer keeps turning in the recording, one step a
+// frame rather than at the system's own pace. The system refuses a frame past the last one
+// without drawing anything; the animation then starts again. Other pointers have a single frame
+// and ignore the step.
 void PointerDrawing::DrawPointer(HDC snapshot, HCURSOR cursor, ScreenPoint place) {
   step_ = cursor == lastCursor_ ? step_ + 1 : 0;
   lastCursor_ = cursor;
