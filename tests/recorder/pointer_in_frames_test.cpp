@@ -163,6 +163,19 @@ DrawnPointer SystemDrawingOnFlatColour(HCURSOR cursor) {
 
 bool Same(Pixel a, Pixel b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
+// Calls `visit(pointerPixel, framePixel)` for each pixel of the drawn pointer, placed with its
+// hotspot on `position`, that falls inside `frame`.
+template <typename Visit>
+void ForEachPointerPixel(const DrawnPointer& drawn, POINT position, const Picture& frame, Visit visit) {
+  for (int y = 0; y < drawn.picture.height; ++y) {
+    for (int x = 0; x < drawn.picture.width; ++x) {
+      const POINT at{position.x - drawn.hotspot.x + x, position.y - drawn.hotspot.y + y};
+      if (at.x < 0 || at.y < 0 || at.x >= frame.width || at.y >= frame.height) continue;
+      visit(POINT{x, y}, at);
+    }
+  }
+}
+
 // The frame holds the system's drawing of `cursor` with its hotspot on `position`, clipped by the
 // frame's edges, and the pointer is really there: some of its pixels are not the flat colour.
 void ExpectPointerAt(const Picture& frame, HCURSOR cursor, POINT position) {
@@ -170,15 +183,10 @@ void ExpectPointerAt(const Picture& frame, HCURSOR cursor, POINT position) {
   ASSERT_GT(drawn.picture.width, 0) << "the system's drawing of the pointer";
   int mismatched = 0;
   int pointerPixels = 0;
-  for (int y = 0; y < drawn.picture.height; ++y) {
-    for (int x = 0; x < drawn.picture.width; ++x) {
-      const int frameX = position.x - drawn.hotspot.x + x;
-      const int frameY = position.y - drawn.hotspot.y + y;
-      if (frameX < 0 || frameY < 0 || frameX >= frame.width || frameY >= frame.height) continue;
-      mismatched += !Same(frame.At(frameX, frameY), drawn.picture.At(x, y));
-      pointerPixels += !Same(frame.At(frameX, frameY), kFlat);
-    }
-  }
+  ForEachPointerPixel(drawn, position, frame, [&](POINT own, POINT at) {
+    mismatched += !Same(frame.At(at.x, at.y), drawn.picture.At(own.x, own.y));
+    pointerPixels += !Same(frame.At(at.x, at.y), kFlat);
+  });
   EXPECT_EQ(mismatched, 0) << "pixels unlike the system's drawing of the pointer";
   EXPECT_GT(pointerPixels, 0) << "no pointer at " << position.x << "," << position.y;
 }
@@ -319,15 +327,11 @@ TEST(PointerInFramesClicks, TheRingShowsWhileAButtonIsHeld) {
   const DrawnPointer drawn = SystemDrawingOnFlatColour(arrow);
   int covered = 0;
   int ringOnTop = 0;
-  for (int y = 0; y < drawn.picture.height; ++y) {
-    for (int x = 0; x < drawn.picture.width; ++x) {
-      const int frameX = position.x - drawn.hotspot.x + x;
-      const int frameY = position.y - drawn.hotspot.y + y;
-      if (Same(drawn.picture.At(x, y), kFlat) || !Same(ringAlone.At(frameX, frameY), kRingYellow)) continue;
-      ++covered;
-      ringOnTop += Same(held.At(frameX, frameY), kRingYellow);
-    }
-  }
+  ForEachPointerPixel(drawn, position, held, [&](POINT own, POINT at) {
+    if (Same(drawn.picture.At(own.x, own.y), kFlat) || !Same(ringAlone.At(at.x, at.y), kRingYellow)) return;
+    ++covered;
+    ringOnTop += Same(held.At(at.x, at.y), kRingYellow);
+  });
   EXPECT_GT(covered, 0) << "the ring passes under the pointer";
   EXPECT_EQ(ringOnTop, 0);
   for (const Picture* picture : {&heldWithoutRing, &released}) {
