@@ -79,3 +79,7 @@ HWND WindowHandle(WindowId window);
 
 // Functions run when the message queue is empty, for as long as their window is loaded.
 void AddIdleAction(WindowId window, void (*action)(intptr_t argument), intptr_t argument);
+
+// Hands a window just built from a definition to the program's FormWindowMade, if it set one
+// (controls/form_windows.h).
+void TellFormWindowMade(HWND window);

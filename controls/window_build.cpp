@@ -134,6 +134,7 @@ bool Build(LiveWindow& state, WindowId window, HWND owner, bool modal) {
   }
   state.loaded = true;
   state.closing = false;
+  TellFormWindowMade(state.window->hwnd());
   RebuildWindowMenu(state);
   if (!CreateControls(state, window)) {
     AbandonBuild(state);

@@ -1,5 +1,38 @@
 #include "app/recorder/own_windows_capture.h"
 
-bool CanKeepWindowsOutOfFrames() { return false; }
+#include "app/recorder/capture_affinity_system.h"
+#include "controls/form_windows.h"
 
-void KeepProgramWindowsOutOfFrames(bool) {}
+namespace {
+
+CaptureAffinitySystem affinitySystem{RunningSystemVersion, SetWindowDisplayAffinity};
+bool keepingOut = false;
+
+DWORD WantedAffinity() { return keepingOut ? WDA_EXCLUDEFROMCAPTURE : WDA_NONE; }
+
+void SetAffinity(HWND window) { affinitySystem.setAffinity(window, WantedAffinity()); }
+
+// A window loaded while the windows are kept out is kept out before it is ever shown, so not even
+// its first picture on the screen is captured. A new window is let in from the start.
+void FollowChoice(HWND window) {
+  if (keepingOut) SetAffinity(window);
+}
+
+}  // namespace
+
+CaptureAffinitySystem SetCaptureAffinitySystem(CaptureAffinitySystem system) {
+  const CaptureAffinitySystem replaced = affinitySystem;
+  affinitySystem = system;
+  return replaced;
+}
+
+bool CanKeepWindowsOutOfFrames() { return KeepsWindowsOutOfCaptures(affinitySystem.version()); }
+
+// A refused call leaves that window in the frames, as before; there is nothing better to do for
+// it, and the others are still kept out.
+void KeepProgramWindowsOutOfFrames(bool keepOut) {
+  if (!CanKeepWindowsOutOfFrames()) return;
+  keepingOut = keepOut;
+  SetFormWindowMade(FollowChoice);
+  for (HWND window : LoadedFormWindows()) SetAffinity(window);
+}

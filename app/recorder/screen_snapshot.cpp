@@ -1,5 +1,6 @@
 #include "app/recorder/screen_snapshot.h"
 
+#include "app/settings/settings.h"
 #include "components/imaging/pixel_buffer.h"
 #include "components/imaging/bmp_file.h"
 #include "components/services/screen_pixels.h"
@@ -37,10 +38,15 @@ const SnapshotFile& ScreenSnapshots::Take() {
 }
 
 // A copy the system refuses (a locked workstation, the secure desktop of an elevation prompt, a
-// display in the middle of a mode change) would leave the bitmap holding an older picture.
+// display in the middle of a mode change) would leave the bitmap holding an older picture. The
+// pointer and the click ring are drawn over the copy as the settings ask at this moment.
 bool ScreenSnapshots::CopyScreen() {
   if (screenUnreadable && screenUnreadable()) return false;
   const bool copied = BitBlt(dc_.get(), 0, 0, size_.cx, size_.cy, screen_->get(), 0, 0, SRCCOPY) != FALSE;
+  if (copied) {
+    const Settings& settings = CurrentSettings();
+    pointer_.Draw(dc_.get(), {size_.cx, size_.cy}, settings.drawPointer, settings.highlightClicks);
+  }
   GdiFlush();
   return copied;
 }

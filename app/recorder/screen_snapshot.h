@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "app/recorder/pointer_drawing.h"
 #include "components/services/byte_string.h"
 #include "components/services/gdi_handle.h"
 #include "components/services/services.h"
@@ -21,12 +22,13 @@ struct SnapshotFile {
   size_t size() const { return headers.size() + rows.size(); }
 };
 
-// Snapshots of the whole primary screen, without the mouse pointer: a plain copy of the screen
-// into a 24-bit device-independent bitmap, whose rows are the file's rows as they lie, so no
-// frame is converted or copied again on its way to the file. The screen's device context, the
-// bitmap selected into its memory device context and the headers are kept from one snapshot to
-// the next while the screen keeps its size: a take asks for one every 100 ms, and new memory of a
-// frame's size costs more than the copy itself.
+// Snapshots of the whole primary screen, with the mouse pointer (and the click ring) drawn over
+// them when the settings ask for it: a plain copy of the screen into a 24-bit device-independent
+// bitmap, whose rows are the file's rows as they lie, so no frame is converted or copied again on
+// its way to the file. The screen's device context, the bitmap selected into its memory device
+// context and the headers are kept from one snapshot to the next while the screen keeps its
+// size: a take asks for one every 100 ms, and new memory of a frame's size costs more than the
+// copy itself.
 class ScreenSnapshots {
  public:
   // The screen as it is now; empty pieces when the system does not let it be read. The pieces
@@ -45,6 +47,7 @@ class ScreenSnapshots {
   BitmapHandle bitmap_;
   std::optional<Selection> selected_;  // the bitmap in dc_, taken out before either goes
   const uint8_t* rows_ = nullptr;
+  PointerDrawing pointer_;
   ByteString headers_;
   SnapshotFile file_;
 };

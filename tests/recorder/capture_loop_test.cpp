@@ -19,9 +19,11 @@
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
+#include "tests/recorder/dpi_unaware_thread.h"
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
+#include "tests/recorder/settings_for_test.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -75,32 +77,6 @@ TEST(CaptureLoop, FramesAreWholeScreenBitmapsWithEveryHeaderField) {
   EXPECT_EQ(Le32(frame, 30), 0u);
   EXPECT_EQ(Le32(frame, 34), expected->fileSize - 54);
 }
-
-// The screen's physical size: VELMO_PHYSICAL_SCREEN ("1024x768") where the test's caller set up
-// a scaled screen of that size, else the size the program's windows are told.
-SIZE PhysicalScreen() {
-  SIZE size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (const char* given = std::getenv("VELMO_PHYSICAL_SCREEN")) std::sscanf(given, "%ldx%ld", &size.cx, &size.cy);
-  return size;
-}
-
-// velmo.exe declares its windows DPI unaware (its manifest); for as long as it lives, the test's
-// thread takes the same stance, whatever the test program's own default is.
-class DpiUnawareThread {
- public:
-  DpiUnawareThread() {
-    if (set_) previous_ = set_(reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1)));
-  }
-  ~DpiUnawareThread() {
-    if (previous_) set_(previous_);
-  }
-
- private:
-  using SetFunction = HANDLE(WINAPI*)(HANDLE);
-  SetFunction set_ = reinterpret_cast<SetFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-  HANDLE previous_ = nullptr;
-};
 
 // On a scaled display the program's windows are told a smaller screen; every frame still holds
 // the whole screen in its physical pixels, right up to its far corner. frame_on_scaled_screen.sh
@@ -299,8 +275,10 @@ TEST(CaptureLoop, TheFramesShowWhatIsOnTheScreen) {
 }
 
 // A take keeps one bitmap and one buffer from tick to tick: each frame must still be the screen
-// of its own tick, byte for byte what a snapshot made from scratch gives.
+// of its own tick, byte for byte what a snapshot made from scratch gives. Without the pointer a
+// frame is the plain copy of the screen it always was.
 TEST(CaptureLoop, EachTickTakesTheScreenAsItIsThen) {
+  const PointerSettingsForTest withoutPointer(false, false);
   Bytes fresh;
   RunRecorder([&] {
     WNDCLASSW patchClass{};
