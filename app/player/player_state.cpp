@@ -4,5 +4,7 @@ std::string ExtractionFolder;
 RecordingUnpack PlayerUnpack;
 FolderSweeper GivenUpFolders;
 int NextFrame = 0;
+int ShownFrame = 0;
+RangeMarks PlayerMarks;
 int PlayerFrameCount = 0;
 int DisplayScale = 0;

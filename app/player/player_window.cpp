@@ -5,6 +5,8 @@
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
+#include "app/player/range_commands.h"
+#include "app/player/seek_commands.h"
 #include "app/player/temporary_name.h"
 #include "app/recording/recording_file.h"
 #include "components/services/services.h"
@@ -59,6 +61,7 @@ void StopWatchingUnpack() {
 
 void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
   FollowUnpack();
+  ShowSoughtFrameOnceLanded();
   if (PlayerUnpack.Over()) StopWatchingUnpack();
 }
 
@@ -81,8 +84,11 @@ void OpenRecording(EventRecord&) {
   PlayerUnpack.Start(ReadText(kFileDialog, common_dlg_property::kFileName), ExtractionFolder);
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
-  // A newly opened recording plays from its first frame, whatever the last one reached.
+  // A newly opened recording plays from its first frame, whatever the last one reached, and
+  // the marks set in the one before are gone.
   NextFrame = kFirstFrame;
+  ShownFrame = 0;
+  ClearRangeMarks();
   WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount) + "秒");
   BusyCursorOff();
   StartPlayback();
@@ -99,6 +105,7 @@ void ShowAbout(EventRecord&) { ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMA
 void ForgetExtractionFolder() {
   GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
+  PlayerMarks = {};
 }
 
 void PlayerAboutToBeDestroyed(EventRecord&) { ForgetExtractionFolder(); }
@@ -114,6 +121,8 @@ void AddPlayerHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::PlaybackTick, PlaybackTick);
   handlers.Bind(HandlerId::ShowAbout, ShowAbout);
   handlers.Bind(HandlerId::PlayerAboutToBeDestroyed, PlayerAboutToBeDestroyed);
+  AddSeekHandlers(handlers);
+  AddRangeHandlers(handlers);
 }
 
 void ReleasePlayerState() {
