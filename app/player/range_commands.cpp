@@ -4,6 +4,7 @@
 #include "app/player/range_save.h"
 #include "components/theme/gdi_drawing.h"
 #include "controls/property_indexes.h"
+#include "controls/property_value.h"
 #include "forms/handler_id.h"
 #include "forms/player_window.h"
 
@@ -20,16 +21,16 @@ void SetMarks(RangeMarks marks) {
   ShowRangeMarks();
 }
 
-void EnableMenuItem(UnitId item, bool enabled) { WriteProperty({kId, item}, menu_item_property::kDisabled, enabled ? 0 : 1); }
+void EnableItem(UnitId item, bool enabled) { WriteProperty({kId, item}, menu_item_property::kDisabled, enabled ? 0 : 1); }
 
 // Greyed where an item cannot act: everything without a recording, 清除起止点 without a mark.
 // A right click with the keyboard's menu key gives no point; the menu then opens at the mouse.
 void ShowPictureMenu(EventRecord& event) {
   const bool open = RecordingOpen();
-  EnableMenuItem(菜单_设为起点, open);
-  EnableMenuItem(菜单_设为终点, open);
-  EnableMenuItem(菜单_清除起止点, open && PlayerMarks.Any());
-  EnableMenuItem(菜单_另存为, open);
+  EnableItem(菜单_设为起点, open);
+  EnableItem(菜单_设为终点, open);
+  EnableItem(菜单_清除起止点, open && PlayerMarks.Any());
+  EnableItem(菜单_另存为, open);
   const int x = AsInt(event.arguments.at(0));
   const int y = AsInt(event.arguments.at(1));
   if (x == -1 && y == -1) {

@@ -96,7 +96,8 @@ class ProcessBar : public Control {
   void RaisePointerEvent(int event, LPARAM lParam) {
     const RECT track = Track();
     const int x = static_cast<short>(LOWORD(lParam)) - track.left;
-    RaiseEvent(window(), definition().id, event, {int32_t{x}, int32_t{std::max<LONG>(1, track.right - track.left)}});
+    const int32_t width = std::max<int32_t>(1, static_cast<int32_t>(track.right - track.left));
+    RaiseEvent(window(), definition().id, event, {int32_t{x}, width});
   }
 
   // The bar keeps the mouse from a press until the button is let go, so a drag beyond its ends

@@ -7,6 +7,13 @@
 namespace {
 
 constexpr int kHandlingMilliseconds = 100;
+constexpr int kMoveAttempts = 5;
+
+// Where the pointer was last sent, in absolute coordinates (0 to 65535 over the screen). Each
+// button goes down and up there in the same input as a move to it: under Wine a late echo of an
+// earlier move can otherwise put the pointer back just before a press.
+LONG lastX = 0;
+LONG lastY = 0;
 
 INPUT KeyStroke(WORD key, bool up) {
   INPUT stroke{};
@@ -19,7 +26,9 @@ INPUT KeyStroke(WORD key, bool up) {
 void SendMouse(DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dx = lastX;
+  input.mi.dy = lastY;
   SendInput(1, &input, sizeof(input));
   PumpFor(kHandlingMilliseconds);
 }
@@ -42,16 +51,17 @@ void PressKey(WORD key, bool ctrl) {
   PumpFor(kHandlingMilliseconds);
 }
 
-// Absolute coordinates run from 0 to 65535 over the screen; the middle of the pixel is aimed at.
+// The middle of the pixel is aimed at. A move that has not arrived before the next input is sent
+// again until the pointer is there.
 void MoveMouseTo(HWND window, POINT client) {
   ClientToScreen(window, &client);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  move.mi.dx = static_cast<LONG>((2LL * client.x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
-  move.mi.dy = static_cast<LONG>((2LL * client.y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
-  SendInput(1, &move, sizeof(move));
-  PumpFor(kHandlingMilliseconds);
+  lastX = static_cast<LONG>((2LL * client.x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
+  lastY = static_cast<LONG>((2LL * client.y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
+  for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+    SendMouse(0);
+    POINT at{};
+    if (GetCursorPos(&at) && at.x == client.x && at.y == client.y) return;
+  }
 }
 
 void PressLeftButton() { SendMouse(MOUSEEVENTF_LEFTDOWN); }

@@ -1,6 +1,8 @@
 // PlayerWindow as a user meets it: loaded from RecorderWindow's 按钮4, a recording picked in its
 // file dialog, ticks of 时钟 one by one, and what 画板, 进度条1 and 标签1 then show.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <utility>
 #include <vector>
