@@ -285,6 +285,8 @@ bool PicturePlayer(Tour& tour) {
   std::string text;
   if (!PlayedShare(time, 0.25, text) || !PressKey('I') || !PlayedShare(time, 0.5, text) || !PressKey('O'))
     return Fail(tour, "PlayerWindow did not play the recording (its time text reads " + text + ")");
+  // The program draws the range once it has taken the key.
+  PumpFor(300);
   Say("PlayerWindow shows " + text + ", a range marked from a quarter to half of it");
   return PictureWindow(tour, tour.player, "tour-player.png");
 }
