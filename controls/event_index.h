@@ -11,8 +11,9 @@ inline constexpr int kTrayEvent = 9;  // argument: 1 left up, 2 left double clic
 inline constexpr int kShown = 10;
 inline constexpr int kHidden = 11;
 // A key pressed while the window or one of its controls has the focus, before the control or
-// the window's dialog keys see it. Arguments: the virtual key and the modifiers held
-// (kShiftHeld | kCtrlHeld | kAltHeld); a true result takes the key, so nothing else acts on it.
+// the window's dialog keys see it. Arguments: the virtual key, the modifiers held
+// (kShiftHeld | kCtrlHeld | kAltHeld) and 1 for a repeat of a key held down (0 for the first
+// press); a true result takes the key, so nothing else acts on it.
 inline constexpr int kKeyDown = 12;
 inline constexpr int kShiftHeld = 1;
 inline constexpr int kCtrlHeld = 2;

@@ -47,8 +47,10 @@ int ModifiersHeld() {
 bool HandlerTakesKey(const LiveWindow& form, const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   const WindowId window = form.window->window();
+  // Bit 30 of a key's message tells a repeat of a key held down.
+  const int32_t repeat = static_cast<int32_t>((message.lParam >> 30) & 1);
   const std::optional<PropertyValue> taken = RaiseEvent(
-      window, window, WindowEvent::kKeyDown, {static_cast<int32_t>(message.wParam), int32_t{ModifiersHeld()}});
+      window, window, WindowEvent::kKeyDown, {static_cast<int32_t>(message.wParam), int32_t{ModifiersHeld()}, repeat});
   return taken && AsInt(*taken) != 0;
 }
 

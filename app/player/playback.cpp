@@ -176,6 +176,12 @@ void SeekTo(int frame, bool pause) {
   ShowPositionOf(frame);
 }
 
+void StartAtFirstFrame() {
+  NextFrame = kFirstFrame;
+  ShownFrame = 0;
+  soughtFrame = 0;
+}
+
 void ShowSoughtFrameOnceLanded() {
   if (soughtFrame != 0 && NextFrame == soughtFrame && PlayerUnpack.FrameReady(soughtFrame)) ShowFrameAt(soughtFrame);
 }

@@ -21,6 +21,9 @@ void PlaybackTick(EventRecord& event);
 // time text move at once, and the frame shows as soon as it lands. Playing, playback goes on
 // from there unless `pause`; paused or stopped, it is paused there. Nothing without frames.
 void SeekTo(int frame, bool pause);
+// A newly opened recording plays from its first frame, whatever the last one reached or a seek
+// in it still waits for.
+void StartAtFirstFrame();
 // Shows the frame a seek waits for once it has landed; the unpack's watch runs it while
 // playback is paused, when no tick comes.
 void ShowSoughtFrameOnceLanded();

@@ -84,10 +84,8 @@ void OpenRecording(EventRecord&) {
   PlayerUnpack.Start(ReadText(kFileDialog, common_dlg_property::kFileName), ExtractionFolder);
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
-  // A newly opened recording plays from its first frame, whatever the last one reached, and
-  // the marks set in the one before are gone.
-  NextFrame = kFirstFrame;
-  ShownFrame = 0;
+  // The marks set in the recording before are gone with it.
+  StartAtFirstFrame();
   ClearRangeMarks();
   WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount) + "秒");
   BusyCursorOff();

@@ -67,10 +67,11 @@ bool StepTo(int key, bool ctrl) {
   }
 }
 
-bool TakeKey(int key, int held) {
+// A held Space plays or pauses once; its repeats are taken and do nothing. The steps repeat.
+bool TakeKey(int key, int held, bool repeat) {
   const bool ctrl = (held & WindowEvent::kCtrlHeld) != 0;
   if (held & WindowEvent::kAltHeld) return false;
-  if (key == VK_SPACE) return !ctrl && PlayOrPause();
+  if (key == VK_SPACE) return !ctrl && (repeat ? RecordingOpen() : PlayOrPause());
   if (key == VK_ESCAPE) {
     ClearRangeMarks();
     return true;
@@ -93,7 +94,8 @@ bool TakeKey(int key, int held) {
 }
 
 void PlayerKeyDown(EventRecord& event) {
-  event.result = int32_t{TakeKey(AsInt(event.arguments.at(0)), AsInt(event.arguments.at(1))) ? 1 : 0};
+  const bool taken = TakeKey(AsInt(event.arguments.at(0)), AsInt(event.arguments.at(1)), AsInt(event.arguments.at(2)) != 0);
+  event.result = int32_t{taken ? 1 : 0};
 }
 
 }  // namespace

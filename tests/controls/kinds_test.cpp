@@ -195,6 +195,7 @@ TEST(DrawPanelKind, ARightClickAsksForItsContextMenuAtTheMouse) {
 int keysOffered = 0;
 void TakeSpaceAndCtrlS(EventRecord& event) {
   ++keysOffered;
+  EXPECT_EQ(std::get<int32_t>(event.arguments.at(2)), 0) << "a first press, not a repeat";
   const int key = std::get<int32_t>(event.arguments.at(0));
   const int held = std::get<int32_t>(event.arguments.at(1));
   event.result = int32_t{key == VK_SPACE || (key == 'S' && held == WindowEvent::kCtrlHeld)};

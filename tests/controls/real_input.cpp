@@ -51,6 +51,12 @@ void PressKey(WORD key, bool ctrl) {
   PumpFor(kHandlingMilliseconds);
 }
 
+void HoldKey(WORD key) {
+  const INPUT strokes[] = {KeyStroke(key, false), KeyStroke(key, false), KeyStroke(key, true)};
+  SendInput(3, const_cast<INPUT*>(strokes), sizeof(INPUT));
+  PumpFor(kHandlingMilliseconds);
+}
+
 // The middle of the pixel is aimed at. A move that has not arrived before the next input is sent
 // again until the pointer is there.
 void MoveMouseTo(HWND window, POINT client) {

@@ -6,6 +6,8 @@
 
 // A key pressed and let go, with Ctrl held around it when `ctrl`.
 void PressKey(WORD key, bool ctrl = false);
+// A key held down long enough to repeat once, then let go.
+void HoldKey(WORD key);
 // The pointer moved to `client` (client coordinates of `window`).
 void MoveMouseTo(HWND window, POINT client);
 void PressLeftButton();

@@ -208,6 +208,9 @@ TEST_F(Seeking, SpaceOnAFocusedButtonPlaysOrPausesAndPressesNothing) {
     PressKey(VK_SPACE);
     ExpectButtons(true, false, true);
     EXPECT_TRUE(IsWindowEnabled(LiveHwnd(Player(终止按钮)))) << "停止 stopped playback";
+    // A held Space plays once; its repeat does not pause again.
+    HoldKey(VK_SPACE);
+    ExpectButtons(false, true, true);
   });
 }
 
