@@ -130,7 +130,9 @@ playback() {
 
 # An hour's recording: 36,000 small frames in the order a listing sorted by name gives them (1,
 # 10, 100, 1000, 10000, 10001, ...), made natively from cjpeg frames with Python's zipfile. The
-# player opens it; unzip unpacks it; then the platform's floor for creating as many files.
+# player opens it; unzip unpacks it; then the platform's floor for creating as many files. Seeks:
+# in a ten-second recording of the same frames once it is unpacked, and in the hour's recording
+# while it is still being unpacked.
 long_open() {
   local long=$work/long
   mkdir -p "$long"
@@ -148,10 +150,15 @@ for colour in ((40, 40, 200), (40, 200, 40), (200, 40, 40), (200, 200, 40)):
 with zipfile.ZipFile(os.path.join(folder, "long.vmrc"), "w", zipfile.ZIP_STORED) as archive:
     for name in sorted(str(n) for n in range(1, 36001)):
         archive.writestr(name + ".jpg", frames[int(name) % 4])
+with zipfile.ZipFile(os.path.join(folder, "short.vmrc"), "w", zipfile.ZIP_STORED) as archive:
+    for n in range(1, 101):
+        archive.writestr(str(n) + ".jpg", frames[n % 4])
 PY
   on_desktop 1920x1080 "$build/long_open_bench.exe" open "Z:$long/long.vmrc"
   record "long_unzip_ms=$(median_ms 1 bash -c "rm -rf '$long/out' && unzip -q -o '$long/long.vmrc' -d '$long/out'")"
   on_desktop 1920x1080 "$build/long_open_bench.exe" floor "Z:$long/floor" 36000
+  on_desktop 1920x1080 "$build/seek_bench.exe" "Z:$long/short.vmrc" short wait
+  on_desktop 1920x1080 "$build/seek_bench.exe" "Z:$long/long.vmrc" long
   rm -rf "$long"
 }
 

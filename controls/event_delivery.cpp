@@ -11,6 +11,8 @@ bool RaisesEvents(Kind kind) {
     case Kind::Button:
     case Kind::Timer:
     case Kind::SliderBar:
+    case Kind::ProcessBar:
+    case Kind::DrawPanel:
     case Kind::ZipComponent:
       return true;
     default:

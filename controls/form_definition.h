@@ -212,6 +212,9 @@ struct ProcessBarProperties {
   int minimum = 0;
   int maximum = 100;
   int position = 0;
+  int markedFrom = 0;
+  int markedTo = 0;
+  Colour markColour = 0x000000;
 };
 
 struct CommonDlgProperties {

@@ -4,6 +4,9 @@
 
 #include "components/services/services.h"
 #include "controls/control_link.h"
+#include "controls/event_delivery.h"
+#include "controls/event_index.h"
+#include "controls/property_value.h"
 #include "controls/live_windows.h"
 
 namespace {
@@ -31,10 +34,34 @@ bool TakesWindowKey(LiveWindow& form, const MSG& message) {
   return false;
 }
 
+int ModifiersHeld() {
+  int held = 0;
+  if (GetKeyState(VK_SHIFT) < 0) held |= WindowEvent::kShiftHeld;
+  if (GetKeyState(VK_CONTROL) < 0) held |= WindowEvent::kCtrlHeld;
+  if (GetKeyState(VK_MENU) < 0) held |= WindowEvent::kAltHeld;
+  return held;
+}
+
+// The window's key event sees a key before the focused control does, so a window can give Space
+// or the arrows a meaning of its own without a focused button also pressing or moving.
+bool HandlerTakesKey(const LiveWindow& form, const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const WindowId window = form.window->window();
+  // Bit 30 of a key's message tells a repeat of a key held down.
+  const int32_t repeat = static_cast<int32_t>((message.lParam >> 30) & 1);
+  const std::optional<PropertyValue> taken = RaiseEvent(
+      window, window, WindowEvent::kKeyDown, {static_cast<int32_t>(message.wParam), int32_t{ModifiersHeld()}, repeat});
+  return taken && AsInt(*taken) != 0;
+}
+
 void HandleMessage(MSG& message) {
   if (LiveWindow* form = FormOfMessage(message.hwnd)) {
     const HWND root = form->window->hwnd();
     if (form->accelerators && TranslateAcceleratorW(root, form->accelerators.get(), &message)) return;
+    if (HandlerTakesKey(*form, message)) return;
+    // The key's handler may have closed the window.
+    form = FormOfMessage(message.hwnd);
+    if (!form) return;
     if (TakesWindowKey(*form, message)) return;
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && IsDialogMessageW(root, &message)) return;
   }

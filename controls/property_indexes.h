@@ -94,6 +94,11 @@ constexpr int kSmooth = 10;
 constexpr int kMinimum = 11;
 constexpr int kMaximum = 12;
 constexpr int kPosition = 13;
+// A marked stretch of the bar, drawn over it as a band in the mark colour: positions from..to in
+// the bar's range; nothing is drawn while `to` is not above `from`.
+constexpr int kMarkedFrom = 14;
+constexpr int kMarkedTo = 15;
+constexpr int kMarkColour = 16;
 }  // namespace process_bar_property
 
 namespace slider_bar_property {

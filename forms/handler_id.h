@@ -34,6 +34,14 @@ enum class HandlerId : int {
   PlaybackTick,
   ShowAbout,
   PlayerAboutToBeDestroyed,
+  // PlayerWindow: seeking, the keys and the picture's menu of range marks
+  PlayerKeyDown,
+  SeekOnProgressBar,
+  ShowPictureMenu,
+  MarkRangeStart,
+  MarkRangeEnd,
+  ClearRangeMarks,
+  SaveRangeAs,
   // SettingsWindow
   SettingsCreated,
   ConfirmSettings,

@@ -17,6 +17,11 @@ ButtonProperties SongTiButton(const char* caption) {
   return {.font = FontRecord(-12, 400, kGb2312CharSet, "\xCB\xCE\xCC\xE5"), .caption = caption};
 }
 
+UnitDefinition MenuItem(UnitId id, int level, uint32_t flags, const char* caption, HandlerId handler) {
+  return {.id = id,
+          .properties = MenuItemProperties{.level = level, .flags = flags, .caption = caption, .handler = handler}};
+}
+
 }  // namespace
 
 FormDefinition Definition() {
@@ -25,10 +30,13 @@ FormDefinition Definition() {
       .units = {
           {.id = kId, .left = 50, .top = 50, .width = 317, .height = 259, .flags = kFlagVisible,
            .events = {{WindowEvent::kCreated, HandlerId::PlayerCreated},
-                      {WindowEvent::kAboutToBeDestroyed, HandlerId::PlayerAboutToBeDestroyed}},
+                      {WindowEvent::kAboutToBeDestroyed, HandlerId::PlayerAboutToBeDestroyed},
+                      {WindowEvent::kKeyDown, HandlerId::PlayerKeyDown}},
            .properties = WindowProperties{.maximiseButton = 0, .position = 1, .escCloses = 0,
                                           .caption = "Velmo专用播放器"}},
           {.id = 进度条1, .name = "进度条1", .left = 7, .top = 186, .width = 209, .height = 12, .flags = kFlagVisible,
+           .events = {{ProcessBarEvent::kPointerDown, HandlerId::SeekOnProgressBar},
+                      {ProcessBarEvent::kPointerMove, HandlerId::SeekOnProgressBar}},
            .properties = ProcessBarProperties{}},
           {.id = 按钮2, .name = "按钮2", .left = 252, .top = 204, .width = 54, .height = 20, .flags = kVisibleTabStop,
            .events = {{ButtonEvent::kClicked, HandlerId::ShowAbout}}, .properties = ButtonProperties{.caption = "说明"}},
@@ -45,6 +53,7 @@ FormDefinition Definition() {
           {.id = 时钟, .name = "时钟", .left = 72, .top = 8, .width = 24, .height = 24, .container = 画板,
            .events = {{TimerEvent::kTick, HandlerId::PlaybackTick}}, .properties = TimerProperties{.interval = 0}},
           {.id = 画板, .name = "画板", .left = 1, .top = 0, .width = 311, .height = 184, .flags = kFlagVisible,
+           .events = {{DrawPanelEvent::kContextMenu, HandlerId::ShowPictureMenu}},
            .properties = DrawPanelProperties{.border = 1, .backColour = kBlack, .pictureMode = 2, .autoRedraw = 0}},
           {.id = 终止按钮, .name = "终止按钮", .left = 191, .top = 204, .width = 54, .height = 20,
            .flags = kDisabledTabStop, .events = {{ButtonEvent::kClicked, HandlerId::StopPlayback}},
@@ -60,6 +69,11 @@ FormDefinition Definition() {
            .properties = LabelProperties{.border = 3, .caption = "规格:"}},
           {.id = 标签1, .name = "标签1", .left = 219, .top = 184, .width = 88, .height = 16, .flags = kFlagVisible,
            .properties = LabelProperties{.border = 3, .caption = "时长:0/0秒"}},
+          MenuItem(菜单, 0, kMenuHidden, "菜单", HandlerId::None),
+          MenuItem(菜单_设为起点, 1, 0, "设为起点(I)", HandlerId::MarkRangeStart),
+          MenuItem(菜单_设为终点, 1, 0, "设为终点(O)", HandlerId::MarkRangeEnd),
+          MenuItem(菜单_清除起止点, 1, 0, "清除起止点", HandlerId::ClearRangeMarks),
+          MenuItem(菜单_另存为, 1, 0, "另存为…(Ctrl+S)", HandlerId::SaveRangeAs),
       }};
 }
 

@@ -22,6 +22,13 @@ inline constexpr UnitId 播放按钮 = kControlUnitClass | 0x030A;
 inline constexpr UnitId 标签2 = kControlUnitClass | 0x030B;
 inline constexpr UnitId 标签1 = kControlUnitClass | 0x030C;
 
+// The picture's pop-up menu of range marks: a hidden root, as RecorderWindow's tray menu.
+inline constexpr UnitId 菜单 = kMenuItemUnitClass | 0x0311;
+inline constexpr UnitId 菜单_设为起点 = kMenuItemUnitClass | 0x0312;
+inline constexpr UnitId 菜单_设为终点 = kMenuItemUnitClass | 0x0313;
+inline constexpr UnitId 菜单_清除起止点 = kMenuItemUnitClass | 0x0314;
+inline constexpr UnitId 菜单_另存为 = kMenuItemUnitClass | 0x0315;
+
 FormDefinition Definition();
 
 }  // namespace PlayerWindow

@@ -1,5 +1,7 @@
 #include "app/player/playback.h"
 
+#include <algorithm>
+
 #include "app/player/player_state.h"
 #include "app/player/work_area_fit.h"
 #include "app/recording/recording_file.h"
@@ -103,6 +105,24 @@ std::string TimeText(double elapsedSeconds) {
 // The frame just shown ÷ 10: frame 25 reads 2.5; after an open or a stop 0.
 void ShowElapsedTime() { WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame / 10.0 - 0.1)); }
 
+// A frame a seek waits for, to be shown once it lands; 0 for none.
+int soughtFrame = 0;
+
+// The progress bar runs one step ahead of the frame on screen, as the ticks leave it.
+void ShowPositionOf(int frame) {
+  WriteProperty(kProgress, process_bar_property::kPosition, frame + 1);
+  WriteProperty(kTime, label_property::kCaption, TimeText((frame + 1) / 10.0 - 0.1));
+}
+
+// What a tick does for the frame it shows.
+void ShowFrameAt(int frame) {
+  ShowFrame(frame);
+  ShownFrame = frame;
+  soughtFrame = 0;
+  NextFrame = frame + 1;
+  ShowPositionOf(frame);
+}
+
 }  // namespace
 
 void StartPlayback() {
@@ -118,10 +138,7 @@ void PlaybackTick(EventRecord&) {
     return;
   }
   if (!PlayerUnpack.FrameReady(NextFrame)) return;
-  ShowFrame(NextFrame);
-  NextFrame = NextFrame + 1;
-  WriteProperty(kProgress, process_bar_property::kPosition, NextFrame);
-  ShowElapsedTime();
+  ShowFrameAt(NextFrame);
 }
 
 void PausePlayback() {
@@ -135,7 +152,38 @@ void StopPlayback() {
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   NextFrame = kFirstFrame;
   ShowFrame(kFirstFrame);
+  ShownFrame = kFirstFrame;
+  soughtFrame = 0;
   WriteProperty(kTime, label_property::kCaption, TimeText(0));
+}
+
+bool Playing() { return ReadInt(kClock, timer_property::kInterval) != 0; }
+
+// A frame not yet on disk: the next tick, or the unpack's watch while paused, shows it once it
+// has landed; until then 画板 keeps the frame it had.
+void SeekTo(int frame, bool pause) {
+  if (PlayerFrameCount < kFirstFrame) return;
+  frame = std::clamp(frame, kFirstFrame, PlayerFrameCount);
+  if (pause || !Playing()) PausePlayback();
+  if (PlayerUnpack.FrameReady(frame)) {
+    ShowFrameAt(frame);
+    return;
+  }
+  PlayerUnpack.Want(frame);
+  ShownFrame = frame;
+  soughtFrame = frame;
+  NextFrame = frame;
+  ShowPositionOf(frame);
+}
+
+void StartAtFirstFrame() {
+  NextFrame = kFirstFrame;
+  ShownFrame = 0;
+  soughtFrame = 0;
+}
+
+void ShowSoughtFrameOnceLanded() {
+  if (soughtFrame != 0 && NextFrame == soughtFrame && PlayerUnpack.FrameReady(soughtFrame)) ShowFrameAt(soughtFrame);
 }
 
 void FollowUnpack() {

@@ -16,6 +16,20 @@ void StopPlayback();
 // its way from the archive is waited for: the tick then changes nothing.
 void PlaybackTick(EventRecord& event);
 
+// Shows frame `frame` (kept within the recording) at once, as a tick would, with the progress
+// bar and the time text. A frame still on its way is asked of the unpack first, the bar and the
+// time text move at once, and the frame shows as soon as it lands. Playing, playback goes on
+// from there unless `pause`; paused or stopped, it is paused there. Nothing without frames.
+void SeekTo(int frame, bool pause);
+// A newly opened recording plays from its first frame, whatever the last one reached or a seek
+// in it still waits for.
+void StartAtFirstFrame();
+// Shows the frame a seek waits for once it has landed; the unpack's watch runs it while
+// playback is paused, when no tick comes.
+void ShowSoughtFrameOnceLanded();
+// Whether playback runs: 时钟 ticks.
+bool Playing();
+
 // Once the unpack behind the open has ended: the frame count its folder holds replaces the one
 // the archive's directory promised, in the time text and the progress bar's maximum (they differ
 // when a damaged entry stopped the unpack). Nothing before the end, and nothing the second time.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/player/folder_sweeper.h"
+#include "app/player/range_marks.h"
 #include "app/player/recording_unpack.h"
 
 // The player's own extraction folder: a fresh "%x.tmp" folder in the temporary folder for each
@@ -21,6 +22,10 @@ extern RecordingUnpack PlayerUnpack;
 extern FolderSweeper GivenUpFolders;
 // The number of the frame file the next tick shows.
 extern int NextFrame;
+// The frame on 画板, or the one a seek waits for; 0 before the first frame of an open.
+extern int ShownFrame;
+// The range marked with I and O; an open and closing the window clear it.
+extern RangeMarks PlayerMarks;
 // The frame files found by the last open.
 extern int PlayerFrameCount;
 // The percentage of the first frame's pixel size the picture panel gets; 80 once PlayerWindow

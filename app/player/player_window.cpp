@@ -8,7 +8,9 @@
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
+#include "app/player/range_commands.h"
 #include "app/player/range_save.h"
+#include "app/player/seek_commands.h"
 #include "app/player/temporary_name.h"
 #include "app/recording/recording_file.h"
 #include "components/services/same_file.h"
@@ -74,6 +76,7 @@ void StopWatchingUnpack() {
 
 void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
   FollowUnpack();
+  ShowSoughtFrameOnceLanded();
   if (PlayerUnpack.Over()) StopWatchingUnpack();
 }
 
@@ -96,8 +99,9 @@ void OpenRecordingPath(const std::string& path) {
   PlayerUnpack.Start(path, ExtractionFolder);
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
-  // A newly opened recording plays from its first frame, whatever the last one reached.
-  NextFrame = kFirstFrame;
+  // The marks set in the recording before are gone with it.
+  StartAtFirstFrame();
+  ClearRangeMarks();
   WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount) + "秒");
   BusyCursorOff();
   StartPlayback();
@@ -119,6 +123,7 @@ void ForgetExtractionFolder() {
   GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
   std::string().swap(OpenedRecording);
+  PlayerMarks = {};
 }
 
 void PlayerAboutToBeDestroyed(EventRecord&) { ForgetExtractionFolder(); }
@@ -134,6 +139,8 @@ void AddPlayerHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::PlaybackTick, PlaybackTick);
   handlers.Bind(HandlerId::ShowAbout, ShowAbout);
   handlers.Bind(HandlerId::PlayerAboutToBeDestroyed, PlayerAboutToBeDestroyed);
+  AddSeekHandlers(handlers);
+  AddRangeHandlers(handlers);
 }
 
 void PlayRecordingAt(const std::string& path) {

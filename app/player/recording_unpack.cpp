@@ -1,7 +1,6 @@
 #include "app/player/recording_unpack.h"
 
-#include <algorithm>
-#include <climits>
+#include <vector>
 
 #include "app/player/playback.h"
 #include "app/recording/recording_file.h"
@@ -9,7 +8,8 @@
 #include "components/zip/zip.h"
 
 // Ranks frame n as n, so the frames come first and in their order; counts the frame files the
-// directory names; tells the waits how far the frames have come; and passes stop requests on.
+// directory names; marks each frame as it lands; hands the unpack the frame a seek waits for;
+// and passes stop requests on.
 class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSink {
  public:
   explicit FramesFirst(RecordingUnpack& unpack) : unpack_(unpack) {}
@@ -20,17 +20,26 @@ class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSi
     if (name.find(L'\\') != std::wstring::npos || !CountsAsFrameFile(name)) return 0;
     ++frameFiles_;
     const FrameFile frame = ParseFrameName(name);
-    if (frame.number > 0 && (lowest_ == 0 || frame.number < lowest_)) lowest_ = frame.number;
+    if (frame.number > 0) numbers_.push_back(frame.number);
     return static_cast<uint32_t>(frame.number);
   }
+  // Only numbers up to the count are ever played, so the marks take one byte per frame file.
   void Listed() override {
+    auto landed = std::make_unique<std::atomic<uint8_t>[]>(static_cast<size_t>(frameFiles_) + 1);
+    for (int number = 0; number <= frameFiles_; ++number) landed[number] = 1;
+    for (int number : numbers_) {
+      if (number <= frameFiles_) landed[number] = 0;
+    }
+    std::vector<int>().swap(numbers_);
+    unpack_.landed_ = std::move(landed);
     unpack_.listedFrames_ = frameFiles_;
-    unpack_.lowestFrame_ = lowest_;
     unpack_.Publish(unpack_.listed_, true);
   }
   void Reached(uint32_t rank) override {
-    unpack_.Publish(unpack_.reachedFrame_, static_cast<int>(std::min<uint32_t>(rank, INT_MAX)));
+    if (rank > static_cast<uint32_t>(frameFiles_)) return;
+    unpack_.Publish(unpack_.landed_[rank], uint8_t{1});
   }
+  uint32_t Wanted() override { return static_cast<uint32_t>(unpack_.wanted_.exchange(0)); }
 
   bool WindowExists() override { return true; }
   bool Raise(ZipEvent, int) override { return !unpack_.stopAsked_; }
@@ -38,7 +47,7 @@ class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSi
  private:
   RecordingUnpack& unpack_;
   int frameFiles_ = 0;
-  int lowest_ = 0;
+  std::vector<int> numbers_;
 };
 
 RecordingUnpack::~RecordingUnpack() { Stop(); }
@@ -48,8 +57,8 @@ void RecordingUnpack::Start(const std::string& archive, const std::string& folde
   stopAsked_ = false;
   listed_ = false;
   ended_ = false;
-  reachedFrame_ = 0;
-  lowestFrame_ = 0;
+  landed_.reset();
+  wanted_ = 0;
   listedFrames_ = 0;
   endTaken_ = false;
   worker_ = std::thread(&RecordingUnpack::Run, this, archive, folder);
@@ -72,9 +81,17 @@ void RecordingUnpack::Run(std::string archive, std::string folder) {
 
 void RecordingUnpack::WaitForFirstFrame() {
   std::unique_lock<std::mutex> hold(lock_);
-  changed_.wait(hold, [this] {
-    return ended_ || (listed_ && (lowestFrame_ != kFirstFrame || reachedFrame_ >= kFirstFrame));
-  });
+  changed_.wait(hold, [this] { return FrameReady(kFirstFrame); });
+}
+
+bool RecordingUnpack::FrameReady(int number) const {
+  if (ended_) return true;
+  if (!listed_) return false;
+  return number < 1 || number > listedFrames_ || landed_[number] != 0;
+}
+
+void RecordingUnpack::Want(int number) {
+  if (!FrameReady(number)) wanted_ = number;
 }
 
 void RecordingUnpack::WaitForEnd() {

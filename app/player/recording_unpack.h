@@ -5,6 +5,8 @@
 #pragma once
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -30,9 +32,13 @@ class RecordingUnpack {
   // end in ".jpg" in any case, the rule the folder's own count follows. Valid after
   // WaitForFirstFrame.
   int ListedFrames() const { return listedFrames_; }
-  // Whether frame `number` is in the folder, or never will be: the ranked frames have reached
-  // it, or the unpack has ended.
-  bool FrameReady(int number) const { return ended_ || number <= reachedFrame_; }
+  // Whether frame `number` is in the folder, or never will be: it has landed, the directory
+  // lists no such frame, or the unpack has ended. Valid after WaitForFirstFrame.
+  bool FrameReady(int number) const;
+  // Asks the unpack to take frame `number` next, and the frames after it in their order (those
+  // passed over follow later): a seek far ahead shows within moments. Nothing when the frame is
+  // ready. Valid after WaitForFirstFrame.
+  void Want(int number);
 
   // Once, after the unpack has ended: true with the folder's own frame count. Answers false
   // before the end, after the first true, and after a Stop.
@@ -62,8 +68,11 @@ class RecordingUnpack {
   std::atomic<bool> stopAsked_ = false;
   std::atomic<bool> listed_ = false;
   std::atomic<bool> ended_ = true;  // nothing runs before the first Start
-  std::atomic<int> reachedFrame_ = 0;
-  std::atomic<int> lowestFrame_ = 0;   // the lowest frame number listed, 0 for none
+  // Per frame number 1..listedFrames_, written by the unpacking thread before listed_ is set:
+  // 0 while the directory's frame of that number is still to come, 1 once it has landed or
+  // when the directory lists none.
+  std::unique_ptr<std::atomic<uint8_t>[]> landed_;
+  std::atomic<int> wanted_ = 0;  // the frame a seek waits for, 0 for none
   std::atomic<int> listedFrames_ = 0;
   std::atomic<int> endedCount_ = 0;
   bool endTaken_ = true;  // touched by the user-interface thread alone

@@ -10,7 +10,7 @@ using ArrowTable = std::array<Shade, kArrowShadeEntries>;
 
 int SchemeIndex(int scheme) { return IsColourScheme(scheme) ? scheme - 1 : 2; }
 
-constexpr Shade kHotRing = VerticalShade({255, 240, 207}, {229, 151, 0});
+constexpr Shade kHotRing = VerticalShade({255, 240, 207}, kHotOrange);
 constexpr Shade kCheckedRing = {{214, 203, 189}, {214, 207, 198}, {247, 243, 239}, {247, 243, 239}};
 constexpr Shade kBlueRing = VerticalShade({206, 231, 255}, {105, 130, 238});
 constexpr Shade kNormalRing = VerticalShade({255, 255, 255}, {226, 223, 214});

@@ -24,6 +24,9 @@ constexpr Rgb kDisabledCaption{165, 162, 148};
 constexpr Rgb kDisabledArrow{206, 203, 198};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
+// The hot ring's deep orange. It also marks a stretch of a progress bar, where it reads on the
+// bar's blue fill and on its grey track alike.
+constexpr Rgb kHotOrange{229, 151, 0};
 
 // Each channel less `amount`, stopping at 0 (the darkened button-face colours).
 Rgb Darker(Rgb colour, int amount);

@@ -1,7 +1,7 @@
 // UnpackInOrder: reads the directory once, asking the order for each entry's rank; extracts the
-// ranked entries by rank, then the others in archive order; and when an entry fails after
-// entries were taken out of order, unpacks the folder anew in archive order, so that what is
-// left is what Unpack leaves.
+// ranked entries by rank (going on from a rank the order wants next, when it asks), then the
+// others in archive order; and when an entry fails after entries were taken out of order,
+// unpacks the folder anew in archive order, so that what is left is what Unpack leaves.
 #include <algorithm>
 #include <vector>
 
@@ -66,10 +66,29 @@ bool ListEntries(UnpackRun& run, ZipReader& reader, UnpackOrder& order, Listing&
   return step == ZipReader::Step::End;
 }
 
+// The ranked entry to take next, going on from `next`: the wanted rank's first entry when there
+// is one, then the first not yet taken, round past the last. Some entry is still to be taken.
+size_t NextRankedEntry(const std::vector<RankedEntry>& ranked, const std::vector<bool>& taken, size_t next,
+                       uint32_t wanted) {
+  if (wanted != 0) {
+    const auto at = std::lower_bound(ranked.begin(), ranked.end(), wanted,
+                                     [](const RankedEntry& entry, uint32_t rank) { return entry.rank < rank; });
+    if (at != ranked.end() && at->rank == wanted) next = static_cast<size_t>(at - ranked.begin());
+  }
+  while (taken[next]) next = (next + 1) % ranked.size();
+  return next;
+}
+
 int TakeRankedEntries(UnpackRun& run, ZipReader& reader, UnpackOrder& order, const Listing& listing,
                       const EntryTargets& targets, DataSpans& spans) {
-  for (const RankedEntry& entry : listing.first) {
+  const std::vector<RankedEntry>& ranked = listing.first;
+  std::vector<bool> taken(ranked.size());
+  size_t next = 0;
+  for (size_t left = ranked.size(); left > 0; --left) {
+    next = NextRankedEntry(ranked, taken, next, order.Wanted());
+    const RankedEntry& entry = ranked[next];
     if (reader.GoTo(entry.place) != ZipReader::Step::Entry || !ExtractEntry(reader, targets, spans)) return kZipFailed;
+    taken[next] = true;
     order.Reached(entry.rank);
     if (AfterEntry(run)) return kZipDone;
   }

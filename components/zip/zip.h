@@ -80,8 +80,14 @@ class UnpackOrder {
   virtual uint32_t Rank(const std::string& path) = 0;
   // The whole directory has been read; the first entry is next.
   virtual void Listed() = 0;
-  // Every ranked entry up to `rank` is in the folder.
+  // The ranked entry of `rank` is in the folder. Without a wanted rank the ranked entries come
+  // in rank order, so then every entry of a lower rank is too.
   virtual void Reached(uint32_t rank) = 0;
+  // Asked before each ranked entry is taken, from the unpacking thread: a rank to take next, or
+  // 0 for none. The ranked entries then go on in rank order from that rank's first entry not
+  // yet taken, and the ones passed over follow after the last; a rank no entry has changes
+  // nothing.
+  virtual uint32_t Wanted() { return 0; }
 };
 
 // Unpack with ranked entries first, so that a caller can use the first entries while later ones

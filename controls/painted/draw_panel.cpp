@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "controls/control_link.h"
+#include "controls/event_delivery.h"
+#include "controls/event_index.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/painted/bitmap_file.h"
 #include "controls/painted/border_style.h"
@@ -157,6 +159,10 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (ReflectNotification(message, wParam, lParam, &result)) return result;
       return PaintedControl::HandleMessage(message, wParam, lParam);
     }
+    case WM_CONTEXTMENU:
+      RaiseEvent(window(), definition().id, DrawPanelEvent::kContextMenu,
+                 {int32_t{static_cast<short>(LOWORD(lParam))}, int32_t{static_cast<short>(HIWORD(lParam))}});
+      return 0;
     default:
       return PaintedControl::HandleMessage(message, wParam, lParam);
   }

@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "components/services/wide_text.h"
 #include "controls/event_index.h"
@@ -19,6 +22,7 @@
 #include "forms/save_dialog.h"
 #include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
+#include "tests/controls/real_input.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
@@ -101,6 +105,126 @@ TEST(ProcessBarKind, SmoothRecreatesTheBarInItsPlace) {
     EXPECT_EQ(ReadInt(bar, 0), 7);
     EXPECT_EQ(ReadInt(bar, 1), 186);
   });
+}
+
+// The pointer's x from the left of the track (a pixel inside the client area) with the track's
+// width: pressed, and moved while held, also beyond the bar; once let go, a move is not reported.
+TEST(ProcessBarKind, ReportsTheLeftButtonOverItsTrackUntilLetGo) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HWND hwnd = Hwnd(PlayerWindow::kId, PlayerWindow::进度条1);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int track = client.right - 2;
+    ForgetEvents();
+    MoveMouseTo(hwnd, {31, 4});
+    PressLeftButton();
+    MoveMouseTo(hwnd, {61, 4});
+    MoveMouseTo(hwnd, {client.right + 40, 30});
+    ReleaseLeftButton();
+    MoveMouseTo(hwnd, {20, 4});
+    std::vector<std::pair<int, int32_t>> reported;
+    for (const SeenEvent& event : SeenEvents()) {
+      if (event.unit != PlayerWindow::进度条1) continue;
+      EXPECT_EQ(std::get<int32_t>(event.arguments.at(1)), track);
+      reported.push_back({event.event, std::get<int32_t>(event.arguments.at(0))});
+    }
+    // Wine's pointer may pass a point twice on its way, so the moves are checked for where they
+    // went, not how often. PlayerWindow binds no handler to the button let go.
+    using E = std::pair<int, int32_t>;
+    ASSERT_FALSE(reported.empty());
+    EXPECT_EQ(reported.front(), (E{ProcessBarEvent::kPointerDown, 30}));
+    EXPECT_NE(std::find(reported.begin(), reported.end(), E{ProcessBarEvent::kPointerMove, 60}), reported.end());
+    EXPECT_EQ(reported.back(), (E{ProcessBarEvent::kPointerMove, client.right + 39}));
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), E{ProcessBarEvent::kPointerDown, 30}), 1);
+    EXPECT_EQ(std::count_if(reported.begin(), reported.end(), [](const E& e) { return e.second == 19; }), 0)
+        << "a move after the button was let go";
+  });
+}
+
+// The marked stretch is a band along the bottom of the track in the mark colour, over the bar's
+// own drawing; from..to in the bar's range.
+TEST(ProcessBarKind, DrawsTheMarkedStretchAsABandInItsColour) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const UnitAddress bar{PlayerWindow::kId, PlayerWindow::进度条1};
+    namespace p = process_bar_property;
+    WriteProperty(bar, p::kPosition, 50);
+    WriteProperty(bar, p::kMarkColour, int32_t{0x0000FF});
+    WriteProperty(bar, p::kMarkedFrom, 20);
+    WriteProperty(bar, p::kMarkedTo, 60);
+    EXPECT_EQ(ReadInt(bar, p::kMarkedTo), 60);
+    const HWND hwnd = Hwnd(PlayerWindow::kId, PlayerWindow::进度条1);
+    UpdateWindow(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int track = client.right - 2;
+    const auto pixelAt = [&](double share, int y) {
+      HDC dc = GetDC(hwnd);
+      const COLORREF colour = GetPixel(dc, 1 + static_cast<int>(share * track), y);
+      ReleaseDC(hwnd, dc);
+      return colour;
+    };
+    const int bottom = client.bottom - 2;
+    EXPECT_EQ(pixelAt(0.4, bottom), 0x0000FFu);
+    EXPECT_EQ(pixelAt(0.3, bottom - 2), 0x0000FFu) << "three rows high";
+    EXPECT_NE(pixelAt(0.3, bottom - 3), 0x0000FFu) << "the bar's own fill above it";
+    EXPECT_NE(pixelAt(0.1, bottom), 0x0000FFu);
+    EXPECT_NE(pixelAt(0.7, bottom), 0x0000FFu);
+    WriteProperty(bar, p::kMarkedTo, 20);
+    UpdateWindow(hwnd);
+    EXPECT_NE(pixelAt(0.4, bottom), 0x0000FFu) << "an empty stretch draws nothing";
+  });
+}
+
+TEST(DrawPanelKind, ARightClickAsksForItsContextMenuAtTheMouse) {
+  RunInProgram([] {
+    ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+    const HWND panel = Hwnd(PlayerWindow::kId, PlayerWindow::画板);
+    ForgetEvents();
+    RightClickAt(panel, {30, 20});
+    POINT screen{30, 20};
+    ClientToScreen(panel, &screen);
+    ASSERT_EQ(CountSeen(PlayerWindow::画板, DrawPanelEvent::kContextMenu), 1);
+    for (const SeenEvent& event : SeenEvents()) {
+      if (event.unit != PlayerWindow::画板) continue;
+      EXPECT_EQ(std::get<int32_t>(event.arguments.at(0)), screen.x);
+      EXPECT_EQ(std::get<int32_t>(event.arguments.at(1)), screen.y);
+    }
+  });
+}
+
+// A key handler that takes Space and Ctrl+S, and nothing else.
+int keysOffered = 0;
+void TakeSpaceAndCtrlS(EventRecord& event) {
+  ++keysOffered;
+  EXPECT_EQ(std::get<int32_t>(event.arguments.at(2)), 0) << "a first press, not a repeat";
+  const int key = std::get<int32_t>(event.arguments.at(0));
+  const int held = std::get<int32_t>(event.arguments.at(1));
+  event.result = int32_t{key == VK_SPACE || (key == 'S' && held == WindowEvent::kCtrlHeld)};
+}
+
+// The window's key event comes before the focused button: a key it takes does not press the
+// button; one it leaves does, as before.
+TEST(WindowKind, TheKeyEventSeesKeysBeforeTheFocusedControl) {
+  HandlerTable handlers = RecordingHandlers();
+  handlers.Bind(HandlerId::PlayerKeyDown, TakeSpaceAndCtrlS);
+  keysOffered = 0;
+  RunInProgram(
+      [] {
+        ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
+        SetForegroundWindow(WindowHandle(PlayerWindow::kId));
+        SetFocus(Hwnd(PlayerWindow::kId, PlayerWindow::按钮2));
+        PumpFor(50);
+        ForgetEvents();
+        PressKey(VK_SPACE);
+        PressKey('S', true);
+        EXPECT_EQ(CountSeen(PlayerWindow::按钮2, ButtonEvent::kClicked), 0) << "Space was taken";
+        EXPECT_EQ(keysOffered, 3) << "Space, Ctrl and S";
+        PressKey(VK_RETURN);
+        EXPECT_EQ(CountSeen(PlayerWindow::按钮2, ButtonEvent::kClicked), 1) << "Enter was left to the button";
+      },
+      handlers);
 }
 
 TEST(SliderBarKind, ShowsOneButReadsZeroUntilMoved) {

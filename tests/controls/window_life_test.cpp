@@ -10,6 +10,7 @@
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
+#include "tests/controls/real_input.h"
 
 namespace {
 HWND Hwnd(WindowId window, UnitId unit) {
@@ -151,19 +152,6 @@ TEST(WindowLife, EnterPressesTheDefaultButton) {
     PumpFor(50);
     EXPECT_EQ(CountSeen(SaveDialog::保存按钮, 0), 1);
   });
-}
-
-// A key pressed and let go through the system's input queue, as the keyboard gives it to the
-// window that has the focus.
-void PressKey(WORD key) {
-  INPUT strokes[2]{};
-  for (INPUT& stroke : strokes) {
-    stroke.type = INPUT_KEYBOARD;
-    stroke.ki.wVk = key;
-  }
-  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, strokes, sizeof(INPUT));
-  PumpFor(100);
 }
 
 bool ShowsAsDefault(WindowId window, UnitId button) {
@@ -384,14 +372,8 @@ TEST(WindowLife, IdleActionsRunWhileTheQueueIsEmptyAndTheirWindowIsLoaded) {
 // The cursor shown once the mouse has moved, as the user moves it, to `client` of `unit`'s
 // window and the program has handled what that brought.
 HCURSOR CursorAfterMovingTo(WindowId window, UnitId unit, POINT client) {
-  ClientToScreen(Hwnd(window, unit), &client);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  move.mi.dx = static_cast<LONG>((2LL * client.x + 1) * 65536 / (2LL * GetSystemMetrics(SM_CXSCREEN)));
-  move.mi.dy = static_cast<LONG>((2LL * client.y + 1) * 65536 / (2LL * GetSystemMetrics(SM_CYSCREEN)));
-  SendInput(1, &move, sizeof(move));
-  PumpFor(150);
+  MoveMouseTo(Hwnd(window, unit), client);
+  PumpFor(50);
   return GetCursor();
 }
 

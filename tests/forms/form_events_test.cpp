@@ -57,6 +57,10 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {P::kId, P::暂停按钮, ButtonEvent::kClicked, HandlerId::PausePlayback},
       {P::kId, P::终止按钮, ButtonEvent::kClicked, HandlerId::StopPlayback},
       {P::kId, P::时钟, TimerEvent::kTick, HandlerId::PlaybackTick},
+      {P::kId, P::kId, WindowEvent::kKeyDown, HandlerId::PlayerKeyDown},
+      {P::kId, P::进度条1, ProcessBarEvent::kPointerDown, HandlerId::SeekOnProgressBar},
+      {P::kId, P::进度条1, ProcessBarEvent::kPointerMove, HandlerId::SeekOnProgressBar},
+      {P::kId, P::画板, DrawPanelEvent::kContextMenu, HandlerId::ShowPictureMenu},
       {T::kId, T::kId, WindowEvent::kCreated, HandlerId::SettingsCreated},
       {T::kId, T::确定按钮, ButtonEvent::kClicked, HandlerId::ConfirmSettings},
       {T::kId, T::取消按钮, ButtonEvent::kClicked, HandlerId::CancelSettings},
@@ -66,17 +70,38 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
   EXPECT_EQ(actual, expected);
   // Only SaveDialog may refuse to close (while a save runs).
   for (const Binding& binding : actual)
-    EXPECT_FALSE(std::get<0>(binding) != S::kId && std::get<2>(binding) == WindowEvent::kQueryClose);
+    EXPECT_FALSE(std::get<0>(binding) != S::kId && std::get<1>(binding) == std::get<0>(binding) &&
+                 std::get<2>(binding) == WindowEvent::kQueryClose);
+}
+
+struct Item {
+  UnitId id;
+  int level;
+  uint32_t flags;
+  std::string caption;
+  HandlerId handler;
+};
+
+// The window's menu items, in list order, are `expected`.
+void ExpectMenu(WindowId window, const std::vector<Item>& expected) {
+  const FormStore store;
+  std::vector<const UnitDefinition*> items;
+  for (const UnitDefinition& unit : store.Find(window)->units)
+    if (KindOf(unit) == Kind::MenuItem) items.push_back(&unit);
+  ASSERT_EQ(items.size(), expected.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    const auto& item = std::get<MenuItemProperties>(items[i]->properties);
+    EXPECT_EQ(items[i]->id, expected[i].id) << i;
+    EXPECT_EQ(item.level, expected[i].level) << i;
+    EXPECT_EQ(item.flags, expected[i].flags) << i;
+    EXPECT_EQ(item.caption, expected[i].caption) << i;
+    EXPECT_EQ(item.handler, expected[i].handler) << i;
+    EXPECT_EQ(item.hotKey, 0u) << i;
+    EXPECT_TRUE(items[i]->events.empty()) << "menu items name their handler themselves";
+  }
 }
 
 TEST(FormEvents, TheTrayMenuIsAHiddenRootOverNineItems) {
-  struct Item {
-    UnitId id;
-    int level;
-    uint32_t flags;
-    std::string caption;
-    HandlerId handler;
-  };
   namespace R = RecorderWindow;
   const std::vector<Item> expected = {
       {R::菜单, 0, kMenuHidden, "菜单", HandlerId::None},
@@ -90,21 +115,18 @@ TEST(FormEvents, TheTrayMenuIsAHiddenRootOverNineItems) {
       {R::菜单_设置, 1, 0, "设置", HandlerId::ShowSettings},
       {R::菜单_退出, 1, 0, "退出", HandlerId::ExitCommand},
   };
-  const FormStore store;
-  std::vector<const UnitDefinition*> items;
-  for (const UnitDefinition& unit : store.Find(R::kId)->units)
-    if (KindOf(unit) == Kind::MenuItem) items.push_back(&unit);
-  ASSERT_EQ(items.size(), expected.size());
-  for (size_t i = 0; i < items.size(); ++i) {
-    const auto& item = std::get<MenuItemProperties>(items[i]->properties);
-    EXPECT_EQ(items[i]->id, expected[i].id) << i;
-    EXPECT_EQ(item.level, expected[i].level) << i;
-    EXPECT_EQ(item.flags, expected[i].flags) << i;
-    EXPECT_EQ(item.caption, expected[i].caption) << i;
-    EXPECT_EQ(item.handler, expected[i].handler) << i;
-    EXPECT_EQ(item.hotKey, 0u) << i;
-    EXPECT_TRUE(items[i]->events.empty()) << "menu items name their handler themselves";
-  }
+  ExpectMenu(R::kId, expected);
+}
+
+// The keys are named in the captions themselves: the window's key event takes them, so they
+// need no hot keys of the menu.
+TEST(FormEvents, ThePictureMenuIsAHiddenRootOverTheRangeCommands) {
+  namespace P = PlayerWindow;
+  ExpectMenu(P::kId, {{P::菜单, 0, kMenuHidden, "菜单", HandlerId::None},
+                      {P::菜单_设为起点, 1, 0, "设为起点(I)", HandlerId::MarkRangeStart},
+                      {P::菜单_设为终点, 1, 0, "设为终点(O)", HandlerId::MarkRangeEnd},
+                      {P::菜单_清除起止点, 1, 0, "清除起止点", HandlerId::ClearRangeMarks},
+                      {P::菜单_另存为, 1, 0, "另存为…(Ctrl+S)", HandlerId::SaveRangeAs}});
 }
 
 }  // namespace

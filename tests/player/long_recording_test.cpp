@@ -11,6 +11,8 @@
 #include "app/player/player_state.h"
 #include "app/recording/recording_file.h"
 #include "components/services/services.h"
+#include "tests/controls/program_run.h"
+#include "tests/controls/real_input.h"
 #include "tests/player/player_fixture.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
@@ -82,6 +84,25 @@ TEST_F(LongRecording, PlaysFromTheFirstFrameWhileTheRestIsUnpacked) {
     EXPECT_EQ(ListFolder(ExtractionFolder).size(), static_cast<size_t>(kFrames));
     EXPECT_EQ(PlayerFrameCount, kFrames);
     EXPECT_EQ(ProgressMaximumShown(), kFrames);
+  });
+}
+
+// A seek far ahead while the frames are still coming: the unpack takes that frame next, and it
+// shows as soon as it lands, long before the frames between.
+TEST_F(LongRecording, ASeekFarAheadShowsItsFrameAsSoonAsItLands) {
+  RunRecorder([&] {
+    OpenPlayer();
+    StartOpeningRecordingFile(Recording());
+    SetForegroundWindow(LiveHwnd(Player(kId)));
+    PressKey(VK_END);
+    EXPECT_EQ(TimeText(), "时长:300/300秒") << "the time text follows the seek at once";
+    for (int waited = 0; waited < 60000 && NextFrame != kFrames + 1; waited += 20) PumpFor(20);
+    ASSERT_EQ(NextFrame, kFrames + 1) << "the last frame never showed";
+    EXPECT_FALSE(PlayerUnpack.FrameReady(kFrames / 2)) << "the last frame came before the frames between";
+    EXPECT_TRUE(PixelNear(PanelCentre(), ColourOf(kFrames)));
+    ExpectButtons(true, false, true);
+    AwaitRecordingUnpacked();
+    EXPECT_EQ(ListFolder(ExtractionFolder).size(), static_cast<size_t>(kFrames)) << "the passed-over frames follow";
   });
 }
 

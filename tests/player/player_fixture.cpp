@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include "app/player/player_handlers.h"
 #include "components/imaging/imaging.h"
 #include "controls/event_delivery.h"
@@ -52,21 +54,32 @@ std::string TimeText() { return ReadText(Player(标签1), label_property::kCapti
 
 bool PlayerButtonEnabled(UnitId button) { return IsWindowEnabled(LiveHwnd(Player(button))) != 0; }
 
+void ExpectButtons(bool play, bool pause, bool stop) {
+  EXPECT_EQ(PlayerButtonEnabled(播放按钮), play);
+  EXPECT_EQ(PlayerButtonEnabled(暂停按钮), pause);
+  EXPECT_EQ(PlayerButtonEnabled(终止按钮), stop);
+  EXPECT_TRUE(PlayerButtonEnabled(按钮1));
+  EXPECT_TRUE(PlayerButtonEnabled(按钮2));
+}
+
+int ClockInterval() { return ReadInt(Player(时钟), timer_property::kInterval); }
+
 int ProgressShown() { return static_cast<int>(SendMessageW(LiveHwnd(Player(进度条1)), PBM_GETPOS, 0, 0)); }
 
 int ProgressMaximumShown() {
   return static_cast<int>(SendMessageW(LiveHwnd(Player(进度条1)), PBM_GETRANGE, FALSE, 0));
 }
 
-Picture PanelOnScreen() {
-  const HWND panel = LiveHwnd(Player(画板));
-  UpdateWindow(panel);
+Picture ClientOnScreen(HWND control) {
+  UpdateWindow(control);
   RECT client;
-  GetClientRect(panel, &client);
+  GetClientRect(control, &client);
   const SIZE size{client.right, client.bottom};
-  const BitmapHandle copy = CopyClientArea(panel, size);
+  const BitmapHandle copy = CopyClientArea(control, size);
   return copy ? DecodedPicture(BmpFileOfBitmap(copy.get(), size)) : Picture{};
 }
+
+Picture PanelOnScreen() { return ClientOnScreen(LiveHwnd(Player(画板))); }
 
 Pixel PanelCentre() {
   const Picture shown = PanelOnScreen();

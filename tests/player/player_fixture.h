@@ -1,6 +1,8 @@
 // PlayerWindow as a user meets it: loaded from RecorderWindow's 按钮4, a recording picked in its
 // file dialog, ticks of 时钟 one by one, and what 画板, 进度条1 and 标签1 then show.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,9 +35,15 @@ void Tick(int count = 1);
 
 std::string TimeText();
 bool PlayerButtonEnabled(UnitId button);
+// 播放按钮, 暂停按钮 and 终止按钮 enabled as given; 按钮1 and 按钮2 always.
+void ExpectButtons(bool play, bool pause, bool stop);
+// The interval of 时钟: 100 while playing, 0 otherwise.
+int ClockInterval();
 // The position and maximum 进度条1 shows.
 int ProgressShown();
 int ProgressMaximumShown();
+// What the screen shows of a control's client area, once it has painted.
+Picture ClientOnScreen(HWND control);
 // What the screen shows of 画板's client area, once it has painted.
 Picture PanelOnScreen();
 // The colour at the middle of it.

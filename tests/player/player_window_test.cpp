@@ -30,16 +30,6 @@ RecordingEntries RedThenGreen(int frames, int width = 64, int height = 48) {
   return entries;
 }
 
-void ExpectButtons(bool play, bool pause, bool stop) {
-  EXPECT_EQ(PlayerButtonEnabled(播放按钮), play);
-  EXPECT_EQ(PlayerButtonEnabled(暂停按钮), pause);
-  EXPECT_EQ(PlayerButtonEnabled(终止按钮), stop);
-  EXPECT_TRUE(PlayerButtonEnabled(按钮1));
-  EXPECT_TRUE(PlayerButtonEnabled(按钮2));
-}
-
-int ClockInterval() { return ReadInt(Player(时钟), timer_property::kInterval); }
-
 TEST(PlayerWindow, ARecordingOf123FramesPlaysToTheEndAndRewinds) {
   TempFolder scratch;
   WriteRecording(scratch / "take.vmrc", RedThenGreen(123));

@@ -35,7 +35,15 @@ class NumberedFirst : public UnpackOrder {
     reached.push_back(rank);
     if (!folder_.empty()) held.push_back(ListFolder(folder_));
   }
+  // Hands out the wishes in turn, each once the given number of entries has been reached.
+  uint32_t Wanted() override {
+    if (wishes.empty() || wishes.front().first != reached.size()) return 0;
+    const uint32_t rank = wishes.front().second;
+    wishes.erase(wishes.begin());
+    return rank;
+  }
 
+  std::vector<std::pair<size_t, uint32_t>> wishes;  // (entries reached before it, rank wanted)
   std::vector<std::string> asked;
   size_t listedAfter = 0;
   std::vector<uint32_t> reached;
@@ -114,6 +122,19 @@ TEST_F(OrderedUnpackTest, RankedEntriesComeFirstByRankTheRestFollowInArchiveOrde
 // Damage the ordered way meets out of archive order: a refused name, a damaged or unreadable
 // frame, a frame whose data another entry already claimed, a folder in the way of a frame, a
 // frame in a folder not yet made. Each leaves what Unpack leaves.
+// A seek far ahead: the wanted frame comes next, the frames after it follow in their order,
+// and the ones passed over come after the last; a wish for a frame already taken, or one the
+// archive does not hold, changes nothing.
+TEST_F(OrderedUnpackTest, AWantedRankComesNextAndTheOrderGoesOnFromIt) {
+  ASSERT_TRUE(WriteBytes(Archive(), BuildArchive(FramesInNameOrder())));
+  NumberedFirst order(Ordered());
+  order.wishes = {{2, 9}, {5, 3}, {7, 4}, {8, 40}};
+  EXPECT_EQ(UnpackInOrder(nullptr, order, Archive(), Ordered()), kZipDone);
+  EXPECT_EQ(order.reached, (std::vector<uint32_t>{1, 2, 9, 10, 11, 3, 4, 5, 6, 7, 8, 12}));
+  EXPECT_EQ(order.held[2], (std::vector<std::string>{"1.jpg", "2.jpg", "9.jpg"})) << "9 landed right after the wish";
+  EXPECT_EQ(TreeWithBytes(Ordered()).size(), 12u);
+}
+
 TEST_F(OrderedUnpackTest, EveryFailureLeavesTheFolderUnpackLeaves) {
   std::vector<TestEntry> refused = FramesInNameOrder();
   refused.insert(refused.begin() + 3, {"../escape.jpg", "out"});

@@ -19,6 +19,7 @@
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
+#include "tools/tour/keyboard.h"
 #include "tools/tour/outside_window.h"
 #include "tools/tour/test_picture.h"
 #include "tools/tour/tray_menu.h"
@@ -288,19 +289,28 @@ bool OpenRecording(Tour& tour) {
   return ClickButton(tour, tour.player, "打开") && AnswerFileDialog(tour, tour.player, RecordingPath(tour));
 }
 
-// Halfway through the take's seconds, the time text reading "时长:elapsed/total秒".
-bool PicturePlayer(Tour& tour) {
-  HWND time = WaitForChild(tour.player, kLabelClass, "时长:");
-  std::string text;
-  const bool halfway = time && WaitUntil([&] {
+// Waits until the time text "时长:elapsed/total秒" has reached `share` of the total; false when it
+// never does, with the last text read in `text`.
+bool PlayedShare(HWND time, double share, std::string& text) {
+  return time && WaitUntil([&] {
     text = TextOf(time);
     const double elapsed = NumberAfter(text, "时长:");
     const size_t slash = text.find('/');
     const double total = slash == std::string::npos ? 0 : NumberAfter(text.substr(slash), "/");
-    return total > 0 && elapsed >= total / 2;
+    return total > 0 && elapsed >= total * share;
   });
-  if (!halfway) return Fail(tour, "PlayerWindow did not play the recording (its time text reads " + text + ")");
-  Say("PlayerWindow shows " + text);
+}
+
+// A quarter through the take the user presses I and halfway O, so the picture shows the marked
+// range on the progress bar; halfway, the time text reading "时长:elapsed/total秒".
+bool PicturePlayer(Tour& tour) {
+  HWND time = WaitForChild(tour.player, kLabelClass, "时长:");
+  std::string text;
+  if (!PlayedShare(time, 0.25, text) || !PressKey('I') || !PlayedShare(time, 0.5, text) || !PressKey('O'))
+    return Fail(tour, "PlayerWindow did not play the recording (its time text reads " + text + ")");
+  // The program draws the range once it has taken the key.
+  PumpFor(300);
+  Say("PlayerWindow shows " + text + ", a range marked from a quarter to half of it");
   return PictureWindow(tour, tour.player, "tour-player.png");
 }
 
