@@ -29,10 +29,13 @@ CaptureAffinitySystem SetCaptureAffinitySystem(CaptureAffinitySystem system) {
 bool CanKeepWindowsOutOfFrames() { return KeepsWindowsOutOfCaptures(affinitySystem.version()); }
 
 // A refused call leaves that window in the frames, as before; there is nothing better to do for
-// it, and the others are still kept out.
+// it, and the others are still kept out. The same choice again changes nothing: every loaded
+// window already follows it (a window made before the first choice is let in, as the system
+// makes it), so the settings' 确定 does not touch the windows when the option stayed as it was.
 void KeepProgramWindowsOutOfFrames(bool keepOut) {
   if (!CanKeepWindowsOutOfFrames()) return;
-  keepingOut = keepOut;
   SetFormWindowMade(FollowChoice);
+  if (keepOut == keepingOut) return;
+  keepingOut = keepOut;
   for (HWND window : LoadedFormWindows()) SetAffinity(window);
 }

@@ -82,6 +82,8 @@ TEST(CaptureLoop, FramesAreWholeScreenBitmapsWithEveryHeaderField) {
 // the whole screen in its physical pixels, right up to its far corner. frame_on_scaled_screen.sh
 // runs this on a screen at 150 percent.
 TEST(CaptureLoop, FramesHoldTheWholeScreenInPhysicalPixels) {
+  // The corner's pixels are the patch's alone, wherever an earlier test left the pointer.
+  const PointerSettingsForTest withoutPointer(false, false);
   const DpiUnawareThread asTheProgram;
   const SIZE physical = PhysicalScreen();
   constexpr COLORREF kPatch = RGB(200, 40, 160);
