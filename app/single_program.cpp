@@ -17,21 +17,15 @@ constexpr DWORD kLookEveryMilliseconds = 50;
 
 using ArrivedRoutine = void (*)(const std::wstring& path);
 
-LRESULT CALLBACK DoorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  } else if (message == WM_COPYDATA && lParam) {
-    const std::optional<std::wstring> path = HandedOverPath(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    const auto arrived = reinterpret_cast<ArrivedRoutine>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!path || !arrived) return FALSE;
-    // The later start is answered before the path is acted on: opening a recording may take
-    // longer than it waits, and it has nothing more to do.
-    ReplyMessage(TRUE);
-    arrived(*path);
-    return TRUE;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+LRESULT AnswerDoor(void* arrived, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA || !lParam) return DefWindowProcW(window, message, wParam, lParam);
+  const std::optional<std::wstring> path = HandedOverPath(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+  if (!path || !arrived) return FALSE;
+  // The later start is answered before the path is acted on: opening a recording may take
+  // longer than it waits, and it has nothing more to do.
+  ReplyMessage(TRUE);
+  reinterpret_cast<ArrivedRoutine>(arrived)(*path);
+  return TRUE;
 }
 
 HWND FindDoor(unsigned waitMilliseconds) {
@@ -56,17 +50,8 @@ ProgramClaim::ProgramClaim() : mutex_(CreateMutexW(nullptr, FALSE, kClaimName)) 
   alone_ = mutex_ ? error != ERROR_ALREADY_EXISTS : error != ERROR_ACCESS_DENIED;
 }
 
-ProgramDoor::ProgramDoor(ArrivedRoutine arrived) {
-  const HINSTANCE program = GetModuleHandleW(nullptr);
-  const WNDCLASSW doorClass{0, DoorProcedure, 0, 0, program, nullptr, nullptr, nullptr, nullptr, kDoorClass};
-  RegisterClassW(&doorClass);
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDoorClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, program,
-                            reinterpret_cast<void*>(arrived));
-}
-
-ProgramDoor::~ProgramDoor() {
-  if (window_) DestroyWindow(window_);
-}
+ProgramDoor::ProgramDoor(ArrivedRoutine arrived)
+    : window_(kDoorClass, AnswerDoor, reinterpret_cast<void*>(arrived), true) {}
 
 bool HandOverToRunningProgram(const std::wstring& path, unsigned waitMilliseconds) {
   HWND door = FindDoor(waitMilliseconds);

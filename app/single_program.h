@@ -9,6 +9,7 @@
 #include <string>
 
 #include "components/services/win_handle.h"
+#include "controls/hidden_window.h"
 
 // The claim of being the session's one program: a mutex in the session's own namespace, which
 // the system lets go of when the process ends however it ends, so a program that was killed
@@ -36,15 +37,12 @@ class ProgramDoor {
   // `arrived` runs on the user-interface thread for each hand-over that passes the checks of
   // HandedOverPath, with the path it carries (empty when the start named none).
   explicit ProgramDoor(void (*arrived)(const std::wstring& path));
-  ~ProgramDoor();
-  ProgramDoor(const ProgramDoor&) = delete;
-  ProgramDoor& operator=(const ProgramDoor&) = delete;
 
   // Null when the door could not be made; the program then runs as before, only unreachable.
-  HWND window() const { return window_; }
+  HWND window() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  HiddenWindow window_;
 };
 
 // What a later start does instead of running: gives the door of the running program up to

@@ -26,7 +26,7 @@
 #include "controls/control.h"
 #include "controls/event_delivery.h"
 #include "controls/event_index.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/painted/decoded_picture.h"
 #include "controls/property_indexes.h"
 #include "forms/player_window.h"

@@ -10,7 +10,7 @@
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_indexes.h"
 #include "forms/handler_id.h"
 #include "forms/recorder_window.h"

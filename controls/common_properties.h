@@ -2,7 +2,7 @@
 // disabled, mouse cursor. They work on a window that is not loaded too, where they change its
 // definition only.
 #pragma once
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 void WriteCommonProperty(LiveWindow& state, UnitDefinition& unit, int index, const PropertyValue& value);
 PropertyValue ReadCommonProperty(LiveWindow& state, const UnitDefinition& unit, int index);

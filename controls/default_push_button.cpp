@@ -1,6 +1,6 @@
 #include "controls/default_push_button.h"
 
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "components/services/wide_text.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 

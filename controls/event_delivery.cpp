@@ -1,7 +1,7 @@
 #include "controls/event_delivery.h"
 
 #include "controls/fatal_error.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 bool RaisesEvents(Kind kind) {
@@ -38,7 +38,6 @@ std::optional<PropertyValue> RaiseEvent(WindowId window, UnitId unit, int event,
   if (!RaisesEvents(KindOf(*definition))) FatalRuntimeError(kUnitRaisesNoEvents);
   const HandlerRoutine routine = runtime.handlers.Find(BoundHandler(*definition, event));
   if (!routine) return std::nullopt;
-  runtime.currentSource = {window, unit};
   EventRecord record{window, unit, event, std::move(arguments), std::nullopt};
   routine(record);
   return record.result;
@@ -54,8 +53,6 @@ HandlerRoutine HandlerTable::Find(HandlerRef handler) const {
   if (handler.index < 0 || static_cast<size_t>(handler.index) >= routines.size()) return nullptr;
   return routines[handler.index];
 }
-
-UnitAddress CurrentEventSource() { return Runtime().currentSource; }
 
 EventSuppression::EventSuppression() { ++Runtime().suppression; }
 EventSuppression::~EventSuppression() { --Runtime().suppression; }

@@ -12,9 +12,6 @@
 std::optional<PropertyValue> RaiseEvent(WindowId window, UnitId unit, int event,
                                         std::vector<PropertyValue> arguments = {});
 
-// The unit whose event is being delivered (0, 0 before the first).
-UnitAddress CurrentEventSource();
-
 // Holds event delivery back for one scope.
 class EventSuppression {
  public:

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime_state.h"
+#include "controls/ask_user.h"
 
 std::string FatalErrorText(const std::string& message, std::optional<int> code) {
   std::string text = "运行时出错!\r\n\r\n";

@@ -6,8 +6,8 @@
 
 #include "components/services/wide_text.h"
 #include "controls/fatal_error.h"
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime_state.h"
+#include "controls/ask_user.h"
 
 namespace {
 // Long enough for any path the system dialog gives back.
@@ -39,34 +39,40 @@ std::wstring SystemFilter(const std::string& filter) {
   return wide;
 }
 
-bool OpenDialog(UnitAddress commonDlg) {
-  Control& control = LiveControlOrFatal(commonDlg);
-  auto* dialog = std::get_if<CommonDlgProperties>(&control.definition().properties);
-  if (!dialog) FatalRuntimeError(kNoSuchWindowOrUnit);
-  if (dialog->dialogType != 0 && dialog->dialogType != 1) return false;
-  const std::wstring filter = SystemFilter(dialog->filter);
-  const std::wstring title = Widen(dialog->title);
-  const std::wstring folder = Widen(dialog->initialFolder);
-  const std::wstring extension = Widen(dialog->defaultExtension);
+std::optional<ChosenFile> AskForFile(WindowId owner, const CommonDlgProperties& dialog) {
+  if (dialog.dialogType != 0 && dialog.dialogType != 1) return std::nullopt;
+  const std::wstring filter = SystemFilter(dialog.filter);
+  const std::wstring title = Widen(dialog.title);
+  const std::wstring folder = Widen(dialog.initialFolder);
+  const std::wstring extension = Widen(dialog.defaultExtension);
   std::vector<wchar_t> file(kPathRoom, L'\0');
-  const std::wstring proposed = Widen(dialog->fileName);
+  const std::wstring proposed = Widen(dialog.fileName);
   if (proposed.size() < kPathRoom) proposed.copy(file.data(), proposed.size());
 
   OPENFILENAMEW request{};
   request.lStructSize = sizeof(request);
-  request.hwndOwner = WindowHandle(commonDlg.window);
-  request.Flags = FileDialogFlags(*dialog);
+  request.hwndOwner = WindowHandle(owner);
+  request.Flags = FileDialogFlags(dialog);
   request.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-  request.nFilterIndex = filter.empty() ? 0 : static_cast<DWORD>(dialog->initialFilterIndex) + 1;
+  request.nFilterIndex = filter.empty() ? 0 : static_cast<DWORD>(dialog.initialFilterIndex) + 1;
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
   request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   request.lpstrTitle = title.empty() ? nullptr : title.c_str();
   request.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  if (!AskFileDialog(request, dialog->dialogType == 1)) return false;
+  if (!AskFileDialog(request, dialog.dialogType == 1)) return std::nullopt;
+  return ChosenFile{Narrow(file.data()), static_cast<int>(request.nFilterIndex)};
+}
+
+bool OpenDialog(UnitAddress commonDlg) {
+  Control& control = LiveControlOrFatal(commonDlg);
+  auto* dialog = std::get_if<CommonDlgProperties>(&control.definition().properties);
+  if (!dialog) FatalRuntimeError(kNoSuchWindowOrUnit);
+  const std::optional<ChosenFile> chosen = AskForFile(commonDlg.window, *dialog);
+  if (!chosen) return false;
   // The control may have gone while the dialog ran its own message loop.
   if (Control* still = FindLiveControl(commonDlg)) {
-    std::get<CommonDlgProperties>(still->definition().properties).fileName = Narrow(file.data());
+    std::get<CommonDlgProperties>(still->definition().properties).fileName = chosen->path;
   }
   return true;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "components/services/byte_string.h"
-#include "controls/gdi_handles.h"
+#include "controls/user_handles.h"
 
 // Where one image of an icon or cursor file lies: the entry whose width is nearest to
 // `wantedSize` (the first of equals). Empty when the bytes are no such file or the entry runs

@@ -7,7 +7,7 @@
 #include "controls/event_delivery.h"
 #include "controls/event_index.h"
 #include "controls/property_value.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 // The runtime's form window that `hwnd` belongs to, or null.

@@ -1,6 +1,6 @@
 // The picture services of runtime.h over the painted kinds' picture table and panel picture.
 #include "controls/fatal_error.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/painted/painted.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "controls/fatal_error.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/message_loop.h"
 #include "controls/window_events.h"
 #include "controls/window_life.h"

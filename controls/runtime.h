@@ -65,6 +65,15 @@ void PopUpMenu(UnitAddress menuItem, std::optional<int> x = {}, std::optional<in
 void SetTrayIcon(WindowId window, const ByteString& icon, const std::string& tip);
 // Runs the file dialog of a CommonDlg; true when the user confirmed (the path is then index 10).
 bool OpenDialog(UnitAddress commonDlg);
+// What the user chose in a file dialog: the full path, and the filter in use at the end
+// (1-based, as the system counts them).
+struct ChosenFile {
+  std::string path;
+  int filterIndex = 1;
+};
+// Runs the file dialog that `dialog` describes (as a CommonDlg's properties would) over
+// `owner`, without a unit to keep the answer; none when the user cancelled.
+std::optional<ChosenFile> AskForFile(WindowId owner, const CommonDlgProperties& dialog);
 // The panel's image as a complete 24-bit BMP file at its client size, made in `file` (the
 // caller's buffer, its bytes replaced and its memory reused: the save takes its hidden canvas
 // frame after frame); empty when it cannot be taken.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 // Removes the window's tray icon, if it shows one.
 void RemoveTrayIcon(LiveWindow& state);

@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include "controls/event_delivery.h"
-#include "controls/form_window.h"
+#include "controls/window_kind.h"
 #include "controls/icon_file.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/layout_rules.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/message_loop.h"
 #include "controls/window_events.h"
 #include "controls/window_life.h"
@@ -134,6 +134,7 @@ bool Build(LiveWindow& state, WindowId window, HWND owner, bool modal) {
   }
   state.loaded = true;
   state.closing = false;
+  state.frontWhenOpened = Runtime().frontBeforeMenu;
   TellFormWindowMade(state.window->hwnd());
   RebuildWindowMenu(state);
   if (!CreateControls(state, window)) {

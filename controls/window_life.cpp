@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "controls/event_delivery.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_value.h"
 #include "controls/window_events.h"
 
@@ -26,12 +26,17 @@ void RequestClose(WindowId window) {
   DestroyLoadedWindow(window);
 }
 
+// A window opened from a pop-up menu while another program was in front hands the foreground
+// back to that program as it closes, rather than to the window that showed the menu.
 void DestroyLoadedWindow(WindowId window) {
   LiveWindow* state = FindWindowState(window);
   if (!state || !IsLoaded(*state)) return;
   state->closing = true;
   RestoreModalDisabled(*state);
+  const HWND front = std::exchange(state->frontWhenOpened, nullptr);
+  const bool inFront = GetForegroundWindow() == state->window->hwnd();
   ::DestroyWindow(state->window->hwnd());
+  if (inFront && front && IsWindow(front) && IsWindowVisible(front)) SetForegroundWindow(front);
 }
 
 void ReleaseWindow(WindowId window) {
@@ -41,6 +46,7 @@ void ReleaseWindow(WindowId window) {
   RestoreModalDisabled(*state);
   state->loaded = false;
   state->closing = false;
+  state->frontWhenOpened = nullptr;
   // The system destroyed the menu bar together with its window.
   state->menu.release();
   state->accelerators.reset();

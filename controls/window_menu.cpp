@@ -1,6 +1,7 @@
 #include "controls/window_menu.h"
 
 #include <string>
+#include <utility>
 
 #include "components/services/wide_text.h"
 #include "controls/control_link.h"
@@ -11,6 +12,11 @@
 #include "controls/property_value.h"
 
 namespace {
+bool IsOwnWindow(HWND window) {
+  DWORD process = 0;
+  return !window || (GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId());
+}
+
 // The window's run of menu items, in list order.
 std::vector<UnitDefinition*> MenuItems(LiveWindow& state) {
   std::vector<UnitDefinition*> items;
@@ -177,11 +183,16 @@ void PopUpMenu(UnitAddress menuItem, std::optional<int> x, std::optional<int> y)
   POINT at{};
   GetCursorPos(&at);
   const HWND hwnd = state->window->hwnd();
+  const HWND front = GetForegroundWindow();
   // The window must be in front, or the menu would not close when the user clicks elsewhere.
   SetForegroundWindow(hwnd);
   const int chosen = static_cast<int>(TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                                      x.value_or(at.x + 3), y.value_or(at.y + 3), 0, hwnd, nullptr));
   PostMessageW(hwnd, WM_NULL, 0, 0);
   if (chosen == 0) return;
-  if (const UnitDefinition* item = MenuItemOfCommand(*state, chosen)) RaiseEvent(menuItem.window, item->id, 0);
+  const UnitDefinition* item = MenuItemOfCommand(*state, chosen);
+  if (!item) return;
+  const HWND before = std::exchange(Runtime().frontBeforeMenu, IsOwnWindow(front) ? nullptr : front);
+  RaiseEvent(menuItem.window, item->id, 0);
+  Runtime().frontBeforeMenu = before;
 }

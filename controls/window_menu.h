@@ -1,7 +1,7 @@
 // A window's menu built from its menu-item units: the menu bar (with the accelerator table of
 // the items' hot keys), the properties of menu items and the pop-up menu service.
 #pragma once
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 // Builds (again) the window's menu bar and accelerator table from its menu items; a window
 // whose top items are all hidden gets no menu bar.

@@ -18,6 +18,7 @@ enum class HandlerId : int {
   ExitCommand,
   PauseCommand,
   ShowSettings,
+  RecorderKeyDown,
   // SaveDialog
   SaveDialogCreated,
   QualityChanged,
@@ -46,5 +47,6 @@ enum class HandlerId : int {
   SettingsCreated,
   ConfirmSettings,
   CancelSettings,
+  SettingsClosing,
   Count
 };

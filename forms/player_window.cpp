@@ -2,24 +2,18 @@
 
 #include "controls/event_index.h"
 #include "controls/font_record.h"
+#include "controls/unit_builders.h"
 #include "forms/handler_id.h"
 
 namespace PlayerWindow {
 
 namespace {
 
-constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
-constexpr uint32_t kDisabledTabStop = kFlagVisible | kFlagDisabled | kFlagTabStop;
 constexpr Colour kBlack = 0x000000;
 
 // The playback buttons use 宋体 at 12 pixels; the face is written in code page 936.
 ButtonProperties SongTiButton(const char* caption) {
   return {.font = FontRecord(-12, 400, kGb2312CharSet, "\xCB\xCE\xCC\xE5"), .caption = caption};
-}
-
-UnitDefinition MenuItem(UnitId id, int level, uint32_t flags, const char* caption, HandlerId handler) {
-  return {.id = id,
-          .properties = MenuItemProperties{.level = level, .flags = flags, .caption = caption, .handler = handler}};
 }
 
 }  // namespace
@@ -49,7 +43,7 @@ FormDefinition Definition() {
            .properties = CommonDlgProperties{.dialogType = 0, .initialFilterIndex = 2, .createPrompt = 0,
                                              .fileMustExist = 1, .overwritePrompt = 1, .pathMustExist = 1,
                                              .keepCurrentFolder = 0,
-                                             .filter = "Velmo录屏数据文件(*.vmrc)|*.vmrc|所有文件 (*.*)|*.*"}},
+                                             .filter = std::string(kRecordingFilter) + "|所有文件 (*.*)|*.*"}},
           {.id = 时钟, .name = "时钟", .left = 72, .top = 8, .width = 24, .height = 24, .container = 画板,
            .events = {{TimerEvent::kTick, HandlerId::PlaybackTick}}, .properties = TimerProperties{.interval = 0}},
           {.id = 画板, .name = "画板", .left = 1, .top = 0, .width = 311, .height = 184, .flags = kFlagVisible,

@@ -29,6 +29,14 @@ inline constexpr UnitId 菜单_设为终点 = kMenuItemUnitClass | 0x0313;
 inline constexpr UnitId 菜单_清除起止点 = kMenuItemUnitClass | 0x0314;
 inline constexpr UnitId 菜单_另存为 = kMenuItemUnitClass | 0x0315;
 
+// The open dialog's first filter, the recording file; the range save's dialog offers it too.
+inline constexpr char kRecordingFilter[] = "Velmo录屏数据文件(*.vmrc)|*.vmrc";
+
+// The units that several of the player's handler files address.
+inline constexpr UnitAddress kTime{kId, 标签1};
+inline constexpr UnitAddress kProgress{kId, 进度条1};
+inline constexpr UnitAddress kFileDialog{kId, 通用对话框};
+
 FormDefinition Definition();
 
 }  // namespace PlayerWindow

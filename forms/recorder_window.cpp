@@ -1,22 +1,11 @@
 #include "forms/recorder_window.h"
 
 #include "controls/event_index.h"
+#include "controls/unit_builders.h"
 #include "forms/handler_id.h"
 #include "forms/recorder_icon.h"
 
 namespace RecorderWindow {
-
-namespace {
-
-constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
-constexpr uint32_t kDisabledTabStop = kFlagVisible | kFlagDisabled | kFlagTabStop;
-
-UnitDefinition MenuItem(UnitId id, int level, uint32_t flags, const char* caption, HandlerId handler) {
-  return {.id = id,
-          .properties = MenuItemProperties{.level = level, .flags = flags, .caption = caption, .handler = handler}};
-}
-
-}  // namespace
 
 FormDefinition Definition() {
   return {
@@ -25,7 +14,8 @@ FormDefinition Definition() {
           {.id = kId, .left = 50, .top = 50, .width = 230, .height = 115, .flags = kFlagVisible,
            .events = {{WindowEvent::kCreated, HandlerId::RecorderCreated},
                       {WindowEvent::kAboutToBeDestroyed, HandlerId::RecorderAboutToBeDestroyed},
-                      {WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent}},
+                      {WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent},
+                      {WindowEvent::kKeyDown, HandlerId::RecorderKeyDown}},
            .properties = WindowProperties{.maximiseButton = 0, .position = 1, .escCloses = 1,
                                           .icon = RecorderIconFile(), .caption = "Velmo屏幕录像器"}},
           {.id = 按钮4, .name = "按钮4", .left = 140, .top = 16, .width = 40, .height = 20, .container = 分组框1,

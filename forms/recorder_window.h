@@ -30,6 +30,9 @@ inline constexpr UnitId 菜单_暂停 = kMenuItemUnitClass | 0x0119;
 inline constexpr UnitId 菜单_设置 = kMenuItemUnitClass | 0x011A;
 
 // The definition as stored: the window, 按钮4, the menu run, then the other controls.
+// The unit that the window's handlers and the take's both address: the status text.
+inline constexpr UnitAddress kStatus{kId, 标签1};
+
 FormDefinition Definition();
 
 }  // namespace RecorderWindow

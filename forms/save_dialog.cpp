@@ -1,6 +1,7 @@
 #include "forms/save_dialog.h"
 
 #include "controls/event_index.h"
+#include "controls/unit_builders.h"
 #include "forms/handler_id.h"
 #include "forms/save_formats.h"
 
@@ -8,7 +9,6 @@ namespace SaveDialog {
 
 namespace {
 
-constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlue = 0xFF0000;
 

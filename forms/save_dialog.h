@@ -27,6 +27,7 @@ inline constexpr UnitId 滑块条 = kControlUnitClass | 0x020D;
 inline constexpr UnitAddress kCanvas{kId, 隐藏画板};
 inline constexpr UnitAddress kHint{kId, 提示标签};
 inline constexpr UnitAddress kProgress{kId, 进度条};
+inline constexpr UnitAddress kFileDialog{kId, 通用对话框};
 
 FormDefinition Definition();
 

@@ -6,6 +6,10 @@
 
 #include "components/video/video.h"
 
+// The quality a save starts with: SaveDialog's slider before the user moves it, and the videos
+// the player saves from a range.
+inline constexpr int kStartingSaveQuality = 80;
+
 struct SaveFormat {
   const char* item;              // the 组合框 item
   const char* filter;            // 通用对话框's filter while it is chosen

@@ -1,13 +1,13 @@
 #include "forms/settings_window.h"
 
 #include "controls/event_index.h"
+#include "controls/unit_builders.h"
 #include "forms/handler_id.h"
 
 namespace SettingsWindow {
 
 namespace {
 
-constexpr uint32_t kVisibleTabStop = kFlagVisible | kFlagTabStop;
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGrey = 0x808080;
 
@@ -41,7 +41,8 @@ FormDefinition Definition() {
       .id = kId,
       .units = {
           {.id = kId, .left = 50, .top = 50, .width = 300, .height = 292, .flags = kFlagVisible,
-           .events = {{WindowEvent::kCreated, HandlerId::SettingsCreated}},
+           .events = {{WindowEvent::kCreated, HandlerId::SettingsCreated},
+                      {WindowEvent::kAboutToBeDestroyed, HandlerId::SettingsClosing}},
            .properties = WindowProperties{.maximiseButton = 0, .minimiseButton = 0, .position = 1, .escCloses = 1,
                                           .caption = "设置"}},
           {.id = 热键分组框, .name = "热键分组框", .left = 8, .top = 8, .width = 278, .height = 104,

@@ -17,8 +17,6 @@ using namespace PlayerWindow;
 
 constexpr UnitAddress kWindow{kId, kId};
 constexpr UnitAddress kPanel{kId, 画板};
-constexpr UnitAddress kProgress{kId, 进度条1};
-constexpr UnitAddress kTime{kId, 标签1};
 constexpr UnitAddress kScale{kId, 标签2};
 constexpr UnitAddress kClock{kId, 时钟};
 constexpr int kTickMilliseconds = 100;

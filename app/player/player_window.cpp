@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/player/player_owner.h"
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
@@ -25,8 +26,6 @@ namespace {
 
 using namespace PlayerWindow;
 
-constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kTime{kId, 标签1};
 constexpr int kPlayerDisplayScale = 80;
 constexpr UINT kUnpackWatchMilliseconds = 100;
 // The window position that restores a minimised window.
@@ -50,19 +49,14 @@ void PlayerCreated(EventRecord&) {
   AcceptDroppedFiles(kId, OpenDroppedRecording);
 }
 
-// True while the open dialog of an 打开 waits in its own message loop: an 打开 that arrives
-// meanwhile (a window loaded again after "退出", a queued click) asks nothing, so two opens
-// never share the extraction folder.
-bool pickingRecording = false;
-
-// The window may have been closed (the tray menu's "退出") while the file dialog ran its own
-// message loop; then there is nothing left to open into.
+// The open dialog holds the player while it waits in its own message loop: an 打开 that arrives
+// meanwhile (a window loaded again after "退出", a queued click, a dropped file) asks nothing.
+// The window may have been closed (the tray menu's "退出") while the dialog ran; then there is
+// nothing left to open into.
 bool UserPickedRecording() {
-  if (pickingRecording) return false;
-  pickingRecording = true;
-  const bool picked = OpenDialog(kFileDialog);
-  pickingRecording = false;
-  return picked && IsWindowLoaded(kId);
+  if (!PlayerCommandAllowed(PlayerCommand::Open)) return false;
+  const PlayerHold hold(PlayerHolder::Picking);
+  return OpenDialog(kFileDialog) && IsWindowLoaded(kId);
 }
 
 // Checks on the unpack between ticks, so that its end shows while playback is paused or stopped
@@ -109,7 +103,7 @@ void OpenRecordingPath(const std::string& path) {
 }
 
 void OpenRecording(EventRecord&) {
-  if (!RangeSaveRunning() && UserPickedRecording()) OpenRecordingPath(ReadText(kFileDialog, common_dlg_property::kFileName));
+  if (UserPickedRecording()) OpenRecordingPath(ReadText(kFileDialog, common_dlg_property::kFileName));
 }
 
 void StartPlaybackCommand(EventRecord&) { StartPlayback(); }
@@ -144,7 +138,7 @@ void AddPlayerHandlers(HandlerTable& handlers) {
 }
 
 void PlayRecordingAt(const std::string& path) {
-  if (RangeSaveRunning()) return;
+  if (!PlayerCommandAllowed(PlayerCommand::Open)) return;
   if (!IsWindowLoaded(kId) && !LoadWindow(kId, 0, false)) return;
   BringPlayerForward();
   OpenRecordingPath(path);

@@ -14,7 +14,6 @@ namespace {
 
 using namespace PlayerWindow;
 
-constexpr UnitAddress kProgress{kId, 进度条1};
 
 void SetMarks(RangeMarks marks) {
   PlayerMarks = marks;

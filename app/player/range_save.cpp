@@ -7,61 +7,38 @@
 #include <vector>
 
 #include "app/player/playback.h"
+#include "app/player/player_owner.h"
 #include "app/player/player_state.h"
 #include "app/player/range_target.h"
 #include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
+#include "components/services/path_kind.h"
 #include "components/services/same_file.h"
 #include "components/services/temporary_target.h"
-#include "components/services/wide_text.h"
 #include "components/video/video.h"
 #include "components/zip/zip.h"
-#include "controls/file_dialog.h"
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime.h"
 #include "controls/property_indexes.h"
 #include "forms/player_window.h"
+#include "forms/save_formats.h"
 
 namespace {
 
 using namespace PlayerWindow;
 
-constexpr UnitAddress kTime{kId, 标签1};
 constexpr const char* kSavingText = "正在保存…";
-// Long enough for any path the system dialog gives back.
-constexpr size_t kPathRoom = 32768;
 constexpr DWORD kUnpackLookMilliseconds = 10;
-
-bool saving = false;
-
-// Holds the player for the save: opens are refused until it ends.
-class SaveHold {
- public:
-  SaveHold() { saving = true; }
-  ~SaveHold() { saving = false; }
-  SaveHold(const SaveHold&) = delete;
-  SaveHold& operator=(const SaveHold&) = delete;
-};
 
 // The system's save dialog, modal over the player, asking before it replaces an existing file. The
 // dialog appends the chosen filter's extension to a name without one; the answer is read
 // through the same rule, so a name that comes back without one gets it too.
 std::optional<RangeTarget> AskForTarget() {
-  const std::wstring filter = SystemFilter(kRangeSaveFilter);
-  const std::wstring extension = Widen(kRangeSaveDefaultExtension);
-  std::vector<wchar_t> file(kPathRoom, L'\0');
-  OPENFILENAMEW request{};
-  request.lStructSize = sizeof(request);
-  request.hwndOwner = WindowHandle(kId);
-  request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  request.lpstrFilter = filter.c_str();
-  request.nFilterIndex = 1;
-  request.lpstrFile = file.data();
-  request.nMaxFile = static_cast<DWORD>(file.size());
-  request.lpstrDefExt = extension.c_str();
-  if (!AskFileDialog(request, true)) return std::nullopt;
-  return TargetOfChoice(Narrow(file.data()), static_cast<int>(request.nFilterIndex));
+  const CommonDlgProperties dialog{.dialogType = 1, .overwritePrompt = 1, .pathMustExist = 1, .keepCurrentFolder = 1,
+                                   .filter = RangeSaveFilter(), .defaultExtension = SaveFormatAt(0).defaultExtension};
+  const std::optional<ChosenFile> chosen = AskForFile(kId, dialog);
+  if (!chosen) return std::nullopt;
+  return TargetOfChoice(chosen->path, chosen->filterIndex);
 }
 
 // Frames arrive in their numeric order, so the range is whole once its last frame is in.
@@ -103,13 +80,12 @@ std::optional<RangeSaveFailure> FailureOfExport(int result) {
 
 std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTarget& target) {
   RangeFrames frames(range.first);
-  const VideoFormat format = target.format == RangeFormat::kGif ? VideoFormat::kGif : VideoFormat::kMp4;
-  return FailureOfExport(ExportVideo(frames, range.count(), target.path, format, kRangeVideoQuality));
+  return FailureOfExport(ExportVideo(frames, range.count(), target.path, *target.video, kStartingSaveQuality));
 }
 
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {
   for (const PackedFile& file : files) {
-    if (GetFileAttributesW(Widen(file.path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+    if (!PathExists(file.path)) return false;
   }
   return true;
 }
@@ -137,7 +113,7 @@ std::optional<RangeSaveFailure> SaveRange(int firstFrame, int lastFrame, const R
   FollowUnpack();
   const std::optional<FrameRange> range = RangeWithin(firstFrame, lastFrame, PlayerFrameCount);
   if (!range) return RangeSaveFailure::kNothingToSave;
-  return target.format == RangeFormat::kRecording ? SaveRecording(*range, target) : SaveVideo(*range, target);
+  return target.video ? SaveVideo(*range, target) : SaveRecording(*range, target);
 }
 
 // The time text says the player is saving, and is painted at once, since no message is
@@ -158,7 +134,7 @@ std::optional<RangeSaveFailure> SaveShowingProgress(int firstFrame, int lastFram
 // The dialog and the save hold the player; the closing message does not, so a recording handed
 // over while it waits still opens.
 std::optional<RangeSaveFailure> AskAndSave(int firstFrame, int lastFrame, std::string* targetPath) {
-  const SaveHold hold;
+  const PlayerHold hold(PlayerHolder::Saving);
   const std::string folder = ExtractionFolder;
   const std::optional<RangeTarget> target = AskForTarget();
   // The dialog's own message loop may have closed the window or let another recording in.
@@ -171,7 +147,7 @@ std::optional<RangeSaveFailure> AskAndSave(int firstFrame, int lastFrame, std::s
 }  // namespace
 
 void SaveFramesAs(int firstFrame, int lastFrame) {
-  if (saving || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
+  if (!PlayerCommandAllowed(PlayerCommand::Save) || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
   std::string target;
   const std::optional<RangeSaveFailure> failure = AskAndSave(firstFrame, lastFrame, &target);
   if (target.empty()) return;
@@ -181,5 +157,3 @@ void SaveFramesAs(int firstFrame, int lastFrame) {
     ShowMessageBox(RangeSavedText(target), MB_OK | MB_ICONINFORMATION);
   }
 }
-
-bool RangeSaveRunning() { return saving; }

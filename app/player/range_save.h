@@ -10,10 +10,7 @@
 // for. The file is written under a temporary name beside the target and renamed onto it once
 // complete and on the disk; a failure leaves neither and says why in a message box, as does a
 // target that is the recording being played. No other message is handled while it saves, so
-// nothing can reach the frames meanwhile. Does nothing without an open recording, or when the
-// recording changed or the window closed while the dialog was open.
+// nothing can reach the frames meanwhile. It holds the player (player_owner.h) from the dialog's
+// opening to the end of the save. Does nothing without an open recording, while something else
+// holds the player, or when the recording changed or the window closed while the dialog was open.
 void SaveFramesAs(int firstFrame, int lastFrame);
-
-// True from the save dialog's opening to the end of the save: opening another recording waits
-// for neither and is refused meanwhile.
-bool RangeSaveRunning();

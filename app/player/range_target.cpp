@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
+#include "forms/player_window.h"
+#include "forms/save_formats.h"
 
-struct FormatName {
-  const char* extension;
-  RangeFormat format;
-};
-// In the order of the dialog's filter.
-constexpr FormatName kFormats[] = {
-    {"vmrc", RangeFormat::kRecording}, {"mp4", RangeFormat::kMp4}, {"gif", RangeFormat::kGif}};
+namespace {
 
 // The text after the last "." of the file's own name; empty when it has none.
 std::string ExtensionOf(const std::string& path) {
@@ -25,19 +20,24 @@ std::string ExtensionOf(const std::string& path) {
 
 }  // namespace
 
+// The dialog's filters are the save formats' in their order, so filter n is format n - 1.
+std::string RangeSaveFilter() {
+  std::string filter = PlayerWindow::kRecordingFilter;
+  for (int index = 1; index < SaveFormatCount(); ++index) filter += std::string("|") + SaveFormatAt(index).filter;
+  return filter;
+}
+
 RangeTarget TargetOfChoice(const std::string& path, int filterIndex) {
-  const FormatName& chosen = filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(kFormats))
-                                 ? kFormats[filterIndex - 1]
-                                 : kFormats[0];
+  const SaveFormat& chosen = SaveFormatAt(filterIndex - 1);
   const std::string extension = ExtensionOf(path);
   if (extension.empty()) {
     const bool endsInDot = !path.empty() && path.back() == '.';
-    return {path + (endsInDot ? "" : ".") + chosen.extension, chosen.format};
+    return {path + (endsInDot ? "" : ".") + chosen.defaultExtension, chosen.video};
   }
-  for (const FormatName& format : kFormats) {
-    if (extension == format.extension) return {path, format.format};
+  for (int index = 0; index < SaveFormatCount(); ++index) {
+    if (extension == SaveFormatAt(index).defaultExtension) return {path, SaveFormatAt(index).video};
   }
-  return {path, chosen.format};
+  return {path, chosen.video};
 }
 
 std::optional<FrameRange> RangeWithin(int firstFrame, int lastFrame, int frameCount) {

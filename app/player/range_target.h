@@ -5,24 +5,20 @@
 #include <optional>
 #include <string>
 
-enum class RangeFormat { kRecording, kMp4, kGif };
+#include "components/video/video.h"
 
-// The save dialog's filter: the recording file first, then the two video formats.
-inline constexpr const char* kRangeSaveFilter =
-    "Velmo录屏数据文件(*.vmrc)|*.vmrc|MP4视频(*.mp4)|*.mp4|GIF动画(*.gif)|*.gif";
-// The extension the dialog appends to a name without one while the first filter is chosen.
-inline constexpr const char* kRangeSaveDefaultExtension = "vmrc";
-// Videos are saved at the quality the recorder's save starts with.
-inline constexpr int kRangeVideoQuality = 80;
+// The save dialog's filter: the recording file as the player's open dialog names it, then the
+// video formats of the save formats' table, in its order.
+std::string RangeSaveFilter();
 
 struct RangeTarget {
   std::string path;
-  RangeFormat format;
+  std::optional<VideoFormat> video;  // none for a recording
 };
 
 // What the dialog's answer `path` means with filter `filterIndex` (1-based, as the dialog gives
 // it back; anything else counts as the first). A name without an extension gets the chosen
-// filter's; the format follows the name's extension (".vmrc", ".mp4", ".gif" in any case of
+// format's; the format follows the name's extension (".vmrc", ".mp4", ".gif" in any case of
 // letters), or the chosen filter's when the name has another.
 RangeTarget TargetOfChoice(const std::string& path, int filterIndex);
 

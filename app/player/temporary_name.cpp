@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "components/services/wide_text.h"
+#include "components/services/path_kind.h"
 
 std::string TemporaryNameFrom(const std::string& folder, uint32_t tickCount, uint32_t request,
                               const std::function<bool(const std::string&)>& taken) {
@@ -18,7 +18,5 @@ std::string TemporaryNameFrom(const std::string& folder, uint32_t tickCount, uin
 
 std::string TemporaryNameNotYetInUse(const std::string& folder) {
   static uint32_t requests = 0;
-  return TemporaryNameFrom(folder, GetTickCount(), requests++, [](const std::string& path) {
-    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-  });
+  return TemporaryNameFrom(folder, GetTickCount(), requests++, [](const std::string& path) { return PathExists(path); });
 }

@@ -9,6 +9,7 @@
 #include "app/recorder/take_messages.h"
 #include "app/recorder/take_owner.h"
 #include "app/recorder/take_questions.h"
+#include "app/recorder/take_state.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recording/recording_file.h"
 #include "components/imaging/bmp_file.h"
@@ -22,20 +23,12 @@ namespace {
 
 using namespace RecorderWindow;
 
-constexpr UnitAddress kStatus{kId, 标签1};
 constexpr UnitAddress kClock{kId, 时钟1};
 constexpr int kTickMilliseconds = 100;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
-bool paused = false;
-
-// The tray tip follows the take into a pause and out of it.
-void SetPaused(bool now) {
-  if (paused == now) return;
-  paused = now;
-  ShowTakePausedInTray(now);
-}
+TakeState takeState = TakeState::Idle;
 
 // The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
 // own message loop; then there is nothing left to record into.
@@ -68,8 +61,8 @@ void RunClock() {
 // as after 停止. A new take never shares the folder with an older one.
 void StartTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
-  SetPaused(false);
   if (AnyFrameFileExists(FrameFolder)) {
+    SetTakeState(TakeState::Stopped);
     const TakeAnswer answer = AskAboutTake("上次录制数据还未保存,现在是否要保存？");
     if (RecorderGone()) return;
     if (answer == TakeAnswer::Dismissed) return StopRecording();
@@ -81,14 +74,14 @@ void StartTake() {
   }
   RemoveFolderTree(FrameFolder);
   if (!HasRoomFor(FrameFolder, ScreenSnapshotBytes(), kFreeSpaceMargin)) {
-    SetEnabled({kId, 按钮1}, true);
-    SetEnabled({kId, 按钮2}, false);
+    SetTakeState(TakeState::Idle);
     TellAboutTake(NoRoomToRecordText());
     return;
   }
   CreateDirectoryW(Widen(FrameFolder).c_str(), nullptr);
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   FrameCount = 0;
+  SetTakeState(TakeState::Recording);
   RunClock();
 }
 
@@ -99,7 +92,7 @@ void StartTake() {
 // the margin; a frame that cannot be written whole is removed. Either stops the take, so a full
 // disk never gets empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
-  if (paused || !TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
+  if (takeState != TakeState::Recording || !TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
   const SnapshotFile& frame = snapshots.Take();
   if (frame.size() == 0) return;
   FrameCount = FrameCount + 1;
@@ -113,9 +106,9 @@ void CaptureTick(EventRecord&) {
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("录制："));
 }
 
-void StopTake() {
+void StopRecording() {
   WriteProperty(kClock, timer_property::kInterval, 0);
-  SetPaused(false);
+  SetTakeState(TakeState::Stopped);
   ReleaseTakeBuffers();
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("停止："));
@@ -125,21 +118,32 @@ void ReleaseTakeBuffers() { snapshots.Release(); }
 
 void PauseTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
-  SetPaused(true);
+  SetTakeState(TakeState::Paused);
   WriteProperty(kStatus, label_property::kTextColour, kPausedTextColour);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("暂停："));
 }
 
 // The first frame after the pause is captured at once, as a take's first is.
 void ResumeTake() {
-  SetPaused(false);
+  SetTakeState(TakeState::Recording);
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("录制："));
   RunClock();
 }
 
-bool TakeIsPaused() { return paused; }
+TakeState CurrentTakeState() { return takeState; }
 
-void LeaveTakeToTheNextStart() { paused = false; }
+// The buttons and the tray tip follow the state; the tip changes only on the way into a pause
+// and out of it.
+void SetTakeState(TakeState state) {
+  const bool pauseChanges = (takeState == TakeState::Paused) != (state == TakeState::Paused);
+  takeState = state;
+  ShowTakeButtons();
+  if (pauseChanges) ShowTakePausedInTray(state == TakeState::Paused);
+}
 
-bool TakeIsRunning() { return paused || (IsWindowLoaded(kId) && ReadInt(kClock, timer_property::kInterval) > 0); }
+bool TakeIsPaused() { return takeState == TakeState::Paused; }
+
+bool TakeIsRunning() { return TakeRuns(takeState); }
+
+void LeaveTakeToTheNextStart() { takeState = TakeState::Idle; }

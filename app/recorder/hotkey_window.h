@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings/settings.h"
+#include "controls/hidden_window.h"
 
 enum class HotkeyRegistration { Registered, HeldElsewhere, Refused };
 
@@ -29,6 +30,6 @@ class HotkeyWindow {
   void UnregisterAll();
 
  private:
-  HWND window_ = nullptr;
+  HiddenWindow window_;
   std::vector<int> registered_;
 };

@@ -1,7 +1,7 @@
 #include "app/recorder/own_windows_capture.h"
 
 #include "app/recorder/capture_affinity_system.h"
-#include "controls/form_windows.h"
+#include "controls/loaded_form_windows.h"
 
 namespace {
 

@@ -56,13 +56,23 @@ void PointerDrawing::Draw(HDC snapshot, ScreenSize screen, bool pointer, bool ri
   CURSORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetCursorInfo(&info) || !(info.flags & CURSOR_SHOWING) || !info.hCursor) return;
-  const std::optional<PointerPicture> picture = PictureOf(info.hCursor);
+  const std::optional<PointerPicture> picture = MeasuredPicture(info.hCursor);
   if (!picture) return;
   const ScreenPoint position = PhysicalPointerPosition(info);
   const std::optional<ScreenPoint> place = PointerPlaceInSnapshot(position, *picture, screen);
   if (!place) return;
   if (ring && AnyMouseButtonDown()) DrawClickRing(snapshot, position);
   if (pointer) DrawPointer(snapshot, info.hCursor, *place);
+}
+
+// GetIconInfo copies the pointer's bitmaps, too much for every tick only to read a size and a
+// hotspot: they are measured again only when the pointer changes.
+const std::optional<PointerPicture>& PointerDrawing::MeasuredPicture(HCURSOR cursor) {
+  if (cursor != measuredCursor_) {
+    measuredCursor_ = cursor;
+    measured_ = PictureOf(cursor);
+  }
+  return measured_;
 }
 
 // The system tells no program which frame of an animated pointer it shows, nor at what pace, so

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "app/recorder/pointer_placement.h"
 #include "components/services/services.h"
 
@@ -17,8 +19,12 @@ class PointerDrawing {
   void Draw(HDC snapshot, ScreenSize screen, bool pointer, bool ring);
 
  private:
+  const std::optional<PointerPicture>& MeasuredPicture(HCURSOR cursor);
   void DrawPointer(HDC snapshot, HCURSOR cursor, ScreenPoint place);
 
+  // The pointer last measured, its size and hotspot (none when it could not be measured).
+  HCURSOR measuredCursor_ = nullptr;
+  std::optional<PointerPicture> measured_;
   HCURSOR lastCursor_ = nullptr;
   UINT step_ = 0;  // the frame of an animated pointer drawn last
 };

@@ -1,5 +1,6 @@
 // The handlers of RecorderWindow and its capture loop.
 #pragma once
+#include "app/recorder/take_state.h"
 #include "app/settings/settings.h"
 #include "controls/runtime.h"
 
@@ -15,14 +16,16 @@ void AddRecorderHandlers(HandlerTable& handlers);
 // SaveDialog's routines; AddRecorderHandlers puts them in too.
 void AddSaveDialogHandlers(HandlerTable& handlers);
 
-// Start a take, capture one frame, stop the take: the record and stop commands call these.
+// Start a take and capture one frame: the record command and 时钟1 call these.
 void StartTake();
 void CaptureTick(EventRecord& event);
-void StopTake();
 // Pause and resume a take. A paused take writes no frames and its clock stands still; resumed,
 // it goes on with the next frame number, so the recording has a cut where the pause was.
 void PauseTake();
 void ResumeTake();
+// The take's state, which the button row of RecorderWindow and the tray tip follow.
+TakeState CurrentTakeState();
+void SetTakeState(TakeState state);
 // Whether a take runs: it records, or it is paused.
 bool TakeIsRunning();
 bool TakeIsPaused();
@@ -32,9 +35,15 @@ void ShowTakePausedInTray(bool paused);
 // RecorderWindow's end: the take's frames stay for the next start to offer, and its pause ends
 // with the window.
 void LeaveTakeToTheNextStart();
-// The stop command's steps: 录制 enabled, 停止 disabled, 保存 enabled, then StopTake. A take
-// stopped by a fault and a take kept from an earlier run end in this state too.
+// The stop command: the take ends (Stopped, so 保存 is offered). A take stopped by a fault and a
+// take kept from an earlier run end in this state too.
 void StopRecording();
+// Writes the button row of 录制, 停止 and 保存 for the take's state and its holder now; runs
+// whenever either changes.
+void ShowTakeButtons();
+// The end of every save attempt, whatever its outcome: saving the same take again needs a new
+// stop, so 保存 is offered no more.
+void TakeSaveTried();
 // The tray's left click: RecorderWindow shown as it was before it was hidden or minimised and
 // in front, and the tray menu offering "隐藏" but not "显示". A later start of the program asks
 // for the same.
@@ -48,7 +57,7 @@ void ReleaseTakeBuffers();
 
 // Puts CurrentSettings() to work at once: registers the hotkeys (dropping the ones before) and
 // keeps the program's windows out of the frames or not. Runs at start-up, once the tray icon
-// is there, and whenever the settings window's 确定 has stored new settings.
+// is there, and whenever the settings window closes (with new settings after its 确定).
 void ApplyRecorderSettings();
 // Whether the last ApplyRecorderSettings could not register the hotkey for `job` because
 // another program holds the combination. False for a job with no hotkey.
@@ -56,6 +65,11 @@ bool HotkeyHeldElsewhere(HotkeyJob job);
 // What a press of `job`'s hotkey does: the tray menu's 停止 while a take runs (recording or
 // paused) and 录制 otherwise; 暂停 or 继续. Nothing once RecorderWindow is gone.
 void RunHotkeyJob(HotkeyJob job);
+// While the settings window is open its hotkey boxes must see every key, the program's own
+// hotkeys included: Suspend lets go of them (what HotkeyHeldElsewhere says is kept), Resume
+// registers CurrentSettings()' keys again while RecorderWindow is there.
+void SuspendRecorderHotkeys();
+void ResumeRecorderHotkeys();
 // Lets go of the hotkeys; RecorderWindow's end and the program's end run it.
 void ReleaseRecorderHotkeys();
 

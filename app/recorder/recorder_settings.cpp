@@ -69,6 +69,14 @@ void ApplyRecorderSettings() {
   KeepProgramWindowsOutOfFrames(settings.excludeOwnWindows);
 }
 
+void SuspendRecorderHotkeys() {
+  if (hotkeys) hotkeys->UnregisterAll();
+}
+
+void ResumeRecorderHotkeys() {
+  if (IsWindowLoaded(RecorderWindow::kId)) ApplyRecorderSettings();
+}
+
 bool HotkeyHeldElsewhere(HotkeyJob job) { return heldElsewhere[static_cast<size_t>(job)]; }
 
 void ReleaseRecorderHotkeys() {

@@ -1,28 +1,34 @@
 // RecorderWindow: start-up, the tray icon and its menu, and the record, stop, save and play
 // commands.
 #include "app/recorder/recorder_handlers.h"
+
+#include <windows.h>
+
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_pipeline.h"
 #include "app/recorder/take_messages.h"
 #include "app/recorder/take_owner.h"
 #include "app/recorder/take_questions.h"
+#include "app/recorder/take_state.h"
 #include "app/recorder/unsaved_take.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
 #include "components/theme/theme.h"
 #include "controls/property_indexes.h"
+#include "controls/property_value.h"
 #include "controls/window_events.h"
 #include "forms/handler_id.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
+#include "forms/save_formats.h"
+#include "forms/settings_window.h"
 
 namespace {
 
 using namespace RecorderWindow;
 
 constexpr UnitAddress kWindow{kId, kId};
-constexpr UnitAddress kStatus{kId, 标签1};
 constexpr int kSilverScheme = 3;
 constexpr int kShownNormally = 0;
 constexpr int kMinimised = 2;
@@ -51,11 +57,12 @@ bool KeepUnsavedTake() {
 // being built, its tray menu must not offer "退出". The hotkeys come with the tray icon, whose
 // notices name any that another program holds. A kept take shows as after 停止.
 void RecorderCreated(EventRecord&) {
+  WatchTakeHolds(ShowTakeButtons);
   SetControlTheme(kSilverScheme);
   WriteProperty(kWindow, common_property::kTop, 0);
   const double left = static_cast<double>(PrimaryScreenSize().width) - ReadInt(kWindow, common_property::kWidth);
   WriteProperty(kWindow, common_property::kLeft, static_cast<int32_t>(left));
-  QualityPercent = 80;
+  QualityPercent = kStartingSaveQuality;
   FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
   const bool kept = KeepUnsavedTake();
   SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), kTrayTip);
@@ -112,11 +119,7 @@ void RecorderAboutToBeDestroyed(EventRecord&) {
 
 // The commands of the take do nothing while something else holds it, should they arrive anyway.
 void RecordCommand(EventRecord&) {
-  if (!TakeCommandAllowed(TakeCommand::Record)) return;
-  SetEnabled({kId, 按钮1}, false);
-  SetEnabled({kId, 按钮2}, true);
-  SetEnabled({kId, 按钮3}, false);
-  StartTake();
+  if (TakeCommandAllowed(TakeCommand::Record)) StartTake();
 }
 
 void StopCommand(EventRecord&) {
@@ -133,17 +136,26 @@ void PauseCommand(EventRecord&) {
   }
 }
 
+// A stray Esc must not end a take: while one records or is paused, Esc in RecorderWindow is
+// taken and does nothing (停止 and the tray's 退出 still end the take). With no take running it
+// closes the window, as the close box does.
+void RecorderKeyDown(EventRecord& event) {
+  const bool taken = AsInt(event.arguments.at(0)) == VK_ESCAPE && TakeIsRunning();
+  event.result = int32_t{taken ? 1 : 0};
+}
+
 void SaveCommand(EventRecord&) {
   if (TakeCommandAllowed(TakeCommand::OpenSaveDialog)) RunSaveDialog();
 }
 
 void PlayCommand(EventRecord&) { LoadWindow(PlayerWindow::kId, 0, false); }
 
-// "退出" closes the player, an idle SaveDialog and the recorder as their close boxes would. A
-// SaveDialog whose save runs stays until the save has ended, and the program ends then. The
-// frames of an unsaved take stay in the working folder for the next start to offer.
+// "退出" closes the player, the settings window, an idle SaveDialog and the recorder as their
+// close boxes would. A SaveDialog whose save runs stays until the save has ended, and the
+// program ends then. The frames of an unsaved take stay in the working folder for the next
+// start to offer.
 void ExitCommand(EventRecord&) {
-  for (WindowId window : {PlayerWindow::kId, SaveDialog::kId, kId}) {
+  for (WindowId window : {PlayerWindow::kId, SettingsWindow::kId, SaveDialog::kId, kId}) {
     if (window == SaveDialog::kId && SaveIsRunning()) continue;
     if (IsWindowLoaded(window)) DestroyWindow(window);
   }
@@ -177,11 +189,16 @@ void RunHotkeyJob(HotkeyJob job) {
   }
 }
 
-void StopRecording() {
-  SetEnabled({kId, 按钮1}, true);
-  SetEnabled({kId, 按钮2}, false);
-  SetEnabled({kId, 按钮3}, true);
-  StopTake();
+void ShowTakeButtons() {
+  if (!IsWindowLoaded(kId)) return;
+  const TakeButtons buttons = TakeButtonsFor(CurrentTakeState(), TakeHeldBy());
+  SetEnabled({kId, 按钮1}, buttons.record);
+  SetEnabled({kId, 按钮2}, buttons.stop);
+  SetEnabled({kId, 按钮3}, buttons.save);
+}
+
+void TakeSaveTried() {
+  if (CurrentTakeState() == TakeState::Stopped) SetTakeState(TakeState::Idle);
 }
 
 void AddRecorderHandlers(HandlerTable& handlers) {
@@ -197,6 +214,7 @@ void AddRecorderHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::CaptureTick, CaptureTick);
   handlers.Bind(HandlerId::ExitCommand, ExitCommand);
   handlers.Bind(HandlerId::PauseCommand, PauseCommand);
+  handlers.Bind(HandlerId::RecorderKeyDown, RecorderKeyDown);
   AddSaveDialogHandlers(handlers);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/recorder/disk_space.h"
 #include "app/recorder/frame_encoder.h"
+#include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/take_owner.h"
@@ -20,15 +21,12 @@
 #include "components/zip/zip.h"
 #include "controls/kinds/zip_component.h"
 #include "controls/property_indexes.h"
-#include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 
 namespace {
 
 using namespace SaveDialog;
 
-constexpr UnitAddress kFileDialog{kId, 通用对话框};
-constexpr UnitAddress kRecorderSaveButton{RecorderWindow::kId, RecorderWindow::按钮3};
 constexpr int kPercentMaximum = 100;
 
 void ShowConversionProgress() {
@@ -159,7 +157,7 @@ void ReportOutcome(bool saved, const std::string& target) {
   } else {
     ShowMessageBox(SaveFailedText(target), MB_OK | MB_ICONEXCLAMATION);
   }
-  SetEnabled(kRecorderSaveButton, false);
+  TakeSaveTried();
   if (!saved) DeleteFileW(Widen(target).c_str());
 }
 

@@ -51,7 +51,10 @@ bool ScreenSnapshots::CopyScreen() {
   return copied;
 }
 
+// The pointer is measured afresh for the next take, so a pointer size changed between takes
+// is seen.
 void ScreenSnapshots::Release() {
+  pointer_ = PointerDrawing();
   file_ = {};
   selected_.reset();
   bitmap_.reset();

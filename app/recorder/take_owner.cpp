@@ -2,6 +2,12 @@
 
 namespace {
 TakeHolder holder = TakeHolder::Nobody;
+void (*holdWatcher)() = nullptr;
+
+void HoldBy(TakeHolder by) {
+  holder = by;
+  if (holdWatcher) holdWatcher();
+}
 }  // namespace
 
 // The take's own commands act only when nobody holds it. 保存按钮 starts one save and no more;
@@ -26,6 +32,8 @@ bool TakeCommandAllowed(TakeCommand command) { return TakeCommandAllowed(command
 
 TakeHolder TakeHeldBy() { return holder; }
 
-TakeHold::TakeHold(TakeHolder by) : before_(holder) { holder = by; }
+void WatchTakeHolds(void (*watcher)()) { holdWatcher = watcher; }
 
-TakeHold::~TakeHold() { holder = before_; }
+TakeHold::TakeHold(TakeHolder by) : before_(holder) { HoldBy(by); }
+
+TakeHold::~TakeHold() { HoldBy(before_); }

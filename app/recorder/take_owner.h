@@ -27,6 +27,9 @@ bool TakeCommandAllowed(TakeCommand command);
 
 TakeHolder TakeHeldBy();
 
+// `watcher` runs each time a hold begins or ends, so what shows the take can follow; null for none.
+void WatchTakeHolds(void (*watcher)());
+
 // Holds the take for `holder` while it lives; the holder before comes back when it goes, so
 // holds nest the way the message loops that make them do.
 class TakeHold {

@@ -19,7 +19,6 @@ namespace {
 using namespace SaveDialog;
 
 constexpr UnitAddress kFormatChoice{kId, 组合框};
-constexpr UnitAddress kFileDialog{kId, 通用对话框};
 constexpr int kPercentMaximum = 100;
 
 // Where an export that reads the frames twice (a GIF) keeps each frame shrunk, so its second

@@ -1,7 +1,8 @@
 // The frame files of a recording, as the recorder, its save pipeline and the player name, find
 // and time them. A frame is a file named by its number in decimal (no sign, no leading zeros)
 // with ".bmp" while captured and ".jpg" once converted; frames are numbered from 1 and play ten
-// to the second. Pure rules apart from CountFrameFiles.
+// to the second. Plain rules over names (UTF-16 where they come from a folder's listing, as the
+// system gives them); only CountFrameFiles reads a folder.
 #pragma once
 #include <string>
 #include <string_view>

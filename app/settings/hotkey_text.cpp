@@ -6,6 +6,7 @@
 
 #include "app/settings/ini_text.h"
 #include "components/services/ascii_case.h"
+#include "components/services/hotkey_modifiers.h"
 
 namespace {
 
@@ -14,7 +15,10 @@ struct ModifierName {
   uint32_t bit;
   std::string_view name;
 };
-constexpr ModifierName kModifiers[] = {{0x0002, "Ctrl"}, {0x0004, "Shift"}, {0x0001, "Alt"}, {0x0008, "Win"}};
+constexpr ModifierName kModifiers[] = {{hotkey_modifier::kControl, "Ctrl"},
+                                       {hotkey_modifier::kShift, "Shift"},
+                                       {hotkey_modifier::kAlt, "Alt"},
+                                       {hotkey_modifier::kWindows, "Win"}};
 constexpr uint32_t kLastKey = 0xFE;
 
 // Keys named by a word; letters, digits, F1 to F24 and the number pad's digits follow rules.
@@ -100,7 +104,7 @@ std::optional<uint32_t> KeyNamed(std::string_view name) {
 }
 
 std::optional<uint32_t> ModifierNamed(std::string_view name) {
-  if (EqualIgnoringAsciiCase(name, "Control")) return 0x0002;
+  if (EqualIgnoringAsciiCase(name, "Control")) return hotkey_modifier::kControl;
   for (const auto& modifier : kModifiers) {
     if (EqualIgnoringAsciiCase(modifier.name, name)) return modifier.bit;
   }

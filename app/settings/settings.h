@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "components/services/hotkey_modifiers.h"
+
 // A key combination as the system's hotkey registration takes it: MOD_ALT, MOD_CONTROL,
 // MOD_SHIFT and MOD_WIN in `modifiers` and a virtual-key code in `key`. A key of 0 is no
 // hotkey at all.
@@ -18,8 +20,8 @@ struct Hotkey {
 enum class HotkeyJob { RecordOrStop, PauseOrResume };
 
 struct Settings {
-  Hotkey recordOrStopKey{0x0001 /* MOD_ALT */, 0x78 /* VK_F9 */};
-  Hotkey pauseOrResumeKey{0x0001 /* MOD_ALT */, 0x79 /* VK_F10 */};
+  Hotkey recordOrStopKey{hotkey_modifier::kAlt, 0x78 /* VK_F9 */};
+  Hotkey pauseOrResumeKey{hotkey_modifier::kAlt, 0x79 /* VK_F10 */};
   // "录制鼠标指针": the pointer drawn into each frame.
   bool drawPointer = true;
   // "突出显示鼠标点击": a ring around the pointer while a mouse button is down.

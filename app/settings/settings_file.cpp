@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include "app/settings/hotkey_text.h"
-#include "components/services/lasting_files.h"
+#include "components/services/path_kind.h"
 #include "components/services/services.h"
+#include "components/services/temporary_target.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
 
@@ -65,11 +66,6 @@ bool WriteNewFile(const std::string& path, const std::string& text) {
          written == text.size();
 }
 
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 void CreateFolderOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   if (slash == std::string::npos) return;
@@ -80,7 +76,7 @@ void CreateFolderOf(const std::string& path) {
 
 std::string ChooseSettingsFilePath(const std::string& programFolder, const std::string& appDataFolder) {
   const std::string portable = programFolder + kSettingsFileName;
-  if (FileExists(portable)) return portable;
+  if (IsFile(portable)) return portable;
   return appDataFolder + kSettingsFolderName + "\\" + kSettingsFileName;
 }
 
@@ -114,9 +110,6 @@ bool StoreSettingsFile(const std::string& path, const Settings& settings) {
   IniText ini = ReadSettingsText(path);
   PutSettingsInto(ini, settings);
   CreateFolderOf(path);
-  const std::string temporary = path + kTemporarySuffix;
-  if (WriteNewFile(temporary, ini.Text()) && FlushFileToDisk(temporary) && MoveFileIntoPlace(temporary, path))
-    return true;
-  DeleteFileW(Widen(temporary).c_str());
-  return false;
+  TemporaryTarget temporary(path, kTemporarySuffix);
+  return WriteNewFile(temporary.path(), ini.Text()) && temporary.Commit();
 }

@@ -14,8 +14,6 @@ namespace {
 
 using namespace SettingsWindow;
 
-constexpr uint32_t kWindowsKey = 0x0008;  // MOD_WIN
-
 UnitAddress Unit(UnitId unit) { return {kId, unit}; }
 
 void ShowHotkey(UnitId box, const Hotkey& hotkey) {
@@ -28,7 +26,7 @@ Hotkey HotkeyIn(UnitId box, const Hotkey& before) {
   const Hotkey shown{static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kModifiers)),
                      static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kKey))};
   if (shown.IsNone()) return {};
-  if (shown == Hotkey{before.modifiers & ~kWindowsKey, before.key}) return before;
+  if (shown == Hotkey{before.modifiers & ~hotkey_modifier::kWindows, before.key}) return before;
   return shown;
 }
 
@@ -42,7 +40,10 @@ void ShowSettings(EventRecord&) { LoadWindow(kId, 0, false); }
 
 // The window opens on the settings the program runs with, and says what the recorder could not
 // do with them: hotkeys another program holds, and an option the system cannot follow.
+// The hotkeys are let go of while the window is open, so the boxes see every combination, the
+// program's own hotkeys included.
 void SettingsCreated(EventRecord&) {
+  SuspendRecorderHotkeys();
   const Settings& settings = CurrentSettings();
   ShowHotkey(录制热键, settings.recordOrStopKey);
   ShowHotkey(暂停热键, settings.pauseOrResumeKey);
@@ -65,14 +66,33 @@ Settings SettingsInWindow() {
           .excludeOwnWindows = OptionIn(本程序窗口复选框)};
 }
 
-// 确定: the settings are kept in the file and put to work at once. A file that cannot be written
-// does not hold them back for this run; the user learns they will not outlast it.
+// A box that shows Ctrl, Alt or Shift with no key: the user has not finished the combination.
+bool Unfinished(UnitId box) {
+  return ReadInt(Unit(box), hotkey_box_property::kKey) == 0 && ReadInt(Unit(box), hotkey_box_property::kModifiers) != 0;
+}
+
+// What keeps 确定 from storing the window's settings, or empty. Both jobs on one key would leave
+// 暂停/继续 without one, so the user chooses again rather than learning it later.
+std::string ProblemWithHotkeys(const Settings& settings) {
+  if (Unfinished(录制热键)) return UnfinishedHotkeyText("开始/停止录制");
+  if (Unfinished(暂停热键)) return UnfinishedHotkeyText("暂停/继续");
+  if (!settings.recordOrStopKey.IsNone() && settings.recordOrStopKey == settings.pauseOrResumeKey)
+    return kSameHotkeyTwiceText;
+  return {};
+}
+
+// 确定: the settings are kept in the file and put to work as the window closes. A file that
+// cannot be written does not hold them back for this run; the user learns they will not
+// outlast it. A hotkey the user has to mend keeps the window open with nothing stored.
 void ConfirmSettings(EventRecord&) {
   const Settings settings = SettingsInWindow();
+  if (const std::string problem = ProblemWithHotkeys(settings); !problem.empty()) {
+    ShowMessageBox(problem, MB_OK | MB_ICONEXCLAMATION, "提示信息");
+    return;
+  }
   const std::string path = SettingsFilePath();
   const bool kept = StoreSettingsFile(path, settings);
   SetCurrentSettings(settings);
-  ApplyRecorderSettings();
   DestroyWindow(kId);
   if (!kept) ShowMessageBox(SettingsNotKeptText(path), MB_OK | MB_ICONEXCLAMATION, "提示信息");
 }
@@ -80,7 +100,15 @@ void ConfirmSettings(EventRecord&) {
 // 取消, like Esc and the close box, leaves everything as it was.
 void CancelSettings(EventRecord&) { DestroyWindow(kId); }
 
+// However the window closes, the recorder's hotkeys come back: the new ones after 确定, the old
+// ones otherwise.
+void SettingsClosing(EventRecord&) { ResumeRecorderHotkeys(); }
+
 }  // namespace
+
+std::string UnfinishedHotkeyText(const std::string& job) {
+  return "“" + job + "”的热键不完整：请在框中按下完整的组合键，或按 Delete 清空。";
+}
 
 std::string SettingsNotKeptText(const std::string& path) {
   return "设置未能保存到文件“" + path + "”，仅在本次运行中有效。";
@@ -91,4 +119,5 @@ void AddSettingsWindowHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::SettingsCreated, SettingsCreated);
   handlers.Bind(HandlerId::ConfirmSettings, ConfirmSettings);
   handlers.Bind(HandlerId::CancelSettings, CancelSettings);
+  handlers.Bind(HandlerId::SettingsClosing, SettingsClosing);
 }

@@ -1,6 +1,6 @@
-// The file a save (a video, a recording made of a range of frames) is written to until it is
-// complete: beside the target, so that renaming it onto the target is one step on one volume;
-// deleted unless it was renamed. A power cut leaves either the old target or the whole new file
+// The file a save (a video, a recording made of a range of frames, the settings file) is written
+// to until it is complete: beside the target, so that renaming it onto the target is one step on
+// one volume; deleted unless it was renamed. A power cut leaves either the old target or the whole new file
 // under its name, never a file half on the disk.
 #pragma once
 #include <string>
@@ -9,6 +9,8 @@ class TemporaryTarget {
  public:
   // `target` + "." + the process id + ".part"; nothing is created yet.
   explicit TemporaryTarget(const std::string& target);
+  // `target` + `suffix`, for a file with a temporary name of its own (settings.ini.tmp).
+  TemporaryTarget(const std::string& target, const std::string& suffix);
   TemporaryTarget(const TemporaryTarget&) = delete;
   TemporaryTarget& operator=(const TemporaryTarget&) = delete;
   ~TemporaryTarget();

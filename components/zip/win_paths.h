@@ -1,10 +1,9 @@
-// File-system path questions and folder creation at the Win32 boundary, over UTF-16 paths.
+// Path joining, full paths and folder creation at the Win32 boundary, over UTF-16 paths; what
+// is at a path comes from the services (path_kind.h).
 #pragma once
 #include <string>
 
-// Whether anything (file or folder) exists at `path`.
-bool PathExists(const std::wstring& path);
-bool IsFolder(const std::wstring& path);
+#include "components/services/path_kind.h"
 
 // `folder` + "\" + `name`, without doubling a separator `folder` already ends with.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);

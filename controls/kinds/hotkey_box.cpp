@@ -50,8 +50,9 @@ class HotkeyBox : public Control {
   }
   // The control answers the virtual key in the low byte and its HOTKEYF_* flags in the next.
   LRESULT Shown() const { return SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0); }
+  // Modifiers with a key of 0: the box shows a combination not finished yet ("Ctrl + ").
   PropertyValue LiveModifiers() const {
-    return LOBYTE(Shown()) ? static_cast<int32_t>(ModifiersFromHotkeyFlags(HIBYTE(LOWORD(Shown())))) : int32_t{0};
+    return static_cast<int32_t>(ModifiersFromHotkeyFlags(HIBYTE(LOWORD(Shown()))));
   }
   PropertyValue LiveKey() const { return int32_t{LOBYTE(Shown())}; }
 

@@ -1,15 +1,17 @@
 #include "controls/kinds/hotkey_flags.h"
 
+#include "components/services/hotkey_modifiers.h"
+
 namespace {
 
-constexpr uint32_t kModAlt = 0x1, kModControl = 0x2, kModShift = 0x4;
+using hotkey_modifier::kAlt, hotkey_modifier::kControl, hotkey_modifier::kShift;
 constexpr uint32_t kFlagShift = 0x1, kFlagControl = 0x2, kFlagAlt = 0x4, kFlagExtended = 0x8;
 
 struct Pair {
   uint32_t modifier;
   uint32_t flag;
 };
-constexpr Pair kPairs[] = {{kModAlt, kFlagAlt}, {kModControl, kFlagControl}, {kModShift, kFlagShift}};
+constexpr Pair kPairs[] = {{kAlt, kFlagAlt}, {kControl, kFlagControl}, {kShift, kFlagShift}};
 
 bool IsExtendedKey(uint32_t key) {
   constexpr uint32_t kPageUp = 0x21, kDown = 0x28, kInsert = 0x2D, kDelete = 0x2E, kDivide = 0x6F, kNumLock = 0x90;

@@ -3,7 +3,7 @@
 #include "controls/event_delivery.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_value.h"
 
 namespace {

@@ -15,4 +15,3 @@ inline COLORREF ScreenColour(Colour stored) { return ResolveColour(stored, GetSy
 
 // Colours travel as the bit pattern of an integer property value.
 inline Colour ColourOf(const PropertyValue& value) { return static_cast<Colour>(AsInt(value)); }
-inline PropertyValue ColourValue(Colour colour) { return static_cast<int32_t>(colour); }

@@ -13,8 +13,8 @@
 #include "components/services/wide_text.h"
 #include "controls/event_index.h"
 #include "controls/kinds/zip_component.h"
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime_state.h"
+#include "controls/ask_user.h"
 #include "controls/property_indexes.h"
 #include "forms/handler_id.h"
 #include "forms/player_window.h"
@@ -22,7 +22,8 @@
 #include "forms/save_dialog.h"
 #include "forms/settings_window.h"
 #include "tests/controls/program_run.h"
-#include "tests/controls/real_input.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
@@ -182,7 +183,7 @@ TEST(DrawPanelKind, ARightClickAsksForItsContextMenuAtTheMouse) {
     ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
     const HWND panel = Hwnd(PlayerWindow::kId, PlayerWindow::画板);
     ForgetEvents();
-    RightClickAt(panel, {30, 20});
+    ClickAt(panel, {30, 20}, MouseButton::kRight);
     POINT screen{30, 20};
     ClientToScreen(panel, &screen);
     ASSERT_EQ(CountSeen(PlayerWindow::画板, DrawPanelEvent::kContextMenu), 1);
@@ -218,7 +219,7 @@ TEST(WindowKind, TheKeyEventSeesKeysBeforeTheFocusedControl) {
         PumpFor(50);
         ForgetEvents();
         PressKey(VK_SPACE);
-        PressKey('S', true);
+        PressKeys({VK_CONTROL, 'S'});
         EXPECT_EQ(CountSeen(PlayerWindow::按钮2, ButtonEvent::kClicked), 0) << "Space was taken";
         EXPECT_EQ(keysOffered, 3) << "Space, Ctrl and S";
         PressKey(VK_RETURN);
@@ -420,21 +421,6 @@ TEST(ComboBoxKind, ShowsItsStoredItemsAndBringsTheCurrentItemIntoRange) {
     WriteProperty(combo, 19, -4);
     EXPECT_EQ(ReadInt(combo, 19), -1);
   });
-}
-
-// Keys pressed in order and let go in reverse, through the system's input queue, as the keyboard
-// gives them to the window that has the focus.
-void PressKeys(std::initializer_list<WORD> keys) {
-  INPUT strokes[8] = {};
-  UINT count = 0;
-  for (WORD key : keys) strokes[count++].ki.wVk = key;
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    strokes[count].ki.wVk = *key;
-    strokes[count++].ki.dwFlags = KEYEVENTF_KEYUP;
-  }
-  for (UINT i = 0; i < count; ++i) strokes[i].type = INPUT_KEYBOARD;
-  SendInput(count, strokes, sizeof(INPUT));
-  PumpFor(150);
 }
 
 void FocusOn(WindowId window, UnitId unit) {

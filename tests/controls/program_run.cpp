@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime_state.h"
+#include "controls/ask_user.h"
 #include "controls/program.h"
 #include "forms/form_store.h"
 #include "forms/handler_id.h"
@@ -75,23 +75,12 @@ void RunInProgram(std::vector<FormDefinition> forms, const std::function<void()>
   messages.clear();
   currentBody = body;
   const MessageBoxRoutine before = ReplaceMessageBox(AnswerOk);
+  SetMessagePump(ProcessPendingEvents);
   RunProgramWithForms(std::move(forms), handlers, StartUp, nullptr);
+  SetMessagePump(nullptr);
   ReplaceMessageBox(before);
   currentBody = nullptr;
 }
 
 const std::vector<std::string>& ShownMessages() { return messages; }
 
-void PumpFor(int milliseconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-  while (static_cast<int>(end - GetTickCount()) > 0) {
-    ProcessPendingEvents();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  ProcessPendingEvents();
-}
-
-bool PumpUntil(const std::function<bool()>& ready, int milliseconds) {
-  for (int waited = 0; waited < milliseconds && !ready(); waited += 20) PumpFor(20);
-  return ready();
-}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/runtime.h"
+#include "tools/drive/waiting.h"
 
 // One delivered event, as a test handler saw it.
 struct SeenEvent {
@@ -30,7 +31,9 @@ HandlerTable RecordingHandlers();
 std::vector<FormDefinition> FormsBindingEveryWindowEvent();
 
 // Runs `body` as start-up of a program over the stored windows (or `forms`), with message
-// boxes answered IDOK and remembered; returns once the program has ended.
+// boxes answered IDOK and remembered; returns once the program has ended. Meanwhile the kit's
+// waits (tools/drive/waiting.h) pump the runtime's own loop, so the program handles what the
+// test's keys and clicks send.
 void RunInProgram(const std::function<void()>& body, const HandlerTable& handlers = RecordingHandlers());
 void RunInProgram(std::vector<FormDefinition> forms, const std::function<void()>& body,
                   const HandlerTable& handlers = RecordingHandlers());
@@ -38,8 +41,3 @@ void RunInProgram(std::vector<FormDefinition> forms, const std::function<void()>
 // The texts of the message boxes shown since the last RunInProgram.
 const std::vector<std::string>& ShownMessages();
 
-// Lets the message loop run for about `milliseconds`, handling messages as they come.
-void PumpFor(int milliseconds);
-// Lets the message loop run until `ready` answers true (then true), asking about every 20 ms,
-// or until about `milliseconds` have passed (then false).
-bool PumpUntil(const std::function<bool()>& ready, int milliseconds = 10000);

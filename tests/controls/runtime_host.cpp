@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "components/services/wide_text.h"
-#include "controls/live_windows.h"
-#include "controls/message_box.h"
+#include "controls/runtime_state.h"
+#include "controls/ask_user.h"
 #include "controls/program.h"
 #include "forms/form_store.h"
 #include "forms/player_window.h"

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "components/services/services.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/event_index.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
 #include "tests/controls/program_run.h"
-#include "tests/controls/real_input.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
 
 namespace {
 HWND Hwnd(WindowId window, UnitId unit) {

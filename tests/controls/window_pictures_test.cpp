@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "components/services/wide_text.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "forms/player_window.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

@@ -36,34 +36,23 @@
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
-#include "tools/tour/keyboard.h"
-#include "tools/tour/outside_window.h"
-#include "tools/tour/tray_menu.h"
-#include "tools/tour/waiting.h"
-#include "tools/tour/working_folder.h"
+#include "tools/drive/cover_window.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/outside_program.h"
+#include "tools/drive/outside_window.h"
+#include "tools/drive/tray_menu.h"
+#include "tools/drive/waiting.h"
+#include "tools/drive/working_folder.h"
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"VelmoForm";
-constexpr wchar_t kLabelClass[] = L"VelmoLabel";
+// The tray menu's last item.
+constexpr int kExitItem = -1;
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr wchar_t kStaticClass[] = L"Static";
 
-using ProcessHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
-
 std::string program;
 std::string scratch;
-std::string problem;
-
-bool Fail(const std::string& what) {
-  problem = what;
-  return false;
-}
-
-void Say(const std::string& line) {
-  std::fputs(("fault tour: " + line + "\n").c_str(), stdout);
-  std::fflush(stdout);
-}
 
 std::wstring FramePath(int n) { return WorkingFolder() + L"\\" + std::to_wstring(n) + L".bmp"; }
 
@@ -75,46 +64,10 @@ int LastFrame() {
 }
 
 // One run of velmo.exe and what a scenario found of it.
-struct Run {
-  ProcessHandle process;
-  DWORD processId = 0;
-  HWND recorder = nullptr;
-  HWND status = nullptr;
-
-  HWND Window(const wchar_t* windowClass, const std::string& caption, HWND owner = nullptr) const {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindTopWindow(processId, windowClass, caption, owner)) != nullptr; });
-    return found;
-  }
-  bool Ended() const { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }
-};
+using Run = OutsideProgram;
 
 // Starts velmo.exe, with `argument` quoted on its command line unless it is empty.
-bool StartProgram(Run& run, const std::wstring& argument = L"") {
-  run.process.reset();
-  const std::wstring path = Widen(program);
-  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
-  std::wstring commandLine = L"\"" + path + L"\"";
-  if (!argument.empty()) commandLine += L" \"" + argument + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &started))
-    return Fail("velmo.exe could not be started");
-  CloseHandle(started.hThread);
-  run.process.reset(started.hProcess);
-  run.processId = started.dwProcessId;
-  return true;
-}
-
-bool RecorderShown(Run& run) {
-  run.recorder = run.Window(kFormClass, "Velmo屏幕录像器");
-  if (!run.recorder) return Fail("RecorderWindow did not appear");
-  HWND status = nullptr;
-  WaitUntil([&] { return (status = FindChild(run.recorder, kLabelClass, "停止：")) != nullptr; });
-  run.status = status;
-  return status || Fail("RecorderWindow shows no status text 停止：");
-}
+bool StartProgram(Run& run, const std::wstring& argument = L"") { return run.Start(program, argument); }
 
 bool ClickButton(HWND window, const std::string& caption) {
   HWND button = nullptr;
@@ -147,10 +100,10 @@ bool AskedAboutTheUnsavedTake(Run& run, HWND* box) {
 }
 
 bool ChooseExitFromTheTray(const Run& run) {
-  HWND menu = OpenTrayMenuOf(run.processId);
+  HWND menu = OpenTrayMenuOf(run.id());
   if (!menu) return Fail("the tray icon opened no menu");
   PumpFor(200);
-  return ClickLastMenuItem(menu) || Fail("the click on 退出 was not taken");
+  return ChooseMenuItem(menu, kExitItem) || Fail("退出 could not be chosen");
 }
 
 // A nested loop may still hold a window of its own when 退出 has closed the program's windows
@@ -161,13 +114,13 @@ bool EndsCleanly(Run& run, const std::function<void()>& finish = [] {}) {
   finish();
   if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end after 退出");
   DWORD code = 1;
-  GetExitCodeProcess(run.process.get(), &code);
+  GetExitCodeProcess(run.process(), &code);
   if (code != 0) return Fail("the program ended with exit code " + std::to_string(code));
   return LastFrame() > 0 || Fail("the frames of the take are gone");
 }
 
 void Dismiss(const Run& run, const wchar_t* windowClass, const std::string& caption, int button) {
-  if (HWND window = FindTopWindow(run.processId, windowClass, caption)) Click(GetDlgItem(window, button));
+  if (HWND window = FindTopWindow(run.id(), windowClass, caption)) Click(GetDlgItem(window, button));
 }
 
 bool ExitAtTheStartQuestion(Run& run) {
@@ -245,7 +198,7 @@ bool ExitAtTheSaveMessage(Run& run) {
   Dismiss(run, kDialogClass, "信息：", IDOK);
   if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end after 退出");
   DWORD code = 1;
-  GetExitCodeProcess(run.process.get(), &code);
+  GetExitCodeProcess(run.process(), &code);
   return code == 0 || Fail("the program ended with exit code " + std::to_string(code));
 }
 
@@ -299,36 +252,13 @@ bool SecondStartEnds(const std::wstring& argument = L"") {
   Run second;
   if (!StartProgram(second, argument)) return false;
   if (!WaitUntil([&] { return second.Ended(); }, 10.0)) {
-    TerminateProcess(second.process.get(), 1);
-    WaitForSingleObject(second.process.get(), 5000);
+    second.Kill();
     return Fail("the second start did not end by itself");
   }
   DWORD code = 1;
-  GetExitCodeProcess(second.process.get(), &code);
+  GetExitCodeProcess(second.process(), &code);
   return code == 0 || Fail("the second start ended with exit code " + std::to_string(code));
 }
-
-// Another program's window in front, as the user's work is when they start the program again.
-class CoverWindow {
- public:
-  CoverWindow() {
-    WNDCLASSW coverClass{};
-    coverClass.lpfnWndProc = DefWindowProcW;
-    coverClass.lpszClassName = L"FaultTourCover";
-    RegisterClassW(&coverClass);
-    window_ = CreateWindowExW(0, L"FaultTourCover", L"cover", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
-                              nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(window_);
-    PumpFor(200);
-  }
-  ~CoverWindow() { DestroyWindow(window_); }
-  CoverWindow(const CoverWindow&) = delete;
-  CoverWindow& operator=(const CoverWindow&) = delete;
-  bool InFront() const { return GetForegroundWindow() == window_; }
-
- private:
-  HWND window_ = nullptr;
-};
 
 // The three-frame recording the calling script left, in a folder with a space and Chinese
 // characters.
@@ -354,7 +284,7 @@ bool PlayerInFront(HWND player) {
 bool EndsWithExitCodeZero(Run& run) {
   if (!WaitUntil([&] { return run.Ended(); })) return Fail("the program did not end");
   DWORD code = 1;
-  GetExitCodeProcess(run.process.get(), &code);
+  GetExitCodeProcess(run.process(), &code);
   return code == 0 || Fail("the program ended with exit code " + std::to_string(code));
 }
 
@@ -365,7 +295,7 @@ bool RecorderInFront(const Run& run) {
 
 bool NothingAsked(const Run& run) {
   PumpFor(300);
-  return !FindTopWindow(run.processId, kDialogClass, "") || Fail("the program asked something");
+  return !FindTopWindow(run.id(), kDialogClass, "") || Fail("the program asked something");
 }
 
 // The file a user opens with the program, in a folder with a space and Chinese characters.
@@ -455,8 +385,7 @@ bool EndByTheCloseBox(Run& run) {
 
 bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!ClickButton(run.recorder, "录制") || !StatusBegins(run, "录制：1")) return false;
-  TerminateProcess(run.process.get(), 9);
-  WaitForSingleObject(run.process.get(), 5000);
+  run.Kill(9);
   const int frames = LastFrame();
   if (frames < 2 || !CutTheNextFrameShort(frames)) return Fail("the killed take left no frames to cut short");
   Say("killed after " + std::to_string(frames) + " frames; frame " + std::to_string(frames + 1) + " cut short");
@@ -470,7 +399,7 @@ bool KilledMidTakeAndStartedAgain(Run& run) {
   if (!SecondStartEnds()) return false;
   if (!IsWindow(box) || FrameStamps(frames + 1) != kept) return Fail("a start at the question touched the take");
   Click(GetDlgItem(box, IDYES));
-  return RecorderShown(run) && SaveTheKeptTake(run, "crash", frames) && EndByTheCloseBox(run);
+  return run.RecorderShown() && SaveTheKeptTake(run, "crash", frames) && EndByTheCloseBox(run);
 }
 
 // A start that names a recording: PlayerWindow alone plays it. The take a crash left stays
@@ -484,7 +413,7 @@ bool PlayerAloneFromTheCommandLine(Run& run) {
   if (!StartProgram(run, PlayedRecording())) return false;
   HWND player = nullptr;
   if (!PlayerShows(run, "/0.3秒", &player) || !NothingAsked(run)) return false;
-  if (FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) return Fail("a RecorderWindow was built");
+  if (FindTopWindow(run.id(), kFormClass, "Velmo屏幕录像器")) return Fail("a RecorderWindow was built");
   if (GetFileAttributesW(leftTake.c_str()) == INVALID_FILE_ATTRIBUTES) return Fail("the take left behind is gone");
   {
     const CoverWindow cover;
@@ -534,7 +463,7 @@ struct SaveMoment {
 
 bool MomentCame(const Run& run, HWND saveDialog, const SaveMoment& moment) {
   if (moment.atTheMessage) {
-    HWND box = FindTopWindow(run.processId, kDialogClass, "信息：");
+    HWND box = FindTopWindow(run.id(), kDialogClass, "信息：");
     return box && FindChild(box, kStaticClass, "文件“");
   }
   const std::string hint = TextOf(FindChild(saveDialog, kLabelClass, moment.hint));
@@ -552,14 +481,13 @@ bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
   HWND saveDialog = nullptr;
   if (!StartTheSave(run, moment.name, &saveDialog)) return false;
   if (!WaitUntil([&] { return MomentCame(run, saveDialog, moment); })) return Fail("the save never reached the moment");
-  TerminateProcess(run.process.get(), 9);
-  WaitForSingleObject(run.process.get(), 5000);
+  run.Kill(9);
 
   if (GetFileAttributesW(WorkingFolder().c_str()) == INVALID_FILE_ATTRIBUTES) {
     if (!moment.atTheMessage) return Fail("the frames went before the save had ended");
     Say("killed at the message of a " + std::to_string(frames) + "-frame save: the recording holds the take");
     NoteTheFrames(moment.name, frames);
-    return StartProgram(run) && RecorderShown(run) && EndByTheCloseBox(run);
+    return StartProgram(run) && run.RecorderShown() && EndByTheCloseBox(run);
   }
   if (moment.atTheMessage) return Fail("the frames stayed after the save reported success");
   if (const int missing = FirstFrameMissing(frames)) return Fail("frame " + std::to_string(missing) + " is gone");
@@ -568,7 +496,7 @@ bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
   HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
   if (!box) return Fail("the new start did not offer the take of " + std::to_string(frames) + " frames");
   Click(GetDlgItem(box, IDYES));
-  return RecorderShown(run) && SaveTheKeptTake(run, std::string(moment.name) + "-again", frames) &&
+  return run.RecorderShown() && SaveTheKeptTake(run, std::string(moment.name) + "-again", frames) &&
          EndByTheCloseBox(run);
 }
 
@@ -599,14 +527,13 @@ bool PausedByHotkeyKilledAndStartedAgain(Run& run) {
     if (!KeysGive(run, VK_F10, "暂停：") || !FramesStandStill(frames = LastFrame())) return false;
     if (!cover.InFront()) return Fail("the program took the focus from the cover window");
   }
-  TerminateProcess(run.process.get(), 9);
-  WaitForSingleObject(run.process.get(), 5000);
+  run.Kill(9);
   Say("killed while paused after " + std::to_string(frames) + " frames");
   if (!StartProgram(run)) return false;
   HWND box = QuestionBox(run, "发现上次未保存的录像（共" + std::to_string(frames) + "帧");
   if (!box) return Fail("the new start did not offer the paused take of " + std::to_string(frames) + " frames");
   Click(GetDlgItem(box, IDYES));
-  return RecorderShown(run) && SaveTheKeptTake(run, "paused", frames) && EndByTheCloseBox(run);
+  return run.RecorderShown() && SaveTheKeptTake(run, "paused", frames) && EndByTheCloseBox(run);
 }
 
 bool KilledWhileTheSaveConverts(Run& run) { return KilledDuringTheSave(run, {"converting", "正在处理数据", false}); }
@@ -639,10 +566,7 @@ constexpr Scenario kScenarios[] = {
 // The program of a failed scenario may still run; it must not outlive the tour.
 // It is waited for, so the next scenario's start finds no program running.
 void EndLeftovers(Run& run) {
-  if (run.process && !run.Ended()) {
-    TerminateProcess(run.process.get(), 1);
-    WaitForSingleObject(run.process.get(), 5000);
-  }
+  if (run.started() && !run.Ended()) run.Kill();
 }
 
 }  // namespace
@@ -652,6 +576,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: fault_tour.exe VELMO_EXE SCRATCH_FOLDER\n", stderr);
     return 2;
   }
+  SetDriverName("fault tour");
   program = Narrow(argv[1]);
   scratch = Narrow(argv[2]);
   for (const Scenario& scenario : kScenarios) {
@@ -659,10 +584,10 @@ int wmain(int argc, wchar_t** argv) {
     // Each scenario starts as a first start does: no take left from the one before.
     ClearWorkingFolder();
     Run run;
-    const bool passed = StartProgram(run) && RecorderShown(run) && scenario.run(run);
+    const bool passed = StartProgram(run) && run.RecorderShown() && scenario.run(run);
     EndLeftovers(run);
     if (!passed) {
-      Say(std::string("FAILED at \"") + scenario.name + "\": " + problem);
+      Say(std::string("FAILED at \"") + scenario.name + "\": " + Problem());
       return 1;
     }
   }

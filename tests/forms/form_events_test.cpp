@@ -38,6 +38,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {R::kId, R::kId, WindowEvent::kCreated, HandlerId::RecorderCreated},
       {R::kId, R::kId, WindowEvent::kTrayEvent, HandlerId::RecorderTrayEvent},
       {R::kId, R::kId, WindowEvent::kAboutToBeDestroyed, HandlerId::RecorderAboutToBeDestroyed},
+      {R::kId, R::kId, WindowEvent::kKeyDown, HandlerId::RecorderKeyDown},
       {R::kId, R::按钮1, ButtonEvent::kClicked, HandlerId::RecordCommand},
       {R::kId, R::按钮2, ButtonEvent::kClicked, HandlerId::StopCommand},
       {R::kId, R::按钮3, ButtonEvent::kClicked, HandlerId::SaveCommand},
@@ -62,6 +63,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {P::kId, P::进度条1, ProcessBarEvent::kPointerMove, HandlerId::SeekOnProgressBar},
       {P::kId, P::画板, DrawPanelEvent::kContextMenu, HandlerId::ShowPictureMenu},
       {T::kId, T::kId, WindowEvent::kCreated, HandlerId::SettingsCreated},
+      {T::kId, T::kId, WindowEvent::kAboutToBeDestroyed, HandlerId::SettingsClosing},
       {T::kId, T::确定按钮, ButtonEvent::kClicked, HandlerId::ConfirmSettings},
       {T::kId, T::取消按钮, ButtonEvent::kClicked, HandlerId::CancelSettings},
   };

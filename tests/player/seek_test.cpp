@@ -15,7 +15,8 @@
 #include "app/player/range_save.h"
 #include "controls/property_indexes.h"
 #include "tests/controls/program_run.h"
-#include "tests/controls/real_input.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
 #include "tests/player/player_fixture.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
@@ -166,17 +167,17 @@ TEST_F(Seeking, TheKeysStepThroughTheFramesAndPause) {
     ExpectPausedOn(3);
     PressKey(VK_LEFT);
     ExpectPausedOn(2);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
     ExpectPausedOn(12);
-    PressKey(VK_LEFT, true);
-    PressKey(VK_LEFT, true);
+    PressKeys({VK_CONTROL, VK_LEFT});
+    PressKeys({VK_CONTROL, VK_LEFT});
     ExpectPausedOn(1);
     PressKey(VK_END);
     ExpectPausedOn(kFrames);
     PressKey(VK_RIGHT);
     ExpectPausedOn(kFrames);
     PressKey(VK_HOME);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
     ExpectPausedOn(11);
 
     PressKey(VK_SPACE);
@@ -221,13 +222,13 @@ TEST_F(Seeking, IAndOMarkARangeOnTheBarAndEscClearsIt) {
   RunRecorder([&] {
     OpenColours();
     PressKey(VK_HOME);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
     PressKey('I');
     Picture bar = ClientOnScreen(Bar());
     EXPECT_TRUE(MarkedAt(bar, 11) && MarkedAt(bar, kFrames)) << "a start alone marks up to the last frame";
     EXPECT_FALSE(MarkedAt(bar, 9));
-    PressKey(VK_RIGHT, true);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
+    PressKeys({VK_CONTROL, VK_RIGHT});
     PressKey('O');
     bar = ClientOnScreen(Bar());
     for (int frame : {11, 20, 31}) EXPECT_TRUE(MarkedAt(bar, frame)) << frame;
@@ -274,7 +275,7 @@ MenuLook RightClickThePicture(int choose = 0) {
   menuLooks.clear();
   entryToChoose = choose;
   SetTimer(nullptr, 0, 50, ReadThePictureMenu);
-  RightClickAt(LiveHwnd(Player(画板)), {40, 40});
+  ClickAt(LiveHwnd(Player(画板)), {40, 40}, MouseButton::kRight);
   PumpFor(200);
   return menuLooks.empty() ? MenuLook{} : menuLooks.back();
 }
@@ -316,28 +317,28 @@ TEST_F(Seeking, CtrlSAndSaveAsHandTheMarkedFramesOrTheWholeRecordingToTheSave) {
   RunRecorder([&] {
     OpenPlayer();
     SetForegroundWindow(LiveHwnd(Player(kId)));
-    PressKey('S', true);
+    PressKeys({VK_CONTROL, 'S'});
     EXPECT_TRUE(saves.empty()) << "nothing open to save";
     OpenRecordingFile(scratch_ / "colours.vmrc");
     SetForegroundWindow(LiveHwnd(Player(kId)));
-    PressKey('S', true);
+    PressKeys({VK_CONTROL, 'S'});
     PressKey(VK_HOME);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
     PressKey('I');
-    PressKey('S', true);
+    PressKeys({VK_CONTROL, 'S'});
     PressKey(VK_ESCAPE);
-    PressKey(VK_RIGHT, true);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
+    PressKeys({VK_CONTROL, VK_RIGHT});
     PressKey('O');
-    PressKey('S', true);
+    PressKeys({VK_CONTROL, 'S'});
     PressKey(VK_HOME);
-    PressKey(VK_RIGHT, true);
+    PressKeys({VK_CONTROL, VK_RIGHT});
     RightClickThePicture(1);
     RightClickThePicture(4);
     // An I past the end moves the end along with it.
     PressKey(VK_END);
     PressKey('I');
-    PressKey('S', true);
+    PressKeys({VK_CONTROL, 'S'});
   });
   EXPECT_EQ(saves, (std::vector<std::pair<int, int>>{{1, 40}, {11, 40}, {1, 31}, {11, 31}, {40, 40}}));
 }

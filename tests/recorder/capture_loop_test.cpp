@@ -14,7 +14,7 @@
 #include "components/services/screen_pixels.h"
 #include "controls/event_delivery.h"
 #include "controls/property_indexes.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/painted/bitmap_file.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
@@ -28,8 +28,6 @@
 
 namespace {
 using namespace RecorderWindow;
-
-constexpr UnitAddress kStatus{kId, 标签1};
 
 std::string Status() { return ReadText(kStatus, label_property::kCaption); }
 int StatusColour() { return ReadInt(kStatus, label_property::kTextColour); }

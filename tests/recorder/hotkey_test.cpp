@@ -13,7 +13,7 @@
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
 #include "controls/event_delivery.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_indexes.h"
 #include "controls/tray_icon.h"
 #include "forms/player_window.h"
@@ -21,23 +21,19 @@
 #include "tests/controls/program_run.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/support/files.h"
-#include "tools/tour/keyboard.h"
+#include "tools/drive/keyboard.h"
 
 namespace {
 using namespace RecorderWindow;
 
-constexpr UnitAddress kStatus{kId, 标签1};
 constexpr Hotkey kAltF9{MOD_ALT, VK_F9};
 constexpr Hotkey kCtrlF11{MOD_CONTROL, VK_F11};
 
 std::string Status() { return ReadText(kStatus, label_property::kCaption); }
 int ClockInterval() { return ReadInt({kId, 时钟1}, timer_property::kInterval); }
 
-// The keys pressed, and a moment for the hotkey to arrive through the message loop.
-void Press(WORD modifier, WORD key) {
-  ASSERT_TRUE(PressKeys({modifier, key}));
-  PumpFor(300);
-}
+// The keys pressed; the kit gives the hotkey a moment to arrive through the message loop.
+void Press(WORD modifier, WORD key) { ASSERT_TRUE(PressKeys({modifier, key})); }
 
 // PlayerWindow in front, with the keyboard focus.
 void PlayerInFront() {
@@ -66,7 +62,7 @@ TEST_F(Hotkeys, AltF10PausesAndResumesAndAltF9StopsWithThePlayerInFront) {
     Press(VK_MENU, VK_F10);
     EXPECT_FALSE(TakeIsPaused());
     EXPECT_GE(FrameCount, frames + 1);
-    EXPECT_TRUE(PumpUntil([&] { return FrameCount >= frames + 3; }));
+    EXPECT_TRUE(WaitUntil([&] { return FrameCount >= frames + 3; }));
     Press(VK_MENU, VK_F10);
     ASSERT_TRUE(TakeIsPaused());
     Press(VK_MENU, VK_F9);

@@ -14,7 +14,7 @@
 #include "components/services/wide_text.h"
 #include "controls/event_delivery.h"
 #include "controls/event_index.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_indexes.h"
 #include "controls/window_events.h"
 #include "forms/recorder_window.h"
@@ -27,7 +27,6 @@
 namespace {
 using namespace RecorderWindow;
 
-constexpr UnitAddress kStatus{kId, 标签1};
 constexpr COLORREF kGreen = RGB(20, 200, 40);
 constexpr COLORREF kRed = RGB(200, 30, 60);
 
@@ -123,7 +122,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     Patch patch;
     patch.Paint(kGreen);
     Click(按钮1);
-    ASSERT_TRUE(PumpUntil([] { return FrameCount >= 3; }));
+    ASSERT_TRUE(WaitUntil([] { return FrameCount >= 3; }));
     ChoosePause();
     pausedAt = FrameCount;
     EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt) + "秒");
@@ -145,7 +144,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     EXPECT_EQ(Status(), "录制：" + FrameSecondsText(pausedAt + 1) + "秒");
     EXPECT_EQ(StatusColour(), kRecordingTextColour);
     EXPECT_EQ(TrayTip(), L"Velmo屏幕录像器");
-    EXPECT_TRUE(PumpUntil([&] { return FrameCount >= pausedAt + 3; }));
+    EXPECT_TRUE(WaitUntil([&] { return FrameCount >= pausedAt + 3; }));
     Click(按钮2);
     last = FrameCount;
   });
@@ -158,7 +157,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
 TEST(Pause, StopWhilePausedStopsAsUsual) {
   RunRecorder([] {
     Click(按钮1);
-    ASSERT_TRUE(PumpUntil([] { return FrameCount >= 2; }));
+    ASSERT_TRUE(WaitUntil([] { return FrameCount >= 2; }));
     ChoosePause();
     const int frames = FrameCount;
     Click(按钮2);

@@ -8,7 +8,7 @@
 #include "app/recorder/recorder_state.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
-#include "controls/message_box.h"
+#include "controls/ask_user.h"
 #include "forms/recorder_window.h"
 #include "tests/controls/program_run.h"
 #include "tests/recorder/scripted_user.h"

@@ -8,7 +8,7 @@
 
 #include "components/services/wide_text.h"
 #include "controls/event_delivery.h"
-#include "controls/message_box.h"
+#include "controls/ask_user.h"
 #include "controls/window_events.h"
 #include "controls/event_index.h"
 #include "forms/recorder_window.h"

@@ -7,7 +7,7 @@
 #include "app/recorder/recorder_state.h"
 #include "components/theme/theme.h"
 #include "controls/event_delivery.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_indexes.h"
 #include "controls/tray_icon.h"
 #include "controls/window_events.h"
@@ -22,8 +22,6 @@
 
 namespace {
 using namespace RecorderWindow;
-
-constexpr UnitAddress kStatus{kId, 标签1};
 
 bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0; }
 
@@ -148,15 +146,38 @@ TEST(RecorderWindow, TheTrayIconComesBackWhenTheShellRestartsOrRefusedIt) {
   });
 }
 
+void PressEscapeIn(UnitId button) {
+  SetFocus(RecorderHwnd(button));
+  PostMessageW(RecorderHwnd(button), WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpFor(300);
+}
+
 TEST(RecorderWindow, EscClosesItAndTheAboutPageOpensOnce) {
   RunRecorder([] {
-    SetFocus(RecorderHwnd(按钮4));
-    PostMessageW(RecorderHwnd(按钮4), WM_KEYDOWN, VK_ESCAPE, 0);
-    PumpFor(300);
+    PressEscapeIn(按钮4);
     EXPECT_EQ(WindowHandle(kId), nullptr);
   });
   ASSERT_EQ(Seen().webPages.size(), 1u);
   EXPECT_NE(Seen().webPages[0].find(L"about.html"), std::wstring::npos);
+}
+
+// A stray Esc ends no take, recording or paused; 停止 still does, and then Esc closes as before.
+TEST(RecorderWindow, EscLeavesARunningTakeAlone) {
+  RunRecorder([] {
+    Click(按钮1);
+    PressEscapeIn(按钮2);
+    ASSERT_NE(WindowHandle(kId), nullptr) << "Esc while recording";
+    const int frames = FrameCount;
+    PumpFor(300);
+    EXPECT_GT(FrameCount, frames) << "the take goes on";
+    RaiseEvent(kId, 菜单_暂停, 0);
+    PressEscapeIn(按钮2);
+    ASSERT_NE(WindowHandle(kId), nullptr) << "Esc while paused";
+    EXPECT_TRUE(ReadText(kStatus, label_property::kCaption).starts_with("暂停："));
+    Click(按钮2);
+    PressEscapeIn(按钮1);
+    EXPECT_EQ(WindowHandle(kId), nullptr) << "Esc with the take stopped";
+  });
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "components/services/wide_text.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 

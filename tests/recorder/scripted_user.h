@@ -25,7 +25,7 @@ struct FileDialogRequest {
 };
 const std::vector<FileDialogRequest>& FileDialogsAsked();
 
-// The file dialog routine that answers as scripted (see controls/message_box.h).
+// The file dialog routine that answers as scripted (see controls/ask_user.h).
 bool ScriptedFileDialog(OPENFILENAMEW& request, bool save);
 
 // Runs `action` from the message loop as soon as `window` is loaded (checked every 20 ms), so a

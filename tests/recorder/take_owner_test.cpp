@@ -62,10 +62,12 @@ TEST(TakeOwner, TheTakesCommandsActOnlyWhenNobodyHoldsIt) {
   EXPECT_EQ(TakeHeldBy(), H::Nobody);
 }
 
-// What the tray menu showed each time it was opened: 录制 and 停止 greyed or not.
+// What the tray menu showed each time it was opened: 录制 and 停止 greyed or not, and whether any
+// of RecorderWindow's 录制, 停止 and 保存 offered itself.
 struct TrayLook {
   bool recordGreyed;
   bool stopGreyed;
+  bool anyButtonEnabled;
 };
 std::vector<TrayLook> trayLooks;
 
@@ -74,7 +76,9 @@ void CALLBACK ReadTheTrayMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   const HWND popup = FindWindowW(L"#32768", nullptr);
   const HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
   const auto greyed = [menu](UINT at) { return menu && (GetMenuState(menu, at, MF_BYPOSITION) & MF_GRAYED) != 0; };
-  trayLooks.push_back({greyed(0), greyed(1)});
+  const bool anyButton = IsWindowEnabled(RecorderHwnd(按钮1)) || IsWindowEnabled(RecorderHwnd(按钮2)) ||
+                         IsWindowEnabled(RecorderHwnd(按钮3));
+  trayLooks.push_back({greyed(0), greyed(1), anyButton});
   EndMenu();
 }
 
@@ -101,6 +105,7 @@ void ExpectEveryLookGreyed(size_t looks) {
   for (const TrayLook& look : trayLooks) {
     EXPECT_TRUE(look.recordGreyed);
     EXPECT_TRUE(look.stopGreyed);
+    EXPECT_FALSE(look.anyButtonEnabled) << "the buttons say nothing acts on a held take";
   }
 }
 

@@ -21,7 +21,6 @@
 namespace {
 using namespace RecorderWindow;
 
-constexpr UnitAddress kStatus{kId, 标签1};
 constexpr Pixel kRed{230, 20, 20};
 constexpr Pixel kBlue{20, 40, 220};
 // A frame of the 1024x768 test screen.

@@ -18,7 +18,7 @@
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 #include "controls/event_delivery.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

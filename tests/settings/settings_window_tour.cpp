@@ -8,7 +8,11 @@
 //     and after a restart the window shows them;
 //   - changes ended by 取消, Esc or the close box change neither the file nor the window;
 //   - a file that cannot be written: 确定 says so, naming the file, and the settings hold for
-//     the rest of the run.
+//     the rest of the run;
+//   - keys go to the window they are pressed in: Esc in 设置 (once, then again) closes it alone,
+//     with or without a take, and Esc in RecorderWindow leaves a take recording or paused; a box
+//     takes the program's own live hotkeys; a box holding only a modifier and two equal boxes
+//     are refused with the window left open; the hotkeys work again however 设置 closed.
 //
 //   settings_window_tour.exe VELMO_EXE        (a Windows path; settings.ini lies beside it)
 //
@@ -22,41 +26,27 @@
 
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
-#include "tools/tour/keyboard.h"
-#include "tools/tour/mouse.h"
-#include "tools/tour/outside_window.h"
-#include "tools/tour/tray_menu.h"
-#include "tools/tour/waiting.h"
-#include "tools/tour/working_folder.h"
+#include "tools/drive/cover_window.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
+#include "tools/drive/outside_program.h"
+#include "tools/drive/outside_window.h"
+#include "tools/drive/tray_menu.h"
+#include "tools/drive/waiting.h"
+#include "tools/drive/working_folder.h"
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"VelmoForm";
-constexpr wchar_t kLabelClass[] = L"VelmoLabel";
 constexpr wchar_t kHotkeyClass[] = L"msctls_hotkey32";
 constexpr wchar_t kStaticClass[] = L"Static";
-// 设置 lies just above 退出 in the tray menu.
-constexpr int kSettingsFromEnd = 1;
-
-using ProcessHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
+// 设置 lies just above 退出, the last item of the tray menu.
+constexpr int kSettingsFromEnd = -2;
+constexpr int kExit = -1;
 
 std::string program;
 std::string settingsFile;
-std::string problem;
 
-bool Fail(const std::string& what) {
-  problem = what;
-  return false;
-}
-
-void Say(const std::string& line) {
-  std::fputs(("settings window tour: " + line + "\n").c_str(), stdout);
-  std::fflush(stdout);
-}
-
-struct Run {
-  ProcessHandle process;
-  DWORD processId = 0;
+struct Run : OutsideProgram {
   HWND settings = nullptr;
 };
 
@@ -130,29 +120,15 @@ bool Shows(const Run& run, const Shown& expected, const std::string& when) {
 
 bool StartProgram(Run& run) {
   ClearWorkingFolder();
-  const std::wstring path = Widen(program);
-  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
-  std::wstring commandLine = L"\"" + path + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                      &started))
-    return Fail("velmo.exe could not be started");
-  CloseHandle(started.hThread);
-  run.process.reset(started.hProcess);
-  run.processId = started.dwProcessId;
-  HWND recorder = nullptr;
-  return WaitUntil([&] { return (recorder = FindTopWindow(run.processId, kFormClass, "Velmo屏幕录像器")) != nullptr; }) ||
-         Fail("RecorderWindow did not appear");
+  return run.Start(program) && run.RecorderShown();
 }
 
 bool OpenSettings(Run& run) {
-  HWND menu = OpenTrayMenuOf(run.processId);
+  HWND menu = OpenTrayMenuOf(run.id());
   if (!menu) return Fail("the tray icon opened no menu");
-  if (!ChooseMenuItemFromEnd(menu, kSettingsFromEnd)) return Fail("设置 could not be chosen in the tray menu");
+  if (!ChooseMenuItem(menu, kSettingsFromEnd)) return Fail("设置 could not be chosen in the tray menu");
   const bool shown = WaitUntil([&] {
-    return (run.settings = FindTopWindow(run.processId, kFormClass, "设置")) != nullptr && HotkeyBox(run.settings, 1);
+    return (run.settings = FindTopWindow(run.id(), kFormClass, "设置")) != nullptr && HotkeyBox(run.settings, 1);
   });
   return shown || Fail("the settings window did not appear");
 }
@@ -163,7 +139,7 @@ bool OneSettingsWindow(const Run& run) {
   for (HWND window = FindWindowW(kFormClass, nullptr); window; window = FindWindowExW(nullptr, window, kFormClass, nullptr)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == run.processId && IsWindowVisible(window) && TextOf(window) == "设置") ++count;
+    if (owner == run.id() && IsWindowVisible(window) && TextOf(window) == "设置") ++count;
   }
   return count == 1 || Fail(std::to_string(count) + " settings windows are open");
 }
@@ -186,14 +162,27 @@ bool NotesAsTheSystemAllows(const Run& run) {
 bool ClickIn(HWND window) {
   RECT area;
   return GetWindowRect(window, &area) &&
-         ClickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, MouseButton::kLeft);
+         ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
 }
 
 // The user clicks into the first hotkey box and presses Ctrl+Shift+F8, then ticks the options.
-bool ChangeSettings(Run& run) {
-  if (!ClickIn(HotkeyBox(run.settings, 0))) return Fail("the first hotkey box could not be clicked");
+// The keyboard focus of the program's window thread, as another program sees it.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// A click into the box; the keys go once it has the focus, as a person types after the caret shows.
+bool TypeHotkey(HWND box, std::initializer_list<WORD> keys) {
+  if (!ClickIn(box)) return Fail("a hotkey box could not be clicked");
+  if (!WaitUntil([&] { return FocusOf(box) == box; }, 5)) return Fail("a clicked hotkey box did not take the focus");
   PumpFor(200);
-  if (!PressKeys({VK_CONTROL, VK_SHIFT, VK_F8})) return Fail("Ctrl+Shift+F8 was not taken");
+  return PressKeys(keys) || Fail("the keys were not taken");
+}
+
+bool ChangeSettings(Run& run) {
+  if (!TypeHotkey(HotkeyBox(run.settings, 0), {VK_CONTROL, VK_SHIFT, VK_F8})) return false;
   Click(FindButton(run.settings, "录制鼠标指针"));
   Click(FindButton(run.settings, "突出显示鼠标点击"));
   return Shows(run, kChanged, "after the changes");
@@ -214,9 +203,9 @@ bool FileHolds(const std::vector<std::string>& lines) {
 }
 
 bool Exit(Run& run) {
-  HWND menu = OpenTrayMenuOf(run.processId);
-  if (!menu || !ClickLastMenuItem(menu)) return Fail("退出 could not be chosen");
-  return WaitUntil([&] { return WaitForSingleObject(run.process.get(), 0) == WAIT_OBJECT_0; }) ||
+  HWND menu = OpenTrayMenuOf(run.id());
+  if (!menu || !ChooseMenuItem(menu, kExit)) return Fail("退出 could not be chosen");
+  return WaitUntil([&] { return run.Ended(); }) ||
          Fail("the program did not end after 退出");
 }
 
@@ -274,7 +263,7 @@ bool AFileThatCannotBeWrittenIsReported(Run& run) {
     reported = CloseBy(run, "确定");
   }
   HWND box = nullptr;
-  if (reported && !WaitUntil([&] { return (box = FindTopWindow(run.processId, kDialogClass, "提示信息")) != nullptr; }))
+  if (reported && !WaitUntil([&] { return (box = FindTopWindow(run.id(), kDialogClass, "提示信息")) != nullptr; }))
     reported = Fail("no message box said the settings could not be kept");
   if (reported) {
     const std::string text = TextOf(FindChild(box, kStaticClass, "设置"));
@@ -295,6 +284,112 @@ bool SecondRunShowsThemAndKeepsThem(Run& run) {
          Exit(run);
 }
 
+// The frames of the take so far, counted from outside.
+int FramesRecorded() {
+  int n = 0;
+  while (GetFileAttributesW((WorkingFolder() + L"\\" + std::to_wstring(n + 1) + L".bmp").c_str()) !=
+         INVALID_FILE_ATTRIBUTES)
+    ++n;
+  return n;
+}
+
+bool StatusBegins(const Run& run, const std::string& prefix) {
+  return WaitUntil([&] { return FindChild(run.recorder, kLabelClass, prefix) != nullptr; }, 5) ||
+         Fail("RecorderWindow's status does not read " + prefix + "...");
+}
+
+// The program runs on with RecorderWindow, and a take that records keeps growing.
+bool StillRunning(const Run& run, bool recording, const std::string& after) {
+  const int frames = FramesRecorded();
+  PumpFor(1500);
+  if (run.Ended() || !IsWindow(run.recorder))
+    return Fail("the program ended after " + after);
+  if (recording && FramesRecorded() <= frames) return Fail("the take stopped after " + after);
+  return true;
+}
+
+// The user works in another program and reaches for the tray (on Windows the click puts the
+// taskbar in front): Esc closes 设置 alone and the keyboard goes back to that program, so a
+// second Esc, pressed by a person who thought the first was lost, reaches no window of this one.
+bool EscClosesSettingsAlone(Run& run, bool recording) {
+  const CoverWindow work;
+  if (!OpenSettings(run)) return false;
+  if (!PressKey(VK_ESCAPE) || !WaitUntil([&] { return !IsWindow(run.settings); }, 5))
+    return Fail("the first Esc left 设置 open");
+  if (!WaitUntil([&] { return work.InFront(); }, 5)) return Fail("closing 设置 did not give the keyboard back");
+  if (!StillRunning(run, recording, "Esc in 设置")) return false;
+  return PressKey(VK_ESCAPE) && StillRunning(run, recording, "a second Esc");
+}
+
+bool BoxShows(HWND box, WORD key, BYTE flags, const std::string& what) {
+  LRESULT shown = 0;
+  return WaitUntil([&] { return (shown = SendMessageW(box, HKM_GETHOTKEY, 0, 0)) == MAKEWORD(key, flags); }, 3) ||
+         Fail("the hotkey box does not show " + what + " but " + std::to_string(shown));
+}
+
+// A click on 确定 has been made: it names the problem in a message and leaves the window open.
+bool Refused(Run& run, const std::string& expected) {
+  HWND box = nullptr;
+  if (!WaitUntil([&] { return (box = FindTopWindow(run.id(), kDialogClass, "提示信息")) != nullptr; }, 5))
+    return Fail("确定 said nothing, where it should say " + expected);
+  const std::string text = TextOf(FindChild(box, kStaticClass, "“"));
+  Click(GetDlgItem(box, IDOK));
+  if (text != expected) return Fail("确定 said \"" + text + "\", not \"" + expected + "\"");
+  PumpFor(500);
+  return IsWindow(run.settings) || Fail("the settings window closed after " + expected);
+}
+
+bool KeysWhileSettingsOpen(Run& run) {
+  HWND record = HotkeyBox(run.settings, 0);
+  HWND pause = HotkeyBox(run.settings, 1);
+  // The program's own live keys, each typed into the other's box: no take starts or pauses.
+  if (!TypeHotkey(pause, {VK_MENU, VK_F9}) || !BoxShows(pause, VK_F9, HOTKEYF_ALT, "Alt+F9")) return false;
+  if (!TypeHotkey(record, {VK_MENU, VK_F10}) || !BoxShows(record, VK_F10, HOTKEYF_ALT, "Alt+F10")) return false;
+  if (!StatusBegins(run, "暂停：")) return false;
+  // The same combination in both boxes, then a box left holding Ctrl alone.
+  if (!TypeHotkey(pause, {VK_MENU, VK_F10})) return false;
+  Click(FindButton(run.settings, "确定"));
+  if (!Refused(run, "“开始/停止录制”和“暂停/继续”不能使用同一个热键，请为其中一项另选。")) return false;
+  // Wine's box never reports a combination still being pressed; Windows' may. The box is told to
+  // hold Ctrl alone, as it does while only Ctrl is down.
+  if (!TypeHotkey(pause, {VK_MENU, VK_F9})) return false;
+  SendMessageW(record, HKM_SETHOTKEY, MAKEWORD(0, HOTKEYF_CONTROL), 0);
+  Click(FindButton(run.settings, "确定"));
+  return Refused(run, "“开始/停止录制”的热键不完整：请在框中按下完整的组合键，或按 Delete 清空。");
+}
+
+// With a take: Esc in 设置 twice, Esc in RecorderWindow while paused, the live keys typed into
+// the boxes and the two refusals, then the keys work again after 取消, after the close box and,
+// traded, after 确定.
+bool KeysGoWhereTheyArePressed(Run& run) {
+  if (!DeleteFileW(Widen(settingsFile).c_str())) return Fail("settings.ini could not be emptied for the defaults");
+  CloseHandle(CreateFileW(Widen(settingsFile).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  if (!StartProgram(run) || !EscClosesSettingsAlone(run, false)) return false;
+  Say("Esc in 设置 without a take closed 设置 alone");
+  Click(FindButton(run.recorder, "录制"));
+  if (!StatusBegins(run, "录制：") || !EscClosesSettingsAlone(run, true)) return false;
+  Say("Esc in 设置, and again, left the take recording");
+  if (!PressKeys({VK_MENU, VK_F10}) || !StatusBegins(run, "暂停：")) return false;
+  SetForegroundWindow(run.recorder);
+  if (!PressKey(VK_ESCAPE) || !StillRunning(run, false, "Esc while paused") || !StatusBegins(run, "暂停："))
+    return false;
+  Say("Esc in RecorderWindow left the paused take paused");
+  if (!OpenSettings(run) || !KeysWhileSettingsOpen(run) || !CloseBy(run, "取消")) return false;
+  if (!PressKeys({VK_MENU, VK_F10}) || !StatusBegins(run, "录制：")) return false;
+  if (!OpenSettings(run)) return false;
+  PostMessageW(run.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (!WaitUntil([&] { return !IsWindow(run.settings); }, 5)) return Fail("the close box left 设置 open");
+  if (!PressKeys({VK_MENU, VK_F10}) || !StatusBegins(run, "暂停：")) return false;
+  Say("the live keys went into the boxes, the refusals kept 设置 open, and the keys work after 取消 and the close box");
+  if (!OpenSettings(run) || !TypeHotkey(HotkeyBox(run.settings, 1), {VK_MENU, VK_F9}) ||
+      !TypeHotkey(HotkeyBox(run.settings, 0), {VK_MENU, VK_F10}) || !CloseBy(run, "确定"))
+    return false;
+  if (!PressKeys({VK_MENU, VK_F9}) || !StatusBegins(run, "录制：")) return false;
+  if (!PressKeys({VK_MENU, VK_F10}) || !StatusBegins(run, "停止：")) return false;
+  Say("traded by 确定, Alt+F9 resumes and Alt+F10 stops");
+  return Exit(run);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -302,6 +397,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: settings_window_tour.exe VELMO_EXE\n", stderr);
     return 2;
   }
+  SetDriverName("settings window tour");
   program = Narrow(argv[1]);
   settingsFile = program.substr(0, program.find_last_of("\\/") + 1) + "settings.ini";
   struct Scenario {
@@ -311,13 +407,14 @@ int wmain(int argc, wchar_t** argv) {
   const Scenario scenarios[] = {
       {"change the settings, 确定, 退出", FirstRunStoresTheChanges},
       {"restart, leave without 确定, then a file that cannot be written", SecondRunShowsThemAndKeepsThem},
+      {"keys go to the window they are pressed in", KeysGoWhereTheyArePressed},
   };
   for (const Scenario& scenario : scenarios) {
     Say(scenario.name);
     Run run;
     if (scenario.run(run)) continue;
-    Say(std::string("FAILED: ") + problem);
-    if (run.process) TerminateProcess(run.process.get(), 1);
+    Say(std::string("FAILED: ") + Problem());
+    run.Kill();
     return 1;
   }
   Say("done");

@@ -5,8 +5,10 @@
 #include <algorithm>
 
 #include "components/services/file_bytes.h"
-#include "components/services/win_handle.h"
+#include "components/services/little_endian.h"
+#include "components/services/path_kind.h"
 #include "components/services/wide_text.h"
+#include "components/services/win_handle.h"
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) { return WriteWholeFile(path, bytes); }
 
@@ -16,17 +18,9 @@ bool WriteText(const std::string& path, const std::string& text) {
 
 Bytes ReadBytes(const std::string& path) { return ReadWholeFile(path); }
 
-static DWORD Attributes(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
+bool FileExists(const std::string& path) { return IsFile(path); }
 
-bool FileExists(const std::string& path) {
-  DWORD attributes = Attributes(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderExists(const std::string& path) {
-  DWORD attributes = Attributes(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool FolderExists(const std::string& path) { return IsFolder(path); }
 
 bool MakeFolder(const std::string& path) { return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0; }
 
@@ -85,10 +79,13 @@ void RemoveVerbatimTree(const std::wstring& path) {
 
 void RemoveTree(const std::string& path) { RemoveVerbatimTree(VerbatimPath(path)); }
 
+// at() checks the field's last byte lies inside, so a short buffer fails the test, not the process.
 uint16_t Le16(const Bytes& bytes, size_t offset) {
-  return static_cast<uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
+  bytes.at(offset + 1);
+  return GetLe16(bytes.data(), offset);
 }
 
 uint32_t Le32(const Bytes& bytes, size_t offset) {
-  return static_cast<uint32_t>(Le16(bytes, offset)) | static_cast<uint32_t>(Le16(bytes, offset + 2)) << 16;
+  bytes.at(offset + 3);
+  return GetLe32(bytes.data(), offset);
 }

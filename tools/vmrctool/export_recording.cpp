@@ -12,20 +12,11 @@
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/video/video.h"
+#include "components/services/path_kind.h"
 #include "components/video/video_settings.h"
 #include "components/zip/zip.h"
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string FramePath(const std::string& folder, int number, bool bitmap) {
   return folder + "\\" + (bitmap ? BitmapFrameName(number) : JpegFrameName(number));

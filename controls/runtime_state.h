@@ -11,7 +11,7 @@
 
 #include "controls/control.h"
 #include "controls/form_definition.h"
-#include "controls/gdi_handles.h"
+#include "controls/user_handles.h"
 #include "controls/working_form.h"
 
 // A window's definition with what exists of it while it is loaded.
@@ -32,6 +32,9 @@ struct LiveWindow {
   bool trayIconShown = false;  // whether the shell took the icon (it may be retried later)
   bool closing = false;  // a destroy has been asked for and not yet carried out
   bool loaded = false;
+  // Another program's window that was in front when the pop-up menu that opened this window was
+  // asked for; it gets the foreground back when this window closes. Null otherwise.
+  HWND frontWhenOpened = nullptr;
 };
 
 struct IdleAction {
@@ -44,12 +47,16 @@ struct RuntimeState {
   std::map<WindowId, LiveWindow> windows;
   HandlerTable handlers;
   int suppression = 0;
-  UnitAddress currentSource{0, 0};
   WindowId modalWindow = 0;
   bool mainLoopRunning = false;
   // A window whose deferred destroy is carried out by a new load of it: its release must not
   // end the program.
   bool reloading = false;
+  // While a pop-up menu's chosen item runs: another program's window that was in front when the
+  // menu was asked for (the taskbar, for the tray's menu). The menu had to bring its own window
+  // forward, which would otherwise be next in line for the keyboard once a window the item
+  // opened closes: a key meant for that window would reach this one.
+  HWND frontBeforeMenu = nullptr;
   void (*exitAction)() = nullptr;
   HWND hiddenOwner = nullptr;
   std::vector<IdleAction> idleActions;
@@ -81,5 +88,5 @@ HWND WindowHandle(WindowId window);
 void AddIdleAction(WindowId window, void (*action)(intptr_t argument), intptr_t argument);
 
 // Hands a window just built from a definition to the program's FormWindowMade, if it set one
-// (controls/form_windows.h).
+// (controls/loaded_form_windows.h).
 void TellFormWindowMade(HWND window);

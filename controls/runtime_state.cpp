@@ -1,4 +1,4 @@
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 #include "controls/fatal_error.h"
 

@@ -1,4 +1,4 @@
-#include "controls/message_box.h"
+#include "controls/ask_user.h"
 
 #include "components/services/wide_text.h"
 #include "controls/runtime.h"

@@ -1,23 +1,27 @@
-#include "tools/tour/waiting.h"
+#include "tools/drive/waiting.h"
 
 #include <windows.h>
 
 namespace {
 constexpr DWORD kPollMilliseconds = 20;
 
-void PumpPending() {
+void DispatchPending() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
 }
+
+void (*pump)() = DispatchPending;
 }  // namespace
+
+void SetMessagePump(void (*pumpPending)()) { pump = pumpPending ? pumpPending : DispatchPending; }
 
 void PumpFor(unsigned milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
   for (;;) {
-    PumpPending();
+    pump();
     const ULONGLONG now = GetTickCount64();
     if (now >= end) return;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);

@@ -1,4 +1,4 @@
-#include "controls/form_window.h"
+#include "controls/window_kind.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@
 #include "controls/event_delivery.h"
 #include "controls/icon_file.h"
 #include "controls/layout_rules.h"
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 #include "controls/property_table.h"
 #include "controls/property_value.h"
 #include "controls/tray_icon.h"

@@ -1,5 +1,6 @@
-// Owners for the USER and GDI handles the runtime makes, so that no return path leaks one.
-// (GDI object and DC owners are in components/services/gdi_handle.h.)
+// Owners for the USER handles the runtime makes (menus, accelerator tables, icons, cursors), so
+// that no return path leaks one. GDI objects and DCs have theirs in
+// components/services/gdi_handle.h.
 #pragma once
 #include <windows.h>
 

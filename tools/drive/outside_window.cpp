@@ -1,4 +1,4 @@
-#include "tools/tour/outside_window.h"
+#include "tools/drive/outside_window.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "controls/form_windows.h"
+#include "controls/loaded_form_windows.h"
 
-#include "controls/live_windows.h"
+#include "controls/runtime_state.h"
 
 namespace {
 FormWindowMade formWindowMade = nullptr;

@@ -1,4 +1,4 @@
-#include "tools/tour/working_folder.h"
+#include "tools/drive/working_folder.h"
 
 #include <windows.h>
 
