@@ -297,9 +297,16 @@ TEST(CaptureLoop, EachTickTakesTheScreenAsItIsThen) {
         // The clock stays still, so the second frame is the one this test asks for.
         WriteProperty({kId, 时钟1}, timer_property::kInterval, 0);
       } else {
-        // Nothing is painted between the two: the tick captures before it writes its status.
+        // Nothing is painted between the two: the tick captures before it writes its status. The
+        // shell's taskbar follows windows from another process, late: the copy is taken once the
+        // screen has stood still for 100 ms.
         const SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        fresh = BmpFileOfBitmap(CopyClientArea(nullptr, screen).get(), screen);
+        const auto copy = [&] { return BmpFileOfBitmap(CopyClientArea(nullptr, screen).get(), screen); };
+        WaitUntil([&] {
+          const Bytes before = copy();
+          PumpFor(100);
+          return (fresh = copy()) == before;
+        }, 5);
         Ticks(1);
         EXPECT_EQ(FrameCount, 2);
       }
