@@ -33,7 +33,7 @@ void DestroyLoadedWindow(WindowId window) {
   if (!state || !IsLoaded(*state)) return;
   state->closing = true;
   RestoreModalDisabled(*state);
-  const HWND front = std::exchange(state->frontWhenOpened, nullptr);
+  const HWND front = state->frontWhenOpened;
   const bool inFront = GetForegroundWindow() == state->window->hwnd();
   ::DestroyWindow(state->window->hwnd());
   if (inFront && front && IsWindow(front) && IsWindowVisible(front)) SetForegroundWindow(front);

@@ -1,21 +1,11 @@
 // One owner of the player's open recording at a time: the open dialog of 打开 while the user
-// picks a file, or a range's save from its dialog to its last message. Every command that opens,
-// picks or saves asks here first, so two of them never share the extraction folder, and a
-// save never sees its frames replaced. Plain C++, so the rule is tested without a window.
+// picks a file, or a range's save from its dialog to its last message. Every command that opens
+// (打开, a dropped file, a hand-over from a later start), picks or saves asks here first and does
+// nothing while the player is held, so two of them never share the extraction folder, and a save
+// never sees its frames replaced.
 #pragma once
 
 enum class PlayerHolder { Nobody, Picking, Saving };
-
-// What can reach the open recording from outside the loop that holds it.
-enum class PlayerCommand {
-  Open,  // 打开, a recording dropped on the window or handed over by a later start
-  Save,  // 另存为… and Ctrl+S
-};
-
-// Whether `command` may act while `holder` holds the player: only when nobody does.
-bool PlayerCommandAllowed(PlayerCommand command, PlayerHolder holder);
-// The same for the holder of this moment.
-bool PlayerCommandAllowed(PlayerCommand command);
 
 PlayerHolder PlayerHeldBy();
 

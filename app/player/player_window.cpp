@@ -54,7 +54,7 @@ void PlayerCreated(EventRecord&) {
 // The window may have been closed (the tray menu's "退出") while the dialog ran; then there is
 // nothing left to open into.
 bool UserPickedRecording() {
-  if (!PlayerCommandAllowed(PlayerCommand::Open)) return false;
+  if (PlayerHeldBy() != PlayerHolder::Nobody) return false;
   const PlayerHold hold(PlayerHolder::Picking);
   return OpenDialog(kFileDialog) && IsWindowLoaded(kId);
 }
@@ -138,7 +138,7 @@ void AddPlayerHandlers(HandlerTable& handlers) {
 }
 
 void PlayRecordingAt(const std::string& path) {
-  if (!PlayerCommandAllowed(PlayerCommand::Open)) return;
+  if (PlayerHeldBy() != PlayerHolder::Nobody) return;
   if (!IsWindowLoaded(kId) && !LoadWindow(kId, 0, false)) return;
   BringPlayerForward();
   OpenRecordingPath(path);

@@ -147,7 +147,7 @@ std::optional<RangeSaveFailure> AskAndSave(int firstFrame, int lastFrame, std::s
 }  // namespace
 
 void SaveFramesAs(int firstFrame, int lastFrame) {
-  if (!PlayerCommandAllowed(PlayerCommand::Save) || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
+  if (PlayerHeldBy() != PlayerHolder::Nobody || !IsWindowLoaded(kId) || OpenedRecording.empty()) return;
   std::string target;
   const std::optional<RangeSaveFailure> failure = AskAndSave(firstFrame, lastFrame, &target);
   if (target.empty()) return;
