@@ -51,6 +51,15 @@ void BringRecorderForward();
 // Loads SaveDialog modally and returns when it has closed; the dialog holds the take meanwhile.
 // 按钮3 and 是 to the start-of-take question open it this way.
 void RunSaveDialog();
+// What the last take coded ahead for a save (frame_precoder.h), once it has stopped; null while
+// a take runs.
+struct PrecodedFrames;
+const PrecodedFrames* PrecodedTake();
+// The times the last take's capture tick waited for its writer to catch up.
+uint64_t TakeWriterWaits();
+// The size of SaveDialog's hidden canvas for a quality, on the screen as it is now.
+struct FrameSize;
+FrameSize SaveCanvasSize(int qualityPercent);
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();

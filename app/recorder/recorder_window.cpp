@@ -62,7 +62,7 @@ void RecorderCreated(EventRecord&) {
   WriteProperty(kWindow, common_property::kTop, 0);
   const double left = static_cast<double>(PrimaryScreenSize().width) - ReadInt(kWindow, common_property::kWidth);
   WriteProperty(kWindow, common_property::kLeft, static_cast<int32_t>(left));
-  QualityPercent = kStartingSaveQuality;
+  QualityPercent = CurrentSettings().saveQuality;
   FrameFolder = SpecialFolderPath(kTemporaryFolder) + "greentemp";
   const bool kept = KeepUnsavedTake();
   SetTrayIcon(kId, ReadBytes(kWindow, window_property::kIcon), kTrayTip);

@@ -20,11 +20,9 @@ constexpr UnitAddress kSlider{kId, 滑块条};
 constexpr UnitAddress kQualityLabel{kId, 品质标签};
 constexpr double kPercentPerStep = 20.0;
 
-// Height first, then width, on the screen size of this moment, in the physical pixels the
-// frames are taken in.
+// Height first, then width.
 void SizeCanvasToQuality() {
-  const ScreenSize screen = PrimaryScreenPixels();
-  const FrameSize canvas = RescaledFrameSize(screen.width, screen.height, QualityPercent);
+  const FrameSize canvas = SaveCanvasSize(QualityPercent);
   WriteProperty(kCanvas, common_property::kHeight, canvas.height);
   WriteProperty(kCanvas, common_property::kWidth, canvas.width);
 }
@@ -61,6 +59,12 @@ void SaveDialogQueryClose(EventRecord& event) {
 }
 
 }  // namespace
+
+// On the screen size of this moment, in the physical pixels the frames are taken in.
+FrameSize SaveCanvasSize(int qualityPercent) {
+  const ScreenSize screen = PrimaryScreenPixels();
+  return RescaledFrameSize(screen.width, screen.height, qualityPercent);
+}
 
 void RunSaveDialog() {
   const TakeHold hold(TakeHolder::SaveDialog);

@@ -6,6 +6,7 @@
 
 #include "app/recorder/disk_space.h"
 #include "app/recorder/frame_encoder.h"
+#include "app/recorder/frame_precoder.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
@@ -13,9 +14,11 @@
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
 #include "app/recording/recording_file.h"
+#include "app/settings/settings_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
 #include "components/services/lasting_files.h"
+#include "components/services/path_kind.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
@@ -35,12 +38,6 @@ void ShowConversionProgress() {
   WriteProperty(kHint, label_property::kCaption, ConversionProgressText(position, maximum));
 }
 
-// A frame bitmap the save writes in place of another copy of the frame: flushed, so the disk
-// never holds neither. A failure leaves the take as it would any failed write.
-void KeepOnDisk(const std::string& bmp, const ByteString& bitmap) {
-  if (WriteWholeFile(bmp, bitmap)) FlushFileToDisk(bmp);
-}
-
 // What one frame's step hands to the next: the bytes read and the canvas's file, each of a
 // frame's size. New memory of that size for every frame would cost more than the copies.
 struct FrameBuffers {
@@ -48,40 +45,14 @@ struct FrameBuffers {
   ByteString rescaled;
 };
 
-// Frame i goes through the canvas: the captured bitmap is drawn shrunk to the save size, into
-// buffers.rescaled, to be converted to i.jpg from memory. A frame that an earlier, failed save
-// already turned into i.jpg is taken from that JPEG and drawn through the canvas again, so every
-// frame of the recording has this save's size and quality; it is kept as a bitmap before that
-// JPEG is replaced, and on the disk before that, so neither a failure nor a power cut loses it.
-// Only a frame with neither file (or an empty bitmap) is white. True when the frame came from its
-// JPEG.
-bool ShrinkFrame(int i, FrameBuffers& buffers) {
-  const bool fromJpeg =
-      ReadTakeFrame(FrameFolder, i, std::get<ByteString>(buffers.captured)) == TakeFrameSource::Jpeg;
+// Frame i goes through the canvas: the captured picture (or the JPEG an earlier, failed save of
+// an older version converted it to) is drawn shrunk to the save size, into buffers.rescaled, to be
+// converted from memory. Every frame of the recording then has this save's size and quality. Only
+// a frame the folder lacks, or that cannot be read, is white.
+void ShrinkFrame(TakeReader& take, int i, FrameBuffers& buffers) {
+  take.Read(i, std::get<ByteString>(buffers.captured));
   WriteProperty(kCanvas, draw_panel_property::kBackPicture, buffers.captured);
   TakePanelPicture(kCanvas, buffers.rescaled);
-  if (fromJpeg) KeepOnDisk(CapturedFramePath(FrameFolder, i), buffers.rescaled);
-  return fromJpeg;
-}
-
-// The frame the encoder codes meanwhile.
-struct FrameInFlight {
-  int number = 0;
-  bool fromJpeg = false;
-};
-
-// The outcome of the frame in flight, taken in frame order. A converted frame's bitmap goes,
-// its JPEG being on the disk by then; one that failed replaces its captured bitmap with its
-// shrunk one, as the save leaves it, and the save stops. The shrunk bitmap is written only
-// then, not for every frame.
-bool FrameConverted(FrameEncoder& encoder, const FrameInFlight& frame) {
-  const std::string bmp = CapturedFramePath(FrameFolder, frame.number);
-  if (encoder.Finish() != kJpegWritten) {
-    if (!frame.fromJpeg) KeepOnDisk(bmp, encoder.LastBitmap());
-    return false;
-  }
-  DeleteOneFile(bmp);
-  return true;
 }
 
 void ShowFrameDone(int i) {
@@ -90,26 +61,31 @@ void ShowFrameDone(int i) {
   ProcessPendingEvents();
 }
 
+// Where the save converts the frames to, beside them: the take keeps every captured frame until
+// the recording is on the disk, so a failure leaves it whole for the next try.
+std::string ConvertedFolder() { return FrameFolder + "/jpeg"; }
+
 // Frame i is read and shrunk while frame i - 1 is coded on the encoder's thread; then frame
-// i - 1's outcome is taken before frame i is handed over. So the progress counts the frames in
-// order, and a failure at frame k leaves k shrunk and every later frame as it was captured
-// (frame k + 1 was shrunk in memory only). The bound is fixed here: frames a running take adds
-// meanwhile are not converted.
+// i - 1's outcome is taken before frame i is handed over, so the progress counts the frames in
+// order. The bound is fixed here: frames a running take adds meanwhile are not converted.
 bool ConvertFrames() {
   const int frameTotal = FrameCount;
+  const std::string folder = ConvertedFolder();
+  if (!CreateDirectoryW(Widen(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  TakeReader take(FrameFolder);
   FrameBuffers buffers;
   FrameEncoder encoder(QualityPercent);
-  FrameInFlight inFlight;
+  int inFlight = 0;
   for (int i = 1; i <= frameTotal; ++i) {
-    const bool fromJpeg = ShrinkFrame(i, buffers);
-    if (inFlight.number && !FrameConverted(encoder, inFlight)) return false;
-    encoder.Start(buffers.rescaled, ConvertedFramePath(FrameFolder, i));
-    if (inFlight.number) ShowFrameDone(inFlight.number);
-    inFlight = {i, fromJpeg};
+    ShrinkFrame(take, i, buffers);
+    if (inFlight && encoder.Finish() != kJpegWritten) return false;
+    encoder.Start(buffers.rescaled, ConvertedFramePath(folder, i));
+    if (inFlight) ShowFrameDone(inFlight);
+    inFlight = i;
   }
-  if (!inFlight.number) return true;
-  if (!FrameConverted(encoder, inFlight)) return false;
-  ShowFrameDone(inFlight.number);
+  if (!inFlight) return true;
+  if (encoder.Finish() != kJpegWritten) return false;
+  ShowFrameDone(inFlight);
   return true;
 }
 
@@ -126,7 +102,7 @@ uint64_t LeastRecordingBytes(int frames) {
 constexpr uint64_t kEntryOverheadBytes = 160;
 
 uint64_t PackedFolderBytes() {
-  const FolderBytes folder = FilesInFolder(FrameFolder);
+  const FolderBytes folder = FilesInFolder(ConvertedFolder());
   return folder.bytes + folder.files * kEntryOverheadBytes;
 }
 
@@ -141,18 +117,33 @@ bool TargetHasRoom(const std::string& target, uint64_t recordingBytes) {
 
 // The frames go only once the recording is on the disk: a recording that cannot be flushed
 // fails the save, which keeps them.
+bool Packed(int result, const std::string& target) {
+  if (result != kZipDone || !FlushFileToDisk(target)) return false;
+  RemoveFolderTree(FrameFolder);
+  return true;
+}
+
 bool PackFrames(const std::string& target) {
   WriteProperty(kProgress, process_bar_property::kMaximum, kPercentMaximum);
   ZipEventSink zipComponent({kId, ZIP压缩});
-  if (Pack(&zipComponent, FrameFolder, target) != kZipDone || !FlushFileToDisk(target)) return false;
-  RemoveFolderTree(FrameFolder);
-  return true;
+  return Packed(Pack(&zipComponent, ConvertedFolder(), target), target);
+}
+
+// The next SaveDialog, in this run or the next, opens at the quality saved at, and the next take
+// is coded ahead at it. A settings file that cannot be written keeps it for this run only.
+void RememberSaveQuality() {
+  Settings settings = CurrentSettings();
+  if (settings.saveQuality == QualityPercent) return;
+  settings.saveQuality = QualityPercent;
+  SetCurrentSettings(settings);
+  StoreSettingsFile(SettingsFilePath(), settings);
 }
 
 // Saving the same take again needs a new stop, whatever the outcome; after a failure the target
 // goes too, so no broken recording is left behind.
 void ReportOutcome(bool saved, const std::string& target) {
   if (saved) {
+    RememberSaveQuality();
     ShowMessageBox(SaveSucceededText(target), MB_OK | MB_ICONINFORMATION);
   } else {
     ShowMessageBox(SaveFailedText(target), MB_OK | MB_ICONEXCLAMATION);
@@ -164,11 +155,45 @@ void ReportOutcome(bool saved, const std::string& target) {
 enum class SaveOutcome { Saved, Failed, NoRoom };
 
 // Converted, the frames' exact size is known: the target's volume is asked again before
-// packing, so a recording never fails for want of room only at its end.
+// packing, so a recording never fails for want of room only at its end. Whatever the outcome,
+// the converted frames go unless the recording took them with the take.
 SaveOutcome ConvertAndPack(const std::string& target) {
-  if (!ConvertFrames()) return SaveOutcome::Failed;
-  if (!TargetHasRoom(target, PackedFolderBytes())) return SaveOutcome::NoRoom;
-  return PackFrames(target) ? SaveOutcome::Saved : SaveOutcome::Failed;
+  SaveOutcome outcome = SaveOutcome::Failed;
+  if (ConvertFrames()) {
+    outcome = !TargetHasRoom(target, PackedFolderBytes()) ? SaveOutcome::NoRoom
+              : PackFrames(target)                        ? SaveOutcome::Saved
+                                                          : SaveOutcome::Failed;
+  }
+  if (outcome != SaveOutcome::Saved) RemoveFolderTree(ConvertedFolder());
+  return outcome;
+}
+
+// The frames the take coded ahead, when they are this save's: the same quality and canvas,
+// every frame of the take, and still in its folder.
+const PrecodedFrames* ReadyPrecodedFrames() {
+  const PrecodedFrames* coded = PrecodedTake();
+  const PrecodeTarget wanted{QualityPercent, ReadInt(kCanvas, common_property::kWidth),
+                             ReadInt(kCanvas, common_property::kHeight)};
+  if (!coded || FrameCount < 1 || coded->codedUpTo != FrameCount || !(coded->target == wanted) ||
+      !IsFolder(coded->folder))
+    return nullptr;
+  return coded;
+}
+
+// The take coded ahead: the conversion is done, and the archive is written from the entries
+// made ready during the take.
+SaveOutcome PackPrecoded(const ReadyEntries& ready, const std::string& target) {
+  ShowFrameDone(FrameCount);
+  if (!TargetHasRoom(target, ready.bytes + ready.entries.size() * kEntryOverheadBytes)) return SaveOutcome::NoRoom;
+  WriteProperty(kProgress, process_bar_property::kMaximum, kPercentMaximum);
+  ZipEventSink zipComponent({kId, ZIP压缩});
+  return Packed(PackPrepared(&zipComponent, ready.entries, target), target) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+SaveOutcome SaveAsRecording(const std::string& target) {
+  const PrecodedFrames* coded = ReadyPrecodedFrames();
+  const ReadyEntries ready = coded ? ReadyEntriesOf(*coded, FrameCount) : ReadyEntries{};
+  return ready.entries.empty() ? ConvertAndPack(target) : PackPrecoded(ready, target);
 }
 
 SaveOutcome SaveAsVideo(const std::string& target, VideoFormat video) {
@@ -188,7 +213,7 @@ void RunSaveSteps() {
   BusyCursorOn();
   WriteProperty(kHint, label_property::kCaption, "正在处理数据");
   WriteProperty(kProgress, process_bar_property::kMaximum, FrameCount);
-  const SaveOutcome outcome = format.video ? SaveAsVideo(target, *format.video) : ConvertAndPack(target);
+  const SaveOutcome outcome = format.video ? SaveAsVideo(target, *format.video) : SaveAsRecording(target);
   if (outcome != SaveOutcome::NoRoom) ReportOutcome(outcome == SaveOutcome::Saved, target);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   BusyCursorOff();

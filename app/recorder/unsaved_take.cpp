@@ -13,12 +13,14 @@
 namespace {
 
 constexpr size_t kJpegMarkerSize = 2;
+constexpr size_t kHeadBytes = std::max<size_t>(kBmpFileHeaderSize, kLeanFrameHeadSize);
+constexpr size_t kTailBytes = std::max<size_t>(kJpegMarkerSize, kLeanFrameTailSize);
 
 // The first and last bytes of a file, which is all the wholeness rules look at.
 struct FileEnds {
-  uint8_t head[kBmpFileHeaderSize] = {};
+  uint8_t head[kHeadBytes] = {};
   size_t headSize = 0;
-  uint8_t tail[kJpegMarkerSize] = {};
+  uint8_t tail[kTailBytes] = {};
   size_t tailSize = 0;
   uint64_t size = 0;
 };
@@ -39,20 +41,26 @@ bool ReadFileEnds(const std::wstring& path, FileEnds* ends) {
   LARGE_INTEGER size;
   if (!file || !GetFileSizeEx(file.get(), &size)) return false;
   ends->size = static_cast<uint64_t>(size.QuadPart);
-  const size_t tailWanted = static_cast<size_t>(std::min<uint64_t>(ends->size, kJpegMarkerSize));
+  const size_t tailWanted = static_cast<size_t>(std::min<uint64_t>(ends->size, kTailBytes));
   return ReadAt(file.get(), 0, ends->head, sizeof ends->head, &ends->headSize) &&
          ReadAt(file.get(), ends->size - tailWanted, ends->tail, tailWanted, &ends->tailSize);
 }
 
-bool IsWholeFrameFile(const std::wstring& path, bool jpeg) {
+// A JPEG's end marker is its last two bytes, whatever the tail read holds before them.
+bool IsWholeFrameFile(const std::wstring& path, FrameForm form) {
   FileEnds ends;
   if (!ReadFileEnds(path, &ends)) return false;
-  return jpeg ? IsWholeJpegFile(ends.head, ends.headSize, ends.tail, ends.tailSize)
-              : IsWholeBitmapFile(ends.head, ends.headSize, ends.size);
-}
-
-std::string FrameFilePath(const std::string& folder, const FrameFile& file) {
-  return file.jpeg ? ConvertedFramePath(folder, file.number) : CapturedFramePath(folder, file.number);
+  switch (form) {
+    case FrameForm::Lean:
+      return IsWholeLeanFrame(ends.head, ends.headSize, ends.tail, ends.tailSize, ends.size);
+    case FrameForm::Bitmap:
+      return IsWholeBitmapFile(ends.head, ends.headSize, ends.size);
+    case FrameForm::Jpeg: {
+      const size_t marker = std::min(ends.tailSize, kJpegMarkerSize);
+      return IsWholeJpegFile(ends.head, ends.headSize, ends.tail + ends.tailSize - marker, marker);
+    }
+  }
+  return false;
 }
 
 // Calls `visit` with each frame file directly in the folder until it answers false.
@@ -71,9 +79,9 @@ bool IsWholeJpegFile(const uint8_t* head, size_t headSize, const uint8_t* tail, 
 }
 
 TakeFound TakeFromFrameFiles(std::vector<FrameFile> files, const std::function<bool(const FrameFile&)>& isWhole) {
-  // Highest number first; of one number, the bitmap first, since a save reads it before the JPEG.
+  // Highest number first; of one number, in the order a save reads the forms.
   std::sort(files.begin(), files.end(), [](const FrameFile& a, const FrameFile& b) {
-    return a.number != b.number ? a.number > b.number : a.jpeg < b.jpeg;
+    return a.number != b.number ? a.number > b.number : a.form < b.form;
   });
   TakeFound take;
   for (size_t i = 0; i < files.size();) {
@@ -98,7 +106,7 @@ TakeFound FindUnsavedTake(const std::string& folder) {
     return true;
   });
   return TakeFromFrameFiles(std::move(files), [&](const FrameFile& file) {
-    return IsWholeFrameFile(Widen(FrameFilePath(folder, file)), file.jpeg);
+    return IsWholeFrameFile(Widen(FrameFilePath(folder, file)), file.form);
   });
 }
 
@@ -115,8 +123,35 @@ bool AnyFrameFileExists(const std::string& folder) {
   return found;
 }
 
-TakeFrameSource ReadTakeFrame(const std::string& folder, int number, ByteString& bytes) {
-  if (ReadWholeFileInto(CapturedFramePath(folder, number), bytes)) return TakeFrameSource::Bitmap;
-  if (ReadWholeFileInto(ConvertedFramePath(folder, number), bytes)) return TakeFrameSource::Jpeg;
+std::string FrameFilePath(const std::string& folder, const FrameFile& file) {
+  switch (file.form) {
+    case FrameForm::Lean:
+      return LeanFramePath(folder, file.number);
+    case FrameForm::Bitmap:
+      return CapturedFramePath(folder, file.number);
+    case FrameForm::Jpeg:
+      return ConvertedFramePath(folder, file.number);
+  }
+  return {};
+}
+
+TakeReader::TakeReader(std::string folder) : folder_(std::move(folder)) {}
+
+// A lean frame that cannot be read (damaged, or changing a frame this reader does not hold)
+// counts as missing, as a bitmap that cannot be read does; the next whole frame reads again.
+TakeFrameSource TakeReader::Read(int number, ByteString& bytes) {
+  if (ReadWholeFileInto(CapturedFramePath(folder_, number), bytes)) return TakeFrameSource::Bitmap;
+  if (ReadWholeFileInto(LeanFramePath(folder_, number), file_)) {
+    FrameShape shape{};
+    const bool decoded = decoder_.Decode(file_, heldNumber_, shape, rows_);
+    heldNumber_ = decoded ? number : 0;
+    if (decoded && ShapeBmpFile(shape.width, shape.height, bytes) && bytes.size() == kBmpHeadersSize + rows_.size()) {
+      std::copy(rows_.begin(), rows_.end(), bytes.begin() + kBmpHeadersSize);
+      return TakeFrameSource::Bitmap;
+    }
+    bytes.clear();
+    return TakeFrameSource::None;
+  }
+  if (ReadWholeFileInto(ConvertedFramePath(folder_, number), bytes)) return TakeFrameSource::Jpeg;
   return TakeFrameSource::None;
 }

@@ -1,5 +1,7 @@
 // A take left in the working folder: by a crash, a power cut or a kill in the middle of a take,
-// or by a save that failed half-way (frames converted to n.jpg, the rest still n.bmp). The
+// or by a save that failed half-way. Its frames are lean frames (n.vlf); a folder an earlier
+// version of the program left holds bitmaps (n.bmp), and after a save of that version failed
+// half-way, JPEG files (n.jpg) for the frames it converted. The
 // rules that say which frames are whole are plain functions over what the folder holds.
 #pragma once
 #include <cstdint>
@@ -8,9 +10,11 @@
 #include <vector>
 
 #include "app/recording/recording_file.h"
+#include "components/imaging/lean_frame.h"
 #include "components/services/byte_string.h"
 
-// A bitmap frame is whole by IsWholeBitmapFile (components/imaging/bmp_file.h).
+// A lean frame is whole by IsWholeLeanFrame (components/imaging/lean_frame.h), a bitmap frame by
+// IsWholeBitmapFile (components/imaging/bmp_file.h).
 // A JPEG frame is whole when it begins with the start-of-image marker and ends with the
 // end-of-image marker (the converter writes both).
 bool IsWholeJpegFile(const uint8_t* head, size_t headSize, const uint8_t* tail, size_t tailSize);
@@ -37,9 +41,27 @@ void RemoveCutShortFrames(const std::string& folder, const TakeFound& take);
 // later (n.jpg): a take that has not been saved. Reads the folder's names only.
 bool AnyFrameFileExists(const std::string& folder);
 
-// Where frame n of the take was read from: its captured bitmap, else the JPEG an earlier, failed
-// save converted it to; none when the folder holds neither.
+// Where a frame file of the take in `folder` is.
+std::string FrameFilePath(const std::string& folder, const FrameFile& file);
+
+// What frame n of a take was read as: the captured picture as a 24-bit BMP file (from its lean
+// frame or its bitmap), else the JPEG an earlier, failed save converted it to; none when the
+// folder holds neither, or its lean frame cannot be read.
 enum class TakeFrameSource { None, Bitmap, Jpeg };
-// Reads frame n of the take in `folder` into `bytes` (their memory reused), bitmap first, as
-// every save takes its frames.
-TakeFrameSource ReadTakeFrame(const std::string& folder, int number, ByteString& bytes);
+
+// Reads the frames of the take in a folder, as every save takes them. A lean frame holds what
+// changed since the frame before it, so the reader keeps the picture of the last one it read:
+// a save reads frames 1, 2, 3 ... in order, and a whole frame can be read at any point.
+class TakeReader {
+ public:
+  explicit TakeReader(std::string folder);
+  // Frame n into `bytes` (their memory reused).
+  TakeFrameSource Read(int number, ByteString& bytes);
+
+ private:
+  std::string folder_;
+  LeanFrameDecoder decoder_;
+  ByteString file_;
+  ByteString rows_;  // the picture of lean frame heldNumber_
+  int heldNumber_ = 0;
+};

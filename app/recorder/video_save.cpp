@@ -49,7 +49,7 @@ class ShrunkFrames {
 // `keepShrunk`, each shrunk frame is kept for a second reading.
 class TakeFrames : public VideoFrames {
  public:
-  TakeFrames(int frameTotal, bool keepShrunk) : frameTotal_(frameTotal), keepShrunk_(keepShrunk) {}
+  TakeFrames(int frameTotal, bool keepShrunk) : take_(FrameFolder), frameTotal_(frameTotal), keepShrunk_(keepShrunk) {}
 
   bool ReadFrame(int number, BgrRows& rows) override {
     if (number <= shrunkUpTo_) return shrunk_.Read(number, rescaled_) && DecodeBmpToBgr(rescaled_, rows);
@@ -78,11 +78,11 @@ class TakeFrames : public VideoFrames {
   }
 
  private:
-  // The captured bitmap, or the JPEG an earlier failed save converted it to. Anything else, a
+  // The captured frame, or the JPEG an earlier failed save converted it to. Anything else, a
   // missing file or a bitmap shorter than its rows included, would save as a white frame.
   bool ReadCapturedFrame(int number) {
     ByteString& bytes = std::get<ByteString>(captured_);
-    switch (ReadTakeFrame(FrameFolder, number, bytes)) {
+    switch (take_.Read(number, bytes)) {
       case TakeFrameSource::Bitmap:
         return FindBmpRows(bytes).has_value();
       case TakeFrameSource::Jpeg:
@@ -92,6 +92,7 @@ class TakeFrames : public VideoFrames {
     }
   }
 
+  TakeReader take_;
   PropertyValue captured_ = ByteString{};  // handed to the canvas as it is, without a copy
   ByteString rescaled_;
   int frameTotal_;

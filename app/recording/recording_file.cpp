@@ -28,11 +28,16 @@ bool EndsInJpg(std::wstring_view name) { return EndsInIgnoringCase(name, L".jpg"
 
 }  // namespace
 
+std::string LeanFrameName(int frameNumber) { return IntegerText(frameNumber) + ".vlf"; }
 std::string BitmapFrameName(int frameNumber) { return IntegerText(frameNumber) + ".bmp"; }
 std::string JpegFrameName(int frameNumber) { return IntegerText(frameNumber) + ".jpg"; }
 
 // The recorder and the save pipeline write "/" between folder and name; the player and the
 // take-start check use "\". Windows accepts both.
+std::string LeanFramePath(const std::string& folder, int frameNumber) {
+  return folder + "/" + LeanFrameName(frameNumber);
+}
+
 std::string CapturedFramePath(const std::string& folder, int frameNumber) {
   return folder + "/" + BitmapFrameName(frameNumber);
 }
@@ -45,17 +50,28 @@ std::string PlayedFramePath(const std::string& folder, int frameNumber) {
   return folder + "\\" + JpegFrameName(frameNumber);
 }
 
-FrameFile ParseFrameName(const std::wstring& name) {
-  const bool jpeg = EndsInJpg(name);
-  if (!jpeg && !EndsInIgnoringCase(name, L".bmp")) return {};
-  const std::wstring_view digits = std::wstring_view(name).substr(0, name.size() - 4);
-  if (digits.empty() || digits.size() > 9 || digits[0] == L'0') return {};
+int FrameNumberOf(std::wstring_view digits) {
+  if (digits.empty() || digits.size() > 9 || digits[0] == L'0') return 0;
   int number = 0;
   for (wchar_t c : digits) {
-    if (c < L'0' || c > L'9') return {};
+    if (c < L'0' || c > L'9') return 0;
     number = number * 10 + (c - L'0');
   }
-  return {number, jpeg};
+  return number;
+}
+
+FrameFile ParseFrameName(const std::wstring& name) {
+  FrameForm form = FrameForm::Jpeg;
+  if (EndsInIgnoringCase(name, L".vlf")) {
+    form = FrameForm::Lean;
+  } else if (EndsInIgnoringCase(name, L".bmp")) {
+    form = FrameForm::Bitmap;
+  } else if (!EndsInJpg(name)) {
+    return {};
+  }
+  const int number = FrameNumberOf(std::wstring_view(name).substr(0, name.size() - 4));
+  if (number == 0) return {};
+  return {number, form};
 }
 
 bool CountsAsFrameFile(std::wstring_view name) { return EndsInJpg(name); }

@@ -1,31 +1,44 @@
 // The frame files of a recording, as the recorder, its save pipeline and the player name, find
 // and time them. A frame is a file named by its number in decimal (no sign, no leading zeros)
-// with ".bmp" while captured and ".jpg" once converted; frames are numbered from 1 and play ten
-// to the second. Plain rules over names (UTF-16 where they come from a folder's listing, as the
+// with ".vlf" while captured (a lean frame: components/imaging/lean_frame.h), ".bmp" where an
+// earlier version of the program captured it, and ".jpg" once converted; frames are numbered
+// from 1 and play ten to the second. Plain rules over names (UTF-16 where they come from a folder's listing, as the
 // system gives them); only CountFrameFiles reads a folder.
 #pragma once
 #include <string>
 #include <string_view>
 
-// "n.bmp" and "n.jpg" for frame number n (0 or more): "1.bmp", "10.jpg".
+// "n.vlf", "n.bmp" and "n.jpg" for frame number n (0 or more): "1.vlf", "1.bmp", "10.jpg".
+std::string LeanFrameName(int frameNumber);
 std::string BitmapFrameName(int frameNumber);
 std::string JpegFrameName(int frameNumber);
 
-// folder + "/" + "n.bmp": where the recorder writes frame n and the save pipeline reads it back.
+// folder + "/" + "n.vlf": where the recorder writes frame n.
+std::string LeanFramePath(const std::string& folder, int frameNumber);
+
+// folder + "/" + "n.bmp": where an earlier version of the recorder wrote frame n.
 std::string CapturedFramePath(const std::string& folder, int frameNumber);
 // folder + "/" + "n.jpg": where the save pipeline converts frame n to.
 std::string ConvertedFramePath(const std::string& folder, int frameNumber);
 // folder + "\" + "n.jpg": the frame file the player opens.
 std::string PlayedFramePath(const std::string& folder, int frameNumber);
 
-// A frame file of a take by its name: n.bmp as captured, or n.jpg as an earlier save converted it.
+// The forms a frame of a take is kept in, in the order a save reads them: captured (lean, or a
+// bitmap from an earlier version), then the JPEG an earlier save converted it to.
+enum class FrameForm { Lean, Bitmap, Jpeg };
+
+// A frame file of a take by its name.
 struct FrameFile {
   int number = 0;
-  bool jpeg = false;
+  FrameForm form = FrameForm::Lean;
 };
-// The frame file a name names ("12.bmp", "3.JPG"); number 0 when the name is not a frame's (no
-// digits, a leading zero, another extension, more than nine digits).
+// The frame file a name names ("12.vlf", "12.bmp", "3.JPG"); number 0 when the name is not a
+// frame's (no digits, a leading zero, another extension, more than nine digits).
 FrameFile ParseFrameName(const std::wstring& name);
+
+// The frame number a name's part before its extension gives ("12"); 0 when it is no frame's
+// number (empty, a leading zero, anything but digits, more than nine of them).
+int FrameNumberOf(std::wstring_view digits);
 
 // Whether a file of this name, directly in the folder, counts as a frame: its name ends in ".jpg"
 // in any case of letters (cover.jpg and 2.JPG count).

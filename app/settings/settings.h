@@ -1,4 +1,5 @@
-// The user's settings: the two global hotkeys and the recorder's three options. Plain values;
+// The user's settings: the two global hotkeys, the recorder's three options and the quality of
+// the last save. Plain values;
 // the settings file (settings_file.h) reads and writes them, the settings window edits them,
 // and the recorder acts on them.
 #pragma once
@@ -16,6 +17,9 @@ struct Hotkey {
   bool operator==(const Hotkey&) const = default;
 };
 
+// The quality of a first save, and of every save until the user picks another.
+inline constexpr int kDefaultSaveQuality = 80;
+
 // The two jobs a hotkey can have.
 enum class HotkeyJob { RecordOrStop, PauseOrResume };
 
@@ -29,6 +33,9 @@ struct Settings {
   // "录制时不录入本程序窗口": the program's own windows kept out of the frames where the
   // system can do it.
   bool excludeOwnWindows = true;
+  // The quality SaveDialog opens at, in percent: the one last saved at (20, 40, 60, 80 or 100).
+  // A take codes its frames ahead at this quality, so saving at it again takes seconds.
+  int saveQuality = kDefaultSaveQuality;
   bool operator==(const Settings&) const = default;
 };
 

@@ -18,12 +18,14 @@ constexpr char kPauseOrResume[] = "PauseOrResume";
 constexpr char kDrawPointer[] = "DrawPointer";
 constexpr char kHighlightClicks[] = "HighlightClicks";
 constexpr char kExcludeOwnWindows[] = "ExcludeOwnWindows";
+constexpr char kSave[] = "Save";
+constexpr char kQuality[] = "Quality";
 constexpr int kApplicationDataFolder = 8;
 // The new file is written under this name beside the old one; a store cut short leaves at most
 // this file, which the next store writes over.
 constexpr char kTemporarySuffix[] = ".tmp";
 constexpr char kFileComment[] =
-    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关。";
+    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关；品质为上次保存的百分比。";
 
 void ReadHotkey(const IniText& ini, const char* key, Hotkey& hotkey) {
   const auto text = ini.Value(kHotkeys, key);
@@ -35,6 +37,14 @@ void ReadOption(const IniText& ini, const char* key, bool& option) {
   const auto text = ini.Value(kRecording, key);
   if (text == "1") option = true;
   if (text == "0") option = false;
+}
+
+void ReadQuality(const IniText& ini, int& quality) {
+  const auto text = ini.Value(kSave, kQuality);
+  if (!text) return;
+  for (int percent = 20; percent <= 100; percent += 20) {
+    if (*text == std::to_string(percent)) quality = percent;
+  }
 }
 
 // The file's first kSettingsReadLimit bytes; empty when it cannot be opened.
@@ -91,6 +101,7 @@ Settings SettingsFromIni(const IniText& ini) {
   ReadOption(ini, kDrawPointer, settings.drawPointer);
   ReadOption(ini, kHighlightClicks, settings.highlightClicks);
   ReadOption(ini, kExcludeOwnWindows, settings.excludeOwnWindows);
+  ReadQuality(ini, settings.saveQuality);
   return settings;
 }
 
@@ -102,6 +113,7 @@ void PutSettingsInto(IniText& ini, const Settings& settings) {
   ini.SetValue(kRecording, kDrawPointer, option(settings.drawPointer));
   ini.SetValue(kRecording, kHighlightClicks, option(settings.highlightClicks));
   ini.SetValue(kRecording, kExcludeOwnWindows, option(settings.excludeOwnWindows));
+  ini.SetValue(kSave, kQuality, std::to_string(settings.saveQuality));
 }
 
 Settings LoadSettingsFile(const std::string& path) { return SettingsFromIni(ReadSettingsText(path)); }

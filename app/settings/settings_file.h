@@ -10,6 +10,8 @@
 //   DrawPointer=1              (1 on, 0 off)
 //   HighlightClicks=0
 //   ExcludeOwnWindows=1
+//   [Save]
+//   Quality=80                 (the last save's quality: 20, 40, 60, 80 or 100)
 // A value that cannot be read keeps its default; sections, keys and comments the program does
 // not know are kept when it stores its own.
 #pragma once

@@ -63,7 +63,8 @@ Settings SettingsInWindow() {
           .pauseOrResumeKey = HotkeyIn(暂停热键, before.pauseOrResumeKey),
           .drawPointer = OptionIn(鼠标指针复选框),
           .highlightClicks = OptionIn(鼠标点击复选框),
-          .excludeOwnWindows = OptionIn(本程序窗口复选框)};
+          .excludeOwnWindows = OptionIn(本程序窗口复选框),
+          .saveQuality = before.saveQuality};
 }
 
 // A box that shows Ctrl, Alt or Shift with no key: the user has not finished the combination.

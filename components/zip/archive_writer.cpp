@@ -6,6 +6,7 @@
 #include "components/zip/entry_method.h"
 #include "components/zip/entry_name.h"
 #include "components/zip/file_times.h"
+#include "components/zip/prepared_file.h"
 #include "components/zip/source_file.h"
 
 namespace {
@@ -21,6 +22,17 @@ EntryRecord RecordFor(const std::string& storedName, uint16_t method, const Entr
   entry.dosTime = times.dos.time;
   entry.dosDate = times.dos.date;
   entry.times = times.unixTimes;
+  return entry;
+}
+
+// A file entry's record before its data: the source's times and attributes, a file of `size`
+// bytes (the method's data sizes follow once written).
+EntryRecord FileRecordFor(const std::string& storedName, const SourceFile& source, uint64_t size, bool executable) {
+  EntryRecord entry = RecordFor(storedName, MethodForFile(storedName), source.times);
+  entry.externalAttributes = FileEntryAttributes(source.attributes, executable);
+  entry.uncompressedSize = size;
+  entry.wideLocalSizes = MayPassClassicSizes(size);
+  if (entry.method == kMethodStored) entry.compressedSize = entry.uncompressedSize;
   return entry;
 }
 
@@ -41,12 +53,7 @@ bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& r
   SourceFile source;
   if (!OpenSourceFile(sourcePath, &source)) return false;
 
-  EntryRecord entry = RecordFor(name, MethodForFile(name), source.times);
-  entry.externalAttributes = FileEntryAttributes(source.attributes, source.executable);
-  entry.uncompressedSize = source.size;
-  entry.wideLocalSizes = MayPassClassicSizes(source.size);
-  if (entry.method == kMethodStored) entry.compressedSize = entry.uncompressedSize;
-
+  EntryRecord entry = FileRecordFor(name, source, source.size, source.executable);
   HANDLE file = source.handle.get();
   ReadPiece read = [file](uint8_t* buffer, size_t capacity) { return ReadSourcePiece(file, buffer, capacity); };
   bool deflate = entry.method == kMethodDeflate;
@@ -54,6 +61,16 @@ bool ArchiveWriter::AddFile(const std::wstring& sourcePath, const std::string& r
     if (!deflate) return StoreData(read, write);
     return deflated ? WriteDeflated(*deflated, write) : DeflateData(read, write);
   });
+}
+
+bool ArchiveWriter::AddPrepared(const std::wstring& preparedPath, const std::string& relativeName) {
+  std::string name = StoredEntryName(relativeName, false);
+  if (relativeName.empty() || !CanAdd(name)) return false;
+  PreparedFile prepared;
+  if (!OpenPreparedFile(preparedPath, &prepared) || prepared.header.method != MethodForFile(name)) return false;
+  const PreparedHeader& header = prepared.header;
+  EntryRecord entry = FileRecordFor(name, prepared.source, header.uncompressedSize, header.executable);
+  return WriteEntry(entry, [&](const WritePiece& write) { return CopyPreparedData(prepared, write); });
 }
 
 bool ArchiveWriter::Deflates(const std::string& relativeName) {
@@ -105,7 +122,7 @@ bool ArchiveWriter::CanAdd(const std::string& storedName) const {
   return file_ && !failed_ && storedName.size() <= kMaxNameBytes;
 }
 
-// Every piece handed over is a header or at most kPieceSize bytes of data.
+// Every piece handed over is a header or a piece of data far below 4 GiB.
 bool ArchiveWriter::Write(const uint8_t* bytes, size_t size) {
   DWORD written = 0;
   if (!WriteFile(file_.get(), bytes, static_cast<DWORD>(size), &written, nullptr) || written != size) return false;

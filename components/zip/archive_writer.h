@@ -27,6 +27,12 @@ class ArchiveWriter {
   bool AddFile(const std::wstring& sourcePath, const std::string& relativeName,
                const DeflatedSource* deflated = nullptr);
 
+  // Adds the entry a file of `relativeName` holding the prepared file's source bytes would get,
+  // with the prepared file's own times and attributes, copying the data it holds. False on the
+  // refusals of AddFile, and when the prepared file's header is refused or its method is not
+  // the one the name gets.
+  bool AddPrepared(const std::wstring& preparedPath, const std::string& relativeName);
+
   // Whether a file entry of that name is deflated (otherwise it is stored).
   static bool Deflates(const std::string& relativeName);
 

@@ -25,14 +25,10 @@ std::optional<DeflatedSource> DeflateFile(const std::wstring& path) {
   if (!file || !GetFileSizeEx(file.get(), &size) || static_cast<uint64_t>(size.QuadPart) > kLargestAhead) {
     return std::nullopt;
   }
-  DeflatedSource deflated;
-  deflated.bytes.reserve(static_cast<size_t>(size.QuadPart) + kPieceSize);
   HANDLE handle = file.get();
-  deflated.data = DeflateData([handle](uint8_t* buffer, size_t capacity) { return ReadSourcePiece(handle, buffer, capacity); },
-                              [&deflated](const uint8_t* bytes, size_t count) {
-                                deflated.bytes.insert(deflated.bytes.end(), bytes, bytes + count);
-                                return true;
-                              });
+  DeflatedSource deflated = DeflateToMemory(
+      [handle](uint8_t* buffer, size_t capacity) { return ReadSourcePiece(handle, buffer, capacity); },
+      static_cast<uint64_t>(size.QuadPart));
   if (!deflated.data.ok) return std::nullopt;
   return deflated;
 }

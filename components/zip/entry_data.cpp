@@ -88,6 +88,16 @@ EntryData DeflateData(const ReadPiece& read, const WritePiece& write) {
   return data;
 }
 
+DeflatedSource DeflateToMemory(const ReadPiece& read, uint64_t sourceSize) {
+  DeflatedSource deflated;
+  deflated.bytes.reserve(static_cast<size_t>(sourceSize) + kPieceSize);
+  deflated.data = DeflateData(read, [&deflated](const uint8_t* bytes, size_t count) {
+    deflated.bytes.insert(deflated.bytes.end(), bytes, bytes + count);
+    return true;
+  });
+  return deflated;
+}
+
 EntryData WriteDeflated(const DeflatedSource& deflated, const WritePiece& write) {
   EntryData data = deflated.data;
   data.ok = false;

@@ -32,5 +32,9 @@ struct DeflatedSource {
   std::vector<uint8_t> bytes;
 };
 
+// Deflates the source into memory, as DeflateData writes it; `sourceSize` (what the source is
+// expected to hold) sizes the buffer once.
+DeflatedSource DeflateToMemory(const ReadPiece& read, uint64_t sourceSize);
+
 // Writes a file deflated before, in pieces of kPieceSize bytes, with its counts.
 EntryData WriteDeflated(const DeflatedSource& deflated, const WritePiece& write);

@@ -17,5 +17,9 @@ struct SourceFile {
 // Opens `path` and gathers the fields above; false when it cannot be opened or asked.
 bool OpenSourceFile(const std::wstring& path, SourceFile* source);
 
+// The same without reading a byte of the file (`executable` stays false): for a file whose
+// bytes are not the entry's own, such as a prepared entry.
+bool OpenSourceFileUnread(const std::wstring& path, SourceFile* source);
+
 // Reads the next piece of `file`: the count read, 0 at the end, -1 on a read error.
 int64_t ReadSourcePiece(HANDLE file, uint8_t* buffer, size_t capacity);

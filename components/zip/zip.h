@@ -1,8 +1,10 @@
-// ZIP component: Pack writes a ZIP archive from a folder tree or from one file; Unpack extracts
-// every entry of an archive into a folder. Both run synchronously and report progress after
-// each entry through a ProgressSink. Paths are UTF-8; either "\" or "/" separates folders.
+// ZIP component: Pack writes a ZIP archive from a folder tree or from one file, PackPrepared
+// from entries prepared ahead; Unpack extracts every entry of an archive into a folder. They
+// run synchronously and report progress after each entry through a ProgressSink. Paths are
+// UTF-8; either "\" or "/" separates folders.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,25 @@ struct PackedFile {
 // entry is refused (a missing source included), leaving a closed archive of the entries before
 // it; kZipBadArguments for an empty archive path.
 int PackFiles(const std::vector<PackedFile>& files, const std::string& archive);
+
+// Makes, ahead of packing, the data Pack would give an entry named `name` (UTF-8, "\" or "/"
+// between elements) for a file holding `bytes`: the same raw deflate stream at level 8, or the
+// bytes as they are for a name Pack stores. Writes it to the prepared-entry file `preparedPath`
+// (created or replaced) behind a small header with the method, the CRC-32 and both sizes, for
+// PackPrepared. Runs on any thread. Returns kZipDone; kZipFailed when the file cannot be
+// written (none is left behind); kZipBadArguments for an empty name or path.
+int PrepareEntry(const std::string& name, std::span<const uint8_t> bytes, const std::string& preparedPath);
+
+// Packs `entries` (path: a prepared-entry file; name: the entry's name) into the archive
+// `archive` (created or replaced), in the given order, by writing headers and copying the
+// prepared data. Each entry is exactly the one folder mode writes for a file of that name
+// holding the prepared bytes, with the prepared file's own times and attributes; one prepared
+// file may serve several entries. PackProgress after each entry with done ÷ total, and a stop
+// request leaves the rest out and still gives kZipDone, as in folder mode. Returns kZipDone;
+// kZipFailed when the archive cannot be created or written, or a prepared file is missing,
+// damaged, cut short or prepared for a name of the other method, leaving no archive behind;
+// kZipBadArguments for an empty archive path. `sink` may be null.
+int PackPrepared(ProgressSink* sink, const std::vector<PackedFile>& entries, const std::string& archive);
 
 // Extracts every entry of `archive` below `target`, creating `target` and its missing parents.
 // Existing files are overwritten (read-only ones too) and end with normal attributes. An

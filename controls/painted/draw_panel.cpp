@@ -81,7 +81,7 @@ void DrawPanel::ShowBackPicture() {
 }
 
 void DrawPanel::ShowAutoRedraw() {
-  if (!properties().autoRedraw) canvas_.reset();
+  if (!properties().autoRedraw) canvas_.Reset();
   RebuildBackground();
 }
 
@@ -91,41 +91,20 @@ SIZE DrawPanel::ClientSize() const {
   return {client.right - client.left, client.bottom - client.top};
 }
 
-// The back colour goes only where the picture leaves room: a frame that fills the panel is
-// painted once, not over a fill.
 void DrawPanel::PaintBackground(HDC dc, SIZE size) {
-  const RECT area{0, 0, size.cx, size.cy};
-  const DecodedPicture* picture = backPicture_.Decoded(properties().backPicture);
-  BrushHandle brush(CreateSolidBrush(ScreenColour(properties().backColour)));
-  const int saved = SaveDC(dc);
-  if (picture) {
-    const RECT covered = picture->Covered(area, properties().pictureMode);
-    ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
-  }
-  FillRect(dc, &area, brush.get());
-  RestoreDC(dc, saved);
-  if (picture) picture->Draw(dc, area, properties().pictureMode);
+  PaintPictureOver(dc, size, ScreenColour(properties().backColour), backPicture_.Decoded(properties().backPicture),
+                   properties().pictureMode);
 }
 
 bool DrawPanel::RefreshCanvas() {
   SIZE size = ClientSize();
   size.cx = std::max<LONG>(size.cx, 1);
   size.cy = std::max<LONG>(size.cy, 1);
-  if (canvas_ && !canvasStale_ && size.cx == canvasSize_.cx && size.cy == canvasSize_.cy) return true;
-  WindowDc screen(nullptr);
-  // A canvas of the right size is painted over rather than made again, so a panel rebuilt for
-  // every frame of a save keeps one bitmap.
-  if (!canvas_ || size.cx != canvasSize_.cx || size.cy != canvasSize_.cy) {
-    canvas_.reset(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
-  }
-  MemoryDc canvasDc(CreateCompatibleDC(screen.get()));
-  if (!canvas_ || !canvasDc) {
-    canvas_.reset();
+  const SIZE held = canvas_.size();
+  if (canvas_.bitmap() && !canvasStale_ && size.cx == held.cx && size.cy == held.cy) return true;
+  if (!canvas_.Paint(size, ScreenColour(properties().backColour), backPicture_.Decoded(properties().backPicture),
+                     properties().pictureMode))
     return false;
-  }
-  Selection canvas(canvasDc.get(), canvas_.get());
-  PaintBackground(canvasDc.get(), size);
-  canvasSize_ = size;
   canvasStale_ = false;
   return true;
 }
@@ -138,7 +117,7 @@ void DrawPanel::PaintContent(HDC dc) {
   }
   MemoryDc canvasDc(CreateCompatibleDC(dc));
   if (!canvasDc) return;
-  Selection canvas(canvasDc.get(), canvas_.get());
+  Selection canvas(canvasDc.get(), canvas_.bitmap());
   BitBlt(dc, 0, 0, size.cx, size.cy, canvasDc.get(), 0, 0, SRCCOPY);
 }
 
@@ -170,7 +149,7 @@ LRESULT DrawPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool DrawPanel::TakePictureFile(ByteString& file) {
   if (hwnd_ && properties().autoRedraw) {
-    if (RefreshCanvas()) return TakeBmpFileOfBitmap(canvas_.get(), canvasSize_, file);
+    if (RefreshCanvas()) return canvas_.TakeFile(file);
   } else if (hwnd_) {
     SIZE size = ClientSize();
     BitmapHandle copy = CopyClientArea(hwnd_, size);

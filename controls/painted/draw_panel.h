@@ -4,6 +4,7 @@
 #include "controls/painted/back_picture.h"
 #include "components/services/gdi_handle.h"
 #include "controls/painted/painted_control.h"
+#include "controls/painted/picture_canvas.h"
 #include "controls/property_table.h"
 
 class DrawPanel : public PaintedControl {
@@ -41,7 +42,6 @@ class DrawPanel : public PaintedControl {
   bool RefreshCanvas();
 
   BackPicture backPicture_;
-  BitmapHandle canvas_;
-  SIZE canvasSize_{};
+  PictureCanvas canvas_;
   bool canvasStale_ = true;
 };

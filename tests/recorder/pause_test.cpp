@@ -100,17 +100,18 @@ class Patch {
   HBRUSH brush_ = nullptr;
 };
 
-// The patch's colour in frame n.bmp of the working folder, as COLORREF.
+// The patch's colour in frame n of the working folder, as COLORREF.
 COLORREF PatchColourInFrame(int n) {
-  const Bytes frame = ReadBytes(WorkingFolder() + "\\" + std::to_string(n) + ".bmp");
+  const Bytes frame = TakeFrameFile(n);
   const size_t at = 54 + static_cast<size_t>(767 - 215) * 3072 + 130 * 3;
   if (frame.size() < at + 3) return CLR_INVALID;
   return RGB(frame[at + 2], frame[at + 1], frame[at]);
 }
 
+// The take's frames, and the folder of the frames coded ahead for the save.
 std::vector<std::string> FrameNames(int frames) {
-  std::vector<std::string> names;
-  for (int n = 1; n <= frames; ++n) names.push_back(std::to_string(n) + ".bmp");
+  std::vector<std::string> names{"coded"};
+  for (int n = 1; n <= frames; ++n) names.push_back(std::to_string(n) + ".vlf");
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -359,7 +359,7 @@ TEST(PointerInFramesScaled, ThePointerIsAtItsPhysicalPlaceInTheFrame) {
     CaptureTick(tick);
     Click(RecorderWindow::按钮2);
   });
-  const Picture frame = DecodedPicture(ReadBytes(WorkingFolder() + "\\2.bmp"));
+  const Picture frame = DecodedPicture(TakeFrameFile(2));
   ASSERT_EQ(frame.width, screen.cx);
   ExpectPointerAt(frame, arrow, position);
 }

@@ -6,6 +6,10 @@
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/unsaved_take.h"
+#include "app/settings/settings_file.h"
+#include "components/services/file_bytes.h"
+#include "components/services/path_kind.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/ask_user.h"
@@ -89,8 +93,12 @@ void OpenInsteadOfBrowser(void*, const std::wstring& address) { seen.webPages.pu
 
 void RunRecorder(const std::function<void()>& body) {
   seen = {};
-  // A fresh program: no take yet.
+  // A fresh program: no take yet, and the settings of a first start. They are kept in a settings
+  // file beside this test program (a portable copy), so a save remembers its quality there and
+  // never in the settings file the program's own tests read.
   FrameCount = 0;
+  SetCurrentSettings(Settings{});
+  if (!IsFile(ProgramFilePath(kSettingsFileName))) WriteWholeFile(ProgramFilePath(kSettingsFileName), {});
   if (!keepWorkingFolder) RemoveFolderTree(WorkingFolder());
   keepWorkingFolder = false;
   HandlerTable handlers;
@@ -137,3 +145,14 @@ HWND RecorderHwnd(UnitId unit) { return LiveHwnd({RecorderWindow::kId, unit}); }
 void Click(UnitId button) { SendMessageW(RecorderHwnd(button), BM_CLICK, 0, 0); }
 
 std::string WorkingFolder() { return SpecialFolderPath(kTemporaryFolder) + "greentemp"; }
+
+std::string LeanFrameFile(int n) { return WorkingFolder() + "\\" + std::to_string(n) + ".vlf"; }
+
+std::vector<uint8_t> TakeFrameFile(int n) {
+  TakeReader take(WorkingFolder());
+  std::vector<uint8_t> bytes;
+  for (int i = 1; i <= n; ++i) {
+    if (take.Read(i, bytes) == TakeFrameSource::None && i == n) bytes.clear();
+  }
+  return bytes;
+}

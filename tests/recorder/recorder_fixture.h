@@ -51,3 +51,8 @@ HWND RecorderHwnd(UnitId unit);
 void Click(UnitId button);
 // The working folder's path as the recorder names it: the temporary folder + "greentemp".
 std::string WorkingFolder();
+// Where the recorder keeps frame n of a take: the working folder's "n.vlf".
+std::string LeanFrameFile(int n);
+// Frame n of the take in the working folder as a save reads it: a complete 24-bit BMP file of
+// what was captured (its frames 1 to n read in turn); empty when it cannot be read.
+std::vector<uint8_t> TakeFrameFile(int n);

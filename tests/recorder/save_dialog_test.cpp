@@ -156,7 +156,8 @@ TEST(SaveDialog, WithoutAWorkingFolderTheSaveFailsAndTheTargetGoes) {
   EXPECT_FALSE(FileExists(target));
 }
 
-TEST(SaveDialog, LeftoverFramesOfALongerTakeArePackedAsBitmaps) {
+// The recording holds the take's frames and nothing else the folder may hold.
+TEST(SaveDialog, OnlyTheTakesFramesArePacked) {
   TempFolder scratch;
   const std::string target = scratch / "leftover.vmrc";
   RunRecorder([&] {
@@ -164,24 +165,28 @@ TEST(SaveDialog, LeftoverFramesOfALongerTakeArePackedAsBitmaps) {
     WriteBytes(FrameFile(5, ".bmp"), TwoColourFrame(4, 4, kRed, kBlue));
     SaveAs(target);
   });
-  EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "5.bmp"}));
+  EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg"}));
 }
 
-// A folder in the way of 2.jpg makes the conversion of frame 2 fail.
-TEST(SaveDialog, AFailedConversionStopsAtThatFrame) {
+// Where the save converts the frames to before packing them.
+std::string ConvertedFrame(int n) { return WorkingFolder() + "\\jpeg\\" + std::to_string(n) + ".jpg"; }
+
+// A folder in the way of 2.jpg makes the conversion of frame 2 fail; the take stays as captured.
+TEST(SaveDialog, AFailedConversionStopsAtThatFrameAndKeepsTheTake) {
   TempFolder scratch;
   const std::string target = scratch / "broken.vmrc";
   RunRecorder([&] {
     PrepareTake(3);
-    MakeFolder(FrameFile(2, ".jpg"));
+    MakeFolder(WorkingFolder() + "\\jpeg");
+    MakeFolder(ConvertedFrame(2));
     SaveAs(target);
   });
   ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存出错!"});
   EXPECT_FALSE(FileExists(target));
-  EXPECT_TRUE(FileExists(FrameFile(1, ".jpg")));
-  EXPECT_FALSE(FileExists(FrameFile(1, ".bmp")));
-  EXPECT_EQ(ReadBytes(FrameFile(2, ".bmp")).size(), 54u + 2460u * 614u) << "frame 2 stays, shrunk to 819x614";
-  EXPECT_EQ(ReadBytes(FrameFile(3, ".bmp")).size(), 2359350u) << "frame 3 stays as captured";
+  EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.bmp", "2.bmp", "3.bmp"}));
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(ReadBytes(FrameFile(n, ".bmp")), TwoColourFrame(1024, 768, n == 2 ? kGreen : kRed, kBlue)) << n;
+  }
 }
 
 // While the save pumps messages the user presses the close box, Esc and 保存按钮 again.
@@ -237,13 +242,13 @@ TEST(SaveDialog, SavingAgainAfterAFailedPackSavesTheFramesCaptured) {
     RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
     SaveAs(target);
   });
-  EXPECT_EQ(afterFailure, (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  EXPECT_EQ(afterFailure, (std::vector<std::string>{"1.bmp", "2.bmp", "3.bmp"}));
   ASSERT_EQ(Seen().questions, (std::vector<std::string>{SaveFailedText(refused), SaveSucceededText(target)}));
   ExpectTheCapturedFrames(target, scratch);
 }
 
-// The conversion fails at frame 2; the take, now 1.jpg, 2.bmp shrunk and 3.bmp as captured, is
-// recognised by the question at the next 录制 and saved from it.
+// The conversion fails at frame 2; the take, kept as captured, is recognised by the question at
+// the next 录制 and saved from it.
 TEST(SaveDialog, SavingAgainFromTheStartQuestionAfterAFailedConversion) {
   TempFolder scratch;
   const std::string broken = scratch / "broken.vmrc";
@@ -252,9 +257,9 @@ TEST(SaveDialog, SavingAgainFromTheStartQuestionAfterAFailedConversion) {
   int framesOfTheNewTake = 0;
   RunRecorder([&] {
     PrepareTake(3);
-    MakeFolder(FrameFile(2, ".jpg"));
+    MakeFolder(WorkingFolder() + "\\jpeg");
+    MakeFolder(ConvertedFrame(2));
     SaveAs(broken);
-    RemoveDirectoryA(FrameFile(2, ".jpg").c_str());
     AnswerQuestionsWith(IDYES);
     AnswerFileDialogsWith(target);
     WhenLoaded(SaveDialog::kId, [] { PostClick({SaveDialog::kId, SaveDialog::保存按钮}); });
@@ -267,18 +272,12 @@ TEST(SaveDialog, SavingAgainFromTheStartQuestionAfterAFailedConversion) {
                                                          SaveSucceededText(target)}));
   ExpectTheCapturedFrames(target, scratch);
   EXPECT_EQ(framesOfTheNewTake, 1) << "once the earlier take was saved, the new one started";
-  EXPECT_EQ(afterSave, std::vector<std::string>{"1.bmp"}) << "the new take alone is in the folder";
+  EXPECT_EQ(afterSave, (std::vector<std::string>{"1.vlf", "coded"})) << "the new take alone is in the folder";
 }
 
-TEST(LastingSave, TheOrderCheckFindsABitmapDeletedBeforeItsJpegWasFlushed) {
-  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg({"flushed 1.jpg", "deleted 1.bmp", "deleted 2.bmp", "flushed 2.jpg",
-                                           "deleted 12.bmp", "flushed 12.jpg"}),
-            (std::vector<std::string>{"deleted 2.bmp", "deleted 12.bmp"}));
-}
-
-// A power cut at any moment of a save leaves every frame on the disk: a captured bitmap goes
-// only once its JPEG is flushed, the working folder only once the recording is.
-TEST(LastingSave, NothingGoesBeforeWhatReplacesItIsOnTheDisk) {
+// A power cut at any moment of a save leaves every frame on the disk: the take's frames stay
+// until the recording is flushed, and only then does the working folder go.
+TEST(LastingSave, NothingGoesBeforeTheRecordingIsOnTheDisk) {
   TempFolder scratch;
   const std::string target = scratch / "落盘.vmrc";
   std::vector<std::string> steps;
@@ -292,45 +291,10 @@ TEST(LastingSave, NothingGoesBeforeWhatReplacesItIsOnTheDisk) {
     recordingFlushed = log.IndexOf("flushed 落盘.vmrc");
   });
   ASSERT_EQ(Seen().questions, std::vector<std::string>{SaveSucceededText(target)});
-  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg(steps), std::vector<std::string>{});
-  for (int n = 1; n <= 5; ++n) {
-    EXPECT_NE(std::find(steps.begin(), steps.end(), "deleted " + std::to_string(n) + ".bmp"), steps.end()) << n;
-  }
+  for (const std::string& step : steps) EXPECT_FALSE(step.starts_with("deleted")) << step;
   ASSERT_GE(recordingFlushed, 0);
   EXPECT_GT(folderRemoved, recordingFlushed);
   EXPECT_EQ(EntriesOf(target, scratch), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}));
-}
-
-// The conversion fails at frame 2 and the take is saved again. Frame 2's shrunk bitmap, which
-// replaces the captured one, is flushed; frame 1, taken back from its JPEG, is kept on the disk
-// as a bitmap before that JPEG is written again, and goes only once the new JPEG is flushed.
-TEST(LastingSave, ASaveAfterAFailedConversionKeepsEveryFrameOnTheDisk) {
-  TempFolder scratch;
-  const std::string broken = scratch / "broken.vmrc";
-  const std::string target = scratch / "again.vmrc";
-  std::vector<std::string> failed, saved;
-  RunRecorder([&] {
-    PrepareTake(3);
-    MakeFolder(FrameFile(2, ".jpg"));
-    {
-      FileStepLog log;
-      SaveAs(broken);
-      failed = log.steps();
-    }
-    RemoveDirectoryA(FrameFile(2, ".jpg").c_str());
-    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
-    FileStepLog log;
-    SaveAs(target);
-    saved = log.steps();
-  });
-  EXPECT_EQ(failed, (std::vector<std::string>{"flushed 1.jpg", "deleted 1.bmp", "flushed 2.bmp"}));
-  EXPECT_EQ(BitmapsDeletedBeforeTheirJpeg(saved), std::vector<std::string>{});
-  const auto at = [&](const std::string& step) { return std::find(saved.begin(), saved.end(), step) - saved.begin(); };
-  EXPECT_LT(at("flushed 1.bmp"), at("flushed 1.jpg"));
-  EXPECT_LT(at("flushed 1.jpg"), at("deleted 1.bmp"));
-  EXPECT_LT(at("flushed again.vmrc"), at("removed folder greentemp"));
-  EXPECT_LT(at("removed folder greentemp"), static_cast<ptrdiff_t>(saved.size()));
-  ExpectTheCapturedFrames(target, scratch);
 }
 
 TEST(SaveDialog, AfterAFailedSaveNoGivesTheTakeUpForAFreshOne) {
@@ -343,9 +307,9 @@ TEST(SaveDialog, AfterAFailedSaveNoGivesTheTakeUpForAFreshOne) {
     AnswerQuestionsWith(IDNO);
     Click(RecorderWindow::按钮1);
     Click(RecorderWindow::按钮2);
-    EXPECT_EQ(ListFolder(WorkingFolder()), std::vector<std::string>{"1.bmp"});
+    EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.vlf", "coded"}));
   });
-  EXPECT_EQ(Seen().questions.size(), 2u) << "the converted take was asked about";
+  EXPECT_EQ(Seen().questions.size(), 2u) << "the take whose save failed was asked about";
 }
 
 // The free space each volume reports, by the folder asked about.
@@ -382,7 +346,7 @@ TEST(SaveDialog, ATargetVolumeTooSmallIsToldBeforeConvertingAndNothingChanges) {
 }
 
 // The guess before converting passes; the exact size after converting does not fit, so the
-// recording is never started, and the converted frames save later as they were captured.
+// recording is never started, and the frames save later as they were captured.
 TEST(SaveDialog, ATargetThatFillsUpDuringTheConversionIsToldBeforePacking) {
   TempFolder scratch;
   const std::string folder = scratch / "velmo-target";
@@ -401,7 +365,7 @@ TEST(SaveDialog, ATargetThatFillsUpDuringTheConversionIsToldBeforePacking) {
     SaveAs(target);
   });
   SetFreeSpaceProbe(system);
-  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
+  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"1.bmp", "2.bmp", "3.bmp"}));
   ASSERT_EQ(Seen().questions.size(), 2u);
   EXPECT_TRUE(Seen().questions[0].starts_with("磁盘空间不足，无法保存文件“" + target + "”")) << Seen().questions[0];
   EXPECT_EQ(Seen().questions[1], SaveSucceededText(target));

@@ -239,7 +239,7 @@ TEST_P(StartQuestion, OnlyNoGivesTheTakeUp) {
     EXPECT_EQ(FrameCount, 1) << "a new take";
     EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 100);
     Click(按钮2);
-    EXPECT_EQ(ListFolder(WorkingFolder()), std::vector<std::string>{"1.bmp"});
+    EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.vlf", "coded"}));
   });
   EXPECT_EQ(Seen().questions, std::vector<std::string>{"上次录制数据还未保存,现在是否要保存？"});
   if (QuestionEndsRefused()) std::printf("the system refused this way of closing the question\n");

@@ -13,6 +13,7 @@
 #include "components/imaging/bmp_file.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
+#include "tests/controls/program_run.h"
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/support/files.h"
@@ -35,10 +36,12 @@ void Ticks(int count) {
   for (int i = 0; i < count; ++i) CaptureTick(tick);
 }
 
+constexpr FrameForm L = FrameForm::Lean, B = FrameForm::Bitmap, J = FrameForm::Jpeg;
+
 TakeFound TakeOf(std::vector<FrameFile> files, std::vector<FrameFile> broken = {}) {
   return TakeFromFrameFiles(std::move(files), [&](const FrameFile& file) {
     for (const FrameFile& bad : broken) {
-      if (bad.number == file.number && bad.jpeg == file.jpeg) return false;
+      if (bad.number == file.number && bad.form == file.form) return false;
     }
     return true;
   });
@@ -46,39 +49,40 @@ TakeFound TakeOf(std::vector<FrameFile> files, std::vector<FrameFile> broken = {
 
 TEST(UnsavedTake, TheHighestWholeFrameEndsTheTake) {
   EXPECT_EQ(TakeOf({}).frameCount, 0);
-  EXPECT_EQ(TakeOf({{1, false}, {2, false}, {3, false}}).frameCount, 3);
-  EXPECT_EQ(TakeOf({{1, true}, {2, true}, {3, false}, {4, false}}).frameCount, 4) << "a save that failed half-way";
-  EXPECT_EQ(TakeOf({{1, false}, {5, false}}).frameCount, 5) << "a frame whose write failed is a gap, not an end";
+  EXPECT_EQ(TakeOf({{1, B}, {2, B}, {3, B}}).frameCount, 3);
+  EXPECT_EQ(TakeOf({{1, J}, {2, J}, {3, B}, {4, B}}).frameCount, 4) << "a save that failed half-way";
+  EXPECT_EQ(TakeOf({{1, B}, {5, B}}).frameCount, 5) << "a frame whose write failed is a gap, not an end";
 
-  const TakeFound cut = TakeOf({{1, false}, {2, false}, {3, false}}, {{3, false}});
+  const TakeFound cut = TakeOf({{1, B}, {2, B}, {3, B}}, {{3, B}});
   EXPECT_EQ(cut.frameCount, 2);
   ASSERT_EQ(cut.cutShort.size(), 1u);
   EXPECT_EQ(cut.cutShort[0].number, 3);
 
-  const TakeFound twoCut = TakeOf({{1, false}, {2, false}, {3, false}}, {{3, false}, {2, false}});
+  const TakeFound twoCut = TakeOf({{1, B}, {2, B}, {3, B}}, {{3, B}, {2, B}});
   EXPECT_EQ(twoCut.frameCount, 1);
   EXPECT_EQ(twoCut.cutShort.size(), 2u);
 
-  EXPECT_EQ(TakeOf({{1, false}, {2, false}}, {{1, false}}).frameCount, 2) << "only the end is cut short";
-  EXPECT_EQ(TakeOf({{1, false}, {2, false}, {2, true}}, {{2, true}}).frameCount, 2)
+  EXPECT_EQ(TakeOf({{1, B}, {2, B}}, {{1, B}}).frameCount, 2) << "only the end is cut short";
+  EXPECT_EQ(TakeOf({{1, B}, {2, B}, {2, J}}, {{2, J}}).frameCount, 2)
       << "a save cut off while writing 2.jpg still has 2.bmp";
-  EXPECT_EQ(TakeOf({{1, false}}, {{1, false}}).frameCount, 0);
+  EXPECT_EQ(TakeOf({{1, B}}, {{1, B}}).frameCount, 0);
+  EXPECT_EQ(TakeOf({{1, L}, {2, L}, {3, L}}, {{3, L}}).frameCount, 2) << "a lean frame cut short";
 }
 
 TEST(UnsavedTake, FrameNamesAreNumbersWithoutLeadingZeros) {
   struct Case {
     const wchar_t* name;
     int number;
-    bool jpeg;
+    FrameForm form;
   };
-  for (const Case& c : {Case{L"1.bmp", 1, false}, Case{L"12.jpg", 12, true}, Case{L"3.JPG", 3, true},
-                        Case{L"999999999.bmp", 999999999, false}, Case{L"0.bmp", 0, false}, Case{L"01.bmp", 0, false},
-                        Case{L".bmp", 0, false}, Case{L"1.png", 0, false}, Case{L"1a.bmp", 0, false},
-                        Case{L"-1.bmp", 0, false}, Case{L"1234567890.bmp", 0, false}, Case{L"1.bmp.tmp", 0, false}}) {
+  for (const Case& c : {Case{L"1.bmp", 1, B}, Case{L"7.vlf", 7, L}, Case{L"8.VLF", 8, L}, Case{L"12.jpg", 12, J}, Case{L"3.JPG", 3, J},
+                        Case{L"999999999.bmp", 999999999, B}, Case{L"0.bmp", 0, B}, Case{L"01.bmp", 0, B},
+                        Case{L".bmp", 0, B}, Case{L"1.png", 0, B}, Case{L"1a.bmp", 0, B},
+                        Case{L"-1.bmp", 0, B}, Case{L"1234567890.bmp", 0, B}, Case{L"1.bmp.tmp", 0, B}}) {
     const FrameFile file = ParseFrameName(c.name);
     EXPECT_EQ(file.number, c.number);
     if (c.number) {
-      EXPECT_EQ(file.jpeg, c.jpeg);
+      EXPECT_EQ(file.form, c.form);
     }
   }
 }
@@ -192,10 +196,11 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, StartUpQuestion,
                                          QuestionEnd::AltF4),
                          QuestionEndName);
 
-// The volume of the working folder has room for the margin and two and a half frames more.
-std::optional<uint64_t> TwoAndAHalfFramesOfRoom(const std::string& folder) {
+// The volume of the working folder has room for the margin and two and a half bitmap frames
+// more, each frame of the take taking as much.
+std::optional<uint64_t> TwoAndAHalfFramesOfRoom(const std::string&) {
   const uint64_t budget = kFreeSpaceMargin + kFrameBytes * 5 / 2;
-  const uint64_t used = FilesInFolder(folder).bytes;
+  const uint64_t used = kFrameBytes * static_cast<uint64_t>(FrameCount);
   return used < budget ? budget - used : 0;
 }
 
@@ -217,7 +222,7 @@ TEST(DiskSpace, AFillingDiskStopsTheTakeAsStopDoesAndSaysSo) {
   ASSERT_EQ(Seen().questions.size(), 1u);
   EXPECT_EQ(Seen().questions[0], "磁盘空间不足，录制已停止。已录制的画面（共2帧，约0.2秒）可以保存。");
   EXPECT_EQ(Seen().captions[0], "提示信息");
-  EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.bmp", "2.bmp"})) << "no partial frame";
+  EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.vlf", "2.vlf", "coded"})) << "no partial frame";
 }
 
 TEST(DiskSpace, NoTakeStartsWithoutRoom) {
@@ -235,18 +240,20 @@ TEST(DiskSpace, NoTakeStartsWithoutRoom) {
   EXPECT_FALSE(FolderExists(WorkingFolder()));
 }
 
-// A folder named 3.bmp stands where frame 3 is to be written.
+// A folder named 3.vlf stands where frame 3 is to be written; the writer's failure stops the
+// take at the tick after it.
 TEST(DiskSpace, AFrameThatCannotBeWrittenStopsTheTake) {
   RunRecorder([] {
     Click(按钮1);
-    MakeFolder(Frame(3));
+    MakeFolder(Frame(3, ".vlf"));
     Ticks(2);
+    ASSERT_TRUE(WaitUntil([] { return !TakeIsRunning(); }));
     EXPECT_EQ(FrameCount, 2);
     EXPECT_EQ(Status(), "停止：0.2秒");
     EXPECT_TRUE(Enabled(按钮3));
   });
   EXPECT_EQ(Seen().questions, std::vector<std::string>{"无法写入录像帧，录制已停止。已录制的画面（共2帧，约0.2秒）可以保存。"});
-  EXPECT_TRUE(FileExists(Frame(2)));
+  EXPECT_TRUE(FileExists(Frame(2, ".vlf")));
 }
 
 }  // namespace

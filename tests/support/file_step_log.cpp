@@ -21,10 +21,6 @@ void Note(FileStep step, const std::string& path) {
   noted.push_back(kWords[static_cast<int>(step)] + LastElement(path));
 }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 }  // namespace
 
 FileStepLog::FileStepLog() {
@@ -44,15 +40,4 @@ int FileStepLog::IndexOf(const std::string& step) const {
   const std::vector<std::string> all = steps();
   const auto found = std::find(all.begin(), all.end(), step);
   return found == all.end() ? -1 : static_cast<int>(found - all.begin());
-}
-
-std::vector<std::string> BitmapsDeletedBeforeTheirJpeg(const std::vector<std::string>& steps) {
-  const std::string deleted = "deleted ";
-  std::vector<std::string> early;
-  for (auto step = steps.begin(); step != steps.end(); ++step) {
-    if (!step->starts_with(deleted) || !EndsWith(*step, ".bmp")) continue;
-    const std::string frame = step->substr(deleted.size(), step->size() - deleted.size() - 4);
-    if (std::find(steps.begin(), step, "flushed " + frame + ".jpg") == step) early.push_back(*step);
-  }
-  return early;
 }

@@ -18,6 +18,3 @@ class FileStepLog {
   int IndexOf(const std::string& step) const;
 };
 
-// Each "deleted n.bmp" of `steps` that no "flushed n.jpg" came before: a frame a power cut
-// there would lose.
-std::vector<std::string> BitmapsDeletedBeforeTheirJpeg(const std::vector<std::string>& steps);
