@@ -20,6 +20,7 @@ namespace {
 std::function<void()> benchBody;
 std::function<void()> pendingInside;
 std::wstring dialogAnswer;
+double dialogAnsweredAt = 0;
 std::vector<ShownMessage> messages;
 
 int AnswerOk(const std::string& text, const std::string&, unsigned) {
@@ -31,6 +32,7 @@ bool AnswerPath(OPENFILENAMEW& request, bool) {
   if (dialogAnswer.size() >= request.nMaxFile) return false;
   dialogAnswer.copy(request.lpstrFile, dialogAnswer.size());
   request.lpstrFile[dialogAnswer.size()] = L'\0';
+  dialogAnsweredAt = NowMilliseconds();
   return true;
 }
 
@@ -75,6 +77,8 @@ void RunInBenchProgram(const std::function<void()>& body) {
 }
 
 void AnswerFileDialogsWith(const std::string& path) { dialogAnswer = Widen(path); }
+
+double LastFileDialogAnswer() { return dialogAnsweredAt; }
 
 const std::vector<ShownMessage>& ShownMessages() { return messages; }
 

@@ -14,6 +14,8 @@ void RunInBenchProgram(const std::function<void()>& body);
 
 // From now on every open or save dialog confirms `path` (UTF-8).
 void AnswerFileDialogsWith(const std::string& path);
+// When a file dialog was last answered so (NowMilliseconds); 0 before the first.
+double LastFileDialogAnswer();
 
 // A message box the program showed, and when (NowMilliseconds).
 struct ShownMessage {

@@ -252,6 +252,16 @@ void PaintWindows(HDC dc, uint32_t* bits, int width, int height, Dice& dice) {
   }
 }
 
+// The editor's lines above the one being typed, scrolled up by a line each second; the lines
+// that leave at the top come back at the bottom.
+void ScrollEditor(HDC frame, HDC base, int width, int height, int frameNumber) {
+  const RECT editor = ClientArea(Place(kWindows[kEditor].place, width, height));
+  const int top = editor.top, lines = editor.bottom - kLineHeight - 4 - top;
+  const int shift = frameNumber / 10 * kLineHeight % lines, across = editor.right - editor.left;
+  BitBlt(frame, editor.left, top, across, lines - shift, base, editor.left, top + shift, SRCCOPY);
+  BitBlt(frame, editor.left, top + lines - shift, across, shift, base, editor.left, top, SRCCOPY);
+}
+
 // What changes from frame to frame: the editor's last line being typed, the pointer, the clock.
 void PaintChanges(HDC dc, int width, int height, int frameNumber) {
   const RECT editor = ClientArea(Place(kWindows[kEditor].place, width, height));
@@ -276,7 +286,8 @@ void PaintChanges(HDC dc, int width, int height, int frameNumber) {
 
 }  // namespace
 
-DesktopPicture::DesktopPicture(int width, int height) : width_(width), height_(height) {
+DesktopPicture::DesktopPicture(int width, int height, DesktopMotion motion)
+    : width_(width), height_(height), motion_(motion) {
   uint32_t* bits = nullptr;
   base_ = TopDownBitmap(width, height, &bits);
   frame_ = TopDownBitmap(width, height, nullptr);
@@ -294,13 +305,21 @@ DesktopPicture::DesktopPicture(int width, int height) : width_(width), height_(h
 }
 
 ByteString DesktopPicture::Frame(int frameNumber) {
-  if (!base_ || !frame_) return {};
+  ByteString file;
+  FrameInto(frameNumber, file);
+  return file;
+}
+
+bool DesktopPicture::FrameInto(int frameNumber, ByteString& file) {
+  file.clear();
+  if (!base_ || !frame_) return false;
   {
     MemoryDc baseDc(CreateCompatibleDC(nullptr)), frameDc(CreateCompatibleDC(nullptr));
-    if (!baseDc || !frameDc) return {};
+    if (!baseDc || !frameDc) return false;
     Selection base(baseDc.get(), base_.get());
     Selection frame(frameDc.get(), frame_.get());
     BitBlt(frameDc.get(), 0, 0, width_, height_, baseDc.get(), 0, 0, SRCCOPY);
+    if (motion_ == DesktopMotion::kScrolling) ScrollEditor(frameDc.get(), baseDc.get(), width_, height_, frameNumber);
     FontHandle font = MakeFont(L"Tahoma", 13);
     Selection chosenFont(frameDc.get(), font.get());
     SetBkMode(frameDc.get(), TRANSPARENT);
@@ -308,7 +327,7 @@ ByteString DesktopPicture::Frame(int frameNumber) {
   }
   // The frame file is made as the recorder makes its snapshot's: from a bitmap no device
   // context holds.
-  return BmpFileOfBitmap(frame_.get(), {width_, height_});
+  return TakeBmpFileOfBitmap(frame_.get(), {width_, height_}, file);
 }
 
 bool WriteSavedFrames(const std::string& folder, int width, int height, int count) {

@@ -86,6 +86,7 @@ TimedSave TimeSave(const std::string& target, int formatItem) {
     KillTimer(nullptr, sampler);
   });
   save.gone = NowMilliseconds();
+  save.answered = LastFileDialogAnswer();
   PackProgressSlot() = programPackProgress;
   running = nullptr;
   if (ShownMessages().size() > messagesBefore) {

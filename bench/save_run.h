@@ -26,6 +26,7 @@ struct SaveSample {
 // The moments of one save, in NowMilliseconds.
 struct TimedSave {
   double clicked = 0;           // 保存按钮 clicked
+  double answered = 0;          // its file dialog answered with the target
   double lastPackProgress = 0;  // the last PackProgress event handled: Pack is about to return
   double messageShown = 0;      // the box that reports the outcome came up
   double gone = 0;              // SaveDialog destroyed

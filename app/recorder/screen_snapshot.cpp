@@ -7,11 +7,24 @@
 
 namespace {
 ScreenUnreadable screenUnreadable = nullptr;
+ScreenStandIn screenStandIn = nullptr;
+
+bool CopyPicture(HDC target, HDC screen, SIZE size) {
+  if (!screenStandIn) return BitBlt(target, 0, 0, size.cx, size.cy, screen, 0, 0, SRCCOPY) != FALSE;
+  screenStandIn(target, size.cx, size.cy);
+  return true;
+}
 }  // namespace
 
 ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable) {
   const ScreenUnreadable replaced = screenUnreadable;
   screenUnreadable = unreadable;
+  return replaced;
+}
+
+ScreenStandIn SetScreenStandIn(ScreenStandIn standIn) {
+  const ScreenStandIn replaced = screenStandIn;
+  screenStandIn = standIn;
   return replaced;
 }
 
@@ -42,7 +55,7 @@ const SnapshotFile& ScreenSnapshots::Take() {
 // pointer and the click ring are drawn over the copy as the settings ask at this moment.
 bool ScreenSnapshots::CopyScreen() {
   if (screenUnreadable && screenUnreadable()) return false;
-  const bool copied = BitBlt(dc_.get(), 0, 0, size_.cx, size_.cy, screen_->get(), 0, 0, SRCCOPY) != FALSE;
+  const bool copied = CopyPicture(dc_.get(), screen_->get(), size_);
   if (copied) {
     const Settings& settings = CurrentSettings();
     pointer_.Draw(dc_.get(), {size_.cx, size_.cy}, settings.drawPointer, settings.highlightClicks);

@@ -61,3 +61,10 @@ uint64_t ScreenSnapshotBytes();
 // ticks; none (null) is the program's own state. Gives back the one it replaces.
 using ScreenUnreadable = bool (*)();
 ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable);
+
+// What a snapshot copies in place of the screen: paints the snapshot's bitmap (selected into
+// `snapshot`, width × height) as the copy would. Only benchmarks install one, to record a take of
+// pictures they make themselves through the program's own tick; none (null) is the program's own
+// state. Gives back the one it replaces.
+using ScreenStandIn = void (*)(HDC snapshot, int width, int height);
+ScreenStandIn SetScreenStandIn(ScreenStandIn standIn);

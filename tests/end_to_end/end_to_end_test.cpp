@@ -64,7 +64,7 @@ TEST(EndToEnd, RecordSaveAndPlayATakeOfAMovingPicture) {
       Click(RecorderWindow::按钮2);
     }
     for (int n = 1; n <= FrameCount; ++n)
-      captured.push_back(DecodedPicture(ReadBytes(WorkingFolder() + "\\" + std::to_string(n) + ".bmp")));
+      captured.push_back(DecodedPicture(TakeFrameFile(n)));
     ASSERT_GE(captured.size(), 5u) << "a take of 1.5 seconds";
 
     AnswerFileDialogsWith(recording);

@@ -54,9 +54,9 @@ constexpr wchar_t kStaticClass[] = L"Static";
 std::string program;
 std::string scratch;
 
-std::wstring FramePath(int n) { return WorkingFolder() + L"\\" + std::to_wstring(n) + L".bmp"; }
+std::wstring FramePath(int n) { return WorkingFolder() + L"\\" + std::to_wstring(n) + L".vlf"; }
 
-// The highest n with n.bmp in the working folder: 0 when there is none.
+// The highest n with n.vlf in the working folder: 0 when there is none.
 int LastFrame() {
   int n = 0;
   while (GetFileAttributesW(FramePath(n + 1).c_str()) != INVALID_FILE_ATTRIBUTES) ++n;
@@ -162,10 +162,23 @@ bool EscAndCloseBoxKeepTheTake(Run& run) {
 }
 
 // 保存 in RecorderWindow, then 保存 in SaveDialog: the save-file dialog comes up.
-bool AskForTheTarget(Run& run, HWND* fileDialog, HWND* saveDialog) {
+// One step left on SaveDialog's quality slider, as the keyboard moves it: 60 percent, a quality
+// the take was not coded at, so the save converts every frame.
+bool ChooseAnotherQuality(HWND saveDialog) {
+  HWND slider = FindChild(saveDialog, L"msctls_trackbar32", "");
+  if (!slider) return Fail("SaveDialog has no quality slider");
+  PostMessageW(slider, WM_KEYDOWN, VK_LEFT, 0);
+  PostMessageW(slider, WM_KEYUP, VK_LEFT, 0);
+  return WaitUntil([&] { return FindChild(saveDialog, kLabelClass, "60%") != nullptr; }) ||
+         Fail("the slider did not move to 60%");
+}
+
+bool AskForTheTarget(Run& run, HWND* fileDialog, HWND* saveDialog, bool anotherQuality = false) {
   if (!ClickButton(run.recorder, "保存")) return false;
   *saveDialog = run.Window(kFormClass, "保存设置");
-  if (!*saveDialog || !ClickButton(*saveDialog, "保存")) return Fail("SaveDialog did not appear");
+  if (!*saveDialog) return Fail("SaveDialog did not appear");
+  if (anotherQuality && !ChooseAnotherQuality(*saveDialog)) return false;
+  if (!ClickButton(*saveDialog, "保存")) return Fail("SaveDialog did not appear");
   *fileDialog = run.Window(kDialogClass, "", *saveDialog);
   return *fileDialog || Fail("no save-file dialog appeared");
 }
@@ -216,9 +229,11 @@ bool ExitInThePlayersOpenDialog(Run& run) {
 // A frame cut off half-way, as a kill in the middle of writing it leaves one.
 bool CutTheNextFrameShort(int frames) {
   FileHandle source(CreateFileW(FramePath(frames).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  std::vector<char> half(1 << 20);
+  LARGE_INTEGER size{};
+  if (!source || !GetFileSizeEx(source.get(), &size) || size.QuadPart < 2) return false;
+  std::vector<char> half(static_cast<size_t>(size.QuadPart / 2));
   DWORD read = 0;
-  if (!source || !ReadFile(source.get(), half.data(), static_cast<DWORD>(half.size()), &read, nullptr)) return false;
+  if (!ReadFile(source.get(), half.data(), static_cast<DWORD>(half.size()), &read, nullptr)) return false;
   FileHandle cut(CreateFileW(FramePath(frames + 1).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
   return cut && WriteFile(cut.get(), half.data(), read, &written, nullptr) && written == read;
@@ -360,9 +375,10 @@ void NoteTheFrames(const std::string& name, int frames) {
 
 // Saves the take the recorder holds as SCRATCH_FOLDER\NAME.vmrc; returns once the file dialog
 // has taken the name, the save then running.
-bool StartTheSave(Run& run, const std::string& name, HWND* saveDialog) {
+bool StartTheSave(Run& run, const std::string& name, HWND* saveDialog, bool anotherQuality = false) {
   HWND fileDialog = nullptr;
-  return AskForTheTarget(run, &fileDialog, saveDialog) && NameTheRecording(fileDialog, scratch + "\\" + name + ".vmrc");
+  return AskForTheTarget(run, &fileDialog, saveDialog, anotherQuality) &&
+         NameTheRecording(fileDialog, scratch + "\\" + name + ".vmrc");
 }
 
 // Saves the take the recorder holds as NAME.vmrc, which must hold `frames` frames.
@@ -445,20 +461,20 @@ bool NotEmpty(const std::wstring& path) {
   return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && (data.nFileSizeHigh || data.nFileSizeLow);
 }
 
-// The first frame of 1 to `frames` that is in the working folder neither as n.bmp nor as n.jpg
-// (0 when all are).
+// The first frame of 1 to `frames` that is not in the working folder (0 when all are).
 int FirstFrameMissing(int frames) {
   for (int n = 1; n <= frames; ++n) {
-    if (!NotEmpty(FrameFile(n, L".bmp")) && !NotEmpty(FrameFile(n, L".jpg"))) return n;
+    if (!NotEmpty(FrameFile(n, L".vlf"))) return n;
   }
   return 0;
 }
 
 // The moment of a save at which it is killed.
 struct SaveMoment {
-  const char* name;   // the recording is saved as NAME.vmrc
-  const char* hint;   // 提示标签 of SaveDialog begins with this and ends in "%"; null: none
-  bool atTheMessage;  // the moment is the message of success
+  const char* name;     // the recording is saved as NAME.vmrc
+  const char* hint;     // 提示标签 of SaveDialog begins with this and ends in "%"; null: none
+  bool atTheMessage;    // the moment is the message of success
+  bool anotherQuality;  // saved at 60 percent, converting each frame, not at the take's 80
 };
 
 bool MomentCame(const Run& run, HWND saveDialog, const SaveMoment& moment) {
@@ -479,13 +495,14 @@ bool KilledDuringTheSave(Run& run, const SaveMoment& moment) {
     return false;
   const int frames = LastFrame();
   HWND saveDialog = nullptr;
-  if (!StartTheSave(run, moment.name, &saveDialog)) return false;
+  if (!StartTheSave(run, moment.name, &saveDialog, moment.anotherQuality)) return false;
   if (!WaitUntil([&] { return MomentCame(run, saveDialog, moment); })) return Fail("the save never reached the moment");
   run.Kill(9);
 
+  // A save of frames coded during the take may be over before the kill lands: its frames go only
+  // once the recording is on the disk, so the recording holds them.
   if (GetFileAttributesW(WorkingFolder().c_str()) == INVALID_FILE_ATTRIBUTES) {
-    if (!moment.atTheMessage) return Fail("the frames went before the save had ended");
-    Say("killed at the message of a " + std::to_string(frames) + "-frame save: the recording holds the take");
+    Say("killed once a " + std::to_string(frames) + "-frame save had written the recording: it holds the take");
     NoteTheFrames(moment.name, frames);
     return StartProgram(run) && run.RecorderShown() && EndByTheCloseBox(run);
   }
@@ -536,9 +553,11 @@ bool PausedByHotkeyKilledAndStartedAgain(Run& run) {
   return run.RecorderShown() && SaveTheKeptTake(run, "paused", frames) && EndByTheCloseBox(run);
 }
 
-bool KilledWhileTheSaveConverts(Run& run) { return KilledDuringTheSave(run, {"converting", "正在处理数据", false}); }
-bool KilledWhileTheSavePacks(Run& run) { return KilledDuringTheSave(run, {"packing", "正在保存(", false}); }
-bool KilledAtTheSavesMessage(Run& run) { return KilledDuringTheSave(run, {"saved", nullptr, true}); }
+bool KilledWhileTheSaveConverts(Run& run) {
+  return KilledDuringTheSave(run, {"converting", "正在处理数据", false, true});
+}
+bool KilledWhileTheSavePacks(Run& run) { return KilledDuringTheSave(run, {"packing", "正在保存(", false, false}); }
+bool KilledAtTheSavesMessage(Run& run) { return KilledDuringTheSave(run, {"saved", nullptr, true, false}); }
 
 struct Scenario {
   const char* name;
@@ -557,8 +576,8 @@ constexpr Scenario kScenarios[] = {
     {"second starts while a take runs", SecondStartsWhileRecording},
     {"a start naming a recording plays it in the player alone", PlayerAloneFromTheCommandLine},
     {"a second start naming a recording plays it", SecondStartPlaysTheRecording},
-    {"killed while the save converts, started again", KilledWhileTheSaveConverts},
-    {"killed while the save packs, started again", KilledWhileTheSavePacks},
+    {"killed while the save converts at another quality, started again", KilledWhileTheSaveConverts},
+    {"killed while the save packs the frames coded during the take, started again", KilledWhileTheSavePacks},
     {"killed at the save's message of success, started again", KilledAtTheSavesMessage},
     {"paused by hotkey from behind another window, killed, started again", PausedByHotkeyKilledAndStartedAgain},
 };

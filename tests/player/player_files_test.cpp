@@ -115,7 +115,7 @@ TEST(PlayerFiles, TheRecordersWorkingFolderIsNeverTouched) {
     AnswerQuestionsWith(IDNO);
     Click(RecorderWindow::按钮1);
     Click(RecorderWindow::按钮2);
-    EXPECT_EQ(ListFolder(WorkingFolder()), std::vector<std::string>{"1.bmp"})
+    EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.vlf", "coded"}))
         << "the new take holds its own frame alone: none of the opened recording, none of the take given up";
   });
 }

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "app/recorder/disk_space.h"
+#include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
@@ -22,6 +24,7 @@
 #include "tests/support/file_step_log.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
+#include "tests/zip/archive_bytes.h"
 
 namespace {
 
@@ -154,6 +157,72 @@ TEST(SaveDialog, WithoutAWorkingFolderTheSaveFailsAndTheTargetGoes) {
   ASSERT_EQ(Seen().questions, std::vector<std::string>{"文件“" + target + "”保存出错!"});
   EXPECT_EQ(Seen().styles[0] & (MB_TYPEMASK | MB_ICONMASK), unsigned{MB_OK | MB_ICONEXCLAMATION});
   EXPECT_FALSE(FileExists(target));
+}
+
+// Each entry of a recording by its name: its central record and its data.
+struct EntryFound {
+  EntryRecord record;
+  uint16_t versionMadeBy;
+  Bytes data;
+};
+std::map<std::string, EntryFound> EntriesByName(const Bytes& archive) {
+  std::map<size_t, size_t> dataAt;
+  for (const ReadRecord& local : LocalRecords(archive)) dataAt[local.offset] = local.dataOffset;
+  std::map<std::string, EntryFound> entries;
+  for (const ReadRecord& central : CentralRecords(archive)) {
+    const auto begin = archive.begin() + static_cast<ptrdiff_t>(dataAt[central.fields.localHeaderOffset]);
+    entries[central.fields.name] = {central.fields, central.versionMadeBy,
+                                    Bytes(begin, begin + static_cast<ptrdiff_t>(central.fields.compressedSize))};
+  }
+  return entries;
+}
+
+// A take saved at the quality it was coded at during the take: the save converts nothing, and
+// the recording holds, entry for entry, what the save writes from the same frames as bitmaps
+// (the form an older version kept): the same names, data, method, flags and attributes. Only
+// the times differ, each entry's being when its JPEG was coded.
+TEST(SaveDialog, ARecordingCodedDuringTheTakeIsTheOneTheSaveWouldConvert) {
+  TempFolder scratch;
+  const std::string ahead = scratch / "ahead.vmrc";
+  const std::string converted = scratch / "converted.vmrc";
+  std::vector<Bytes> frames;
+  std::vector<std::string> steps;
+  RunRecorder([&] {
+    Click(RecorderWindow::按钮1);
+    EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
+    for (int i = 0; i < 3; ++i) CaptureTick(tick);
+    Click(RecorderWindow::按钮2);
+    for (int n = 1; n <= FrameCount; ++n) frames.push_back(TakeFrameFile(n));
+    const FileStepLog log;
+    SaveAs(ahead);
+    steps = log.steps();
+  });
+  ASSERT_EQ(frames.size(), 4u);
+  EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](const std::string& step) { return step.ends_with(".jpg"); }), 0)
+      << "no JPEG was coded at the save";
+  RunRecorder([&] {
+    MakeFolder(WorkingFolder());
+    for (size_t i = 0; i < frames.size(); ++i) WriteBytes(FrameFile(static_cast<int>(i) + 1, ".bmp"), frames[i]);
+    FrameCount = static_cast<int>(frames.size());
+    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+    SaveAs(converted);
+  });
+  ASSERT_EQ(Seen().questions, std::vector<std::string>{SaveSucceededText(converted)});
+  const auto fromAhead = EntriesByName(ReadBytes(ahead));
+  const auto fromFrames = EntriesByName(ReadBytes(converted));
+  ASSERT_EQ(fromAhead.size(), 4u);
+  ASSERT_EQ(fromFrames.size(), 4u);
+  for (const auto& [name, entry] : fromFrames) {
+    ASSERT_TRUE(fromAhead.contains(name)) << name;
+    const EntryFound& other = fromAhead.at(name);
+    EXPECT_EQ(other.data, entry.data) << name;
+    EXPECT_EQ(other.record.crc, entry.record.crc) << name;
+    EXPECT_EQ(other.record.uncompressedSize, entry.record.uncompressedSize) << name;
+    EXPECT_EQ(other.record.method, entry.record.method) << name;
+    EXPECT_EQ(other.record.flags, entry.record.flags) << name;
+    EXPECT_EQ(other.record.externalAttributes, entry.record.externalAttributes) << name;
+    EXPECT_EQ(other.versionMadeBy, entry.versionMadeBy) << name;
+  }
 }
 
 // The recording holds the take's frames and nothing else the folder may hold.

@@ -287,7 +287,7 @@ bool SecondRunShowsThemAndKeepsThem(Run& run) {
 // The frames of the take so far, counted from outside.
 int FramesRecorded() {
   int n = 0;
-  while (GetFileAttributesW((WorkingFolder() + L"\\" + std::to_wstring(n + 1) + L".bmp").c_str()) !=
+  while (GetFileAttributesW((WorkingFolder() + L"\\" + std::to_wstring(n + 1) + L".vlf").c_str()) !=
          INVALID_FILE_ATTRIBUTES)
     ++n;
   return n;

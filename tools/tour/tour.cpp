@@ -47,8 +47,9 @@ constexpr int kPauseItem = 2;
 constexpr int kSettingsItem = -2;
 constexpr int kExitItem = -1;
 constexpr RECT kTestPictureArea{60, 170, 580, 530};
-// SaveDialog is pictured halfway through converting, long before the success message covers it.
-constexpr double kSavePicturePercent = 40;
+// SaveDialog is pictured while it converts the video, long before the success message covers it:
+// the recording, coded during its take at the quality SaveDialog offers, saves at once.
+constexpr double kSavePicturePercent = 10;
 constexpr double kSaveLastPicturePercent = 90;
 
 struct Tour : OutsideProgram {
@@ -344,10 +345,10 @@ constexpr Step kSteps[] = {
     {"click 停止 after three seconds", StopRecording},
     {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
-    {"picture SaveDialog while it saves", PictureSaveDialog},
     {"answer the message that the recording was saved", AnswerSuccessMessage},
     {"record a second take of one and a half seconds", RecordSecondTake},
     {"click 保存, choose mp4格式 and name the video in the save-file dialog", SaveTheTakeAsMp4},
+    {"picture SaveDialog while it saves the video", PictureSaveDialog},
     {"answer the message that the video was saved", AnswerVideoSavedMessage},
     {"click 播放 and wait for PlayerWindow", OpenPlayer},
     {"click 打开 and choose the recording in the open-file dialog", OpenRecording},
