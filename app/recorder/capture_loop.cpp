@@ -15,8 +15,6 @@
 #include "app/recorder/take_writer.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recording/recording_file.h"
-#include "components/imaging/bmp_file.h"
-#include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"

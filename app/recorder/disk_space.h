@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-// What a take always leaves free on the working folder's volume. A take at 1920x1080 writes
-// 62 MB a second, so the check before each frame has to stop it well before the system itself
-// runs dry: 256 MiB keeps clear of the point where Windows starts warning of low space (200 MB),
-// leaves the system and other programs room to work, and leaves room for the first steps of
-// saving the take (each frame shrinks in place and its JPEG is a small fraction of it). Peers
-// stop at tens of megabytes, which leaves a full system drive that can hardly save anything.
+// What a take always leaves free on the working folder's volume. A take at 1920x1080 writes up
+// to 62 MB a second (a screen that changes all over in every frame), so the check before each
+// frame has to stop it well before the system itself runs dry: 256 MiB keeps clear of the point
+// where Windows starts warning of low space (200 MB), leaves the system and other programs room
+// to work, and leaves room for the first steps of saving the take. Peers stop at tens of
+// megabytes, which leaves a full system drive that can hardly save anything.
 constexpr uint64_t kFreeSpaceMargin = 256ull << 20;
 
 // Whether `freeBytes` free can take `writeBytes` more and still keep `margin` free.

@@ -27,8 +27,6 @@ class FrameEncoder {
   // Waits for the frame started last and gives its ConvertBitmapToJpeg result; kJpegWriteFailed
   // as well when the file was written but could not be flushed to the disk.
   int Finish();
-  // The frame started last, as it was handed over (valid after Finish until the next Start).
-  const std::vector<uint8_t>& LastBitmap() const { return bitmap_; }
 
  private:
   void Work();

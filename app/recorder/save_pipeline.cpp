@@ -1,5 +1,6 @@
-// The save steps: ask for the target file, shrink and convert every frame of the take through
-// the hidden canvas, pack the working folder into the target and tell the user how it went.
+// The save steps: ask for the target file; pack the entries the take coded ahead when they are at
+// this save's quality, else shrink and convert every frame of the take through the hidden canvas
+// and pack those; then tell the user how it went.
 #include "app/recorder/save_pipeline.h"
 
 #include <windows.h>

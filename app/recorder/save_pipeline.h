@@ -1,4 +1,4 @@
-// The save: SaveDialog's 保存按钮 turns the take's bitmap frames into one recording file.
+// The save: SaveDialog's 保存按钮 turns the take's frames into one recording file or a video.
 #pragma once
 #include "controls/runtime.h"
 

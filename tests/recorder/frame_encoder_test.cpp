@@ -40,13 +40,12 @@ TEST(FrameEncoder, FramesCodedAsideAreTheJpegsOfTheStraightforwardConversion) {
   }
 }
 
-TEST(FrameEncoder, AFailureComesBackWithItsFrame) {
+TEST(FrameEncoder, AFailureComesBack) {
   TempFolder folder;
   FrameEncoder encoder(80);
   Bytes bitmap = Frame(1);
   encoder.Start(bitmap, folder / "missing\\1.jpg");
   EXPECT_EQ(encoder.Finish(), kJpegWriteFailed);
-  EXPECT_EQ(encoder.LastBitmap(), Frame(1));
   Bytes nothing;
   encoder.Start(nothing, folder / "2.jpg");
   EXPECT_EQ(encoder.Finish(), kJpegSourceUnreadable);
