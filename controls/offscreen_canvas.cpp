@@ -3,6 +3,7 @@
 #include "controls/painted/back_picture.h"
 #include "controls/painted/colours.h"
 #include "controls/painted/picture_canvas.h"
+#include "controls/painted/two_core_shrink.h"
 
 struct OffscreenCanvas::Parts {
   BackPicture picture;
@@ -15,6 +16,7 @@ OffscreenCanvas::~OffscreenCanvas() = default;
 
 bool OffscreenCanvas::Draw(int width, int height, Colour backColour, int pictureMode, const ByteString& picture,
                            ByteString& file) {
+  const ShrinksOnThisThread alone;
   parts_->picture.Forget();
   if (!parts_->canvas.Paint({width, height}, ScreenColour(backColour), parts_->picture.Decoded(picture), pictureMode)) {
     file.clear();

@@ -1,6 +1,7 @@
 // A DrawPanel's persistent canvas without the panel, for a thread other than the user
 // interface's: the take's writer shrinks each frame through one exactly as the save's hidden
-// canvas would, so the JPEG it codes ahead is byte for byte the one the save would write.
+// canvas would, so the JPEG it codes ahead is byte for byte the one the save would write. It
+// shrinks on the calling thread alone, leaving the other core to the user interface.
 #pragma once
 #include <memory>
 

@@ -27,6 +27,8 @@ struct Band {
 
 void CALLBACK ShrinkBand(PTP_CALLBACK_INSTANCE, void* band, PTP_WORK) { static_cast<Band*>(band)->Shrink(); }
 
+thread_local bool thisThreadOnly = false;
+
 struct WorkCloser {
   void operator()(TP_WORK* work) const { CloseThreadpoolWork(work); }
 };
@@ -41,7 +43,7 @@ bool ShrinkOnTwoCores(const uint8_t* source, size_t sourceStride, int sourceWidt
   second.firstRow = middle;
   second.endRow = targetHeight;
   const std::unique_ptr<TP_WORK, WorkCloser> work(
-      std::thread::hardware_concurrency() > 1 && middle > 0 ? CreateThreadpoolWork(ShrinkBand, &second, nullptr) : nullptr);
+      std::thread::hardware_concurrency() > 1 && middle > 0 && !thisThreadOnly ? CreateThreadpoolWork(ShrinkBand, &second, nullptr) : nullptr);
   if (!work) return ShrinkPixelRows(source, sourceStride, sourceWidth, sourceHeight, target, targetStride, targetWidth,
                                     targetHeight);
   SubmitThreadpoolWork(work.get());
@@ -49,3 +51,7 @@ bool ShrinkOnTwoCores(const uint8_t* source, size_t sourceStride, int sourceWidt
   WaitForThreadpoolWorkCallbacks(work.get(), FALSE);
   return first.done && second.done;
 }
+
+ShrinksOnThisThread::ShrinksOnThisThread() : before_(thisThreadOnly) { thisThreadOnly = true; }
+
+ShrinksOnThisThread::~ShrinksOnThisThread() { thisThreadOnly = before_; }

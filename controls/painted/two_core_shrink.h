@@ -9,3 +9,17 @@
 // on the calling thread alone.
 bool ShrinkOnTwoCores(const uint8_t* source, size_t sourceStride, int sourceWidth, int sourceHeight, uint8_t* target,
                       size_t targetStride, int targetWidth, int targetHeight);
+
+// While one lives, ShrinkOnTwoCores on the thread that made it shrinks on that thread alone: a
+// thread that already runs beside the user-interface thread (the take's writer) would otherwise
+// take the core the interface captures the screen on.
+class ShrinksOnThisThread {
+ public:
+  ShrinksOnThisThread();
+  ~ShrinksOnThisThread();
+  ShrinksOnThisThread(const ShrinksOnThisThread&) = delete;
+  ShrinksOnThisThread& operator=(const ShrinksOnThisThread&) = delete;
+
+ private:
+  bool before_;
+};

@@ -93,11 +93,13 @@ void OpenInsteadOfBrowser(void*, const std::wstring& address) { seen.webPages.pu
 
 void RunRecorder(const std::function<void()>& body) {
   seen = {};
-  // A fresh program: no take yet, and the settings of a first start. They are kept in a settings
-  // file beside this test program (a portable copy), so a save remembers its quality there and
-  // never in the settings file the program's own tests read.
+  // A fresh program: no take yet, and the save quality of a first start (the other settings are
+  // the test's). Settings are kept in a file beside this test program (a portable copy), so a
+  // save remembers its quality there and never in the settings file the program's tests read.
   FrameCount = 0;
-  SetCurrentSettings(Settings{});
+  Settings firstStart = CurrentSettings();
+  firstStart.saveQuality = kDefaultSaveQuality;
+  SetCurrentSettings(firstStart);
   if (!IsFile(ProgramFilePath(kSettingsFileName))) WriteWholeFile(ProgramFilePath(kSettingsFileName), {});
   if (!keepWorkingFolder) RemoveFolderTree(WorkingFolder());
   keepWorkingFolder = false;
