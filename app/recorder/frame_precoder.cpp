@@ -67,21 +67,19 @@ void FramePrecoder::Code(int number, const ByteString& frameFile) {
   if (gaveUp_) return;
   const PrecodeTarget& target = coded_.target;
   if (number != coded_.codedUpTo + 1 ||
-      !canvas_.Draw(target.canvasWidth, target.canvasHeight, backColour_, pictureMode_, frameFile, shrunk_)) {
-    gaveUp_ = true;
-    coded_.codedUpTo = 0;
-    return;
-  }
+      !canvas_.Draw(target.canvasWidth, target.canvasHeight, backColour_, pictureMode_, frameFile, shrunk_))
+    return GiveUp();
   // The coded-ahead frame's shrunk picture, compared with the one before's: a still screen then
   // costs neither the coding nor the disk.
   const bool same = number > 1 && shrunk_ == previousShrunk_;
-  if (!same && !CodeNew(number)) {
-    gaveUp_ = true;
-    coded_.codedUpTo = 0;
-    return;
-  }
+  if (!same && !CodeNew(number)) return GiveUp();
   shrunk_.swap(previousShrunk_);
   coded_.codedUpTo = number;
+}
+
+void FramePrecoder::GiveUp() {
+  gaveUp_ = true;
+  coded_.codedUpTo = 0;
 }
 
 // The JPEG goes through a file, as the save's converter writes it, then into the entry's data.

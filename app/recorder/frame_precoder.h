@@ -49,6 +49,8 @@ class FramePrecoder {
   // cannot be coded (a full disk, a screen of another size) ends the coding for the take: the
   // save then works from the captured frames.
   void Code(int number, const ByteString& frameFile);
+  // Ends the coding for the take, as a frame that cannot be coded does.
+  void GiveUp();
 
   const PrecodedFrames& Coded() const { return coded_; }
 

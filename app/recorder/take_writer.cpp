@@ -35,6 +35,7 @@ void TakeWriter::Begin(const std::string& folder, int firstNumber, std::optional
   outcome_ = {firstNumber - 1, WriterFault::None};
   waits_ = 0;
   failed_ = false;
+  fellBehind_ = false;
   stopping_ = false;
   previousNumber_ = 0;
   lastWhole_ = 0;
@@ -49,7 +50,7 @@ bool TakeWriter::Hand(int number, const SnapshotFile& frame) {
   {
     std::unique_lock<std::mutex> guard(lock_);
     if (!failed_ && queue_.size() >= kQueuedFrames) {
-      ++waits_;
+      fellBehind_ = ++waits_ >= kWaitsBeforeGivingUpCoding;
       changed_.wait(guard, [this] { return failed_ || queue_.size() < kQueuedFrames; });
     }
     if (failed_ || !worker_.joinable()) return false;
@@ -96,8 +97,9 @@ void TakeWriter::Work() {
     if (queue_.empty()) return;
     QueuedFrame& frame = queue_.front();
     const bool write = !failed_;
+    const bool coding = !fellBehind_;
     guard.unlock();
-    const bool kept = write && Keep(frame);
+    const bool kept = write && Keep(frame, coding);
     guard.lock();
     if (kept) outcome_.framesWritten = frame.number;
     if (write && !kept) failed_ = true;
@@ -110,7 +112,7 @@ void TakeWriter::Work() {
 // A frame is coded against the one written before it unless it is the first, follows a gap or
 // a change of screen size, or a minute has passed since the last whole frame. Its file is on
 // the disk before the next frame is written, so a power cut loses at most the frame in hand.
-bool TakeWriter::Keep(QueuedFrame& frame) {
+bool TakeWriter::Keep(QueuedFrame& frame, bool coding) {
   const FrameShape shape = ShapeOf(frame.file);
   const FrameShape previousShape = ShapeOf(previous_);
   const bool whole = previous_.empty() || shape.width != previousShape.width || shape.height != previousShape.height ||
@@ -124,7 +126,8 @@ bool TakeWriter::Keep(QueuedFrame& frame) {
     return false;
   }
   if (whole) lastWhole_ = frame.number;
-  if (precoder_) precoder_->Code(frame.number, frame.file);
+  if (precoder_ && coding) precoder_->Code(frame.number, frame.file);
+  if (precoder_ && !coding) precoder_->GiveUp();
   frame.file.swap(previous_);
   previousNumber_ = frame.number;
   return true;

@@ -3,7 +3,9 @@
 // a lean frame (the tiles that changed since the frame before; components/imaging/lean_frame.h),
 // flushed to the disk before the next is written, and codes it ahead for the save
 // (frame_precoder.h). Frames wait in a queue of a few places that never grows with the take:
-// when the writer falls behind, the tick waits for a place, and the waits are counted.
+// when the writer falls behind, the tick waits for a place, and the waits are counted. A take
+// whose writer keeps falling that far behind gives up the coding ahead, so its frames keep their
+// rate: its save then converts, as a save at another quality does.
 #pragma once
 #include <condition_variable>
 #include <cstdint>
@@ -31,6 +33,9 @@ class TakeWriter {
   static constexpr size_t kQueuedFrames = 3;
   // A whole frame every minute at ten frames a second: a damaged frame spoils no more than that.
   static constexpr int kWholeFrameEvery = 600;
+  // Waits after which the coding ahead is given up: a second of ticks, more than a hiccup of
+  // the disk.
+  static constexpr uint64_t kWaitsBeforeGivingUpCoding = 10;
 
   ~TakeWriter();
 
@@ -56,7 +61,7 @@ class TakeWriter {
     ByteString file;  // the whole 24-bit BMP file of the snapshot
   };
   void Work();
-  bool Keep(QueuedFrame& frame);
+  bool Keep(QueuedFrame& frame, bool coding);
 
   std::string folder_;
   std::optional<FramePrecoder> precoder_;
@@ -75,5 +80,6 @@ class TakeWriter {
   std::vector<ByteString> spare_;  // buffers of frames written, to take the next ones
   bool stopping_ = false;
   bool failed_ = false;
+  bool fellBehind_ = false;
   std::thread worker_;
 };
