@@ -9,6 +9,7 @@
 #include "components/services/file_bytes.h"
 #include "components/services/folder_entries.h"
 #include "components/services/number_text.h"
+#include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 #include "forms/save_dialog.h"
@@ -78,8 +79,10 @@ void FramePrecoder::Code(int number, const ByteString& frameFile) {
 }
 
 void FramePrecoder::GiveUp() {
+  if (gaveUp_) return;
   gaveUp_ = true;
   coded_.codedUpTo = 0;
+  if (folderMade_) RemoveFolderTree(coded_.folder);
 }
 
 // The JPEG goes through a file, as the save's converter writes it, then into the entry's data.
@@ -89,7 +92,11 @@ bool FramePrecoder::CodeNew(int number) {
     if (!folderMade_) return false;
   }
   const std::string coding = coded_.folder + "/coding.jpg";
-  return ConvertBitmapToJpeg(shrunk_, coding, coded_.target.quality, true, 0) == kJpegWritten &&
-         ReadWholeFileInto(coding, jpeg_) &&
-         PrepareEntry(JpegFrameName(number), jpeg_, PreparedEntryPath(coded_.folder, number)) == kZipDone;
+  if (ConvertBitmapToJpeg(shrunk_, coding, coded_.target.quality, true, 0) != kJpegWritten ||
+      !ReadWholeFileInto(coding, jpeg_) ||
+      PrepareEntry(JpegFrameName(number), jpeg_, PreparedEntryPath(coded_.folder, number)) != kZipDone)
+    return false;
+  // Deflating a JPEG hardly changes its size.
+  coded_.bytes += jpeg_.size();
+  return true;
 }

@@ -5,6 +5,7 @@
 // what is ready. A frame whose shrunk picture equals the one before gets no file of its own: its
 // entry takes that frame's, as its JPEG would have the same bytes.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct PrecodeTarget {
 struct PrecodedFrames {
   PrecodeTarget target;
   std::string folder;
-  int codedUpTo = 0;  // frames 1 to this one are ready; 0 when none or the coding gave up
+  int codedUpTo = 0;   // frames 1 to this one are ready; 0 when none or the coding gave up
+  uint64_t bytes = 0;  // about what the prepared files take on the disk
 };
 
 // The prepared-entry file of frame n in the coded folder: folder + "/" + "n.entry".
@@ -49,7 +51,7 @@ class FramePrecoder {
   // cannot be coded (a full disk, a screen of another size) ends the coding for the take: the
   // save then works from the captured frames.
   void Code(int number, const ByteString& frameFile);
-  // Ends the coding for the take, as a frame that cannot be coded does.
+  // Ends the coding for the take, as a frame that cannot be coded does; what was coded goes.
   void GiveUp();
 
   const PrecodedFrames& Coded() const { return coded_; }

@@ -39,6 +39,7 @@ void TakeWriter::Begin(const std::string& folder, int firstNumber, std::optional
   stopping_ = false;
   previousNumber_ = 0;
   lastWhole_ = 0;
+  leanBytes_ = 0;
   precoded_ = {};
   if (precode) precoder_.emplace(folder + "/coded", *precode);
   encoder_.emplace();
@@ -126,9 +127,17 @@ bool TakeWriter::Keep(QueuedFrame& frame, bool coding) {
     return false;
   }
   if (whole) lastWhole_ = frame.number;
-  if (precoder_ && coding) precoder_->Code(frame.number, frame.file);
-  if (precoder_ && !coding) precoder_->GiveUp();
+  leanBytes_ += coded_.size();
+  CodeAhead(frame, coding);
   frame.file.swap(previous_);
   previousNumber_ = frame.number;
   return true;
+}
+
+// The working folder never takes more than the take's frames would as raw bitmaps, and a hundredth.
+void TakeWriter::CodeAhead(const QueuedFrame& frame, bool coding) {
+  if (!precoder_) return;
+  if (coding) precoder_->Code(frame.number, frame.file);
+  const uint64_t raw = static_cast<uint64_t>(frame.number) * frame.file.size();
+  if (!coding || (leanBytes_ + precoder_->Coded().bytes) * 100 > raw * kMostHundredthsOfRaw) precoder_->GiveUp();
 }

@@ -5,7 +5,9 @@
 // (frame_precoder.h). Frames wait in a queue of a few places that never grows with the take:
 // when the writer falls behind, the tick waits for a place, and the waits are counted. A take
 // whose writer keeps falling that far behind gives up the coding ahead, so its frames keep their
-// rate: its save then converts, as a save at another quality does.
+// rate: its save then converts, as a save at another quality does. So does a take whose frames
+// change all over in every frame (a video played full screen): its lean frames take what raw
+// bitmaps would, and a JPEG of each besides would make the take cost more than they did.
 #pragma once
 #include <condition_variable>
 #include <cstdint>
@@ -36,6 +38,8 @@ class TakeWriter {
   // Waits after which the coding ahead is given up: a second of ticks, more than a hiccup of
   // the disk.
   static constexpr uint64_t kWaitsBeforeGivingUpCoding = 10;
+  // The most a take's working folder may take, in hundredths of the frames as raw bitmaps.
+  static constexpr uint64_t kMostHundredthsOfRaw = 101;
 
   ~TakeWriter();
 
@@ -62,6 +66,7 @@ class TakeWriter {
   };
   void Work();
   bool Keep(QueuedFrame& frame, bool coding);
+  void CodeAhead(const QueuedFrame& frame, bool coding);
 
   std::string folder_;
   std::optional<FramePrecoder> precoder_;
@@ -70,6 +75,7 @@ class TakeWriter {
   ByteString previous_;  // the frame written last, which the next one is coded against
   int previousNumber_ = 0;
   int lastWhole_ = 0;
+  uint64_t leanBytes_ = 0;  // the lean frames written, together
   ByteString coded_;
   WriterOutcome outcome_;
   uint64_t waits_ = 0;

@@ -326,4 +326,69 @@ TEST(CaptureLoop, EachTickTakesTheScreenAsItIsThen) {
   EXPECT_EQ(second, fresh);
 }
 
+// A window over the whole screen showing new noise each time it is painted anew: a screen that
+// changes all over in every frame, as a video played full screen does.
+class NoiseWindow {
+ public:
+  NoiseWindow() {
+    WNDCLASSW noiseClass{};
+    noiseClass.lpfnWndProc = Paint;
+    noiseClass.lpszClassName = L"VelmoNoise";
+    RegisterClassW(&noiseClass);
+    window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VelmoNoise", L"", WS_POPUP, 0, 0, kWidth, kHeight,
+                              nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pixels_.data()));
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    PaintAnew();
+  }
+  ~NoiseWindow() {
+    DestroyWindow(window_);
+    UnregisterClassW(L"VelmoNoise", nullptr);
+  }
+  void PaintAnew() {
+    for (uint8_t& byte : pixels_) byte = static_cast<uint8_t>(std::rand() >> 4);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpFor(100);
+  }
+
+ private:
+  static constexpr int kWidth = 1024;
+  static constexpr int kHeight = 768;
+  static LRESULT CALLBACK Paint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const auto* pixels = reinterpret_cast<const uint8_t*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (pixels) SetDIBitsToDevice(dc, 0, 0, kWidth, kHeight, 0, 0, 0, kHeight, pixels, &info, DIB_RGB_COLORS);
+    EndPaint(window, &paint);
+    return 0;
+  }
+  HWND window_;
+  Bytes pixels_ = Bytes(kWidth * kHeight * 3);
+};
+
+// Frames of noise take what raw bitmaps would as lean frames, so the take codes nothing ahead:
+// its working folder stays within a hundredth of the bitmaps the frames once were.
+TEST(CaptureLoop, AScreenOfNoiseCostsNoMoreThanBitmapsDid) {
+  const PointerSettingsForTest withoutPointer(false, false);
+  uint64_t folderBytes = 0;
+  RunRecorder([&] {
+    NoiseWindow noise;
+    Click(按钮1);
+    WriteProperty({kId, 时钟1}, timer_property::kInterval, 0);
+    for (int i = 0; i < 3; ++i) {
+      noise.PaintAnew();
+      Ticks(1);
+    }
+    Click(按钮2);
+    EXPECT_EQ(FrameCount, 4);
+    folderBytes = FilesInFolder(WorkingFolder()).bytes + FilesInFolder(WorkingFolder() + "\\coded").bytes;
+    EXPECT_FALSE(FolderExists(WorkingFolder() + "\\coded")) << "nothing was coded ahead";
+  });
+  EXPECT_GT(folderBytes, 4u * 2000000u) << "noise, beside the recorder's window, does not compress";
+  EXPECT_LE(folderBytes, 4u * 2359350u * 101 / 100);
+}
+
 }  // namespace
