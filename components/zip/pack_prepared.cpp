@@ -9,12 +9,16 @@
 
 namespace {
 
-// Progress and stop requests as folder mode has them: an event after each entry, and a stop
-// request leaves out the entries not yet added.
+// Progress and stop requests as folder mode has them, an event for each percent the entries move
+// on; a stop request leaves out the entries not yet added.
 bool AddPreparedEntries(ProgressSink* sink, ArchiveWriter& archive, const std::vector<PackedFile>& entries) {
+  int shown = -1;
   for (size_t i = 0; i < entries.size(); ++i) {
     if (!archive.AddPrepared(Widen(entries[i].path), entries[i].name)) return false;
-    if (RaiseAndAskStop(sink, ZipEvent::PackProgress, PercentDone(i + 1, entries.size()))) break;
+    const int percent = PercentDone(i + 1, entries.size());
+    if (percent == shown) continue;
+    shown = percent;
+    if (RaiseAndAskStop(sink, ZipEvent::PackProgress, percent)) break;
   }
   return true;
 }

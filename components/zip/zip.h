@@ -68,8 +68,10 @@ int PrepareEntry(const std::string& name, std::span<const uint8_t> bytes, const 
 // `archive` (created or replaced), in the given order, by writing headers and copying the
 // prepared data. Each entry is exactly the one folder mode writes for a file of that name
 // holding the prepared bytes, with the prepared file's own times and attributes; one prepared
-// file may serve several entries. PackProgress after each entry with done ÷ total, and a stop
-// request leaves the rest out and still gives kZipDone, as in folder mode. Returns kZipDone;
+// file may serve several entries. PackProgress with done ÷ total after each entry that moves
+// the percent on (an entry takes a fraction of a millisecond, so thousands of events would cost
+// more than the packing), and a stop request leaves the rest out and still gives kZipDone, as
+// in folder mode. Returns kZipDone;
 // kZipFailed when the archive cannot be created or written, or a prepared file is missing,
 // damaged, cut short or prepared for a name of the other method, leaving no archive behind;
 // kZipBadArguments for an empty archive path. `sink` may be null.
