@@ -1,8 +1,8 @@
 // A ten-minute take (6,000 frames of the busy desktop with its editor scrolling and the pointer
 // moving) recorded through the program's own capture tick, with the snapshot painting the
-// bench's pictures in place of the screen (SetScreenStandIn) and the ticks run as fast as the
-// take's writer takes them rather than on the 100 ms clock; the process's memory at frames 10,
-// 1000, 3000 and 6000 of it. Then its saves through the real SaveDialog, each timed from the
+// bench's pictures in place of the screen (SetScreenStandIn) and a tick every 100 ms as the
+// take's clock runs them (a writer that keeps its ticks waiting gives up the coding ahead); the
+// process's memory at frames 10, 1000, 3000 and 6000 of it. Then its saves through the real SaveDialog, each timed from the
 // answer of the file dialog to the box that reports success: at quality 80, which the take
 // coded ahead, and at 60, which converts from the lean frames. Before them today's bitmap form
 // for comparison: 600 frames of the same desktop written as n.bmp as the tick wrote them, the
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/recorder/disk_space.h"
+#include "app/recorder/frame_precoder.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recording/recording_file.h"
@@ -34,6 +35,7 @@
 namespace {
 
 constexpr int kBitmapFrames = 600;
+constexpr double kTickMilliseconds = 100;
 constexpr int kSampledFrames[] = {10, 1000, 3000, 6000};
 
 TakePictures* standInPictures = nullptr;
@@ -49,13 +51,19 @@ void PaintNextPicture(HDC snapshot, int width, int height) {
 
 uint64_t TakeFolderBytes() { return FilesInFolder(FrameFolder).bytes + FilesInFolder(FrameFolder + "/coded").bytes; }
 
-// From the file dialog's answer to the success box, and the whole click to closing.
+// From the file dialog's answer to the success box, and the whole click to closing; of the
+// first, the conversion (none when coded ahead), the archive's writing until Pack's last
+// progress event, and the rest: the archive flushed to the disk and the take removed.
 void ReportSave(const char* name, const TimedSave& save, const std::string& target) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   GetFileAttributesExW(Widen(target).c_str(), GetFileExInfoStandard, &data);
   const double archive = ((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) / 1e6;
-  std::printf("figures %s_saved=%d %s_ms=%.1f %s_whole_ms=%.1f %s_archive_mb=%.1f\n", name, SaveSucceeded(save) ? 1 : 0,
-              name, save.messageShown - save.answered, name, save.gone - save.clicked, name, archive);
+  const double converted = save.ConversionEnded() > save.answered ? save.ConversionEnded() : save.answered;
+  std::printf("figures %s_saved=%d %s_ms=%.1f %s_whole_ms=%.1f %s_archive_mb=%.1f %s_convert_ms=%.1f %s_pack_ms=%.1f "
+              "%s_flush_and_removal_ms=%.1f\n",
+              name, SaveSucceeded(save) ? 1 : 0, name, save.messageShown - save.answered, name, save.gone - save.clicked,
+              name, archive, name, converted - save.answered, name, save.lastPackProgress - converted, name,
+              save.messageShown - save.lastPackProgress);
   std::fflush(stdout);
   DeleteFileW(Widen(target).c_str());
 }
@@ -78,7 +86,7 @@ void MeasureBitmapTake(const std::string& target) {
               kBitmapFrames, static_cast<unsigned long long>(folder.files),
               static_cast<unsigned long long>(folder.bytes), Median(writes));
   FrameCount = kBitmapFrames;
-  ReportSave("bitmap_save600", TimeSave(target), target);
+  ReportSave(QualityPercent == 80 ? "bitmap_save600" : "bitmap_save600_at" + std::to_string(QualityPercent), TimeSave(target), target);
   RemoveFolderTree(FrameFolder);
 }
 
@@ -97,7 +105,7 @@ void ReportMemory(const std::vector<ProcessMemory>& samples, int frames) {
   std::printf("\n");
 }
 
-// The take through StartTake, CaptureTick and StopRecording, the ticks back to back.
+// The take through StartTake, CaptureTick and StopRecording, a tick every 100 ms.
 bool RecordLeanTake(int frames) {
   const ScreenSize screen = PrimaryScreenSize();
   TakePictures pictures(TakeScene::kScrolling, screen.width, screen.height);
@@ -105,23 +113,28 @@ bool RecordLeanTake(int frames) {
   standInFrame = 0;
   const ScreenStandIn screenItself = SetScreenStandIn(PaintNextPicture);
   std::vector<ProcessMemory> samples;
+  const double processorBefore = ProcessorMilliseconds();
   const double start = NowMilliseconds();
   StartTake();
   EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
   while (TakeIsRunning() && FrameCount < frames) {
+    const double next = start + FrameCount * kTickMilliseconds;
+    if (NowMilliseconds() < next) Sleep(static_cast<DWORD>(next - NowMilliseconds()));
     CaptureTick(tick);
     for (int sampled : kSampledFrames) {
       if (FrameCount == sampled) samples.push_back(CurrentProcessMemory());
     }
   }
   StopRecording();
-  const double elapsed = NowMilliseconds() - start;
+  const double processor = ProcessorMilliseconds() - processorBefore;
   SetScreenStandIn(screenItself);
   standInPictures = nullptr;
   ByteString().swap(standInFile);
-  std::printf("figures lean_take_frames=%d lean_take_pace_ms=%.2f lean_take_waits=%llu lean_take_bytes=%llu\n",
-              FrameCount, elapsed / (FrameCount > 0 ? FrameCount : 1), static_cast<unsigned long long>(TakeWriterWaits()),
-              static_cast<unsigned long long>(TakeFolderBytes()));
+  const PrecodedFrames* coded = PrecodedTake();
+  std::printf("figures lean_take_frames=%d lean_take_cpu_ms=%.2f lean_take_waits=%llu lean_take_bytes=%llu "
+              "lean_take_coded_up_to=%d\n",
+              FrameCount, processor / (FrameCount > 0 ? FrameCount : 1), static_cast<unsigned long long>(TakeWriterWaits()),
+              static_cast<unsigned long long>(TakeFolderBytes()), coded ? coded->codedUpTo : 0);
   ReportMemory(samples, FrameCount);
   std::fflush(stdout);
   return FrameCount == frames;
@@ -159,13 +172,17 @@ void MeasureLeanTake(const std::string& target, int frames) {
 
 }  // namespace
 
+// With a second argument, today's form alone, saved at that quality: "0 60" holds today's save
+// at 60 beside the lean take's.
 int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::atoi(argv[1]) : kSampledFrames[std::size(kSampledFrames) - 1];
-  RunInBenchProgram([frames] {
+  const int bitmapQuality = argc > 2 ? std::atoi(argv[2]) : 0;
+  RunInBenchProgram([frames, bitmapQuality] {
     if (!LoadWindow(RecorderWindow::kId, 0, false)) return;
     const std::string target = SpecialFolderPath(kTemporaryFolder) + "velmo-lean-save-bench.vmrc";
+    if (bitmapQuality) QualityPercent = bitmapQuality;
     MeasureBitmapTake(target);
-    MeasureLeanTake(target, frames);
+    if (frames > 0) MeasureLeanTake(target, frames);
   });
   return 0;
 }

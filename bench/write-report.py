@@ -83,6 +83,11 @@ DERIVED = {
     "lean_save80_s": (lambda f: f["lean_save80_ms"] / 1000, ("lean_save80_ms",)),
     "bitmap_save_s": (lambda f: f["bitmap_save600_ms"] * f["lean_take_frames"] / f["bitmap_frames"] / 1000,
                       ("bitmap_save600_ms", "lean_take_frames", "bitmap_frames")),
+    "bitmap_save60_s": (lambda f: f["bitmap_save600_at60_ms"] * f["lean_take_frames"] / f["bitmap_frames"] / 1000,
+                        ("bitmap_save600_at60_ms", "lean_take_frames", "bitmap_frames")),
+    "lean_save60_ratio": (lambda f: f["lean_save60_ms"] / 1000 / (f["bitmap_save600_at60_ms"] * f["lean_take_frames"]
+                                                                  / f["bitmap_frames"] / 1000),
+                          ("lean_save60_ms", "bitmap_save600_at60_ms", "lean_take_frames", "bitmap_frames")),
 }
 for _scene in ("scrolling", "still", "noise"):
     DERIVED["lean_%s_ratio" % _scene] = (
@@ -180,6 +185,7 @@ TARGETS = [
     Target("working folder of a minute's take of noise ÷ today's bitmaps", "lean_noise_ratio", 1.01, True, "×",
            form="%.3f"),
     Target("save of a 10-minute take coded ahead at 80, dialog's answer to success", "lean_save80_s", 5, True, "s"),
+    Target("save of the same take at 60 ÷ today's save at 60", "lean_save60_ratio", 1.0, True, "×"),
 ]
 
 
