@@ -86,7 +86,8 @@ void MeasureBitmapTake(const std::string& target) {
               kBitmapFrames, static_cast<unsigned long long>(folder.files),
               static_cast<unsigned long long>(folder.bytes), Median(writes));
   FrameCount = kBitmapFrames;
-  ReportSave(QualityPercent == 80 ? "bitmap_save600" : "bitmap_save600_at" + std::to_string(QualityPercent), TimeSave(target), target);
+  const std::string name = QualityPercent == 80 ? "bitmap_save600" : "bitmap_save600_at" + std::to_string(QualityPercent);
+  ReportSave(name.c_str(), TimeSave(target), target);
   RemoveFolderTree(FrameFolder);
 }
 
