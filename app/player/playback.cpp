@@ -5,6 +5,7 @@
 #include "app/player/player_state.h"
 #include "app/player/work_area_fit.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/file_bytes.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"
@@ -97,7 +98,7 @@ void FitLayoutToFrame() {
 }
 
 std::string TimeText(double elapsedSeconds) {
-  return "时长:" + DecimalText(elapsedSeconds) + "/" + FrameSecondsText(PlayerFrameCount) + "秒";
+  return "时长:" + DecimalText(elapsedSeconds) + "/" + FrameSecondsText(PlayerFrameCount, kDefaultFrameRate) + "秒";
 }
 
 // The frame just shown ÷ 10: frame 25 reads 2.5; after an open or a stop 0.

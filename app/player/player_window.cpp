@@ -14,6 +14,7 @@
 #include "app/player/seek_commands.h"
 #include "app/player/temporary_name.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/same_file.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
@@ -96,7 +97,7 @@ void OpenRecordingPath(const std::string& path) {
   // The marks set in the recording before are gone with it.
   StartAtFirstFrame();
   ClearRangeMarks();
-  WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount) + "秒");
+  WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount, kDefaultFrameRate) + "秒");
   BusyCursorOff();
   StartPlayback();
   unpackWatch = SetTimer(nullptr, 0, kUnpackWatchMilliseconds, WatchUnpack);

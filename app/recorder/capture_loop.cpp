@@ -15,6 +15,7 @@
 #include "app/recorder/take_writer.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
@@ -54,7 +55,7 @@ PrecodeTarget PrecodeTargetNow() {
 }
 
 // 标签1's text: the take's state, then its length in seconds so far.
-std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount) + "秒"; }
+std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount, kDefaultFrameRate) + "秒"; }
 
 // 时钟1 runs, and a frame is captured at once rather than a tick later.
 void RunClock() {

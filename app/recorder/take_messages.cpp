@@ -1,12 +1,13 @@
 #include "app/recorder/take_messages.h"
 
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/number_text.h"
 
 namespace {
 
 std::string TakeLengthText(int frames) {
-  return "共" + IntegerText(frames) + "帧，约" + FrameSecondsText(frames) + "秒";
+  return "共" + IntegerText(frames) + "帧，约" + FrameSecondsText(frames, kDefaultFrameRate) + "秒";
 }
 
 std::string StoppedText(const std::string& reason, int frames) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kFramesPerSecond = 10;
-
 wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
 // Whether `name` ends in `suffix` (lower case), letters compared without regard to case.
@@ -84,7 +82,3 @@ int CountFrameFiles(const std::string& folder) {
   });
   return count;
 }
-
-double FrameSeconds(int frameNumber) { return frameNumber / static_cast<double>(kFramesPerSecond); }
-
-std::string FrameSecondsText(int frameNumber) { return DecimalText(FrameSeconds(frameNumber)); }

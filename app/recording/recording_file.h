@@ -2,7 +2,7 @@
 // and time them. A frame is a file named by its number in decimal (no sign, no leading zeros)
 // with ".vlf" while captured (a lean frame: components/imaging/lean_frame.h), ".bmp" where an
 // earlier version of the program captured it, and ".jpg" once converted; frames are numbered
-// from 1 and play ten to the second. Plain rules over names (UTF-16 where they come from a folder's listing, as the
+// from 1 (how fast they play: frame_rate.h). Plain rules over names (UTF-16 where they come from a folder's listing, as the
 // system gives them); only CountFrameFiles reads a folder.
 #pragma once
 #include <string>
@@ -49,9 +49,3 @@ bool CountsAsFrameFile(std::wstring_view name);
 // while .bmp leftovers, sub-folders' contents and a folder named 5.jpg do not. 0 for a missing
 // or unreadable folder and for an empty name.
 int CountFrameFiles(const std::string& folder);
-
-// n ÷ 10: the second at which frame n shows on the player's clock, and the length of a
-// recording of n frames.
-double FrameSeconds(int frameNumber);
-// FrameSeconds as the user reads it: "0", "0.1", "1", "2.5", "12.3", "100".
-std::string FrameSecondsText(int frameNumber);

@@ -1,5 +1,5 @@
-// The user's settings: the two global hotkeys, the recorder's three options and the quality of
-// the last save. Plain values;
+// The user's settings: the two global hotkeys, the recorder's options, what a take records and
+// how fast, and the quality of the last save. Plain values;
 // the settings file (settings_file.h) reads and writes them, the settings window edits them,
 // and the recorder acts on them.
 #pragma once
@@ -20,6 +20,27 @@ struct Hotkey {
 // The quality of a first save, and of every save until the user picks another.
 inline constexpr int kDefaultSaveQuality = 80;
 
+// What a take records: the primary screen, one monitor of several, or a rectangle the user
+// drags (a region) or picks by clicking a window. A monitor's, a region's and a window's
+// rectangle is kept in `area`.
+enum class CaptureChoice { FullScreen, Monitor, Region, Window };
+
+// A rectangle of the virtual screen in physical pixels: left and top may be negative (a monitor
+// left of or above the primary one).
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool IsEmpty() const { return width <= 0 || height <= 0; }
+  bool operator==(const ScreenArea&) const = default;
+};
+
+// The smallest region a take records, on either side.
+inline constexpr int kSmallestAreaSide = 16;
+// The longest countdown before a take, in seconds.
+inline constexpr int kLongestCountdown = 10;
+
 // The two jobs a hotkey can have.
 enum class HotkeyJob { RecordOrStop, PauseOrResume };
 
@@ -36,6 +57,14 @@ struct Settings {
   // The quality SaveDialog opens at, in percent: the one last saved at (20, 40, 60, 80 or 100).
   // A take codes its frames ahead at this quality, so saving at it again takes seconds.
   int saveQuality = kDefaultSaveQuality;
+  // What the next take records, and the rectangle of the last monitor, region or window chosen
+  // (offered again); empty until one has been chosen.
+  CaptureChoice captureChoice = CaptureChoice::FullScreen;
+  ScreenArea captureArea;
+  // Frames a second: 10, 15, 20 or 30.
+  int frameRate = 10;
+  // Seconds counted down before a take starts, 0 to kLongestCountdown; 0 starts it at once.
+  int countdownSeconds = 0;
   bool operator==(const Settings&) const = default;
 };
 

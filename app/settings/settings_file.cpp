@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "app/recording/frame_rate.h"
 #include "app/settings/hotkey_text.h"
 #include "components/services/path_kind.h"
 #include "components/services/services.h"
@@ -18,6 +23,11 @@ constexpr char kPauseOrResume[] = "PauseOrResume";
 constexpr char kDrawPointer[] = "DrawPointer";
 constexpr char kHighlightClicks[] = "HighlightClicks";
 constexpr char kExcludeOwnWindows[] = "ExcludeOwnWindows";
+constexpr char kCapture[] = "Capture";
+constexpr char kChoice[] = "Choice";
+constexpr char kArea[] = "Area";
+constexpr char kFrameRate[] = "FrameRate";
+constexpr char kCountdown[] = "Countdown";
 constexpr char kSave[] = "Save";
 constexpr char kQuality[] = "Quality";
 constexpr int kApplicationDataFolder = 8;
@@ -25,7 +35,7 @@ constexpr int kApplicationDataFolder = 8;
 // this file, which the next store writes over.
 constexpr char kTemporarySuffix[] = ".tmp";
 constexpr char kFileComment[] =
-    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关；品质为上次保存的百分比。";
+    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关；品质为上次保存的百分比；录制范围写作 FullScreen、Monitor、Region 或 Window，Area 为左,上,宽,高（物理像素），帧率为每秒帧数，倒计时为秒数。";
 
 void ReadHotkey(const IniText& ini, const char* key, Hotkey& hotkey) {
   const auto text = ini.Value(kHotkeys, key);
@@ -45,6 +55,61 @@ void ReadQuality(const IniText& ini, int& quality) {
   for (int percent = 20; percent <= 100; percent += 20) {
     if (*text == std::to_string(percent)) quality = percent;
   }
+}
+
+// The words a choice is written as, in CaptureChoice's order.
+constexpr const char* kChoiceWords[] = {"FullScreen", "Monitor", "Region", "Window"};
+
+void ReadCaptureChoice(const IniText& ini, CaptureChoice& choice) {
+  const auto text = ini.Value(kCapture, kChoice);
+  for (int i = 0; i < 4; ++i)
+    if (text == kChoiceWords[i]) choice = static_cast<CaptureChoice>(i);
+}
+
+// A whole number of at most nine digits with an optional minus sign, or nothing.
+std::optional<int> ParseSmallInteger(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -value : value;
+}
+
+// "left,top,width,height"; a rectangle smaller than the smallest region is not kept.
+void ReadCaptureArea(const IniText& ini, ScreenArea& area) {
+  const auto text = ini.Value(kCapture, kArea);
+  if (!text) return;
+  int values[4] = {};
+  std::string_view rest = *text;
+  for (int i = 0; i < 4; ++i) {
+    const size_t comma = i < 3 ? rest.find(',') : rest.size();
+    if (comma == std::string_view::npos) return;
+    const auto value = ParseSmallInteger(rest.substr(0, comma));
+    if (!value) return;
+    values[i] = *value;
+    rest.remove_prefix(std::min(rest.size(), comma + 1));
+  }
+  if (values[2] < kSmallestAreaSide || values[3] < kSmallestAreaSide) return;
+  area = {values[0], values[1], values[2], values[3]};
+}
+
+std::string AreaText(const ScreenArea& area) {
+  return std::to_string(area.left) + "," + std::to_string(area.top) + "," + std::to_string(area.width) + "," +
+         std::to_string(area.height);
+}
+
+void ReadFrameRate(const IniText& ini, int& rate) {
+  const auto value = ParseSmallInteger(ini.Value(kCapture, kFrameRate).value_or(""));
+  if (value && IsOfferedFrameRate(*value)) rate = *value;
+}
+
+void ReadCountdown(const IniText& ini, int& seconds) {
+  const auto value = ParseSmallInteger(ini.Value(kCapture, kCountdown).value_or(""));
+  if (value && *value >= 0 && *value <= kLongestCountdown) seconds = *value;
 }
 
 // The file's first kSettingsReadLimit bytes; empty when it cannot be opened.
@@ -102,6 +167,10 @@ Settings SettingsFromIni(const IniText& ini) {
   ReadOption(ini, kHighlightClicks, settings.highlightClicks);
   ReadOption(ini, kExcludeOwnWindows, settings.excludeOwnWindows);
   ReadQuality(ini, settings.saveQuality);
+  ReadCaptureChoice(ini, settings.captureChoice);
+  ReadCaptureArea(ini, settings.captureArea);
+  ReadFrameRate(ini, settings.frameRate);
+  ReadCountdown(ini, settings.countdownSeconds);
   return settings;
 }
 
@@ -114,6 +183,10 @@ void PutSettingsInto(IniText& ini, const Settings& settings) {
   ini.SetValue(kRecording, kHighlightClicks, option(settings.highlightClicks));
   ini.SetValue(kRecording, kExcludeOwnWindows, option(settings.excludeOwnWindows));
   ini.SetValue(kSave, kQuality, std::to_string(settings.saveQuality));
+  ini.SetValue(kCapture, kChoice, kChoiceWords[static_cast<int>(settings.captureChoice)]);
+  if (!settings.captureArea.IsEmpty()) ini.SetValue(kCapture, kArea, AreaText(settings.captureArea));
+  ini.SetValue(kCapture, kFrameRate, std::to_string(settings.frameRate));
+  ini.SetValue(kCapture, kCountdown, std::to_string(settings.countdownSeconds));
 }
 
 Settings LoadSettingsFile(const std::string& path) { return SettingsFromIni(ReadSettingsText(path)); }

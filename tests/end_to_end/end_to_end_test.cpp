@@ -11,6 +11,7 @@
 
 #include "app/recorder/recorder_state.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "controls/event_delivery.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"
@@ -98,7 +99,7 @@ TEST(EndToEnd, RecordSaveAndPlayATakeOfAMovingPicture) {
     EXPECT_TRUE(WriteWindowPicture(LiveHwnd(Player(PlayerWindow::kId)), PicturePath("end_to_end_playing.png")));
     PumpFor(frames * 100 + 600);
     EXPECT_TRUE(PlayerButtonEnabled(PlayerWindow::播放按钮)) << "the timer played to the end by itself";
-    EXPECT_EQ(TimeText(), "时长:0/" + FrameSecondsText(frames) + "秒");
+    EXPECT_EQ(TimeText(), "时长:0/" + FrameSecondsText(frames, kDefaultFrameRate) + "秒");
   });
   std::ofstream(folder + "\\frames.txt") << captured.size() << "\n";
 }

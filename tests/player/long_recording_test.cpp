@@ -10,6 +10,7 @@
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/services.h"
 #include "tests/controls/program_run.h"
 #include "tools/drive/keyboard.h"
@@ -128,7 +129,7 @@ TEST_F(LongRecording, ADamagedFrameFarOnLeavesTheFramesBeforeIt) {
     AwaitRecordingUnpacked();
     EXPECT_EQ(PlayerFrameCount, before + 1) << "the frames listed before it, and what was written of it";
     EXPECT_EQ(ListFolder(ExtractionFolder).size(), static_cast<size_t>(before + 1));
-    EXPECT_EQ(TimeText(), "时长:0/" + FrameSecondsText(before + 1) + "秒");
+    EXPECT_EQ(TimeText(), "时长:0/" + FrameSecondsText(before + 1, kDefaultFrameRate) + "秒");
     EXPECT_EQ(ProgressMaximumShown(), before + 1);
   });
 }

@@ -1,4 +1,5 @@
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +55,12 @@ TEST(RecordingFile, AnEmptyOrMissingFolderHoldsNoFrames) {
 }
 
 TEST(RecordingFile, FramesShowTenToTheSecond) {
-  EXPECT_EQ(FrameSeconds(25), 2.5);
-  EXPECT_EQ(FrameSecondsText(0), "0");
-  EXPECT_EQ(FrameSecondsText(1), "0.1");
-  EXPECT_EQ(FrameSecondsText(10), "1");
-  EXPECT_EQ(FrameSecondsText(15), "1.5");
-  EXPECT_EQ(FrameSecondsText(123), "12.3");
-  EXPECT_EQ(FrameSecondsText(1000), "100");
-  EXPECT_EQ(FrameSecondsText(32767), "3276.7");
+  EXPECT_EQ(FrameSeconds(25, kDefaultFrameRate), 2.5);
+  EXPECT_EQ(FrameSecondsText(0, kDefaultFrameRate), "0");
+  EXPECT_EQ(FrameSecondsText(1, kDefaultFrameRate), "0.1");
+  EXPECT_EQ(FrameSecondsText(10, kDefaultFrameRate), "1");
+  EXPECT_EQ(FrameSecondsText(15, kDefaultFrameRate), "1.5");
+  EXPECT_EQ(FrameSecondsText(123, kDefaultFrameRate), "12.3");
+  EXPECT_EQ(FrameSecondsText(1000, kDefaultFrameRate), "100");
+  EXPECT_EQ(FrameSecondsText(32767, kDefaultFrameRate), "3276.7");
 }

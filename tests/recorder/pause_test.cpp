@@ -11,6 +11,7 @@
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/frame_rate.h"
 #include "components/services/wide_text.h"
 #include "controls/event_delivery.h"
 #include "controls/event_index.h"
@@ -126,7 +127,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     ASSERT_TRUE(WaitUntil([] { return FrameCount >= 3; }));
     ChoosePause();
     pausedAt = FrameCount;
-    EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt) + "秒");
+    EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt, kDefaultFrameRate) + "秒");
     EXPECT_EQ(StatusColour(), 0x0050A0) << "dark amber, RGB 160,80,0";
     EXPECT_EQ(TrayTip(), L"Velmo屏幕录像器 - 已暂停");
     EXPECT_EQ(ClockInterval(), 0);
@@ -138,11 +139,11 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
     PumpFor(600);
     EXPECT_EQ(FrameCount, pausedAt) << "no frame while paused";
     EXPECT_EQ(ListFolder(WorkingFolder()), FrameNames(pausedAt));
-    EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt) + "秒") << "the clock stands still";
+    EXPECT_EQ(Status(), "暂停：" + FrameSecondsText(pausedAt, kDefaultFrameRate) + "秒") << "the clock stands still";
 
     ChoosePause();
     EXPECT_EQ(FrameCount, pausedAt + 1) << "the next number, captured at once";
-    EXPECT_EQ(Status(), "录制：" + FrameSecondsText(pausedAt + 1) + "秒");
+    EXPECT_EQ(Status(), "录制：" + FrameSecondsText(pausedAt + 1, kDefaultFrameRate) + "秒");
     EXPECT_EQ(StatusColour(), kRecordingTextColour);
     EXPECT_EQ(TrayTip(), L"Velmo屏幕录像器");
     EXPECT_TRUE(WaitUntil([&] { return FrameCount >= pausedAt + 3; }));
@@ -163,7 +164,7 @@ TEST(Pause, StopWhilePausedStopsAsUsual) {
     const int frames = FrameCount;
     Click(按钮2);
     EXPECT_EQ(FrameCount, frames);
-    EXPECT_EQ(Status(), "停止：" + FrameSecondsText(frames) + "秒");
+    EXPECT_EQ(Status(), "停止：" + FrameSecondsText(frames, kDefaultFrameRate) + "秒");
     EXPECT_EQ(StatusColour(), kStoppedTextColour);
     EXPECT_EQ(TrayTip(), L"Velmo屏幕录像器");
     EXPECT_TRUE(Enabled(按钮1));
