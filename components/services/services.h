@@ -3,7 +3,8 @@
 // (number_text.h), ASCII names compared without regard to case (ascii_case.h), UTF-8/UTF-16
 // conversion at the Win32 boundary (wide_text.h), owners for kernel handles (win_handle.h),
 // files that outlast a power cut (lasting_files.h), files written under a temporary name until
-// complete (temporary_target.h) and whether two paths name one file (same_file.h).
+// complete (temporary_target.h), whether two paths name one file (same_file.h) and the
+// high-resolution clock (steady_clock.h).
 #pragma once
 #include <string>
 
