@@ -19,6 +19,8 @@ enum class HandlerId : int {
   PauseCommand,
   ShowSettings,
   RecorderKeyDown,
+  ShowCaptureChoices,
+  ChooseCaptureArea,
   // SaveDialog
   SaveDialogCreated,
   QualityChanged,

@@ -4,8 +4,8 @@
 
 #include "app/player/player_state.h"
 #include "app/player/work_area_fit.h"
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/number_text.h"
 #include "components/services/services.h"

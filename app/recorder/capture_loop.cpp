@@ -1,22 +1,28 @@
-// A take: numbered snapshots of the primary screen, one per tick of 时钟1, handed to the take's
-// writer, which keeps them in FrameFolder; the elapsed seconds show in 标签1. A pause stops the
-// clock and the numbering with it.
+// A take: numbered snapshots of what the settings choose to record, one for each slot of the
+// take's clock (take_clock.h), handed to the take's writer, which keeps them in FrameFolder; the
+// elapsed seconds show in 标签1. 时钟1 only wakes the loop to look at the clock. A pause stops
+// the clock and the numbering with it.
 #include <windows.h>
 
+#include "app/recorder/capture_area.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/rescaled_frame_size.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
+#include "app/recorder/take_clock.h"
 #include "app/recorder/take_messages.h"
 #include "app/recorder/take_owner.h"
 #include "app/recorder/take_questions.h"
 #include "app/recorder/take_state.h"
 #include "app/recorder/take_writer.h"
 #include "app/recorder/unsaved_take.h"
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
+#include "components/services/file_bytes.h"
+#include "components/services/screen_pixels.h"
 #include "components/services/services.h"
+#include "components/services/steady_clock.h"
 #include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
@@ -26,11 +32,13 @@ namespace {
 using namespace RecorderWindow;
 
 constexpr UnitAddress kClock{kId, 时钟1};
-constexpr int kTickMilliseconds = 100;
 
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
 TakeWriter writer;
+TakeClock takeClock;
+ScreenArea takeArea;  // empty: the primary screen
+int takeRate = 0;     // 0 until known
 TakeState takeState = TakeState::Idle;
 
 // The tray menu's "退出" can close RecorderWindow while a question or SaveDialog waits in its
@@ -48,20 +56,46 @@ std::string (*FaultReason(WriterFault fault))(int frames) {
   return fault == WriterFault::DiskFull ? DiskFullStoppedText : FrameNotWrittenText;
 }
 
-// The take is coded ahead for the quality SaveDialog will open at, on the screen as it is.
+// The take is coded ahead for the quality SaveDialog will open at, for the frames it records.
 PrecodeTarget PrecodeTargetNow() {
   const FrameSize canvas = SaveCanvasSize(QualityPercent);
   return {QualityPercent, canvas.width, canvas.height};
 }
 
 // 标签1's text: the take's state, then its length in seconds so far.
-std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount, kDefaultFrameRate) + "秒"; }
+std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount, TakeFrameRate()) + "秒"; }
 
-// 时钟1 runs, and a frame is captured at once rather than a tick later.
+// The take's clock goes on from the frames it has, 时钟1 runs, and a frame is captured at once
+// rather than a tick later.
 void RunClock() {
-  WriteProperty(kClock, timer_property::kInterval, kTickMilliseconds);
+  takeClock.GoOnAt(SteadyMicroseconds(), FrameCount, TakeFrameRate());
+  WriteProperty(kClock, timer_property::kInterval, CaptureTickMilliseconds(takeClock.rate()));
   EventRecord firstTick{kId, 时钟1, 0, {}, {}};
   CaptureTick(firstTick);
+}
+
+// A take at any rate but the first keeps its rate beside its frames, in the recording entry's
+// own form, so a take left to the next start saves at its rate too.
+void KeepTakeRate(int rate) {
+  if (rate == kDefaultFrameRate) return;
+  const std::string text = FrameRateEntryText(rate);
+  WriteWholeFile(FrameFolder + "\\" + kFrameRateEntryName, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+// The countdown before a take; the window that shows it comes next.
+bool CountDownBeforeTake(const ScreenArea&, int) { return true; }
+
+// The slots between the last frame and `slot` repeat the last frame; a gap too long for that
+// is taken out of the take, as a pause is. The slot the frame then goes into.
+bool RepeatSkippedSlots(int64_t& slot, int64_t now) {
+  if (slot - FrameCount - 1 > LongestRepeatedGap(takeClock.rate())) {
+    takeClock.GoOnAt(now, FrameCount, takeClock.rate());
+    slot = FrameCount + 1;
+  }
+  for (int number = FrameCount + 1; number < slot; ++number) {
+    if (!writer.Repeat(number)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -83,13 +117,18 @@ void StartTake() {
       if (AnyFrameFileExists(FrameFolder)) return StopRecording();
     }
   }
+  const Settings& settings = CurrentSettings();
+  takeArea = TakeAreaFor(settings.captureChoice, settings.captureArea, VirtualScreenArea());
+  if (!CountDownBeforeTake(takeArea, settings.countdownSeconds)) return;
   RemoveFolderTree(FrameFolder);
-  if (!HasRoomFor(FrameFolder, ScreenSnapshotBytes(), kFreeSpaceMargin)) {
+  if (!HasRoomFor(FrameFolder, ScreenSnapshotBytes(takeArea), kFreeSpaceMargin)) {
     SetTakeState(TakeState::Idle);
     TellAboutTake(NoRoomToRecordText());
     return;
   }
   CreateDirectoryW(Widen(FrameFolder).c_str(), nullptr);
+  takeRate = settings.frameRate;
+  KeepTakeRate(takeRate);
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   FrameCount = 0;
   writer.Begin(FrameFolder, 1, PrecodeTargetNow());
@@ -98,19 +137,23 @@ void StartTake() {
 }
 
 // A tick that a question, SaveDialog or a save meets in its own message loop writes nothing: the
-// take is theirs. A screen that cannot be read just now (a locked workstation, the secure
-// desktop, a display mode change) gives no frame: nothing is written or counted, and the take
-// goes on until the screen can be read again. Before a frame is handed over its volume must keep
-// the margin for the frame as a bitmap, the most a lean frame can take; a frame the writer could
-// not write whole is removed, and the writer takes no more. Either stops the take, so a full
-// disk never gets empty or partial frames written on and on.
+// take is theirs. Nor does a tick whose slot has its frame. A screen that cannot be read just now
+// (a locked workstation, the secure desktop, a display mode change) gives no frame, and the
+// slots it takes are repeated once it can be read again. Before a frame is handed over its volume
+// must keep the margin for the frame as a bitmap, the most a lean frame can take; a frame the
+// writer could not write whole is removed, and the writer takes no more. Either stops the take,
+// so a full disk never gets empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
   if (takeState != TakeState::Recording || !TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
-  const SnapshotFile& frame = snapshots.Take();
+  const int64_t now = SteadyMicroseconds();
+  int64_t slot = takeClock.SlotAt(now);
+  if (slot <= FrameCount) return;
+  const SnapshotFile& frame = snapshots.Take(takeArea);
   if (frame.size() == 0) return;
   if (!HasRoomFor(FrameFolder, frame.size(), kFreeSpaceMargin)) return StopTakeOnFault(DiskFullStoppedText);
-  if (!writer.Hand(FrameCount + 1, frame)) return StopTakeOnFault(FrameNotWrittenText);
-  FrameCount = FrameCount + 1;
+  if (!RepeatSkippedSlots(slot, now) || !writer.Hand(static_cast<int>(slot), frame))
+    return StopTakeOnFault(FrameNotWrittenText);
+  FrameCount = static_cast<int>(slot);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("录制："));
 }
 
@@ -172,3 +215,20 @@ const PrecodedFrames* PrecodedTake() {
 }
 
 uint64_t TakeWriterWaits() { return writer.Waits(); }
+
+// Read from the folder once for a take the program did not start itself.
+int TakeFrameRate() {
+  if (takeRate == 0) takeRate = RecordingFrameRate(FrameFolder);
+  return takeRate;
+}
+
+ScreenSize TakeFrameSize() {
+  if (const auto shape = TakeFrameShape(FrameFolder)) return {shape->width, shape->height};
+  if (!takeArea.IsEmpty()) return {takeArea.width, takeArea.height};
+  return PrimaryScreenPixels();
+}
+
+ScreenArea NextTakeArea() {
+  const Settings& settings = CurrentSettings();
+  return TakeAreaFor(settings.captureChoice, settings.captureArea, VirtualScreenArea());
+}

@@ -78,6 +78,12 @@ void FramePrecoder::Code(int number, const ByteString& frameFile) {
   coded_.codedUpTo = number;
 }
 
+void FramePrecoder::Repeat(int number) {
+  if (gaveUp_) return;
+  if (number != coded_.codedUpTo + 1) return GiveUp();
+  coded_.codedUpTo = number;
+}
+
 void FramePrecoder::GiveUp() {
   if (gaveUp_) return;
   gaveUp_ = true;

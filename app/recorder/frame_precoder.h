@@ -51,6 +51,9 @@ class FramePrecoder {
   // cannot be coded (a full disk, a screen of another size) ends the coding for the take: the
   // save then works from the captured frames.
   void Code(int number, const ByteString& frameFile);
+  // Frame `number`, the one after the last coded, is the one before it again: its entry shares
+  // that frame's data.
+  void Repeat(int number);
   // Ends the coding for the take, as a frame that cannot be coded does; what was coded goes.
   void GiveUp();
 

@@ -51,14 +51,15 @@ void DrawClickRing(HDC snapshot, ScreenPoint hotspot) {
 
 }  // namespace
 
-void PointerDrawing::Draw(HDC snapshot, ScreenSize screen, bool pointer, bool ring) {
+void PointerDrawing::Draw(HDC snapshot, ScreenPoint origin, ScreenSize screen, bool pointer, bool ring) {
   if (!pointer && !ring) return;
   CURSORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetCursorInfo(&info) || !(info.flags & CURSOR_SHOWING) || !info.hCursor) return;
   const std::optional<PointerPicture> picture = MeasuredPicture(info.hCursor);
   if (!picture) return;
-  const ScreenPoint position = PhysicalPointerPosition(info);
+  const ScreenPoint onScreen = PhysicalPointerPosition(info);
+  const ScreenPoint position{onScreen.x - origin.x, onScreen.y - origin.y};
   const std::optional<ScreenPoint> place = PointerPlaceInSnapshot(position, *picture, screen);
   if (!place) return;
   if (ring && AnyMouseButtonDown()) DrawClickRing(snapshot, position);

@@ -10,13 +10,14 @@
 
 class PointerDrawing {
  public:
-  // Draws onto `snapshot`, a device context holding a copy of the primary screen of `screen`
-  // physical pixels, taken while the thread measures in physical pixels: first, when `ring` and
+  // Draws onto `snapshot`, a device context holding a copy of `screen` physical pixels of the
+  // screen from `origin` on (the primary screen's top-left corner is 0, 0), taken while the
+  // thread measures in physical pixels: first, when `ring` and
   // a mouse button is down, the click ring around the pointer's hotspot; then, when `pointer`,
   // the pointer itself at its hotspot, with the system's own drawing, so colour, alpha and
   // inverting pointers look as they do on the screen. Nothing is drawn while the pointer is
-  // hidden or off the primary screen.
-  void Draw(HDC snapshot, ScreenSize screen, bool pointer, bool ring);
+  // hidden or outside the copy.
+  void Draw(HDC snapshot, ScreenPoint origin, ScreenSize screen, bool pointer, bool ring);
 
  private:
   const std::optional<PointerPicture>& MeasuredPicture(HCURSOR cursor);

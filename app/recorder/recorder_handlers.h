@@ -2,6 +2,7 @@
 #pragma once
 #include "app/recorder/take_state.h"
 #include "app/settings/settings.h"
+#include "components/services/services.h"
 #include "controls/runtime.h"
 
 // 标签1 reads red while stopped and blue while recording (COLORREF 0x00BBGGRR).
@@ -13,8 +14,13 @@ constexpr int32_t kPausedTextColour = 0x0050A0;
 
 // Puts the recorder's routines into the program's handler table.
 void AddRecorderHandlers(HandlerTable& handlers);
-// SaveDialog's routines; AddRecorderHandlers puts them in too.
+// SaveDialog's routines, and those that choose what a take records; AddRecorderHandlers puts
+// them in too.
 void AddSaveDialogHandlers(HandlerTable& handlers);
+void AddCaptureChoiceHandlers(HandlerTable& handlers);
+// The items of 录制范围 as they apply now: the choice checked, one item for each monitor when
+// there are several. Runs before the menu pops up.
+void OfferCaptureChoices();
 
 // Start a take and capture one frame: the record command and 时钟1 call these.
 void StartTake();
@@ -57,9 +63,17 @@ struct PrecodedFrames;
 const PrecodedFrames* PrecodedTake();
 // The times the last take's capture tick waited for its writer to catch up.
 uint64_t TakeWriterWaits();
-// The size of SaveDialog's hidden canvas for a quality, on the screen as it is now.
+// The size of SaveDialog's hidden canvas for a quality: the take's frames shrunk.
 struct FrameSize;
 FrameSize SaveCanvasSize(int qualityPercent);
+// The size of the take's frames: frame 1's where the working folder holds it, else that of what
+// the take records (the primary screen as it is now, for the full screen).
+ScreenSize TakeFrameSize();
+// The frame rate of the take in the working folder (the one recording, or the last): the rate
+// it was started at, kept beside its frames, so a take left by an earlier run has it too.
+int TakeFrameRate();
+// What a take started now would record (capture_area.h): empty for the full screen.
+ScreenArea NextTakeArea();
 // Lets go of what a take keeps from tick to tick (the screen's bitmap and the frame buffer);
 // stopping a take and the program's end run it.
 void ReleaseTakeBuffers();

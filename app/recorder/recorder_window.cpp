@@ -92,6 +92,7 @@ void HideRecorder(EventRecord&) {
 // while no take runs; a paused take offers 继续 in its place.
 void OfferTakeCommands() {
   WriteProperty({kId, 菜单_录制}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Record) ? 0 : 1);
+  WriteProperty({kId, 菜单_录制范围}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Record) ? 0 : 1);
   WriteProperty({kId, 菜单_停止}, menu_item_property::kDisabled, TakeCommandAllowed(TakeCommand::Stop) ? 0 : 1);
   const bool pausable = TakeIsRunning() && TakeCommandAllowed(TakeCommand::PauseOrResume);
   WriteProperty({kId, 菜单_暂停}, menu_item_property::kDisabled, pausable ? 0 : 1);
@@ -104,6 +105,7 @@ void RecorderTrayEvent(EventRecord& event) {
     BringRecorderForward();
   } else if (kind == kTrayRightUp) {
     OfferTakeCommands();
+    OfferCaptureChoices();
     PopUpMenu({kId, 菜单});
   }
 }
@@ -193,6 +195,7 @@ void ShowTakeButtons() {
   if (!IsWindowLoaded(kId)) return;
   const TakeButtons buttons = TakeButtonsFor(CurrentTakeState(), TakeHeldBy());
   SetEnabled({kId, 按钮1}, buttons.record);
+  SetEnabled({kId, 按钮5}, buttons.record);
   SetEnabled({kId, 按钮2}, buttons.stop);
   SetEnabled({kId, 按钮3}, buttons.save);
 }
@@ -216,6 +219,7 @@ void AddRecorderHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::PauseCommand, PauseCommand);
   handlers.Bind(HandlerId::RecorderKeyDown, RecorderKeyDown);
   AddSaveDialogHandlers(handlers);
+  AddCaptureChoiceHandlers(handlers);
 }
 
 void ReleaseRecorderState() {

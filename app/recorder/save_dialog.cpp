@@ -7,7 +7,6 @@
 #include "app/recorder/save_pipeline.h"
 #include "app/recorder/take_owner.h"
 #include "components/services/number_text.h"
-#include "components/services/screen_pixels.h"
 #include "controls/property_indexes.h"
 #include "forms/handler_id.h"
 #include "forms/save_dialog.h"
@@ -60,10 +59,10 @@ void SaveDialogQueryClose(EventRecord& event) {
 
 }  // namespace
 
-// On the screen size of this moment, in the physical pixels the frames are taken in.
+// The take's frames shrunk, in the physical pixels they are taken in.
 FrameSize SaveCanvasSize(int qualityPercent) {
-  const ScreenSize screen = PrimaryScreenPixels();
-  return RescaledFrameSize(screen.width, screen.height, qualityPercent);
+  const ScreenSize frames = TakeFrameSize();
+  return RescaledFrameSize(frames.width, frames.height, qualityPercent);
 }
 
 void RunSaveDialog() {

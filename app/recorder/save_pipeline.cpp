@@ -14,6 +14,7 @@
 #include "app/recorder/take_owner.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "app/settings/settings_file.h"
 #include "components/imaging/imaging.h"
@@ -66,6 +67,16 @@ void ShowFrameDone(int i) {
 // the recording is on the disk, so a failure leaves it whole for the next try.
 std::string ConvertedFolder() { return FrameFolder + "/jpeg"; }
 
+// A take at any rate but the first says its rate in the recording: the rate file kept beside
+// its frames goes into the recording as it is, after them.
+bool TakeHasOwnRate() { return TakeFrameRate() != kDefaultFrameRate; }
+std::string TakeRatePath() { return FrameFolder + "\\" + kFrameRateEntryName; }
+
+bool KeepRateWith(const std::string& convertedFolder) {
+  if (!TakeHasOwnRate()) return true;
+  return CopyFileW(Widen(TakeRatePath()).c_str(), Widen(convertedFolder + "\\" + kFrameRateEntryName).c_str(), FALSE) != FALSE;
+}
+
 // Frame i is read and shrunk while frame i - 1 is coded on the encoder's thread; then frame
 // i - 1's outcome is taken before frame i is handed over, so the progress counts the frames in
 // order. The bound is fixed here: frames a running take adds meanwhile are not converted.
@@ -84,10 +95,9 @@ bool ConvertFrames() {
     if (inFlight) ShowFrameDone(inFlight);
     inFlight = i;
   }
-  if (!inFlight) return true;
-  if (encoder.Finish() != kJpegWritten) return false;
-  ShowFrameDone(inFlight);
-  return true;
+  if (inFlight && encoder.Finish() != kJpegWritten) return false;
+  if (inFlight) ShowFrameDone(inFlight);
+  return KeepRateWith(folder);
 }
 
 // A low guess at the recording's size before converting: a frame of windows and text takes
@@ -191,10 +201,24 @@ SaveOutcome PackPrecoded(const ReadyEntries& ready, const std::string& target) {
   return Packed(PackPrepared(&zipComponent, ready.entries, target), target) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
+// The rate's entry is prepared beside the frames' as the save starts; without it the save
+// converts, which packs the rate file with the frames.
+bool AddRateEntry(const PrecodedFrames& coded, ReadyEntries& ready) {
+  if (!TakeHasOwnRate()) return true;
+  const std::string text = FrameRateEntryText(TakeFrameRate());
+  const std::string prepared = coded.folder + "/" + kFrameRateEntryName + ".entry";
+  if (PrepareEntry(kFrameRateEntryName, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), prepared) != kZipDone)
+    return false;
+  ready.entries.push_back({prepared, kFrameRateEntryName});
+  ready.bytes += text.size();
+  return true;
+}
+
 SaveOutcome SaveAsRecording(const std::string& target) {
   const PrecodedFrames* coded = ReadyPrecodedFrames();
-  const ReadyEntries ready = coded ? ReadyEntriesOf(*coded, FrameCount) : ReadyEntries{};
-  return ready.entries.empty() ? ConvertAndPack(target) : PackPrecoded(ready, target);
+  ReadyEntries ready = coded ? ReadyEntriesOf(*coded, FrameCount) : ReadyEntries{};
+  if (ready.entries.empty() || !AddRateEntry(*coded, ready)) return ConvertAndPack(target);
+  return PackPrecoded(ready, target);
 }
 
 SaveOutcome SaveAsVideo(const std::string& target, VideoFormat video) {

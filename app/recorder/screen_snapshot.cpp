@@ -9,11 +9,18 @@ namespace {
 ScreenUnreadable screenUnreadable = nullptr;
 ScreenStandIn screenStandIn = nullptr;
 
-bool CopyPicture(HDC target, HDC screen, SIZE size) {
-  if (!screenStandIn) return BitBlt(target, 0, 0, size.cx, size.cy, screen, 0, 0, SRCCOPY) != FALSE;
+bool CopyPicture(HDC target, HDC screen, POINT origin, SIZE size) {
+  if (!screenStandIn) return BitBlt(target, 0, 0, size.cx, size.cy, screen, origin.x, origin.y, SRCCOPY) != FALSE;
   screenStandIn(target, size.cx, size.cy);
   return true;
 }
+// The rectangle a snapshot of `area` copies: the primary screen's for an empty area.
+RECT SnapshotRectangle(const ScreenArea& area) {
+  if (!area.IsEmpty()) return {area.left, area.top, area.left + area.width, area.top + area.height};
+  const ScreenSize screen = PrimaryScreenPixels();
+  return {0, 0, screen.width, screen.height};
+}
+
 }  // namespace
 
 ScreenUnreadable SetScreenUnreadable(ScreenUnreadable unreadable) {
@@ -28,24 +35,25 @@ ScreenStandIn SetScreenStandIn(ScreenStandIn standIn) {
   return replaced;
 }
 
-uint64_t ScreenSnapshotBytes() {
+uint64_t ScreenSnapshotBytes(const ScreenArea& area) {
   const PhysicalScreenScope physical;
-  const ScreenSize screen = PrimaryScreenPixels();
-  if (screen.width < 1 || screen.height < 1) return kBmpHeadersSize;
-  return BmpFileSize(static_cast<uint64_t>(screen.width), static_cast<uint64_t>(screen.height));
+  const RECT copied = SnapshotRectangle(area);
+  if (copied.right <= copied.left || copied.bottom <= copied.top) return kBmpHeadersSize;
+  return BmpFileSize(static_cast<uint64_t>(copied.right - copied.left), static_cast<uint64_t>(copied.bottom - copied.top));
 }
 
 // The screen is measured and copied in physical pixels, so a scaled display gives its whole
-// picture, not the top-left part of the size the program's windows are told. On a palette
-// display (256 colours) the copy into the 24-bit bitmap goes through the screen's current
-// palette.
-const SnapshotFile& ScreenSnapshots::Take() {
+// picture, not the top-left part of the size the program's windows are told, and a rectangle
+// that spans monitors of different scaling comes out in the pixels of each, with no offset. On a
+// palette display (256 colours) the copy into the 24-bit bitmap goes through the screen's
+// current palette.
+const SnapshotFile& ScreenSnapshots::Take(const ScreenArea& area) {
   const PhysicalScreenScope physical;
-  const ScreenSize screen = PrimaryScreenPixels();
-  const SIZE size{screen.width, screen.height};
+  const RECT copied = SnapshotRectangle(area);
+  const SIZE size{copied.right - copied.left, copied.bottom - copied.top};
   const bool ready = (bitmap_ && size.cx == size_.cx && size.cy == size_.cy) || Prepare(size);
   file_ = {};
-  if (!ready || !CopyScreen()) return file_;
+  if (!ready || !CopyScreen({copied.left, copied.top})) return file_;
   file_ = {headers_, std::span<const uint8_t>(rows_, static_cast<size_t>(BmpRowBytes(size.cx)) * size.cy)};
   return file_;
 }
@@ -53,12 +61,12 @@ const SnapshotFile& ScreenSnapshots::Take() {
 // A copy the system refuses (a locked workstation, the secure desktop of an elevation prompt, a
 // display in the middle of a mode change) would leave the bitmap holding an older picture. The
 // pointer and the click ring are drawn over the copy as the settings ask at this moment.
-bool ScreenSnapshots::CopyScreen() {
+bool ScreenSnapshots::CopyScreen(POINT origin) {
   if (screenUnreadable && screenUnreadable()) return false;
-  const bool copied = CopyPicture(dc_.get(), screen_->get(), size_);
+  const bool copied = CopyPicture(dc_.get(), screen_->get(), origin, size_);
   if (copied) {
     const Settings& settings = CurrentSettings();
-    pointer_.Draw(dc_.get(), {size_.cx, size_.cy}, settings.drawPointer, settings.highlightClicks);
+    pointer_.Draw(dc_.get(), {origin.x, origin.y}, {size_.cx, size_.cy}, settings.drawPointer, settings.highlightClicks);
   }
   GdiFlush();
   return copied;

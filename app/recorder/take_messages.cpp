@@ -1,7 +1,7 @@
 #include "app/recorder/take_messages.h"
 
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 #include "components/services/number_text.h"
 
 namespace {

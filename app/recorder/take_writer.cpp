@@ -46,7 +46,11 @@ void TakeWriter::Begin(const std::string& folder, int firstNumber, std::optional
   worker_ = std::thread([this] { Work(); });
 }
 
-bool TakeWriter::Hand(int number, const SnapshotFile& frame) {
+bool TakeWriter::Hand(int number, const SnapshotFile& frame) { return Queue(number, &frame); }
+
+bool TakeWriter::Repeat(int number) { return Queue(number, nullptr); }
+
+bool TakeWriter::Queue(int number, const SnapshotFile* frame) {
   ByteString buffer;
   {
     std::unique_lock<std::mutex> guard(lock_);
@@ -55,15 +59,17 @@ bool TakeWriter::Hand(int number, const SnapshotFile& frame) {
       changed_.wait(guard, [this] { return failed_ || queue_.size() < kQueuedFrames; });
     }
     if (failed_ || !worker_.joinable()) return false;
-    if (!spare_.empty()) {
+    if (frame && !spare_.empty()) {
       buffer.swap(spare_.back());
       spare_.pop_back();
     }
   }
   // A spare buffer already has a frame's size, so the copy touches no new memory.
-  buffer.resize(frame.size());
-  std::memcpy(buffer.data(), frame.headers.data(), frame.headers.size());
-  std::memcpy(buffer.data() + frame.headers.size(), frame.rows.data(), frame.rows.size());
+  if (frame) {
+    buffer.resize(frame->size());
+    std::memcpy(buffer.data(), frame->headers.data(), frame->headers.size());
+    std::memcpy(buffer.data() + frame->headers.size(), frame->rows.data(), frame->rows.size());
+  }
   {
     std::lock_guard<std::mutex> guard(lock_);
     queue_.push_back({number, std::move(buffer)});
@@ -100,37 +106,57 @@ void TakeWriter::Work() {
     const bool write = !failed_;
     const bool coding = !fellBehind_;
     guard.unlock();
-    const bool kept = write && Keep(frame, coding);
+    const bool kept = write && (frame.file.empty() ? KeepRepeat(frame, coding) : Keep(frame, coding));
     guard.lock();
     if (kept) outcome_.framesWritten = frame.number;
     if (write && !kept) failed_ = true;
-    spare_.push_back(std::move(frame.file));
+    if (!frame.file.empty()) spare_.push_back(std::move(frame.file));
     queue_.pop_front();
     changed_.notify_all();
   }
 }
 
 // A frame is coded against the one written before it unless it is the first, follows a gap or
-// a change of screen size, or a minute has passed since the last whole frame. Its file is on
-// the disk before the next frame is written, so a power cut loses at most the frame in hand.
+// a change of screen size, or a minute has passed since the last whole frame.
 bool TakeWriter::Keep(QueuedFrame& frame, bool coding) {
   const FrameShape shape = ShapeOf(frame.file);
   const FrameShape previousShape = ShapeOf(previous_);
   const bool whole = previous_.empty() || shape.width != previousShape.width || shape.height != previousShape.height ||
                      frame.number != previousNumber_ + 1 || frame.number - lastWhole_ >= kWholeFrameEvery;
-  const std::string path = LeanFramePath(folder_, frame.number);
   const bool coded =
       encoder_->Encode(shape, RowsOf(frame.file), whole ? ByteSpan() : RowsOf(previous_), whole ? 0 : previousNumber_, coded_);
-  if (!coded || !WriteWholeFile(path, coded_) || !FlushFileToDisk(path)) {
-    DeleteOneFile(path);
-    outcome_.fault = HasRoomFor(folder_, frame.file.size(), kFreeSpaceMargin) ? WriterFault::NotWritten : WriterFault::DiskFull;
-    return false;
-  }
+  if (!coded || !WriteLean(frame.number, frame.file.size())) return false;
   if (whole) lastWhole_ = frame.number;
-  leanBytes_ += coded_.size();
   CodeAhead(frame, coding);
   frame.file.swap(previous_);
   previousNumber_ = frame.number;
+  return true;
+}
+
+// The frame before, coded against itself: a lean frame that changes no tile.
+bool TakeWriter::KeepRepeat(const QueuedFrame& frame, bool coding) {
+  if (previous_.empty() || frame.number != previousNumber_ + 1) return false;
+  if (!encoder_->Encode(ShapeOf(previous_), RowsOf(previous_), RowsOf(previous_), previousNumber_, coded_) ||
+      !WriteLean(frame.number, previous_.size()))
+    return false;
+  if (precoder_) {
+    if (coding) precoder_->Repeat(frame.number);
+    CheckCodingRoom(frame.number, previous_.size(), coding);
+  }
+  previousNumber_ = frame.number;
+  return true;
+}
+
+// Frame `number`'s lean file, coded into coded_, on the disk before the next is written, so a
+// power cut loses at most the frame in hand.
+bool TakeWriter::WriteLean(int number, uint64_t frameBytes) {
+  const std::string path = LeanFramePath(folder_, number);
+  if (!WriteWholeFile(path, coded_) || !FlushFileToDisk(path)) {
+    DeleteOneFile(path);
+    outcome_.fault = HasRoomFor(folder_, frameBytes, kFreeSpaceMargin) ? WriterFault::NotWritten : WriterFault::DiskFull;
+    return false;
+  }
+  leanBytes_ += coded_.size();
   return true;
 }
 
@@ -138,6 +164,10 @@ bool TakeWriter::Keep(QueuedFrame& frame, bool coding) {
 void TakeWriter::CodeAhead(const QueuedFrame& frame, bool coding) {
   if (!precoder_) return;
   if (coding) precoder_->Code(frame.number, frame.file);
-  const uint64_t raw = static_cast<uint64_t>(frame.number) * frame.file.size();
+  CheckCodingRoom(frame.number, frame.file.size(), coding);
+}
+
+void TakeWriter::CheckCodingRoom(int number, uint64_t frameBytes, bool coding) {
+  const uint64_t raw = static_cast<uint64_t>(number) * frameBytes;
   if (!coding || (leanBytes_ + precoder_->Coded().bytes) * 100 > raw * kMostHundredthsOfRaw) precoder_->GiveUp();
 }

@@ -49,6 +49,10 @@ class TakeWriter {
   // Hands frame `number` (the one after the last handed) over, copied into a free place, waiting
   // while there is none. False once a frame could not be written: the take must stop.
   bool Hand(int number, const SnapshotFile& frame);
+  // Frame `number` (the one after the last handed) shows what the frame before it shows: a slot
+  // of the take's clock that no tick came in. Its lean frame changes nothing and its coded entry
+  // shares the one before's, so it costs next to nothing. False as Hand gives false.
+  bool Repeat(int number);
   // Waits until every frame handed over is written and coded, ends the thread and lets the
   // queue's memory go. Nothing when no take is being written.
   WriterOutcome Finish();
@@ -62,11 +66,15 @@ class TakeWriter {
  private:
   struct QueuedFrame {
     int number = 0;
-    ByteString file;  // the whole 24-bit BMP file of the snapshot
+    ByteString file;  // the whole 24-bit BMP file of the snapshot; empty for a repeat
   };
+  bool Queue(int number, const SnapshotFile* frame);
   void Work();
   bool Keep(QueuedFrame& frame, bool coding);
+  bool KeepRepeat(const QueuedFrame& frame, bool coding);
+  bool WriteLean(int number, uint64_t frameBytes);
   void CodeAhead(const QueuedFrame& frame, bool coding);
+  void CheckCodingRoom(int number, uint64_t frameBytes, bool coding);
 
   std::string folder_;
   std::optional<FramePrecoder> precoder_;

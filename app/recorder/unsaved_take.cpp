@@ -7,6 +7,7 @@
 #include "components/imaging/bmp_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/folder_entries.h"
+#include "components/services/little_endian.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
 
@@ -61,6 +62,18 @@ bool IsWholeFrameFile(const std::wstring& path, FrameForm form) {
     }
   }
   return false;
+}
+
+constexpr size_t kBmpWidthOffset = 18;
+constexpr size_t kBmpHeightOffset = 22;
+
+// A bitmap's size from its info header; rows stored bottom-up, as the recorder wrote them.
+std::optional<FrameShape> BitmapShape(const FileEnds& ends) {
+  if (ends.headSize < kBmpHeightOffset + 4 || ends.head[0] != 'B' || ends.head[1] != 'M') return std::nullopt;
+  const auto width = static_cast<int32_t>(GetLe32(ends.head, kBmpWidthOffset));
+  const auto height = static_cast<int32_t>(GetLe32(ends.head, kBmpHeightOffset));
+  if (width < 1 || height < 1) return std::nullopt;
+  return FrameShape{width, height};
 }
 
 // Calls `visit` with each frame file directly in the folder until it answers false.
@@ -121,6 +134,16 @@ bool AnyFrameFileExists(const std::string& folder) {
     return false;
   });
   return found;
+}
+
+std::optional<FrameShape> TakeFrameShape(const std::string& folder) {
+  FileEnds ends;
+  LeanFrameHead head;
+  if (ReadFileEnds(Widen(LeanFramePath(folder, 1)), &ends) && ReadLeanFrameHead(ends.head, ends.headSize, head))
+    return head.shape;
+  ends = {};
+  if (ReadFileEnds(Widen(CapturedFramePath(folder, 1)), &ends)) return BitmapShape(ends);
+  return std::nullopt;
 }
 
 std::string FrameFilePath(const std::string& folder, const FrameFile& file) {

@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ void RemoveCutShortFrames(const std::string& folder, const TakeFound& take);
 // Whether the folder holds any frame file, captured (n.bmp) or converted by a save that failed
 // later (n.jpg): a take that has not been saved. Reads the folder's names only.
 bool AnyFrameFileExists(const std::string& folder);
+
+// The size of the take's frames in `folder`: frame 1's, from the head of its lean frame or the
+// header of its bitmap; none when the folder holds neither.
+std::optional<FrameShape> TakeFrameShape(const std::string& folder);
 
 // Where a frame file of the take in `folder` is.
 std::string FrameFilePath(const std::string& folder, const FrameFile& file);

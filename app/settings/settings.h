@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "components/services/hotkey_modifiers.h"
+#include "components/services/services.h"
 
 // A key combination as the system's hotkey registration takes it: MOD_ALT, MOD_CONTROL,
 // MOD_SHIFT and MOD_WIN in `modifiers` and a virtual-key code in `key`. A key of 0 is no
@@ -22,19 +23,10 @@ inline constexpr int kDefaultSaveQuality = 80;
 
 // What a take records: the primary screen, one monitor of several, or a rectangle the user
 // drags (a region) or picks by clicking a window. A monitor's, a region's and a window's
-// rectangle is kept in `area`.
+// rectangle is kept in `captureArea`, in physical pixels of the virtual screen (ScreenArea,
+// components/services/services.h): left and top may be negative (a monitor left of or above
+// the primary one).
 enum class CaptureChoice { FullScreen, Monitor, Region, Window };
-
-// A rectangle of the virtual screen in physical pixels: left and top may be negative (a monitor
-// left of or above the primary one).
-struct ScreenArea {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool IsEmpty() const { return width <= 0 || height <= 0; }
-  bool operator==(const ScreenArea&) const = default;
-};
 
 // The smallest region a take records, on either side.
 inline constexpr int kSmallestAreaSide = 16;

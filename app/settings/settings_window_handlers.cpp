@@ -57,14 +57,15 @@ void SettingsCreated(EventRecord&) {
   ShowNote(本程序窗口原因标签, !canKeepOut);
 }
 
+// What the window does not show (the quality last saved at, what a take records) stays as it is.
 Settings SettingsInWindow() {
-  const Settings& before = CurrentSettings();
-  return {.recordOrStopKey = HotkeyIn(录制热键, before.recordOrStopKey),
-          .pauseOrResumeKey = HotkeyIn(暂停热键, before.pauseOrResumeKey),
-          .drawPointer = OptionIn(鼠标指针复选框),
-          .highlightClicks = OptionIn(鼠标点击复选框),
-          .excludeOwnWindows = OptionIn(本程序窗口复选框),
-          .saveQuality = before.saveQuality};
+  Settings settings = CurrentSettings();
+  settings.recordOrStopKey = HotkeyIn(录制热键, settings.recordOrStopKey);
+  settings.pauseOrResumeKey = HotkeyIn(暂停热键, settings.pauseOrResumeKey);
+  settings.drawPointer = OptionIn(鼠标指针复选框);
+  settings.highlightClicks = OptionIn(鼠标点击复选框);
+  settings.excludeOwnWindows = OptionIn(本程序窗口复选框);
+  return settings;
 }
 
 // A box that shows Ctrl, Alt or Shift with no key: the user has not finished the combination.

@@ -34,14 +34,17 @@ struct ScreenSize {
 };
 ScreenSize PrimaryScreenSize();
 
+// A rectangle of the screen by its top-left corner and its size.
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool IsEmpty() const { return width <= 0 || height <= 0; }
+  bool operator==(const ScreenArea&) const = default;
+};
 // The part of the primary screen that windows may cover: the screen without the taskbar and
 // other bars docked to its edges, in the same coordinates as window positions.
-struct ScreenArea {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 ScreenArea PrimaryWorkArea();
 
 // Takes the current folder and the PATH out of the places DLLs are loaded from at run time, so

@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "app/recorder/recorder_state.h"
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 #include "controls/event_delivery.h"
 #include "forms/recorder_window.h"
 #include "forms/save_dialog.h"

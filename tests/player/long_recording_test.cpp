@@ -9,8 +9,8 @@
 
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 #include "components/services/services.h"
 #include "tests/controls/program_run.h"
 #include "tools/drive/keyboard.h"

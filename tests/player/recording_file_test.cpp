@@ -1,5 +1,5 @@
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 
 #include <gtest/gtest.h>
 

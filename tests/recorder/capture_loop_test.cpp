@@ -33,11 +33,6 @@ std::string Status() { return ReadText(kStatus, label_property::kCaption); }
 int StatusColour() { return ReadInt(kStatus, label_property::kTextColour); }
 std::string Frame(int n) { return LeanFrameFile(n); }
 
-void Ticks(int count) {
-  EventRecord tick{kId, 时钟1, 0, {}, {}};
-  for (int i = 0; i < count; ++i) CaptureTick(tick);
-}
-
 // The suite runs on a 1024x768 screen; tests/recorder/frame_on_full_hd_screen.sh runs this test
 // again on a 1920x1080 one.
 struct ScreenFrame {
@@ -161,11 +156,11 @@ TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
     EXPECT_EQ(Status(), "录制：0.1秒");
     EXPECT_EQ(StatusColour(), 0xFF0000);
     EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 100);
-    Ticks(9);
+    CaptureTicks(9);
     EXPECT_EQ(Status(), "录制：1秒");
-    Ticks(5);
+    CaptureTicks(5);
     EXPECT_EQ(Status(), "录制：1.5秒");
-    Ticks(123 - 15);
+    CaptureTicks(123 - 15);
     Click(按钮2);
     EXPECT_EQ(Status(), "停止：12.3秒");
     EXPECT_EQ(StatusColour(), 0x0000FF);
@@ -189,12 +184,12 @@ TEST(CaptureLoop, TheTimerKeepsCapturingWhileRecording) {
 TEST(CaptureLoop, AnUnsavedTakeIsAskedAboutAndNoStartsAFreshTake) {
   RunRecorder([] {
     Click(按钮1);
-    Ticks(49);
+    CaptureTicks(49);
     Click(按钮2);
     EXPECT_TRUE(Seen().questions.empty()) << "a fresh start has nothing to ask about";
     AnswerQuestionsWith(IDNO);
     Click(按钮1);
-    Ticks(29);
+    CaptureTicks(29);
     Click(按钮2);
   });
   ASSERT_EQ(Seen().questions.size(), 1u);
@@ -218,7 +213,7 @@ TEST(CaptureLoop, AnsweringYesThenClosingTheSaveDialogKeepsTheEarlierTakeReadyTo
   bool savePromptWasModal = false;
   RunRecorder([&] {
     Click(按钮1);
-    Ticks(4);
+    CaptureTicks(4);
     Click(按钮2);
     AnswerQuestionsWith(IDYES);
     SetTimer(nullptr, 0, 100, CloseSaveDialog);
@@ -307,7 +302,7 @@ TEST(CaptureLoop, EachTickTakesTheScreenAsItIsThen) {
           PumpFor(100);
           return (fresh = copy()) == before;
         }, 5);
-        Ticks(1);
+        CaptureTicks(1);
         EXPECT_EQ(FrameCount, 2);
       }
       SetClassLongPtrW(patch, GCLP_HBRBACKGROUND, 0);
@@ -380,7 +375,7 @@ TEST(CaptureLoop, AScreenOfNoiseCostsNoMoreThanBitmapsDid) {
     WriteProperty({kId, 时钟1}, timer_property::kInterval, 0);
     for (int i = 0; i < 3; ++i) {
       noise.PaintAnew();
-      Ticks(1);
+      CaptureTicks(1);
     }
     Click(按钮2);
     EXPECT_EQ(FrameCount, 4);

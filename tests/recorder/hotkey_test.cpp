@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/recorder/recorder_handlers.h"
+#include "app/recorder/take_clock.h"
 #include "app/recorder/recorder_state.h"
 #include "app/settings/hotkey_text.h"
 #include "components/services/wide_text.h"
@@ -83,7 +84,7 @@ TEST_F(Hotkeys, AltF9StartsAsRecordDoesQuestionIncluded) {
     PlayerInFront();
     WhileAsked([] { Press(VK_MENU, VK_F9); });
     Press(VK_MENU, VK_F9);
-    EXPECT_EQ(ClockInterval(), 100);
+    EXPECT_EQ(ClockInterval(), CaptureTickMilliseconds(kDefaultFrameRate));
     EXPECT_EQ(FrameCount, 1) << "a new take";
     Press(VK_MENU, VK_F9);
     EXPECT_EQ(ClockInterval(), 0);
@@ -101,7 +102,7 @@ TEST_F(Hotkeys, AChangedKeyWorksAtOnceAndTheOldOneNoLonger) {
     Press(VK_MENU, VK_F9);
     EXPECT_EQ(ClockInterval(), 0) << "Alt+F9 is no longer the program's";
     Press(VK_CONTROL, VK_F11);
-    EXPECT_EQ(ClockInterval(), 100);
+    EXPECT_EQ(ClockInterval(), CaptureTickMilliseconds(kDefaultFrameRate));
     Press(VK_MENU, VK_F10);
     EXPECT_FALSE(TakeIsPaused()) << "no hotkey pauses";
     Press(VK_CONTROL, VK_F11);
@@ -116,7 +117,7 @@ TEST_F(Hotkeys, AChangedKeyWorksAtOnceAndTheOldOneNoLonger) {
     EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::PauseOrResume)) << "a key given to both jobs is the program's own";
     EXPECT_EQ(TrayBalloonTexts().size(), balloons);
     Press(VK_CONTROL, VK_F11);
-    EXPECT_EQ(ClockInterval(), 100) << "it serves 录制/停止";
+    EXPECT_EQ(ClockInterval(), CaptureTickMilliseconds(kDefaultFrameRate)) << "it serves 录制/停止";
     Press(VK_CONTROL, VK_F11);
   });
 }
@@ -185,7 +186,7 @@ TEST_F(Hotkeys, ACombinationAnotherProgramHoldsIsNamedOnceAndTheProgramRunsOn) {
     ApplyRecorderSettings();
     EXPECT_FALSE(HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
     Press(VK_MENU, VK_F9);
-    EXPECT_EQ(ClockInterval(), 100) << "Alt+F9 is the program's once the other lets go";
+    EXPECT_EQ(ClockInterval(), CaptureTickMilliseconds(kDefaultFrameRate)) << "Alt+F9 is the program's once the other lets go";
     Press(VK_MENU, VK_F9);
   });
 }

@@ -10,8 +10,8 @@
 
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
-#include "app/recording/recording_file.h"
 #include "app/recording/frame_rate.h"
+#include "app/recording/recording_file.h"
 #include "components/services/wide_text.h"
 #include "controls/event_delivery.h"
 #include "controls/event_index.h"

@@ -355,8 +355,7 @@ TEST(PointerInFramesScaled, ThePointerIsAtItsPhysicalPlaceInTheFrame) {
     WriteProperty({RecorderWindow::kId, RecorderWindow::时钟1}, timer_property::kInterval, 0);
     const PointerAt pointer(position);
     ASSERT_EQ(PointerNow().hCursor, arrow);
-    EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
-    CaptureTick(tick);
+    CaptureTicks(1);
     Click(RecorderWindow::按钮2);
   });
   const Picture frame = DecodedPicture(TakeFrameFile(2));

@@ -11,6 +11,7 @@
 #include "components/services/file_bytes.h"
 #include "components/services/path_kind.h"
 #include "components/services/services.h"
+#include "components/services/steady_clock.h"
 #include "components/services/wide_text.h"
 #include "controls/ask_user.h"
 #include "forms/recorder_window.h"
@@ -89,6 +90,10 @@ int Ask(const std::string& text, const std::string& caption, unsigned style) {
 }
 
 void OpenInsteadOfBrowser(void*, const std::wstring& address) { seen.webPages.push_back(address); }
+
+// Far from 0, so no take's arithmetic meets the counter's start.
+int64_t testClock = 1'000'000'000'000;
+int64_t TestClock() { return testClock; }
 }  // namespace
 
 void RunRecorder(const std::function<void()>& body) {
@@ -100,6 +105,7 @@ void RunRecorder(const std::function<void()>& body) {
   Settings firstStart = CurrentSettings();
   firstStart.saveQuality = kDefaultSaveQuality;
   SetCurrentSettings(firstStart);
+  const SteadyClockStandIn systemClock = SetSteadyClockStandIn(TestClock);
   if (!IsFile(ProgramFilePath(kSettingsFileName))) WriteWholeFile(ProgramFilePath(kSettingsFileName), {});
   if (!keepWorkingFolder) RemoveFolderTree(WorkingFolder());
   keepWorkingFolder = false;
@@ -118,6 +124,7 @@ void RunRecorder(const std::function<void()>& body) {
       handlers);
   // What the program's end does.
   ReleasePlayerState();
+  SetSteadyClockStandIn(systemClock);
   ReplaceFileDialog(fileDialog);
   SetShellOpenFunction(browser);
   answer = IDNO;
@@ -126,6 +133,18 @@ void RunRecorder(const std::function<void()>& body) {
 }
 
 void KeepWorkingFolderForNextRun() { keepWorkingFolder = true; }
+
+void MoveClockBy(int64_t microseconds) { testClock += microseconds; }
+
+void CaptureTicks(int count) {
+  EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
+  for (int i = 0; i < count; ++i) {
+    MoveClockBy(1'000'000 / TakeFrameRate());
+    CaptureTick(tick);
+  }
+}
+
+void UseSystemClock() { SetSteadyClockStandIn(nullptr); }
 
 const RecorderSeen& Seen() { return seen; }
 void AnswerQuestionsWith(int reply) { answer = reply; }

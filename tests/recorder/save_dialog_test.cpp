@@ -189,8 +189,7 @@ TEST(SaveDialog, ARecordingCodedDuringTheTakeIsTheOneTheSaveWouldConvert) {
   std::vector<std::string> steps;
   RunRecorder([&] {
     Click(RecorderWindow::按钮1);
-    EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
-    for (int i = 0; i < 3; ++i) CaptureTick(tick);
+    CaptureTicks(3);
     Click(RecorderWindow::按钮2);
     for (int n = 1; n <= FrameCount; ++n) frames.push_back(TakeFrameFile(n));
     const FileStepLog log;

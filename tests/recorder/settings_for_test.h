@@ -1,19 +1,29 @@
-// The pointer settings a test runs with, the program's own put back afterwards.
+// The settings a test runs with, the program's own put back afterwards.
 #pragma once
 #include "app/settings/settings.h"
 
-class PointerSettingsForTest {
+class SettingsForTest {
  public:
-  PointerSettingsForTest(bool drawPointer, bool highlightClicks) : before_(CurrentSettings()) {
+  // The settings of now, changed by `change`.
+  template <typename Change>
+  explicit SettingsForTest(Change change) : before_(CurrentSettings()) {
     Settings settings = before_;
-    settings.drawPointer = drawPointer;
-    settings.highlightClicks = highlightClicks;
+    change(settings);
     SetCurrentSettings(settings);
   }
-  ~PointerSettingsForTest() { SetCurrentSettings(before_); }
-  PointerSettingsForTest(const PointerSettingsForTest&) = delete;
-  PointerSettingsForTest& operator=(const PointerSettingsForTest&) = delete;
+  ~SettingsForTest() { SetCurrentSettings(before_); }
+  SettingsForTest(const SettingsForTest&) = delete;
+  SettingsForTest& operator=(const SettingsForTest&) = delete;
 
  private:
   Settings before_;
+};
+
+class PointerSettingsForTest : public SettingsForTest {
+ public:
+  PointerSettingsForTest(bool drawPointer, bool highlightClicks)
+      : SettingsForTest([&](Settings& settings) {
+          settings.drawPointer = drawPointer;
+          settings.highlightClicks = highlightClicks;
+        }) {}
 };

@@ -90,8 +90,7 @@ void UseTheTray() {
   RaiseEvent(kId, 菜单_录制, 0);
   RaiseEvent(kId, 菜单_停止, 0);
   RaiseEvent(kId, 按钮3, ButtonEvent::kClicked);
-  EventRecord tick{kId, 时钟1, 0, {}, {}};
-  CaptureTick(tick);
+  CaptureTicks(1);
 }
 
 void CALLBACK UseTheTrayWhileSaving(HWND, UINT, UINT_PTR timer, DWORD) {

@@ -31,11 +31,6 @@ std::string Status() { return ReadText(kStatus, label_property::kCaption); }
 std::string Frame(int n, const char* suffix = ".bmp") { return WorkingFolder() + "\\" + std::to_string(n) + suffix; }
 bool Enabled(UnitId button) { return IsWindowEnabled(RecorderHwnd(button)) != 0; }
 
-void Ticks(int count) {
-  EventRecord tick{kId, 时钟1, 0, {}, {}};
-  for (int i = 0; i < count; ++i) CaptureTick(tick);
-}
-
 constexpr FrameForm L = FrameForm::Lean, B = FrameForm::Bitmap, J = FrameForm::Jpeg;
 
 TakeFound TakeOf(std::vector<FrameFile> files, std::vector<FrameFile> broken = {}) {
@@ -210,7 +205,7 @@ TEST(DiskSpace, AFillingDiskStopsTheTakeAsStopDoesAndSaysSo) {
   const FreeSpaceProbe system = SetFreeSpaceProbe(TwoAndAHalfFramesOfRoom);
   RunRecorder([] {
     Click(按钮1);
-    Ticks(2);
+    CaptureTicks(2);
     EXPECT_EQ(FrameCount, 2);
     EXPECT_EQ(Status(), "停止：0.2秒");
     EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 0);
@@ -246,7 +241,7 @@ TEST(DiskSpace, AFrameThatCannotBeWrittenStopsTheTake) {
   RunRecorder([] {
     Click(按钮1);
     MakeFolder(Frame(3, ".vlf"));
-    Ticks(2);
+    CaptureTicks(2);
     ASSERT_TRUE(WaitUntil([] { return !TakeIsRunning(); }));
     EXPECT_EQ(FrameCount, 2);
     EXPECT_EQ(Status(), "停止：0.2秒");

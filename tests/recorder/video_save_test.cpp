@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "app/recorder/recorder_handlers.h"
+#include "app/recorder/take_clock.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
 #include "components/services/services.h"
@@ -221,11 +222,6 @@ TEST_P(VideoSave, ATakeForThePeers) {
 int unreadableTicks = 0;
 bool ScreenLockedForAFewTicks() { return unreadableTicks > 0 && unreadableTicks-- > 0; }
 
-void Ticks(int count) {
-  EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
-  for (int i = 0; i < count; ++i) CaptureTick(tick);
-}
-
 std::vector<std::string> FrameNames(const char* suffix, int frames) {
   std::vector<std::string> names;
   for (int n = 1; n <= frames; ++n) names.push_back(std::to_string(n) + suffix);
@@ -245,21 +241,22 @@ TEST(UnreadableScreen, ATakeGoesOnWithoutEmptyOrMissingFramesAndSaves) {
     int frames = 0;
     RunRecorder([&] {
       Click(RecorderWindow::按钮1);
-      Ticks(2);
+      CaptureTicks(2);
       const int before = FrameCount;
       const std::string status = ReadText(kStatus, label_property::kCaption);
       const ScreenUnreadable system = SetScreenUnreadable(ScreenLockedForAFewTicks);
       unreadableTicks = 3;
-      Ticks(3);
+      CaptureTicks(3);
       EXPECT_EQ(unreadableTicks, 0);
       EXPECT_EQ(FrameCount, before) << "no frame is counted while the screen cannot be read";
       EXPECT_EQ(ReadText(kStatus, label_property::kCaption), status);
-      EXPECT_EQ(ReadInt({RecorderWindow::kId, RecorderWindow::时钟1}, timer_property::kInterval), 100);
-      Ticks(2);
+      EXPECT_EQ(ReadInt({RecorderWindow::kId, RecorderWindow::时钟1}, timer_property::kInterval),
+                CaptureTickMilliseconds(kDefaultFrameRate));
+      CaptureTicks(2);
       SetScreenUnreadable(system);
       Click(RecorderWindow::按钮2);
       frames = FrameCount;
-      EXPECT_EQ(frames, before + 2) << "frames resume when the screen can be read again";
+      EXPECT_EQ(frames, before + 3 + 2) << "the locked slots repeat the frame before, then frames resume";
       std::vector<std::string> kept = FrameNames(".vlf", frames);
       kept.push_back("coded");
       EXPECT_EQ(ListFolder(WorkingFolder()), kept);

@@ -15,8 +15,16 @@
 
 namespace {
 
-const Settings kChanged{.recordOrStopKey = {0x2, 0x77}, .pauseOrResumeKey = {}, .drawPointer = false,
-                        .highlightClicks = true, .excludeOwnWindows = false};
+Settings Changed() {
+  Settings settings;
+  settings.recordOrStopKey = {0x2, 0x77};
+  settings.pauseOrResumeKey = {};
+  settings.drawPointer = false;
+  settings.highlightClicks = true;
+  settings.excludeOwnWindows = false;
+  return settings;
+}
+const Settings kChanged = Changed();
 
 std::string TextOf(const std::string& path) {
   const Bytes bytes = ReadBytes(path);

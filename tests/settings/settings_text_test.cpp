@@ -110,8 +110,16 @@ TEST(HotkeyText, ReadsLooseSpellingsAndRefusesNonsense) {
 }
 
 TEST(SettingsText, RoundTripsEverySettingAndKeepsDefaultsForWhatCannotBeRead) {
-  const Settings changed{.recordOrStopKey = {kCtrl | kShift, 'R'}, .pauseOrResumeKey = {}, .drawPointer = false,
-                         .highlightClicks = true, .excludeOwnWindows = false};
+  Settings changed;
+  changed.recordOrStopKey = {kCtrl | kShift, 'R'};
+  changed.pauseOrResumeKey = {};
+  changed.drawPointer = false;
+  changed.highlightClicks = true;
+  changed.excludeOwnWindows = false;
+  changed.captureChoice = CaptureChoice::Region;
+  changed.captureArea = {-1280, 20, 321, 241};
+  changed.frameRate = 30;
+  changed.countdownSeconds = 10;
   IniText ini;
   PutSettingsInto(ini, changed);
   EXPECT_EQ(SettingsFromIni(IniText::Parse(ini.Text())), changed);
@@ -119,12 +127,15 @@ TEST(SettingsText, RoundTripsEverySettingAndKeepsDefaultsForWhatCannotBeRead) {
 
   const Settings read = SettingsFromIni(IniText::Parse(
       "[Hotkeys]\nRecordOrStop=Alt+Nonsense\nPauseOrResume=\n"
-      "[Recording]\nDrawPointer=yes\nHighlightClicks=1\nExcludeOwnWindows=2\n"));
+      "[Recording]\nDrawPointer=yes\nHighlightClicks=1\nExcludeOwnWindows=2\n"
+      "[Capture]\nChoice=Everything\nArea=0,0,15,900\nFrameRate=25\nCountdown=11\n"));
   Settings expected;
   expected.pauseOrResumeKey = {};
   expected.highlightClicks = true;
   EXPECT_EQ(read, expected);
   EXPECT_EQ(SettingsFromIni(IniText()), Settings{});
+  for (const char* area : {"1,2,300", "1,2,300,200,5", "a,2,300,200", "1,,300,200", "1,2,-300,200", "1,2,3000000000,20"})
+    EXPECT_TRUE(SettingsFromIni(IniText::Parse(std::string("[Capture]\nArea=") + area + "\n")).captureArea.IsEmpty()) << area;
 }
 
 }  // namespace
