@@ -171,7 +171,11 @@ void StopRecording() {
   if (writing && outcome.fault != WriterFault::None) TellAboutTake(FaultReason(outcome.fault)(FrameCount));
 }
 
-void ReleaseTakeBuffers() { snapshots.Release(); }
+// The rate is read again from the folder, the take's own record of it.
+void ReleaseTakeBuffers() {
+  snapshots.Release();
+  takeRate = 0;
+}
 
 void PauseTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);

@@ -8,6 +8,7 @@
 
 #include "app/recorder/disk_space.h"
 #include "app/recorder/recorder_handlers.h"
+#include "app/recorder/take_clock.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/screen_snapshot.h"
 #include "components/imaging/bmp_file.h"
@@ -155,7 +156,7 @@ TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
     Click(按钮1);
     EXPECT_EQ(Status(), "录制：0.1秒");
     EXPECT_EQ(StatusColour(), 0xFF0000);
-    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 100);
+    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), CaptureTickMilliseconds(kDefaultFrameRate));
     CaptureTicks(9);
     EXPECT_EQ(Status(), "录制：1秒");
     CaptureTicks(5);
@@ -173,6 +174,7 @@ TEST(CaptureLoop, StatusTextCountsTenthsOfASecondInBlueThenStopsInRed) {
 
 TEST(CaptureLoop, TheTimerKeepsCapturingWhileRecording) {
   RunRecorder([] {
+    UseSystemClock();
     Click(按钮1);
     PumpFor(1000);
     Click(按钮2);

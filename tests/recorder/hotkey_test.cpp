@@ -52,6 +52,7 @@ class Hotkeys : public testing::Test {
 
 TEST_F(Hotkeys, AltF10PausesAndResumesAndAltF9StopsWithThePlayerInFront) {
   RunRecorder([] {
+    UseSystemClock();
     Click(按钮1);
     PlayerInFront();
     Press(VK_MENU, VK_F10);

@@ -53,17 +53,20 @@ const PauseItem kPauseGreyed{L"暂停", true};
 const PauseItem kResumeGreyed{L"继续", true};
 std::vector<PauseItem> pauseItems;
 
+// 录制, 录制范围, 停止, then 暂停.
+constexpr int kPausePosition = 3;
+
 void CALLBACK ReadThePauseItem(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   const HWND popup = FindWindowW(L"#32768", nullptr);
   const HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
   wchar_t caption[16] = {};
-  if (menu) GetMenuStringW(menu, 2, caption, 16, MF_BYPOSITION);
-  pauseItems.push_back({caption, menu && (GetMenuState(menu, 2, MF_BYPOSITION) & MF_GRAYED) != 0});
+  if (menu) GetMenuStringW(menu, kPausePosition, caption, 16, MF_BYPOSITION);
+  pauseItems.push_back({caption, menu && (GetMenuState(menu, kPausePosition, MF_BYPOSITION) & MF_GRAYED) != 0});
   EndMenu();
 }
 
-// Right-clicks the tray icon and gives back its third item as the menu showed it.
+// Right-clicks the tray icon and gives back its 暂停 item as the menu showed it.
 PauseItem TrayPauseItem() {
   pauseItems.clear();
   SetTimer(nullptr, 0, 150, ReadThePauseItem);
@@ -121,6 +124,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
   int pausedAt = 0;
   int last = 0;
   RunRecorder([&] {
+    UseSystemClock();
     Patch patch;
     patch.Paint(kGreen);
     Click(按钮1);
@@ -158,6 +162,7 @@ TEST(Pause, TheTakeStandsStillWhilePausedAndGoesOnWithTheNextFrameNumber) {
 
 TEST(Pause, StopWhilePausedStopsAsUsual) {
   RunRecorder([] {
+    UseSystemClock();
     Click(按钮1);
     ASSERT_TRUE(WaitUntil([] { return FrameCount >= 2; }));
     ChoosePause();

@@ -36,7 +36,7 @@ TEST(RecorderWindow, ParksTopRightThemedWithARedStoppedText) {
   RunRecorder([] {
     RECT frame;
     GetWindowRect(RecorderHwnd(kId), &frame);
-    EXPECT_EQ(frame.left, 1024 - 230);
+    EXPECT_EQ(frame.left, 1024 - 244);
     EXPECT_EQ(frame.top, 0);
     EXPECT_EQ(ReadText(kStatus, label_property::kCaption), "停止：0秒");
     EXPECT_EQ(ReadInt(kStatus, label_property::kTextColour), 0x0000FF);
@@ -164,6 +164,7 @@ TEST(RecorderWindow, EscClosesItAndTheAboutPageOpensOnce) {
 // A stray Esc ends no take, recording or paused; 停止 still does, and then Esc closes as before.
 TEST(RecorderWindow, EscLeavesARunningTakeAlone) {
   RunRecorder([] {
+    UseSystemClock();
     Click(按钮1);
     PressEscapeIn(按钮2);
     ASSERT_NE(WindowHandle(kId), nullptr) << "Esc while recording";

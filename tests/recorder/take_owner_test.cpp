@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/recorder/recorder_handlers.h"
+#include "app/recorder/take_clock.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_pipeline.h"
 #include "app/recorder/take_owner.h"
@@ -236,7 +237,7 @@ TEST_P(StartQuestion, OnlyNoGivesTheTakeUp) {
     Click(按钮1);
     if (end != QuestionEnd::No) return ExpectStoppedWithTheTake(3);
     EXPECT_EQ(FrameCount, 1) << "a new take";
-    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), 100);
+    EXPECT_EQ(ReadInt({kId, 时钟1}, timer_property::kInterval), CaptureTickMilliseconds(kDefaultFrameRate));
     Click(按钮2);
     EXPECT_EQ(ListFolder(WorkingFolder()), (std::vector<std::string>{"1.vlf", "coded"}));
   });

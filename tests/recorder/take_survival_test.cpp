@@ -242,7 +242,10 @@ TEST(DiskSpace, AFrameThatCannotBeWrittenStopsTheTake) {
     Click(按钮1);
     MakeFolder(Frame(3, ".vlf"));
     CaptureTicks(2);
-    ASSERT_TRUE(WaitUntil([] { return !TakeIsRunning(); }));
+    ASSERT_TRUE(WaitUntil([] {
+      CaptureTicks(1);
+      return !TakeIsRunning();
+    }));
     EXPECT_EQ(FrameCount, 2);
     EXPECT_EQ(Status(), "停止：0.2秒");
     EXPECT_TRUE(Enabled(按钮3));
