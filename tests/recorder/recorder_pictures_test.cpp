@@ -1,11 +1,13 @@
 // Pictures of what the recorder shows on top of itself, for a person to look at: its tray menu
-// open beside it, and the system's question box about an unsaved take.
+// open beside it, the system's question box about an unsaved take, and the region overlay while
+// a rectangle is dragged.
 // Written to tests/recorder/screenshots/ in the build tree.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "app/recorder/area_picker.h"
 #include "components/services/wide_text.h"
 #include "controls/event_delivery.h"
 #include "controls/ask_user.h"
@@ -14,8 +16,12 @@
 #include "forms/recorder_window.h"
 #include "tests/controls/program_run.h"
 #include "tests/controls/screenshot.h"
+#include "tests/recorder/colour_patch.h"
 #include "tests/recorder/recorder_fixture.h"
+#include "tests/recorder/user_alongside.h"
 #include "tests/support/files.h"
+#include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
 
 namespace {
 using namespace RecorderWindow;
@@ -86,5 +92,24 @@ TEST(RecorderPictures, QuestionAboutAnUnsavedTake) {
   EXPECT_EQ(boxCaption, "提示信息");
   EXPECT_EQ(boxText, "上次录制数据还未保存,现在是否要保存？");
   ExpectAPicture(PicturePath("QuestionBox.png"));
+}
+
+// Over a window of the test's own, the button still down.
+TEST(RecorderPictures, RegionOverlayWhileDragging) {
+  const ColourPatch patch({420, 260, 760, 520}, RGB(30, 160, 90));
+  bool pictured = false;
+  const auto drag = [&] {
+    MoveMouseTo({160, 180});
+    PressLeftButton();
+    MoveMouseTo({500, 400});
+    MoveMouseTo({640, 460});
+    pictured = WriteWindowPicture(GetDesktopWindow(), PicturePath("RegionOverlay.png"));
+    ReleaseLeftButton();
+    PressKey(VK_ESCAPE);
+  };
+  ScreenArea chosen;
+  RunWhileUserActs(kAreaPickerClass, drag, [&] { PickScreenArea(PickMode::Region, {}, chosen); });
+  EXPECT_TRUE(pictured);
+  ExpectAPicture(PicturePath("RegionOverlay.png"));
 }
 }  // namespace
