@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/recorder/capture_area.h"
+#include "app/recorder/countdown_window.h"
 #include "app/recorder/disk_space.h"
 #include "app/recorder/rescaled_frame_size.h"
 #include "app/recorder/recorder_handlers.h"
@@ -82,8 +83,15 @@ void KeepTakeRate(int rate) {
   WriteWholeFile(FrameFolder + "\\" + kFrameRateEntryName, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
-// The countdown before a take; the window that shows it comes next.
-bool CountDownBeforeTake(const ScreenArea&, int) { return true; }
+// The countdown shows over what the take records; 停止 (its hotkey too) or Esc during it starts
+// nothing, and no other command reaches the take meanwhile.
+bool CountDownBeforeTake(const ScreenArea& area, int seconds) {
+  if (seconds <= 0) return true;
+  const TakeHold hold(TakeHolder::Countdown);
+  const ScreenSize primary = area.IsEmpty() ? PrimaryScreenPixels() : ScreenSize{};
+  const bool ranOut = RunCountdown(area.IsEmpty() ? ScreenArea{0, 0, primary.width, primary.height} : area, seconds);
+  return ranOut && !RecorderGone();
+}
 
 // The slots between the last frame and `slot` repeat the last frame; a gap too long for that
 // is taken out of the take, as a pause is. The slot the frame then goes into.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/recorder/countdown_window.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_pipeline.h"
 #include "app/recorder/take_messages.h"
@@ -124,7 +125,9 @@ void RecordCommand(EventRecord&) {
   if (TakeCommandAllowed(TakeCommand::Record)) StartTake();
 }
 
+// 停止 during the countdown before a take starts nothing.
 void StopCommand(EventRecord&) {
+  if (TakeHeldBy() == TakeHolder::Countdown) return CancelCountdown();
   if (TakeCommandAllowed(TakeCommand::Stop)) StopRecording();
 }
 
@@ -182,7 +185,7 @@ void RunHotkeyJob(HotkeyJob job) {
   if (job == HotkeyJob::PauseOrResume) {
     EventRecord pause{kId, 菜单_暂停, 0, {}, {}};
     PauseCommand(pause);
-  } else if (TakeIsRunning()) {
+  } else if (TakeIsRunning() || TakeHeldBy() == TakeHolder::Countdown) {
     EventRecord stop{kId, 菜单_停止, 0, {}, {}};
     StopCommand(stop);
   } else {

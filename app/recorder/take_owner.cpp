@@ -15,8 +15,9 @@ void HoldBy(TakeHolder by) {
 // it held the take. While a save runs, SaveDialog stays until the save has ended.
 bool TakeCommandAllowed(TakeCommand command, TakeHolder by) {
   switch (command) {
-    case TakeCommand::Record:
     case TakeCommand::Stop:
+      return by == TakeHolder::Nobody || by == TakeHolder::Countdown;
+    case TakeCommand::Record:
     case TakeCommand::PauseOrResume:
     case TakeCommand::CaptureFrame:
     case TakeCommand::OpenSaveDialog:

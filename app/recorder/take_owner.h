@@ -5,9 +5,10 @@
 #pragma once
 
 // Who holds the take now: nobody (the recorder's buttons and tray menu act on it), a question
-// or a message of the recorder's own, SaveDialog waiting for 保存按钮, or a save (its file
-// dialog, its conversion and packing, and its closing message).
-enum class TakeHolder { Nobody, Question, SaveDialog, Save };
+// or a message of the recorder's own (the overlay that chooses what to record among them),
+// SaveDialog waiting for 保存按钮, a save (its file dialog, its conversion and packing, and its
+// closing message), or the countdown before a take, which 停止 ends.
+enum class TakeHolder { Nobody, Question, SaveDialog, Save, Countdown };
 
 // What can reach the take from outside the loop that holds it.
 enum class TakeCommand {

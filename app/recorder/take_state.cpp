@@ -14,6 +14,7 @@ constexpr Row kRows[] = {
 }  // namespace
 
 TakeButtons TakeButtonsFor(TakeState state, TakeHolder holder) {
+  if (holder == TakeHolder::Countdown) return {.record = false, .stop = true, .save = false};
   if (holder != TakeHolder::Nobody) return {};
   for (const Row& row : kRows) {
     if (row.state == state) return row.buttons;
