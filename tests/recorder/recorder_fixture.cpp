@@ -98,12 +98,14 @@ int64_t TestClock() { return testClock; }
 
 void RunRecorder(const std::function<void()>& body) {
   seen = {};
-  // A fresh program: no take yet, and the save quality of a first start (the other settings are
-  // the test's). Settings are kept in a file beside this test program (a portable copy), so a
+  // A fresh program: no take yet, and the save quality and the full screen of a first start (the
+  // other settings are the test's). Settings are kept in a file beside this test program (a portable copy), so a
   // save remembers its quality there and never in the settings file the program's tests read.
   FrameCount = 0;
   Settings firstStart = CurrentSettings();
   firstStart.saveQuality = kDefaultSaveQuality;
+  firstStart.captureChoice = CaptureChoice::FullScreen;
+  firstStart.captureArea = {};
   SetCurrentSettings(firstStart);
   const SteadyClockStandIn systemClock = SetSteadyClockStandIn(TestClock);
   if (!IsFile(ProgramFilePath(kSettingsFileName))) WriteWholeFile(ProgramFilePath(kSettingsFileName), {});
