@@ -8,11 +8,16 @@
 #include <functional>
 #include <string>
 
+#include <cstdio>
+#include <vector>
+
 #include "app/recorder/area_picker.h"
+#include "app/recorder/capture_area.h"
 #include "app/recorder/countdown_window.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "controls/event_delivery.h"
+#include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 #include "tests/recorder/colour_patch.h"
 #include "tests/recorder/frame_pictures.h"
@@ -124,6 +129,32 @@ TEST(CaptureChoice, TheOverlayCancelledOrTheCountdownEndedStartsNothing) {
       EXPECT_EQ(CurrentSettings().captureChoice, CaptureChoice::FullScreen);
     });
   }
+}
+
+// Two monitors side by side, as this Wine cannot show them: the list stands in for the system's
+// on one screen 2048 pixels wide (tests/recorder/two_monitors.sh), the copy of the chosen
+// monitor is real.
+std::vector<ScreenArea> TwoMonitors() { return {{0, 0, 1024, 768}, {1024, 0, 1024, 768}}; }
+
+TEST(CaptureChoice, TheSecondOfTwoMonitorsSideBySideRecordsOnlyThatMonitor) {
+  if (GetSystemMetrics(SM_CXVIRTUALSCREEN) < 2048) GTEST_SKIP() << "needs a screen of 2048 × 768";
+  const MonitorListStandIn system = SetMonitorListStandIn(TwoMonitors);
+  const ColourPatch green({1024 + 100, 100, 1024 + 300, 300}, Colour(kGreen));
+  RunRecorder([] {
+    OfferCaptureChoices();
+    EXPECT_EQ(ReadText({kId, 菜单_显示器2}, menu_item_property::kCaption), "显示器 2 (1024×768)");
+    EXPECT_EQ(ReadInt({kId, 菜单_显示器2}, menu_item_property::kVisible), 1);
+    EXPECT_EQ(ReadInt({kId, 菜单_显示器3}, menu_item_property::kVisible), 0);
+    RaiseEvent(kId, 菜单_显示器2, 0);
+    Click(按钮2);
+    const Picture frame = FrameSeen(1);
+    ASSERT_EQ(frame.width, 1024);
+    ASSERT_EQ(frame.height, 768);
+    for (const POINT at : {POINT{100, 100}, POINT{299, 299}}) EXPECT_TRUE(PixelNear(frame.At(at.x, at.y), kGreen, 0));
+    EXPECT_FALSE(PixelNear(frame.At(99, 99), kGreen, 0));
+    std::printf("frame of the second monitor: %dx%d\n", frame.width, frame.height);
+  });
+  SetMonitorListStandIn(system);
 }
 
 }  // namespace
