@@ -7,6 +7,7 @@
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/unsaved_take.h"
+#include "app/recording/frame_rate.h"
 #include "app/settings/settings_file.h"
 #include "components/services/file_bytes.h"
 #include "components/services/path_kind.h"
@@ -141,7 +142,7 @@ void MoveClockBy(int64_t microseconds) { testClock += microseconds; }
 void CaptureTicks(int count) {
   EventRecord tick{RecorderWindow::kId, RecorderWindow::时钟1, 0, {}, {}};
   for (int i = 0; i < count; ++i) {
-    MoveClockBy(1'000'000 / TakeFrameRate());
+    MoveClockBy(FrameStartMicroseconds(2, TakeFrameRate()));
     CaptureTick(tick);
   }
 }

@@ -10,6 +10,7 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/save_pipeline.h"
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/zip/zip.h"
 #include "controls/event_delivery.h"
@@ -21,6 +22,7 @@
 #include "tests/recorder/frame_pictures.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
+#include "tests/recorder/settings_for_test.h"
 #include "tests/support/file_step_log.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
@@ -180,47 +182,57 @@ std::map<std::string, EntryFound> EntriesByName(const Bytes& archive) {
 // A take saved at the quality it was coded at during the take: the save converts nothing, and
 // the recording holds, entry for entry, what the save writes from the same frames as bitmaps
 // (the form an older version kept): the same names, data, method, flags and attributes. Only
-// the times differ, each entry's being when its JPEG was coded.
+// the times differ, each entry's being when its JPEG was coded. A take at 30 frames a second
+// says so in one entry more, after the frames, either way; one at 10 has the frames alone.
 TEST(SaveDialog, ARecordingCodedDuringTheTakeIsTheOneTheSaveWouldConvert) {
-  TempFolder scratch;
-  const std::string ahead = scratch / "ahead.vmrc";
-  const std::string converted = scratch / "converted.vmrc";
-  std::vector<Bytes> frames;
-  std::vector<std::string> steps;
-  RunRecorder([&] {
-    Click(RecorderWindow::按钮1);
-    CaptureTicks(3);
-    Click(RecorderWindow::按钮2);
-    for (int n = 1; n <= FrameCount; ++n) frames.push_back(TakeFrameFile(n));
-    const FileStepLog log;
-    SaveAs(ahead);
-    steps = log.steps();
-  });
-  ASSERT_EQ(frames.size(), 4u);
-  EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](const std::string& step) { return step.ends_with(".jpg"); }), 0)
-      << "no JPEG was coded at the save";
-  RunRecorder([&] {
-    MakeFolder(WorkingFolder());
-    for (size_t i = 0; i < frames.size(); ++i) WriteBytes(FrameFile(static_cast<int>(i) + 1, ".bmp"), frames[i]);
-    FrameCount = static_cast<int>(frames.size());
-    RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
-    SaveAs(converted);
-  });
-  ASSERT_EQ(Seen().questions, std::vector<std::string>{SaveSucceededText(converted)});
-  const auto fromAhead = EntriesByName(ReadBytes(ahead));
-  const auto fromFrames = EntriesByName(ReadBytes(converted));
-  ASSERT_EQ(fromAhead.size(), 4u);
-  ASSERT_EQ(fromFrames.size(), 4u);
-  for (const auto& [name, entry] : fromFrames) {
-    ASSERT_TRUE(fromAhead.contains(name)) << name;
-    const EntryFound& other = fromAhead.at(name);
-    EXPECT_EQ(other.data, entry.data) << name;
-    EXPECT_EQ(other.record.crc, entry.record.crc) << name;
-    EXPECT_EQ(other.record.uncompressedSize, entry.record.uncompressedSize) << name;
-    EXPECT_EQ(other.record.method, entry.record.method) << name;
-    EXPECT_EQ(other.record.flags, entry.record.flags) << name;
-    EXPECT_EQ(other.record.externalAttributes, entry.record.externalAttributes) << name;
-    EXPECT_EQ(other.versionMadeBy, entry.versionMadeBy) << name;
+  for (const int rate : {kDefaultFrameRate, 30}) {
+    SCOPED_TRACE(rate);
+    const SettingsForTest atRate([rate](Settings& settings) { settings.frameRate = rate; });
+    TempFolder scratch;
+    const std::string ahead = scratch / "ahead.vmrc";
+    const std::string converted = scratch / "converted.vmrc";
+    std::vector<Bytes> frames;
+    std::vector<std::string> steps;
+    RunRecorder([&] {
+      Click(RecorderWindow::按钮1);
+      CaptureTicks(3);
+      Click(RecorderWindow::按钮2);
+      for (int n = 1; n <= FrameCount; ++n) frames.push_back(TakeFrameFile(n));
+      const FileStepLog log;
+      SaveAs(ahead);
+      steps = log.steps();
+    });
+    ASSERT_EQ(frames.size(), 4u);
+    EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](const std::string& step) { return step.ends_with(".jpg"); }), 0)
+        << "no JPEG was coded at the save";
+    RunRecorder([&] {
+      MakeFolder(WorkingFolder());
+      for (size_t i = 0; i < frames.size(); ++i) WriteBytes(FrameFile(static_cast<int>(i) + 1, ".bmp"), frames[i]);
+      if (rate != kDefaultFrameRate) WriteText(WorkingFolder() + "\\" + kFrameRateEntryName, FrameRateEntryText(rate));
+      FrameCount = static_cast<int>(frames.size());
+      RaiseEvent(RecorderWindow::kId, RecorderWindow::菜单_停止, 0);
+      SaveAs(converted);
+    });
+    ASSERT_EQ(Seen().questions, std::vector<std::string>{SaveSucceededText(converted)});
+    const auto fromAhead = EntriesByName(ReadBytes(ahead));
+    const auto fromFrames = EntriesByName(ReadBytes(converted));
+    const size_t entries = rate == kDefaultFrameRate ? 4 : 5;
+    ASSERT_EQ(fromAhead.size(), entries);
+    ASSERT_EQ(fromFrames.size(), entries);
+    for (const auto& [name, entry] : fromFrames) {
+      ASSERT_TRUE(fromAhead.contains(name)) << name;
+      const EntryFound& other = fromAhead.at(name);
+      EXPECT_EQ(other.data, entry.data) << name;
+      EXPECT_EQ(other.record.crc, entry.record.crc) << name;
+      EXPECT_EQ(other.record.uncompressedSize, entry.record.uncompressedSize) << name;
+      EXPECT_EQ(other.record.method, entry.record.method) << name;
+      EXPECT_EQ(other.record.flags, entry.record.flags) << name;
+      EXPECT_EQ(other.record.externalAttributes, entry.record.externalAttributes) << name;
+      EXPECT_EQ(other.versionMadeBy, entry.versionMadeBy) << name;
+    }
+    if (rate == kDefaultFrameRate) continue;
+    EXPECT_EQ(Unpack(nullptr, ahead, scratch / "unpacked"), kZipDone);
+    EXPECT_EQ(RecordingFrameRate(scratch / "unpacked"), rate);
   }
 }
 
