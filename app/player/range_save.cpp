@@ -10,6 +10,7 @@
 #include "app/player/player_owner.h"
 #include "app/player/player_state.h"
 #include "app/player/range_target.h"
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
@@ -80,7 +81,8 @@ std::optional<RangeSaveFailure> FailureOfExport(int result) {
 
 std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTarget& target) {
   RangeFrames frames(range.first);
-  return FailureOfExport(ExportVideo(frames, range.count(), target.path, *target.video, kStartingSaveQuality));
+  return FailureOfExport(
+      ExportVideo(frames, range.count(), kDefaultFrameRate, target.path, *target.video, kStartingSaveQuality));
 }
 
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {

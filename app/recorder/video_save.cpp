@@ -5,6 +5,7 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/unsaved_take.h"
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
@@ -113,7 +114,7 @@ void OfferSaveFormat(const SaveFormat& format) {
 bool SaveTakeAsVideo(const std::string& target, VideoFormat format) {
   const int frameTotal = FrameCount;
   TakeFrames frames(frameTotal, VideoPasses(format) > 1);
-  if (ExportVideo(frames, frameTotal, target, format, QualityPercent) != kVideoWritten) return false;
+  if (ExportVideo(frames, frameTotal, kDefaultFrameRate, target, format, QualityPercent) != kVideoWritten) return false;
   RemoveFolderTree(FrameFolder);
   return true;
 }

@@ -8,8 +8,6 @@ extern "C" {
 
 namespace {
 
-constexpr AVRational kFrameTime{1, 10};
-
 // A failed write leaves its error on the file; everything else is the encoding's own.
 int WriteOrEncodeFailure(AVFormatContext* output) {
   return output->pb && output->pb->error < 0 ? kVideoWriteFailed : kVideoEncoderFailed;
@@ -18,7 +16,7 @@ int WriteOrEncodeFailure(AVFormatContext* output) {
 }  // namespace
 
 int EncodedFile::Create(const std::string& path, const char* muxer, const char* encoderName, int width,
-                        int height, AVPixelFormat format) {
+                        int height, AVPixelFormat format, int frameRate) {
   AVFormatContext* output = nullptr;
   if (avformat_alloc_output_context2(&output, nullptr, muxer, path.c_str()) < 0) return kVideoEncoderFailed;
   output_.reset(output);
@@ -31,8 +29,9 @@ int EncodedFile::Create(const std::string& path, const char* muxer, const char* 
   encoder_->width = width;
   encoder_->height = height;
   encoder_->pix_fmt = format;
-  encoder_->time_base = kFrameTime;
-  encoder_->framerate = av_inv_q(kFrameTime);
+  // A frame's time counts in frames, so each frame lasts exactly one period.
+  encoder_->time_base = {1, frameRate};
+  encoder_->framerate = {frameRate, 1};
   encoder_->sample_aspect_ratio = {1, 1};
   if (output->oformat->flags & AVFMT_GLOBALHEADER) encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   return kVideoWritten;
@@ -41,7 +40,7 @@ int EncodedFile::Create(const std::string& path, const char* muxer, const char* 
 int EncodedFile::Start(const char* muxerOptions) {
   if (avcodec_open2(encoder_.get(), encoder_->codec, nullptr) < 0) return kVideoEncoderFailed;
   if (avcodec_parameters_from_context(stream_->codecpar, encoder_.get()) < 0) return kVideoEncoderFailed;
-  stream_->time_base = kFrameTime;
+  stream_->time_base = encoder_->time_base;
   stream_->avg_frame_rate = encoder_->framerate;
   if (avio_open(&output_->pb, output_->url, AVIO_FLAG_WRITE) < 0) return kVideoTargetRefused;
   AVDictionary* options = nullptr;
@@ -62,7 +61,9 @@ int EncodedFile::WritePackets() {
     const int received = avcodec_receive_packet(encoder_.get(), packet_.get());
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return kVideoWritten;
     if (received < 0) return kVideoEncoderFailed;
-    // Every frame lasts one tenth of a second, the last one included.
+    // Every frame lasts one frame period, the last one included. The GIF muxer counts in
+    // hundredths of a second: the rescaled times round each frame's start, so the delays
+    // between them add up to the real length.
     packet_->duration = 1;
     av_packet_rescale_ts(packet_.get(), encoder_->time_base, stream_->time_base);
     packet_->stream_index = stream_->index;

@@ -1,4 +1,4 @@
-// An encoder and the file its packets go to, one stream at ten frames a second: what the MP4 and
+// An encoder and the file its packets go to, one stream at a fixed frame rate: what the MP4 and
 // the GIF writer share. Results are the codes of video.h.
 #pragma once
 #include <string>
@@ -8,10 +8,10 @@
 class EncodedFile {
  public:
   // Makes the container `muxer` ("mp4", "gif") for `path` (UTF-8) and a context of the encoder
-  // `encoderName` at the given size and pixel format, frames 1/10 second apart. The caller sets
-  // the encoder's own options on context() and then calls Start.
+  // `encoderName` at the given size and pixel format, frames 1/`frameRate` second apart. The
+  // caller sets the encoder's own options on context() and then calls Start.
   int Create(const std::string& path, const char* muxer, const char* encoderName, int width, int height,
-             AVPixelFormat format);
+             AVPixelFormat format, int frameRate);
   AVCodecContext* context() { return encoder_.get(); }
   // Opens the encoder and the file and writes the container's header with `muxerOptions`.
   int Start(const char* muxerOptions);

@@ -33,25 +33,25 @@ int RunPass(VideoFrames& frames, int frameCount, int pass, int passes, FramePict
   return kVideoWritten;
 }
 
-int WriteMp4(VideoFrames& frames, int frameCount, const std::string& path, VideoSize size, int quality,
-             FramePicture& picture) {
+int WriteMp4(VideoFrames& frames, int frameCount, int frameRate, const std::string& path, VideoSize size,
+             int quality, FramePicture& picture) {
   Mp4Writer writer;
-  int result = writer.Open(path, size, quality);
+  int result = writer.Open(path, size, frameRate, quality);
   if (result == kVideoWritten) result = RunPass(frames, frameCount, 1, 1, picture, writer);
   return result == kVideoWritten ? writer.Finish() : result;
 }
 
-int WriteGif(VideoFrames& frames, int frameCount, const std::string& path, VideoSize size, int quality,
-             FramePicture& picture) {
+int WriteGif(VideoFrames& frames, int frameCount, int frameRate, const std::string& path, VideoSize size,
+             int quality, FramePicture& picture) {
   FramePtr palette(av_frame_alloc());
   if (!palette) return kVideoEncoderFailed;
   GifPaletteCounter counter;
-  int result = counter.Open(size, quality);
+  int result = counter.Open(size, frameRate, quality);
   if (result == kVideoWritten) result = RunPass(frames, frameCount, 1, 2, picture, counter);
   if (result == kVideoWritten) result = counter.Finish(palette.get());
   if (result == kVideoWritten) result = ReadFrame(frames, 1, picture);
   GifWriter writer;
-  if (result == kVideoWritten) result = writer.Open(path, size, palette.get());
+  if (result == kVideoWritten) result = writer.Open(path, size, frameRate, frameCount, palette.get());
   if (result == kVideoWritten) result = RunPass(frames, frameCount, 2, 2, picture, writer);
   return result == kVideoWritten ? writer.Finish() : result;
 }
@@ -60,8 +60,11 @@ int WriteGif(VideoFrames& frames, int frameCount, const std::string& path, Video
 
 int VideoPasses(VideoFormat format) { return format == VideoFormat::kGif ? 2 : 1; }
 
-int ExportVideo(VideoFrames& frames, int frameCount, const std::string& target, VideoFormat format, int quality) {
-  if (frameCount < 1 || quality < 1 || quality > 100 || target.empty()) return kVideoBadArgument;
+int ExportVideo(VideoFrames& frames, int frameCount, int frameRate, const std::string& target, VideoFormat format,
+                int quality) {
+  if (frameCount < 1 || frameRate < kLowestVideoRate || frameRate > kHighestVideoRate || quality < 1 ||
+      quality > 100 || target.empty())
+    return kVideoBadArgument;
   // The libraries report through the result codes; their own lines would only reach a console.
   av_log_set_level(AV_LOG_QUIET);
   FramePicture picture;
@@ -71,8 +74,8 @@ int ExportVideo(VideoFrames& frames, int frameCount, const std::string& target, 
   if (!size) return kVideoBadArgument;
   TemporaryTarget file(target);
   const int written = format == VideoFormat::kMp4
-                          ? WriteMp4(frames, frameCount, file.path(), *size, quality, picture)
-                          : WriteGif(frames, frameCount, file.path(), *size, quality, picture);
+                          ? WriteMp4(frames, frameCount, frameRate, file.path(), *size, quality, picture)
+                          : WriteGif(frames, frameCount, frameRate, file.path(), *size, quality, picture);
   if (written != kVideoWritten) return written;
   return file.Commit() ? kVideoWritten : kVideoTargetRefused;
 }

@@ -3,7 +3,9 @@
 // error diffusion, so gradients do not band, only inside the rectangle that changed since the
 // frame before (paletteuse), and the GIF encoder stores just the changed rectangle with the
 // unchanged pixels in it transparent. One palette for the whole file is what lets the encoder
-// compare frame with frame. Ten hundredths of a second a frame, looping forever.
+// compare frame with frame. A frame's delay, in whole hundredths of a second, runs to the next
+// frame's time rounded to a hundredth, so at 15 frames a second the delays go 7, 6, 7 and add up
+// to the video's length, the last frame's included; the animation loops forever.
 #pragma once
 #include <string>
 
@@ -15,7 +17,7 @@
 // Pass 1. Results are the codes of video.h.
 class GifPaletteCounter : public FrameTaker {
  public:
-  int Open(VideoSize size, int quality);
+  int Open(VideoSize size, int frameRate, int quality);
   int Take(const FramePicture& picture) override;
   // The palette of the frames taken: 16 × 16 colours, the last one kept free for transparency.
   int Finish(AVFrame* palette);
@@ -28,7 +30,8 @@ class GifPaletteCounter : public FrameTaker {
 // Pass 2.
 class GifWriter : public FrameTaker {
  public:
-  int Open(const std::string& path, VideoSize size, AVFrame* palette);
+  // For `frameCount` frames, which set the last frame's delay.
+  int Open(const std::string& path, VideoSize size, int frameRate, int frameCount, AVFrame* palette);
   int Take(const FramePicture& picture) override;
   int Finish();
 

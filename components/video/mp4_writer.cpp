@@ -13,14 +13,14 @@ namespace {
 // openh264 encodes on both cores of a small machine; more threads would only wait.
 constexpr int kEncoderThreads = 2;
 
-bool SetUpEncoder(AVCodecContext* encoder, int quality) {
+bool SetUpEncoder(AVCodecContext* encoder, int frameRate, int quality) {
   const int quantiser = H264Quantiser(quality);
   // The quantiser bounds hold the rate control at one quantiser for every frame, key frames
   // included; the bit rate is only a ceiling far above what a screen needs.
   encoder->qmin = quantiser;
   encoder->qmax = quantiser;
   encoder->bit_rate = 200'000'000;
-  encoder->gop_size = kH264KeyFrameInterval;
+  encoder->gop_size = H264KeyFrameInterval(frameRate);
   encoder->thread_count = kEncoderThreads;
   encoder->profile = FF_PROFILE_H264_HIGH;
   encoder->color_range = AVCOL_RANGE_MPEG;
@@ -33,10 +33,11 @@ bool SetUpEncoder(AVCodecContext* encoder, int quality) {
 
 }  // namespace
 
-int Mp4Writer::Open(const std::string& path, VideoSize size, int quality) {
-  const int created = file_.Create(path, "mp4", "libopenh264", size.width, size.height, AV_PIX_FMT_YUV420P);
+int Mp4Writer::Open(const std::string& path, VideoSize size, int frameRate, int quality) {
+  const int created =
+      file_.Create(path, "mp4", "libopenh264", size.width, size.height, AV_PIX_FMT_YUV420P, frameRate);
   if (created != kVideoWritten) return created;
-  if (!SetUpEncoder(file_.context(), quality)) return kVideoEncoderFailed;
+  if (!SetUpEncoder(file_.context(), frameRate, quality)) return kVideoEncoderFailed;
   toYuv_.reset(sws_getContext(size.width, size.height, AV_PIX_FMT_BGR24, size.width, size.height,
                               AV_PIX_FMT_YUV420P, SWS_AREA | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
   yuv_.reset(av_frame_alloc());

@@ -11,7 +11,7 @@
 class Mp4Writer : public FrameTaker {
  public:
   // Results are the codes of video.h.
-  int Open(const std::string& path, VideoSize size, int quality);
+  int Open(const std::string& path, VideoSize size, int frameRate, int quality);
   // The frame's rows beyond the stored size (an odd last column or row) are left out.
   int Take(const FramePicture& picture) override;
   int Finish() { return file_.Finish(); }

@@ -1,6 +1,6 @@
 // Video export: the frames of a take or a recording as one MP4 video (H.264 through openh264,
-// in an MP4 file whose index stands before the pictures) or one animated GIF, ten frames a
-// second, through FFmpeg's libraries.
+// in an MP4 file whose index stands before the pictures) or one animated GIF, at the frames'
+// own rate, through FFmpeg's libraries.
 #pragma once
 #include <string>
 
@@ -15,8 +15,9 @@ constexpr int kVideoFrameUnreadable = -3;  // a frame is missing or cannot be de
 constexpr int kVideoWriteFailed = -4;      // writing failed part way (a full disk, a lost drive)
 constexpr int kVideoFrameSizeDiffers = -5; // a frame's size is not that of frame 1
 constexpr int kVideoEncoderFailed = -6;    // the encoder, muxer or filters refused their work
-constexpr int kVideoBadArgument = -7;      // no frames, quality outside 1..100, empty target,
-                                           // a picture too small for the format (MP4: 2 × 2)
+constexpr int kVideoBadArgument = -7;      // no frames, a rate outside 1..60, quality outside
+                                           // 1..100, empty target, a picture too small for the
+                                           // format (MP4: 2 × 2)
 
 // Where ExportVideo takes the frames from, in order, and tells how far it is.
 class VideoFrames {
@@ -32,10 +33,17 @@ class VideoFrames {
 // Passes over the frames that `format` needs: 1 for MP4, 2 for GIF.
 int VideoPasses(VideoFormat format);
 
+// The rates a video is written at, in frames a second.
+inline constexpr int kLowestVideoRate = 1;
+inline constexpr int kHighestVideoRate = 60;
+
 // Writes frames 1 .. frameCount of `frames` into `target` (UTF-8 path), created or replaced,
-// at the size of frame 1 (MP4: one column and one row less where that side is odd). `quality`
+// `frameRate` frames a second, at the size of frame 1 (MP4: one column and one row less where
+// that side is odd). A GIF's delays are whole hundredths of a second, each frame's rounded from
+// its time, so at rates such as 15 they alternate (7, 6, 7) and add up to the real length. `quality`
 // 1..100 trades size for sharpness as for a JPEG; 100 keeps screen content visually lossless.
 // The file is written beside the target under a temporary name and renamed only when complete;
 // on any failure nothing is left of it and an existing target is unchanged. Memory stays flat
 // over the frames.
-int ExportVideo(VideoFrames& frames, int frameCount, const std::string& target, VideoFormat format, int quality);
+int ExportVideo(VideoFrames& frames, int frameCount, int frameRate, const std::string& target, VideoFormat format,
+                int quality);

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr int kLargestSide = 65535;
+constexpr int kSecondsBetweenKeyFrames = 10;
 constexpr int kBestQuantiser = 14;
 constexpr int kQuantiserPerStep = 6;
 constexpr int kPercentPerStep = 20;
@@ -34,6 +35,8 @@ int H264Quantiser(int quality) {
   const int stepsBelowBest = (100 - std::clamp(quality, 1, 100)) * kQuantiserPerStep / kPercentPerStep;
   return kBestQuantiser + stepsBelowBest;
 }
+
+int H264KeyFrameInterval(int frameRate) { return kSecondsBetweenKeyFrames * frameRate; }
 
 int GifPaletteEntries(int quality) {
   int entries = kMostEntries;

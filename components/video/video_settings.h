@@ -20,9 +20,9 @@ std::optional<VideoSize> StoredVideoSize(VideoFormat format, int width, int heig
 // loss; every 20 percent less adds 6, which halves the bits; 20 gives 38.
 int H264Quantiser(int quality);
 
-// Frames between two key frames of the MP4: one every 10 seconds, so a player can seek while
-// the unchanged screen between them costs nearly nothing.
-constexpr int kH264KeyFrameInterval = 100;
+// Frames between two key frames of the MP4 at `frameRate` frames a second: one every 10 seconds,
+// so a player can seek while the unchanged screen between them costs nearly nothing.
+int H264KeyFrameInterval(int frameRate);
 
 // Entries of the GIF palette for a quality percent 1..100: 256 from 80 up, halved per 20 percent
 // less, at least 16. One entry stays free for the pixels a frame leaves unchanged.

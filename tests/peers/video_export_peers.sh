@@ -2,7 +2,8 @@
 # vmrctool export against Debian's ffprobe and ffmpeg: a recording made by the program (its own
 # tojpeg and pack), one made by Info-ZIP from cjpeg frames, and a folder of bitmap frames become
 # MP4 and GIF files that ffprobe reads as H.264 4:2:0 or GIF at 10 frames a second with every
-# frame, each decoding cleanly and near the picture it came from; bad recordings and targets
+# frame, each decoding cleanly and near the picture it came from; a recording of 321x241 frames
+# whose rate entry says 30 frames a second exports at 30; bad recordings and targets
 # give their result codes and leave no file.
 # Arguments: vmrctool.exe, tools/wine-run.sh.
 here=$(dirname "$0")
@@ -59,6 +60,28 @@ export_and_check "$work/bitmaps" "$work/src/%d.ppm" bitmaps.mp4 h264 yuv420p 42
 [ "$(vmrc export "$(winpath "$work/bitmaps")" "$(winpath "$work/best.mp4")" 100)" = 1 ] || fail "export at 100"
 expect_psnr_floor "$(frame_psnr "$work/best.mp4" "$work/src/%d.ppm" 320 240)" $frames 46 "best.mp4"
 [ "$(stat -c %s "$work/best.mp4")" -gt "$(stat -c %s "$work/bitmaps.mp4")" ] || fail "quality 100 is not larger than 80"
+
+# A recording of 321x241 frames at 30 a second: the MP4 leaves out the last column and row and
+# runs at 30 exactly; a GIF counts in hundredths of a second, so its delays alternate (3, 4, 3)
+# and its average is 30. Both last 15 frames' 0.5 s within a frame's time.
+mkdir -p "$work/odd"
+for i in $(seq 1 $frames); do
+  ffmpeg -nostdin -v error -i "$work/src/$i.ppm" -vf scale=321:241 -c:v ppm -f image2pipe - |
+    cjpeg -quality 95 >"$work/odd/$i.jpg"
+done
+printf '30\r\n' >"$work/odd/framerate.txt"
+[ "$(vmrc pack "$(winpath "$work/odd")" "$(winpath "$work/odd.vmrc")")" = 1 ] || fail "pack odd"
+for video in odd.mp4:r_frame_rate:320:240 odd.gif:avg_frame_rate:321:241; do
+  IFS=: read -r target rate width height <<<"$video"
+  [ "$(vmrc export "$(winpath "$work/odd.vmrc")" "$(winpath "$work/$target")")" = 1 ] || fail "export $target"
+  report=$(probe_video "$work/$target")
+  for field in "$rate=30/1" "width=$width" "height=$height" "nb_read_frames=$frames"; do
+    expect_probe "$report" "${field%=*}" "${field#*=}" "$target"
+  done
+  awk -v s="$(sed -n 's/^duration=//p' <<<"$report")" 'BEGIN { exit !(s > 0.5 - 1 / 30 && s < 0.5 + 1 / 30) }' ||
+    fail "$target does not last 0.5 s:"$'\n'"$report"
+  expect_clean_decode "$work/$target"
+done
 
 # Failures: the result code, exit status 1, and no file under the target's name or beside it.
 expect_failure() { # code recording target [quality]

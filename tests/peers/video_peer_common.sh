@@ -4,8 +4,8 @@
 # Prints one "key=value" line per stream field ffprobe reports of the first video stream, the
 # frames counted by decoding every one.
 probe_video() {
-  ffprobe -v error -select_streams v:0 -count_frames \
-    -show_entries stream=codec_name,pix_fmt,width,height,r_frame_rate,nb_read_frames:format=duration,format_name \
+  local stream=codec_name,pix_fmt,width,height,r_frame_rate,avg_frame_rate,nb_read_frames
+  ffprobe -v error -select_streams v:0 -count_frames -show_entries stream=$stream:format=duration,format_name \
     -of default=noprint_wrappers=1 "$1"
 }
 

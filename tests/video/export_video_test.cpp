@@ -18,7 +18,7 @@ constexpr int kHeight = 64;
 TEST(ExportVideo, AnMp4StartsWithItsIndexBeforeThePictures) {
   TempFolder folder;
   SyntheticFrames frames(kWidth, kHeight);
-  ASSERT_EQ(ExportVideo(frames, 12, folder / "动画.mp4", VideoFormat::kMp4, 80), kVideoWritten);
+  ASSERT_EQ(ExportVideo(frames, 12, 10, folder / "动画.mp4", VideoFormat::kMp4, 80), kVideoWritten);
   const std::vector<std::string> boxes = Mp4TopBoxes(ReadBytes(folder / "动画.mp4"));
   ASSERT_GE(boxes.size(), 3u);
   EXPECT_EQ(boxes[0], "ftyp");
@@ -33,7 +33,7 @@ TEST(ExportVideo, AnMp4StartsWithItsIndexBeforeThePictures) {
 TEST(ExportVideo, AGifLoopsForeverAtTenHundredthsAFrameWithOnePalette) {
   TempFolder folder;
   SyntheticFrames frames(kWidth, kHeight);
-  ASSERT_EQ(ExportVideo(frames, 5, folder / "a.gif", VideoFormat::kGif, 80), kVideoWritten);
+  ASSERT_EQ(ExportVideo(frames, 5, 10, folder / "a.gif", VideoFormat::kGif, 80), kVideoWritten);
   const GifFile gif = ReadGif(ReadBytes(folder / "a.gif"));
   ASSERT_TRUE(gif.valid);
   EXPECT_EQ(gif.width, kWidth);
@@ -58,7 +58,7 @@ TEST(ExportVideo, AGifStoresOnlyWhatChangedSinceTheFrameBefore) {
   TempFolder folder;
   SyntheticFrames frames(kWidth, kHeight);
   frames.standing = {2};  // frame 2 repeats frame 1
-  ASSERT_EQ(ExportVideo(frames, 4, folder / "a.gif", VideoFormat::kGif, 80), kVideoWritten);
+  ASSERT_EQ(ExportVideo(frames, 4, 10, folder / "a.gif", VideoFormat::kGif, 80), kVideoWritten);
   const GifFile gif = ReadGif(ReadBytes(folder / "a.gif"));
   ASSERT_EQ(gif.images.size(), 4u);
   EXPECT_EQ(gif.images[0].width, kWidth);
@@ -77,9 +77,9 @@ TEST(ExportVideo, AGifStoresOnlyWhatChangedSinceTheFrameBefore) {
 TEST(ExportVideo, AnOddSizedMp4LosesItsLastColumnAndRowButAGifKeepsThem) {
   TempFolder folder;
   SyntheticFrames frames(kWidth + 1, kHeight + 1);
-  EXPECT_EQ(ExportVideo(frames, 3, folder / "odd.mp4", VideoFormat::kMp4, 80), kVideoWritten);
+  EXPECT_EQ(ExportVideo(frames, 3, 10, folder / "odd.mp4", VideoFormat::kMp4, 80), kVideoWritten);
   EXPECT_EQ(Mp4TopBoxes(ReadBytes(folder / "odd.mp4")).at(1), "moov");
-  ASSERT_EQ(ExportVideo(frames, 3, folder / "odd.gif", VideoFormat::kGif, 80), kVideoWritten);
+  ASSERT_EQ(ExportVideo(frames, 3, 10, folder / "odd.gif", VideoFormat::kGif, 80), kVideoWritten);
   const GifFile gif = ReadGif(ReadBytes(folder / "odd.gif"));
   EXPECT_EQ(gif.width, kWidth + 1);
   EXPECT_EQ(gif.height, kHeight + 1);
@@ -102,24 +102,24 @@ class ExportFailure : public testing::TestWithParam<VideoFormat> {
 TEST_P(ExportFailure, AFrameOfAnotherSize) {
   SyntheticFrames frames(kWidth, kHeight);
   frames.larger = {3};
-  EXPECT_EQ(ExportVideo(frames, 4, Target(), GetParam(), 80), kVideoFrameSizeDiffers);
+  EXPECT_EQ(ExportVideo(frames, 4, 10, Target(), GetParam(), 80), kVideoFrameSizeDiffers);
   ExpectNothingLeft();
 }
 
 TEST_P(ExportFailure, AMissingFrame) {
   SyntheticFrames frames(kWidth, kHeight);
   frames.missing = {4};
-  EXPECT_EQ(ExportVideo(frames, 4, Target(), GetParam(), 80), kVideoFrameUnreadable);
+  EXPECT_EQ(ExportVideo(frames, 4, 10, Target(), GetParam(), 80), kVideoFrameUnreadable);
   ExpectNothingLeft();
   frames.missing = {1};
-  EXPECT_EQ(ExportVideo(frames, 4, Target(), GetParam(), 80), kVideoFrameUnreadable);
+  EXPECT_EQ(ExportVideo(frames, 4, 10, Target(), GetParam(), 80), kVideoFrameUnreadable);
   ExpectNothingLeft();
 }
 
 TEST_P(ExportFailure, ATargetInAFolderThatDoesNotExist) {
   SyntheticFrames frames(kWidth, kHeight);
   const std::string target = folder_ / (GetParam() == VideoFormat::kMp4 ? "无\\a.mp4" : "无\\a.gif");
-  EXPECT_EQ(ExportVideo(frames, 2, target, GetParam(), 80), kVideoTargetRefused);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, target, GetParam(), 80), kVideoTargetRefused);
   ExpectNothingLeft();
 }
 
@@ -127,7 +127,7 @@ TEST_P(ExportFailure, ATargetThatIsAFolder) {
   SyntheticFrames frames(kWidth, kHeight);
   const std::string target = folder_ / "folder";
   ASSERT_TRUE(MakeFolder(target));
-  EXPECT_EQ(ExportVideo(frames, 2, target, GetParam(), 80), kVideoTargetRefused);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, target, GetParam(), 80), kVideoTargetRefused);
   EXPECT_TRUE(FolderExists(target));
   RemoveTree(target);
   ExpectNothingLeft();
@@ -135,10 +135,12 @@ TEST_P(ExportFailure, ATargetThatIsAFolder) {
 
 TEST_P(ExportFailure, BadArguments) {
   SyntheticFrames frames(kWidth, kHeight);
-  EXPECT_EQ(ExportVideo(frames, 0, Target(), GetParam(), 80), kVideoBadArgument);
-  EXPECT_EQ(ExportVideo(frames, 2, Target(), GetParam(), 0), kVideoBadArgument);
-  EXPECT_EQ(ExportVideo(frames, 2, Target(), GetParam(), 101), kVideoBadArgument);
-  EXPECT_EQ(ExportVideo(frames, 2, "", GetParam(), 80), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 0, 10, Target(), GetParam(), 80), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 0, Target(), GetParam(), 80), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 61, Target(), GetParam(), 80), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, Target(), GetParam(), 0), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, Target(), GetParam(), 101), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, "", GetParam(), 80), kVideoBadArgument);
   EXPECT_EQ(frames.framesDone, 0);
   ExpectNothingLeft();
 }
@@ -151,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(BothFormats, ExportFailure, testing::Values(VideoFormat
 TEST(ExportVideo, AnMp4NeedsTwoPixelsEachWay) {
   TempFolder folder;
   SyntheticFrames frames(1, 40);
-  EXPECT_EQ(ExportVideo(frames, 2, folder / "thin.mp4", VideoFormat::kMp4, 80), kVideoBadArgument);
+  EXPECT_EQ(ExportVideo(frames, 2, 10, folder / "thin.mp4", VideoFormat::kMp4, 80), kVideoBadArgument);
   EXPECT_TRUE(ListFolder(folder.path()).empty());
 }
 

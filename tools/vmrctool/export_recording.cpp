@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
@@ -47,7 +48,7 @@ class FolderFrames : public VideoFrames {
 
 int ExportFolder(const std::string& folder, const std::string& target, VideoFormat format, int quality) {
   FolderFrames frames(folder);
-  return ExportVideo(frames, FrameTotal(folder), target, format, quality);
+  return ExportVideo(frames, FrameTotal(folder), RecordingFrameRate(folder), target, format, quality);
 }
 
 }  // namespace
