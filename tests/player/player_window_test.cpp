@@ -160,6 +160,29 @@ TEST(PlayerWindow, ARecordingLargerThanTheScreenOpensOnTheScreen) {
   });
 }
 
+// A picture narrower than the row of buttons sits centred on black in a panel as wide as the
+// row, and 说明 shows whole.
+TEST(PlayerWindow, ASmallPictureSitsCentredAboveTheWholeRowOfButtons) {
+  TempFolder scratch;
+  WriteRecording(scratch / "small.vmrc", RedThenGreen(2, 320, 240));
+  RunRecorder([&] {
+    OpenPlayer();
+    OpenRecordingFile(scratch / "small.vmrc");
+    Tick();
+    RECT client, button;
+    GetClientRect(LiveHwnd(Player(kId)), &client);
+    GetWindowRect(LiveHwnd(Player(按钮2)), &button);
+    MapWindowPoints(nullptr, LiveHwnd(Player(kId)), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_LE(button.right, client.right) << "说明 cut off at the right";
+    const Picture shown = PanelOnScreen();
+    int left = 0, right = shown.width - 1;
+    while (left < right && !PixelNear(shown.At(left, shown.height / 2), kRed)) ++left;
+    while (right > left && !PixelNear(shown.At(right, shown.height / 2), kRed)) --right;
+    EXPECT_GT(left, 20) << "black at the sides";
+    EXPECT_NEAR(left, shown.width - 1 - right, 1) << "the picture centred";
+  });
+}
+
 TEST(PlayerWindow, PauseKeepsThePlaceAndPlayReCentresTheWindow) {
   TempFolder scratch;
   WriteRecording(scratch / "pause.vmrc", RedThenGreen(5, 640, 480));
