@@ -85,6 +85,7 @@ TEST(PlayerFiles, DotNamedEntriesGoWithTheExtractionFolder) {
       EXPECT_FALSE(FolderExists(folders[open - 1])) << "the last open's folder goes at the next open";
       if (open == 1) {
         DestroyWindow(kId, true);
+        AwaitRecordingUnpacked();
         EXPECT_FALSE(FolderExists(folders[open])) << "the folder goes when the window closes";
         OpenPlayer();
       }
