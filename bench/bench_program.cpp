@@ -2,13 +2,20 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
+
+#include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_handlers.h"
 #include "app/run_program.h"
 #include "bench/bench_clock.h"
 #include "components/services/services.h"
+#include "components/services/steady_clock.h"
 #include "components/services/wide_text.h"
 #include "controls/control.h"
+#include "controls/event_delivery.h"
+#include "controls/event_index.h"
 #include "controls/runtime_state.h"
 #include "controls/ask_user.h"
 #include "forms/player_window.h"
@@ -22,6 +29,9 @@ std::function<void()> pendingInside;
 std::wstring dialogAnswer;
 double dialogAnsweredAt = 0;
 std::vector<ShownMessage> messages;
+int64_t standingClock = 0;
+
+int64_t StandingClock() { return standingClock; }
 
 int AnswerOk(const std::string& text, const std::string&, unsigned) {
   messages.push_back({text, NowMilliseconds()});
@@ -69,7 +79,9 @@ void RunInBenchProgram(const std::function<void()>& body) {
   const MessageBoxRoutine messageBox = ReplaceMessageBox(AnswerOk);
   const FileDialogRoutine fileDialog = ReplaceFileDialog(AnswerPath);
   const ShellOpenFunction browser = SetShellOpenFunction(NoWebPage);
+  const SteadyClockStandIn systemClock = SetSteadyClockStandIn(nullptr);
   RunProgram(handlers, StartUp, EndOfProgram);
+  SetSteadyClockStandIn(systemClock);
   SetShellOpenFunction(browser);
   ReplaceFileDialog(fileDialog);
   ReplaceMessageBox(messageBox);
@@ -84,6 +96,16 @@ const std::vector<ShownMessage>& ShownMessages() { return messages; }
 
 void ClickButton(UnitAddress button) {
   if (Control* control = FindLiveControl(button)) SendMessageW(control->hwnd(), BM_CLICK, 0, 0);
+}
+
+void StandTheClockStill() {
+  standingClock = SteadyMicroseconds();
+  SetSteadyClockStandIn(StandingClock);
+}
+
+void TickPlaybackOnTime() {
+  if (Playing()) standingClock = std::max(standingClock, NextFrameDue());
+  RaiseEvent(PlayerWindow::kId, PlayerWindow::时钟, TimerEvent::kTick);
 }
 
 void RunInsideModal(WindowId window, const std::function<void()>& inside) {

@@ -28,6 +28,13 @@ const std::vector<ShownMessage>& ShownMessages();
 // Clicks a button of a loaded window as the user would; nothing when it is not there.
 void ClickButton(UnitAddress button);
 
+// From now on until RunInBenchProgram returns, the steady clock stands still unless
+// TickPlaybackOnTime moves it, so the player's own timer shows no frame of itself.
+void StandTheClockStill();
+// The clock moved on to the moment the player's next frame is due, and a tick of its 时钟 there:
+// the next frame shows, or playback ends after the last one.
+void TickPlaybackOnTime();
+
 // Loads `window` modally and runs `inside` from within its message loop as soon as the loop
 // runs; returns once the window has been destroyed again.
 void RunInsideModal(WindowId window, const std::function<void()>& inside);

@@ -24,8 +24,6 @@
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 #include "controls/control.h"
-#include "controls/event_delivery.h"
-#include "controls/event_index.h"
 #include "controls/runtime_state.h"
 #include "controls/painted/decoded_picture.h"
 #include "controls/property_indexes.h"
@@ -58,15 +56,15 @@ struct TickTimes {
   double processor = 0;  // per tick
 };
 
-// Opens the recording with 按钮1 as the user would, pauses the clock with 暂停按钮, then raises
-// each tick itself and paints at once what the tick changed, so the draw is counted.
+// Opens the recording with 按钮1 as the user would on a standing clock, then raises each tick
+// itself when its frame is due and paints at once what the tick changed, so the draw is counted.
 TickTimes TimeTicks(const std::string& recording) {
   TickTimes times;
   if (!LoadWindow(kId, 0, false)) return times;
+  StandTheClockStill();
   AnswerFileDialogsWith(recording);
   ClickButton({kId, 按钮1});
   AwaitRecordingUnpacked();
-  ClickButton({kId, 暂停按钮});
   ProcessPendingEvents();
   if (PlayerFrameCount != kFrames) return times;
   const HWND window = WindowHandle(kId);
@@ -75,7 +73,7 @@ TickTimes TimeTicks(const std::string& recording) {
   const double processorBefore = ProcessorMilliseconds();
   for (int tick = 1; tick <= kFrames; ++tick) {
     const double start = NowMilliseconds();
-    RaiseEvent(kId, 时钟, TimerEvent::kTick);
+    TickPlaybackOnTime();
     const double handled = NowMilliseconds();
     UpdateWindow(panel->hwnd());
     const double panelPainted = NowMilliseconds();

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/player/playback.h"
 #include "app/player/player_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recording/recording_file.h"
@@ -69,11 +70,13 @@ bool MakeRecording(const std::string& target) {
   return made;
 }
 
-// The recording plays round and round: a tick past the last frame stops and rewinds it.
+// The recording plays round and round: a tick past the last frame stops and rewinds it, and
+// 播放 plays it again.
 void PlaybackTicks(int count) {
   Control* panel = FindLiveControl({PlayerWindow::kId, PlayerWindow::画板});
   for (int i = 0; i < count; ++i) {
-    RaiseEvent(PlayerWindow::kId, PlayerWindow::时钟, TimerEvent::kTick);
+    if (!Playing()) ClickButton({PlayerWindow::kId, PlayerWindow::播放按钮});
+    TickPlaybackOnTime();
     if (panel) UpdateWindow(panel->hwnd());
     ProcessPendingEvents();
   }
@@ -82,10 +85,10 @@ void PlaybackTicks(int count) {
 Counts CountPlaybackTicks(const std::string& recording) {
   Counts counts;
   LoadWindow(PlayerWindow::kId, 0, false);
+  StandTheClockStill();
   AnswerFileDialogsWith(recording);
   ClickButton({PlayerWindow::kId, PlayerWindow::按钮1});
   AwaitRecordingUnpacked();
-  ClickButton({PlayerWindow::kId, PlayerWindow::暂停按钮});
   PlaybackTicks(kFirstTicks);
   counts.after10 = CurrentProcessResources();
   PlaybackTicks(kAllTicks - kFirstTicks);

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "app/player/playback_clock.h"
 #include "app/player/player_layout.h"
 #include "app/player/player_state.h"
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/services/file_bytes.h"
-#include "components/services/number_text.h"
+#include "components/services/steady_clock.h"
 #include "controls/property_indexes.h"
 #include "forms/player_window.h"
 
@@ -17,7 +18,11 @@ using namespace PlayerWindow;
 
 constexpr UnitAddress kPanel{kId, 画板};
 constexpr UnitAddress kClock{kId, 时钟};
-constexpr int kTickMilliseconds = 100;
+
+PlaybackClock playbackClock;
+// A frame on its way from the unpack, to be shown once it lands: the one a seek went to, or the
+// one whose time playback reached first; 0 for none. NextFrame is that frame meanwhile.
+int awaitedFrame = 0;
 
 void SetButtons(bool play, bool pause, bool stop) {
   SetEnabled({kId, 播放按钮}, play);
@@ -29,29 +34,66 @@ void ShowFrame(int frameNumber) {
   WriteProperty(kPanel, draw_panel_property::kBackPicture, ReadWholeFile(PlayedFramePath(ExtractionFolder, frameNumber)));
 }
 
-std::string TimeText(double elapsedSeconds) {
-  return "时长:" + DecimalText(elapsedSeconds) + "/" + FrameSecondsText(PlayerFrameCount, kDefaultFrameRate) + "秒";
+// The time of frame `frame` and the recording's length, at its rate: frame 25 of 123 at ten a
+// second reads "时长:2.5/12.3秒"; 0 after an open or a stop.
+std::string TimeText(int frame) {
+  return "时长:" + FrameSecondsText(frame, PlayerFrameRate) + "/" + FrameSecondsText(PlayerFrameCount, PlayerFrameRate) +
+         "秒";
 }
-
-// The frame just shown ÷ 10: frame 25 reads 2.5; after an open or a stop 0.
-void ShowElapsedTime() { WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame / 10.0 - 0.1)); }
-
-// A frame a seek waits for, to be shown once it lands; 0 for none.
-int soughtFrame = 0;
 
 // The progress bar runs one step ahead of the frame on screen, as the ticks leave it.
 void ShowPositionOf(int frame) {
   WriteProperty(kProgress, process_bar_property::kPosition, frame + 1);
-  WriteProperty(kTime, label_property::kCaption, TimeText((frame + 1) / 10.0 - 0.1));
+  WriteProperty(kTime, label_property::kCaption, TimeText(frame));
 }
 
 // What a tick does for the frame it shows.
 void ShowFrameAt(int frame) {
   ShowFrame(frame);
   ShownFrame = frame;
-  soughtFrame = 0;
+  awaitedFrame = 0;
   NextFrame = frame + 1;
   ShowPositionOf(frame);
+}
+
+// 时钟 ticks when the next frame is due, not a fixed period on: a late tick then makes the
+// following one come sooner, rather than every later frame late by as much.
+void TickWhenNextFrameIsDue() {
+  WriteProperty(kClock, timer_property::kInterval, MillisecondsUntil(NextFrameDue(), SteadyMicroseconds()));
+}
+
+// Playback goes on from `frame`, whose time begins now.
+void PlayOnFrom(int frame) {
+  playbackClock.GoOnAt(frame, SteadyMicroseconds(), PlayerFrameRate);
+  TickWhenNextFrameIsDue();
+}
+
+// The frame whose time it is has not landed yet: the unpack takes it next, and the clock waits
+// for it (ShowAwaitedFrameOnceLanded).
+void AwaitFrame(int frame) {
+  PlayerUnpack.Want(frame);
+  awaitedFrame = frame;
+  NextFrame = frame;
+}
+
+// The frame for the time played so far; one whose time has come before it landed is waited
+// for. The last frame's time may pass without a tick: it still shows, for a frame's time of its
+// own, before playback ends.
+void ShowFrameOfTheMoment() {
+  const int due = playbackClock.FrameAt(SteadyMicroseconds());
+  if (due < NextFrame) return;
+  if (due > PlayerFrameCount) {
+    if (NextFrame > PlayerFrameCount) {
+      StopPlayback();
+      return;
+    }
+    AwaitFrame(PlayerFrameCount);
+    ShowAwaitedFrameOnceLanded();
+  } else if (PlayerUnpack.FrameReady(due)) {
+    ShowFrameAt(due);
+  } else {
+    AwaitFrame(due);
+  }
 }
 
 }  // namespace
@@ -59,18 +101,21 @@ void ShowFrameAt(int frame) {
 void StartPlayback() {
   FitLayoutToFrame();
   SetButtons(false, true, true);
-  WriteProperty(kClock, timer_property::kInterval, kTickMilliseconds);
+  PlayOnFrom(NextFrame);
 }
 
 void PlaybackTick(EventRecord&) {
   FollowUnpack();
-  if (NextFrame > PlayerFrameCount) {
-    StopPlayback();
-    return;
+  if (!Playing()) return;
+  if (awaitedFrame != 0) {
+    ShowAwaitedFrameOnceLanded();
+  } else {
+    ShowFrameOfTheMoment();
   }
-  if (!PlayerUnpack.FrameReady(NextFrame)) return;
-  ShowFrameAt(NextFrame);
+  if (Playing()) TickWhenNextFrameIsDue();
 }
+
+int64_t NextFrameDue() { return playbackClock.DueAt(NextFrame); }
 
 void PausePlayback() {
   WriteProperty(kClock, timer_property::kInterval, 0);
@@ -84,37 +129,40 @@ void StopPlayback() {
   NextFrame = kFirstFrame;
   ShowFrame(kFirstFrame);
   ShownFrame = kFirstFrame;
-  soughtFrame = 0;
+  awaitedFrame = 0;
   WriteProperty(kTime, label_property::kCaption, TimeText(0));
 }
 
 bool Playing() { return ReadInt(kClock, timer_property::kInterval) != 0; }
 
-// A frame not yet on disk: the next tick, or the unpack's watch while paused, shows it once it
-// has landed; until then 画板 keeps the frame it had.
+// A frame not yet on disk: it shows once it has landed; until then 画板 keeps the frame it had.
 void SeekTo(int frame, bool pause) {
   if (PlayerFrameCount < kFirstFrame) return;
   frame = std::clamp(frame, kFirstFrame, PlayerFrameCount);
   if (pause || !Playing()) PausePlayback();
   if (PlayerUnpack.FrameReady(frame)) {
     ShowFrameAt(frame);
-    return;
+  } else {
+    AwaitFrame(frame);
+    ShownFrame = frame;
+    ShowPositionOf(frame);
   }
-  PlayerUnpack.Want(frame);
-  ShownFrame = frame;
-  soughtFrame = frame;
-  NextFrame = frame;
-  ShowPositionOf(frame);
+  if (Playing()) PlayOnFrom(frame);
 }
 
 void StartAtFirstFrame() {
   NextFrame = kFirstFrame;
   ShownFrame = 0;
-  soughtFrame = 0;
+  awaitedFrame = 0;
+  WriteProperty(kTime, label_property::kCaption, TimeText(0));
 }
 
-void ShowSoughtFrameOnceLanded() {
-  if (soughtFrame != 0 && NextFrame == soughtFrame && PlayerUnpack.FrameReady(soughtFrame)) ShowFrameAt(soughtFrame);
+// The time the frame waited for belongs to it: playback goes on from it as it shows.
+void ShowAwaitedFrameOnceLanded() {
+  if (awaitedFrame == 0 || !PlayerUnpack.FrameReady(awaitedFrame)) return;
+  const int frame = awaitedFrame;
+  ShowFrameAt(frame);
+  if (Playing()) PlayOnFrom(frame);
 }
 
 void FollowUnpack() {
@@ -122,5 +170,5 @@ void FollowUnpack() {
   if (!PlayerUnpack.TakeEnd(&frameCount) || frameCount == PlayerFrameCount) return;
   PlayerFrameCount = frameCount;
   if (FittedToFirstFrame()) WriteProperty(kProgress, process_bar_property::kMaximum, PlayerFrameCount);
-  ShowElapsedTime();
+  WriteProperty(kTime, label_property::kCaption, TimeText(NextFrame - 1));
 }

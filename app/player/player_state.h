@@ -28,6 +28,9 @@ extern int ShownFrame;
 extern RangeMarks PlayerMarks;
 // The frame files found by the last open.
 extern int PlayerFrameCount;
+// How fast the last open's frames play, in frames a second: its rate entry's, read before its
+// first frame shows (kDefaultFrameRate without one, and before the first open).
+extern int PlayerFrameRate;
 // The percentage of the first frame's pixel size the picture panel gets; 80 once PlayerWindow
 // has been created.
 extern int DisplayScale;

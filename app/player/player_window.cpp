@@ -71,7 +71,7 @@ void StopWatchingUnpack() {
 
 void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
   FollowUnpack();
-  ShowSoughtFrameOnceLanded();
+  ShowAwaitedFrameOnceLanded();
   if (PlayerUnpack.Over()) StopWatchingUnpack();
 }
 
@@ -82,8 +82,9 @@ void GiveUpExtractionFolder() {
   GivenUpFolders.Remove(ExtractionFolder);
 }
 
-// The recording is unpacked on a thread of its own, frames first; the open waits only for the
-// first frame, and the count comes from the archive's directory until the unpack has ended.
+// The recording is unpacked on a thread of its own, its rate entry and then its frames first; the
+// open waits only for the rate and the first frame, and the count comes from the archive's
+// directory until the unpack has ended.
 void OpenRecordingPath(const std::string& path) {
   BusyCursorOn();
   GiveUpExtractionFolder();
@@ -94,10 +95,10 @@ void OpenRecordingPath(const std::string& path) {
   PlayerUnpack.Start(path, ExtractionFolder);
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
+  PlayerFrameRate = RecordingFrameRate(ExtractionFolder);
   // The marks set in the recording before are gone with it.
   StartAtFirstFrame();
   ClearRangeMarks();
-  WriteProperty(kTime, label_property::kCaption, "时长:0/" + FrameSecondsText(PlayerFrameCount, kDefaultFrameRate) + "秒");
   BusyCursorOff();
   StartPlayback();
   unpackWatch = SetTimer(nullptr, 0, kUnpackWatchMilliseconds, WatchUnpack);

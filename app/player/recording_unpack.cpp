@@ -3,30 +3,38 @@
 #include <vector>
 
 #include "app/player/playback.h"
+#include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 
-// Ranks frame n as n, so the frames come first and in their order; counts the frame files the
-// directory names; marks each frame as it lands; hands the unpack the frame a seek waits for;
-// and passes stop requests on.
+// Ranks the rate entry first and frame n after it as n + 1, so the rate is known before frame 1
+// shows and the frames follow in their order; counts the frame files the directory names; marks
+// each entry as it lands (by frame number, the rate entry at 0); hands the unpack the frame a
+// seek waits for; and passes stop requests on.
 class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSink {
  public:
   explicit FramesFirst(RecordingUnpack& unpack) : unpack_(unpack) {}
 
-  // A path with a "\" lies in a sub-folder, where frames are not counted.
+  // A path with a "\" lies in a sub-folder, where neither frames nor the rate are looked for.
   uint32_t Rank(const std::string& path) override {
+    if (IsFrameRateEntry(path)) {
+      rateListed_ = true;
+      return kRateRank;
+    }
     const std::wstring name = Widen(path);
     if (name.find(L'\\') != std::wstring::npos || !CountsAsFrameFile(name)) return 0;
     ++frameFiles_;
     const FrameFile frame = ParseFrameName(name);
-    if (frame.number > 0) numbers_.push_back(frame.number);
-    return static_cast<uint32_t>(frame.number);
+    if (frame.number == 0) return 0;
+    numbers_.push_back(frame.number);
+    return RankOfFrame(frame.number);
   }
   // Only numbers up to the count are ever played, so the marks take one byte per frame file.
   void Listed() override {
     auto landed = std::make_unique<std::atomic<uint8_t>[]>(static_cast<size_t>(frameFiles_) + 1);
     for (int number = 0; number <= frameFiles_; ++number) landed[number] = 1;
+    landed[kRateMark] = rateListed_ ? 0 : 1;
     for (int number : numbers_) {
       if (number <= frameFiles_) landed[number] = 0;
     }
@@ -36,17 +44,26 @@ class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSi
     unpack_.Publish(unpack_.listed_, true);
   }
   void Reached(uint32_t rank) override {
-    if (rank > static_cast<uint32_t>(frameFiles_)) return;
-    unpack_.Publish(unpack_.landed_[rank], uint8_t{1});
+    const uint32_t mark = rank - kRateRank;
+    if (mark > static_cast<uint32_t>(frameFiles_)) return;
+    unpack_.Publish(unpack_.landed_[mark], uint8_t{1});
   }
-  uint32_t Wanted() override { return static_cast<uint32_t>(unpack_.wanted_.exchange(0)); }
+  uint32_t Wanted() override {
+    const int frame = unpack_.wanted_.exchange(0);
+    return frame == 0 ? 0 : RankOfFrame(frame);
+  }
 
   bool WindowExists() override { return true; }
   bool Raise(ZipEvent, int) override { return !unpack_.stopAsked_; }
 
  private:
+  static constexpr uint32_t kRateRank = 1;
+  // Frame numbers have at most nine digits, so the rank never wraps.
+  static uint32_t RankOfFrame(int number) { return static_cast<uint32_t>(number) + kRateRank; }
+
   RecordingUnpack& unpack_;
   int frameFiles_ = 0;
+  bool rateListed_ = false;
   std::vector<int> numbers_;
 };
 
@@ -81,7 +98,7 @@ void RecordingUnpack::Run(std::string archive, std::string folder) {
 
 void RecordingUnpack::WaitForFirstFrame() {
   std::unique_lock<std::mutex> hold(lock_);
-  changed_.wait(hold, [this] { return FrameReady(kFirstFrame); });
+  changed_.wait(hold, [this] { return FrameReady(kFirstFrame) && (ended_ || landed_[kRateMark] != 0); });
 }
 
 bool RecordingUnpack::FrameReady(int number) const {

@@ -1,7 +1,8 @@
-// Unpacks the recording an open picked on a thread of its own, its frames first and in their
-// numeric order: playback begins with frame 1 within moments however long the recording, later
-// frames arrive far faster than ten a second, and the window answers all the while. The folder
-// ends as a plain Unpack leaves it, a damaged entry included.
+// Unpacks the recording an open picked on a thread of its own, its rate entry first, then its
+// frames in their numeric order: playback begins with frame 1, at the recording's own rate,
+// within moments however long the recording, later frames arrive far faster than they play, and
+// the window answers all the while. The folder ends as a plain Unpack leaves it, a damaged entry
+// included.
 #pragma once
 #include <atomic>
 #include <condition_variable>
@@ -26,7 +27,8 @@ class RecordingUnpack {
   void Stop();
 
   // Blocks until frame 1 is in the folder, the recording turned out to hold no frame 1, or the
-  // unpack ended: what the window is laid out around.
+  // unpack ended (what the window is laid out around), and the rate entry, when the directory
+  // lists one, is in the folder too: what the frames play at.
   void WaitForFirstFrame();
   // The frame files the archive's directory promises: its root-level file entries whose names
   // end in ".jpg" in any case, the rule the folder's own count follows. Valid after
@@ -68,10 +70,11 @@ class RecordingUnpack {
   std::atomic<bool> stopAsked_ = false;
   std::atomic<bool> listed_ = false;
   std::atomic<bool> ended_ = true;  // nothing runs before the first Start
-  // Per frame number 1..listedFrames_, written by the unpacking thread before listed_ is set:
-  // 0 while the directory's frame of that number is still to come, 1 once it has landed or
-  // when the directory lists none.
+  // Per frame number 1..listedFrames_, and at 0 for the rate entry, written by the unpacking
+  // thread before listed_ is set: 0 while the directory's entry is still to come, 1 once it has
+  // landed or when the directory lists none.
   std::unique_ptr<std::atomic<uint8_t>[]> landed_;
+  static constexpr int kRateMark = 0;
   std::atomic<int> wanted_ = 0;  // the frame a seek waits for, 0 for none
   std::atomic<int> listedFrames_ = 0;
   std::atomic<int> endedCount_ = 0;

@@ -16,9 +16,6 @@ namespace {
 
 using namespace PlayerWindow;
 
-// A second of frames: what Ctrl with an arrow steps.
-constexpr int kFramesPerSecond = 10;
-
 bool ButtonEnabled(UnitId button) { return ReadInt({kId, button}, common_property::kDisabled) == 0; }
 
 // The frame under the pointer, at the press and at every move of a drag; playing goes on from
@@ -43,10 +40,11 @@ bool PlayOrPause() {
   return true;
 }
 
-// Every step pauses: the arrows step single frames, Ctrl with an arrow a second, Home and End go
-// to the first and the last frame, and each leaves that frame on screen to look at.
+// Every step pauses: the arrows step single frames, Ctrl with an arrow a second of frames at the
+// recording's rate, Home and End go to the first and the last frame, and each leaves that frame
+// on screen to look at.
 bool StepTo(int key, bool ctrl) {
-  const int step = ctrl ? kFramesPerSecond : 1;
+  const int step = ctrl ? PlayerFrameRate : 1;
   switch (key) {
     case VK_LEFT:
       SeekTo(SteppedFrame(ShownFrame, -step, PlayerFrameCount), true);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "components/services/ascii_case.h"
 #include "components/services/file_bytes.h"
 #include "components/services/number_text.h"
 #include "components/services/wide_text.h"
@@ -41,9 +42,13 @@ int ParseFrameRateEntry(std::string_view text) {
   return rate <= kHighestRate ? rate : 0;
 }
 
+bool IsFrameRateEntry(std::string_view path) { return EqualIgnoringAsciiCase(path, kFrameRateEntryName); }
+
+std::string FrameRateEntryPath(const std::string& folder) { return folder + "\\" + kFrameRateEntryName; }
+
 // The size is asked first, so an entry made huge is never read into memory.
 int RecordingFrameRate(const std::string& folder) {
-  const std::string path = folder + "\\" + kFrameRateEntryName;
+  const std::string path = FrameRateEntryPath(folder);
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return kDefaultFrameRate;
   if (data.nFileSizeHigh != 0 || data.nFileSizeLow > kLongestEntry) return kDefaultFrameRate;

@@ -19,6 +19,11 @@ std::string FrameRateEntryText(int rate);
 // The rate an entry's text gives: 1 to 60 frames a second, with spaces, tabs and line ends
 // around the digits allowed; 0 when it gives none (empty, not digits, a leading zero, out of range).
 int ParseFrameRateEntry(std::string_view text);
+// Whether an entry's path below an unpack's folder is the rate entry: the name at the root, in
+// any case of letters, as the file system finds it ("FrameRate.TXT" too, not "x\framerate.txt").
+bool IsFrameRateEntry(std::string_view path);
+// folder + "\" + "framerate.txt": where an unpack of a recording puts its rate entry.
+std::string FrameRateEntryPath(const std::string& folder);
 // The rate of a recording unpacked into `folder` (UTF-8): its entry's when that is readable and
 // valid, kDefaultFrameRate otherwise. An entry over 64 bytes is not read.
 int RecordingFrameRate(const std::string& folder);

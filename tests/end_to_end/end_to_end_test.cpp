@@ -94,6 +94,7 @@ TEST(EndToEnd, RecordSaveAndPlayATakeOfAMovingPicture) {
     Tick();
     EXPECT_TRUE(PlayerButtonEnabled(PlayerWindow::播放按钮)) << "playback ended after the last frame";
 
+    UseSystemClock();
     ClickPlayer(PlayerWindow::播放按钮);
     PumpFor(500);
     EXPECT_TRUE(WriteWindowPicture(LiveHwnd(Player(PlayerWindow::kId)), PicturePath("end_to_end_playing.png")));

@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
+#include "app/player/playback.h"
 #include "app/player/player_handlers.h"
+#include "app/recording/frame_rate.h"
 #include "components/imaging/imaging.h"
+#include "components/services/steady_clock.h"
 #include "controls/event_delivery.h"
 #include "controls/painted/bitmap_file.h"
 #include "controls/property_indexes.h"
@@ -32,6 +38,38 @@ void WriteRecording(const std::string& path, const RecordingEntries& entries) {
   WriteBytes(path, BuildArchive(archive));
 }
 
+namespace {
+Pixel FrameColour(int frame) {
+  return {static_cast<uint8_t>(frame * 6), static_cast<uint8_t>(250 - frame * 6),
+          static_cast<uint8_t>((frame * 53) % 200 + 20)};
+}
+}  // namespace
+
+RecordingEntries FramesOfTheirOwnColours(int frames, int rate) {
+  RecordingEntries entries;
+  for (int n = 1; n <= frames; ++n) {
+    entries.push_back({std::to_string(n) + ".jpg", JpegFrame(640, 480, FrameColour(n))});
+  }
+  if (rate != kDefaultFrameRate) {
+    const std::string text = FrameRateEntryText(rate);
+    entries.push_back({kFrameRateEntryName, Bytes(text.begin(), text.end())});
+  }
+  return entries;
+}
+
+int FrameOnScreen(int frames) {
+  const Pixel shown = PanelCentre();
+  int nearest = 0;
+  int best = INT_MAX;
+  for (int n = 1; n <= frames; ++n) {
+    const Pixel colour = FrameColour(n);
+    const int red = shown.red - colour.red, green = shown.green - colour.green, blue = shown.blue - colour.blue;
+    const int distance = red * red + green * green + blue * blue;
+    if (distance < best) best = distance, nearest = n;
+  }
+  return best <= 3 * 12 * 12 ? nearest : 0;
+}
+
 void OpenPlayer() { Click(RecorderWindow::按钮4); }
 
 void ClickPlayer(UnitId button) { SendMessageW(LiveHwnd(Player(button)), BM_CLICK, 0, 0); }
@@ -47,7 +85,15 @@ void OpenRecordingFile(const std::string& path) {
 }
 
 void Tick(int count) {
-  for (int i = 0; i < count; ++i) RaiseEvent(kId, 时钟, TimerEvent::kTick);
+  for (int i = 0; i < count; ++i) {
+    if (Playing()) MoveClockBy(std::max<int64_t>(0, NextFrameDue() - SteadyMicroseconds()));
+    RaiseEvent(kId, 时钟, TimerEvent::kTick);
+  }
+}
+
+void TickAfter(int64_t microseconds) {
+  MoveClockBy(microseconds);
+  RaiseEvent(kId, 时钟, TimerEvent::kTick);
 }
 
 std::string TimeText() { return ReadText(Player(标签1), label_property::kCaption); }

@@ -1,8 +1,10 @@
 // PlayerWindow as a user meets it: loaded from RecorderWindow's 按钮4, a recording picked in its
-// file dialog, ticks of 时钟 one by one, and what 画板, 进度条1 and 标签1 then show.
+// file dialog, ticks of 时钟 one by one at moments the test chooses on the standing test clock
+// (tests/recorder/recorder_fixture.h), and what 画板, 进度条1 and 标签1 then show.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +20,11 @@ Bytes JpegFrame(int width, int height, Pixel colour);
 // A recording file holding these entries (name, bytes), stored, in the given order.
 using RecordingEntries = std::vector<std::pair<std::string, Bytes>>;
 void WriteRecording(const std::string& path, const RecordingEntries& entries);
+// Frames 1 to `frames` of 640x480, each of a colour of its own, and at a `rate` other than ten
+// the rate entry after them, as a take at that rate is saved.
+RecordingEntries FramesOfTheirOwnColours(int frames, int rate = 10);
+// The frame of those `frames` whose colour 画板 shows at its middle; 0 when none is near.
+int FrameOnScreen(int frames);
 
 inline UnitAddress Player(UnitId unit) { return {PlayerWindow::kId, unit}; }
 
@@ -30,14 +37,17 @@ void OpenRecordingFile(const std::string& path);
 void StartOpeningRecordingFile(const std::string& path);
 // Clicks a PlayerWindow button.
 void ClickPlayer(UnitId button);
-// One tick of 时钟, delivered at once; the real timer gets no turn in between.
+// One tick of 时钟, delivered at once, with the clock moved on to when the next frame is due:
+// `count` ticks show `count` frames in a row (the real timer's find the clock standing).
 void Tick(int count = 1);
+// A tick `microseconds` after the moment before: late, early, or after ticks that never came.
+void TickAfter(int64_t microseconds);
 
 std::string TimeText();
 bool PlayerButtonEnabled(UnitId button);
 // 播放按钮, 暂停按钮 and 终止按钮 enabled as given; 按钮1 and 按钮2 always.
 void ExpectButtons(bool play, bool pause, bool stop);
-// The interval of 时钟: 100 while playing, 0 otherwise.
+// The interval of 时钟: the milliseconds until the next frame is due while playing, else 0.
 int ClockInterval();
 // The position and maximum 进度条1 shows.
 int ProgressShown();

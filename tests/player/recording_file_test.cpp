@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "components/services/wide_text.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
@@ -63,4 +65,24 @@ TEST(RecordingFile, FramesShowTenToTheSecond) {
   EXPECT_EQ(FrameSecondsText(123, kDefaultFrameRate), "12.3");
   EXPECT_EQ(FrameSecondsText(1000, kDefaultFrameRate), "100");
   EXPECT_EQ(FrameSecondsText(32767, kDefaultFrameRate), "3276.7");
+}
+
+// The rate entry's text, frame slots at rates whose period is no whole number of microseconds,
+// and the seconds the user reads.
+TEST(RecordingFile, FrameRateRules) {
+  const std::pair<std::string_view, int> entries[] = {
+      {"30\r\n", 30}, {" \t20 \n", 20}, {"1", 1},  {"60", 60},  {"61", 0}, {"0", 0},     {"08", 0},
+      {"-5", 0},     {"+5", 0},        {"1 5", 0}, {"15x", 0},  {"", 0},   {"\r\n", 0}, {"99999999999", 0},
+      {{"15\0", 3}, 0}};
+  for (const auto& [text, rate] : entries) EXPECT_EQ(ParseFrameRateEntry(text), rate) << text;
+  for (const int rate : {15, 30}) {
+    for (int frame = 1; frame <= 3 * rate + 1; ++frame) {
+      EXPECT_EQ(FrameSlotAt(FrameStartMicroseconds(frame, rate), rate), frame) << frame << " at " << rate;
+      EXPECT_EQ(FrameSlotAt(FrameStartMicroseconds(frame + 1, rate) - 1, rate), frame) << frame << " at " << rate;
+    }
+  }
+  const std::tuple<int, int, const char*> texts[] = {{16, 15, "1"}, {17, 15, "1.1"}, {40, 15, "2.6"}, {29, 30, "0.9"}};
+  for (const auto& [frames, rate, text] : texts) EXPECT_EQ(FrameSecondsText(frames, rate), text);
+  EXPECT_TRUE(IsFrameRateEntry("FrameRate.TXT"));
+  EXPECT_FALSE(IsFrameRateEntry("x\\framerate.txt"));
 }

@@ -58,9 +58,11 @@ TEST(ResourceUse, CaptureTicksHoldNoMoreAfter200ThanAfter10) {
   ExpectSameResources(after10, after200);
 }
 
-// Five frames played over and over: each tick's frame is decoded and drawn at once.
+// Five frames played over and over: each tick's frame is decoded and drawn at once, and 播放
+// plays them again once a tick has ended playback.
 void PaintedTicks(int count) {
   for (int i = 0; i < count; ++i) {
+    if (PlayerButtonEnabled(PlayerWindow::播放按钮)) ClickPlayer(PlayerWindow::播放按钮);
     Tick();
     UpdateWindow(LiveHwnd(Player(PlayerWindow::画板)));
   }
@@ -76,7 +78,6 @@ TEST(ResourceUse, PlaybackTicksHoldNoMoreAfter200ThanAfter10) {
   RunRecorder([&] {
     OpenPlayer();
     OpenRecordingFile(scratch / "take.vmrc");
-    ClickPlayer(PlayerWindow::暂停按钮);
     PaintedTicks(kFirstTicks);
     after10 = CurrentProcessResources();
     PaintedTicks(kAllTicks - kFirstTicks);

@@ -20,13 +20,15 @@ void RunRecorder(const std::function<void()>& body);
 // The next RunRecorder keeps what the working folder holds, as the program starts after a crash.
 void KeepWorkingFolderForNextRun();
 
-// Inside RunRecorder the take's clock stands still unless a test moves it, so a tick writes a
-// frame only in a new slot and a test decides exactly which frames a take has.
+// Inside RunRecorder the steady clock stands still unless a test moves it, so a tick writes a
+// frame only in a new slot and a test decides exactly which frames a take has, and which frame a
+// playback shows at each tick.
 void MoveClockBy(int64_t microseconds);
 // `count` ticks of 时钟1, each a frame period of the take's rate after the one before: `count`
 // more frames of a take that records.
 void CaptureTicks(int count);
-// The system's own clock for the rest of RunRecorder: for a test that records while time passes.
+// The system's own clock for the rest of RunRecorder: for a test that records or plays while
+// time passes.
 void UseSystemClock();
 
 // What the program asked and opened during the last RunRecorder.
