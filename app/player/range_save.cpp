@@ -82,7 +82,7 @@ std::optional<RangeSaveFailure> FailureOfExport(int result) {
 std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTarget& target) {
   RangeFrames frames(range.first);
   return FailureOfExport(
-      ExportVideo(frames, range.count(), kDefaultFrameRate, target.path, *target.video, kStartingSaveQuality));
+      ExportVideo(frames, range.count(), PlayerFrameRate, target.path, *target.video, kStartingSaveQuality));
 }
 
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {
@@ -93,12 +93,16 @@ bool FrameFilesPresent(const std::vector<PackedFile>& files) {
 }
 
 // The frames' own files, byte for byte, renamed 1.jpg, 2.jpg, ... in their new order: nothing is
-// decoded, so nothing is lost. A target folder that refuses even an empty file is told apart
-// from a write that stops part way.
+// decoded, so nothing is lost. A recording at another rate than ten keeps the rate entry it was
+// read from, after the frames, as a take at that rate is saved. A target folder that refuses
+// even an empty file is told apart from a write that stops part way.
 std::optional<RangeSaveFailure> SaveRecording(const FrameRange& range, const RangeTarget& target) {
   std::vector<PackedFile> files;
   for (int frame = range.first; frame <= range.last; ++frame) {
     files.push_back({PlayedFramePath(ExtractionFolder, frame), JpegFrameName(frame - range.first + 1)});
+  }
+  if (PlayerFrameRate != kDefaultFrameRate) {
+    files.push_back({FrameRateEntryPath(ExtractionFolder), kFrameRateEntryName});
   }
   if (!FrameFilesPresent(files)) return RangeSaveFailure::kFrameUnreadable;
   TemporaryTarget file(target.path);

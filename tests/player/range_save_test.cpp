@@ -140,6 +140,23 @@ TEST(RangeSave, VideosOfTheRange) {
   }
 }
 
+// A range of a recording at 15 frames a second keeps the rate entry after its frames, and its
+// videos play at 15 (range_save_peers.sh holds them against Info-ZIP and ffprobe).
+TEST(RangeSave, ARangeAtFifteenKeepsItsRate) {
+  TempFolder scratch;
+  WriteRecording(scratch / "fifteen.vmrc", FramesOfTheirOwnColours(kFrames, 15));
+  const std::string out = OutputFolder(scratch);
+  for (const char* name : {"range15.vmrc", "range15.mp4", "range15.gif"}) {
+    RunRecorder([&] {
+      OpenAndSave(scratch / "fifteen.vmrc", out + "\\" + name, 3, 7);
+      EXPECT_EQ(LastMessage(), "文件“" + out + "\\" + name + "”保存成功!");
+    });
+  }
+  const std::vector<ReadRecord> entries = CentralRecords(ReadBytes(out + "\\range15.vmrc"));
+  ASSERT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries.back().fields.name, "framerate.txt");
+}
+
 // A name without an extension takes the chosen filter's: the first, the recording file.
 TEST(RangeSave, ANameWithoutExtensionBecomesARecordingFile) {
   Played played;
