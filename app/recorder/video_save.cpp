@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/unsaved_take.h"
@@ -114,7 +115,7 @@ void OfferSaveFormat(const SaveFormat& format) {
 bool SaveTakeAsVideo(const std::string& target, VideoFormat format) {
   const int frameTotal = FrameCount;
   TakeFrames frames(frameTotal, VideoPasses(format) > 1);
-  if (ExportVideo(frames, frameTotal, kDefaultFrameRate, target, format, QualityPercent) != kVideoWritten) return false;
+  if (ExportVideo(frames, frameTotal, TakeFrameRate(), target, format, QualityPercent) != kVideoWritten) return false;
   RemoveFolderTree(FrameFolder);
   return true;
 }
