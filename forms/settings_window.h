@@ -1,5 +1,6 @@
-// SettingsWindow "设置": the two global hotkeys and the recorder's three options, with 确定 and
-// 取消; opened from the tray menu's 设置. Handlers address its units by these names.
+// SettingsWindow "设置": the two global hotkeys, the recorder's three options, the frame rate
+// (with the rates this screen sustains) and the countdown before a take, with 确定 and 取消;
+// opened from the tray menu's 设置. Handlers address its units by these names.
 #pragma once
 
 #include "controls/form_definition.h"
@@ -23,9 +24,17 @@ inline constexpr UnitId 鼠标指针复选框 = kControlUnitClass | 0x040B;
 inline constexpr UnitId 鼠标点击复选框 = kControlUnitClass | 0x040C;
 inline constexpr UnitId 本程序窗口复选框 = kControlUnitClass | 0x040D;
 inline constexpr UnitId 本程序窗口原因标签 = kControlUnitClass | 0x040E;
+// The two choices start empty: the window fills them from the offered rates and countdowns as
+// it opens.
+inline constexpr UnitId 帧率标签 = kControlUnitClass | 0x040F;
+inline constexpr UnitId 帧率组合框 = kControlUnitClass | 0x0410;
+inline constexpr UnitId 可持续帧率标签 = kControlUnitClass | 0x0411;
+inline constexpr UnitId 倒计时标签 = kControlUnitClass | 0x0412;
+inline constexpr UnitId 倒计时组合框 = kControlUnitClass | 0x0413;
 
 // The line under a hotkey that another program holds, and the reason the last option is greyed
-// where the system cannot keep a window out of captures.
+// where the system cannot keep a window out of captures. The line under the frame rate, which
+// says what this screen sustains, is written as the window opens.
 inline constexpr char kHotkeyHeldElsewhereText[] = "此热键已被其他程序占用，未能注册。";
 inline constexpr char kCannotKeepWindowsOutText[] = "需要 Windows 10 2004 或更高版本";
 

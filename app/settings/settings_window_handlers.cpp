@@ -2,8 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "app/recorder/own_windows_capture.h"
+#include "app/recorder/rate_probe.h"
 #include "app/recorder/recorder_handlers.h"
+#include "app/recording/frame_rate.h"
 #include "app/settings/settings.h"
 #include "app/settings/settings_file.h"
 #include "controls/property_indexes.h"
@@ -35,11 +41,51 @@ bool OptionIn(UnitId box) { return ReadInt(Unit(box), check_box_property::kValue
 
 void ShowNote(UnitId label, bool shown) { WriteProperty(Unit(label), common_property::kVisible, shown ? 1 : 0); }
 
+// A drop-down list's items, one a line as the combo box takes them, with item `current` chosen.
+void ShowChoice(UnitId box, const std::vector<std::string>& items, int current) {
+  std::string lines;
+  for (const std::string& item : items) lines += (lines.empty() ? "" : "\r\n") + item;
+  WriteProperty(Unit(box), combo_box_property::kItems, lines);
+  WriteProperty(Unit(box), combo_box_property::kCurrentItem, current);
+}
+int ChoiceIn(UnitId box) { return ReadInt(Unit(box), combo_box_property::kCurrentItem); }
+
+// 帧率 offers the offered rates in their order, "10 帧/秒" first.
+void ShowFrameRate(int rate) {
+  std::vector<std::string> items;
+  for (int offered : kOfferedFrameRates) items.push_back(std::to_string(offered) + kFrameRateUnit);
+  const auto found = std::find(std::begin(kOfferedFrameRates), std::end(kOfferedFrameRates), rate);
+  ShowChoice(帧率组合框, items, found == std::end(kOfferedFrameRates) ? 0 : static_cast<int>(found - kOfferedFrameRates));
+}
+int FrameRateIn(int before) {
+  const int item = ChoiceIn(帧率组合框);
+  return item >= 0 && item < static_cast<int>(std::size(kOfferedFrameRates)) ? kOfferedFrameRates[item] : before;
+}
+
+// 倒计时 offers "不倒计时", then "1 秒" to the longest countdown: item n is n seconds.
+void ShowCountdown(int seconds) {
+  std::vector<std::string> items{"不倒计时"};
+  for (int n = 1; n <= kLongestCountdown; ++n) items.push_back(std::to_string(n) + " 秒");
+  ShowChoice(倒计时组合框, items, seconds);
+}
+int CountdownIn(int before) {
+  const int item = ChoiceIn(倒计时组合框);
+  return item >= 0 && item <= kLongestCountdown ? item : before;
+}
+
+// The rates this screen sustains are measured afresh each time the window opens: the screen,
+// and what else the machine is doing, may have changed since.
+void ShowSustainedRates() {
+  WriteProperty(Unit(可持续帧率标签), label_property::kCaption, SustainedRatesText(SustainedFrameRates()));
+  ShowNote(可持续帧率标签, true);
+}
+
 // 设置 in the tray menu: the window opens, or comes forward when it is open already.
 void ShowSettings(EventRecord&) { LoadWindow(kId, 0, false); }
 
 // The window opens on the settings the program runs with, and says what the recorder could not
-// do with them: hotkeys another program holds, and an option the system cannot follow.
+// do with them: hotkeys another program holds, an option the system cannot follow, and the
+// frame rates this screen cannot keep.
 // The hotkeys are let go of while the window is open, so the boxes see every combination, the
 // program's own hotkeys included.
 void SettingsCreated(EventRecord&) {
@@ -50,6 +96,9 @@ void SettingsCreated(EventRecord&) {
   ShowOption(鼠标指针复选框, settings.drawPointer);
   ShowOption(鼠标点击复选框, settings.highlightClicks);
   ShowOption(本程序窗口复选框, settings.excludeOwnWindows);
+  ShowFrameRate(settings.frameRate);
+  ShowCountdown(settings.countdownSeconds);
+  ShowSustainedRates();
   ShowNote(录制热键占用标签, HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
   ShowNote(暂停热键占用标签, HotkeyHeldElsewhere(HotkeyJob::PauseOrResume));
   const bool canKeepOut = CanKeepWindowsOutOfFrames();
@@ -65,6 +114,8 @@ Settings SettingsInWindow() {
   settings.drawPointer = OptionIn(鼠标指针复选框);
   settings.highlightClicks = OptionIn(鼠标点击复选框);
   settings.excludeOwnWindows = OptionIn(本程序窗口复选框);
+  settings.frameRate = FrameRateIn(settings.frameRate);
+  settings.countdownSeconds = CountdownIn(settings.countdownSeconds);
   return settings;
 }
 

@@ -28,7 +28,7 @@ bool IsNonVisual(Kind kind) {
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
       {RecorderWindow::kId, 18}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 18},
-      {SettingsWindow::kId, 15}};
+      {SettingsWindow::kId, 20}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;
 
@@ -89,7 +89,9 @@ TEST(FormLayout, ContainersHoldExactlyTheirListedControls) {
       {PlayerWindow::kId, "画板", {"ZIP压缩", "通用对话框", "时钟"}},
       {SettingsWindow::kId, "热键分组框",
        {"录制热键标签", "录制热键", "录制热键占用标签", "暂停热键标签", "暂停热键", "暂停热键占用标签"}},
-      {SettingsWindow::kId, "选项分组框", {"鼠标指针复选框", "鼠标点击复选框", "本程序窗口复选框", "本程序窗口原因标签"}},
+      {SettingsWindow::kId, "选项分组框",
+       {"鼠标指针复选框", "鼠标点击复选框", "本程序窗口复选框", "本程序窗口原因标签", "帧率标签", "帧率组合框",
+        "可持续帧率标签", "倒计时标签", "倒计时组合框"}},
   };
   std::set<std::pair<WindowId, UnitId>> containersSeen;
   for (const Holding& holding : holdings) {

@@ -4,8 +4,9 @@
 //   - 设置 from the tray menu opens the window on the file's settings (here the defaults), a
 //     second 设置 brings the same window forward, and the option the system cannot follow is
 //     greyed with its reason;
-//   - a hotkey pressed into its box and two options ticked, then 确定: settings.ini holds them,
-//     and after a restart the window shows them;
+//   - a hotkey pressed into its box, two options ticked, 30 帧/秒 and 3 秒 chosen from their
+//     lists, then 确定: settings.ini holds them, and after a restart the window shows them; the
+//     line under 帧率 says which rates this screen sustains;
 //   - changes ended by 取消, Esc or the close box change neither the file nor the window;
 //   - a file that cannot be written: 确定 says so, naming the file, and the settings hold for
 //     the rest of the run;
@@ -38,6 +39,7 @@
 namespace {
 
 constexpr wchar_t kHotkeyClass[] = L"msctls_hotkey32";
+constexpr wchar_t kComboClass[] = L"ComboBox";
 constexpr wchar_t kStaticClass[] = L"Static";
 // 设置 lies just above 退出, the last item of the tray menu.
 constexpr int kSettingsFromEnd = -2;
@@ -50,26 +52,29 @@ struct Run : OutsideProgram {
   HWND settings = nullptr;
 };
 
-// What the window shows: each hotkey box as the control's HKM_GETHOTKEY word, each check box.
+// What the window shows: each hotkey box as the control's HKM_GETHOTKEY word, each check box,
+// and the item each list shows.
 struct Shown {
   LRESULT recordOrStop;
   LRESULT pauseOrResume;
   bool drawPointer;
   bool highlightClicks;
   bool excludeOwnWindows;
+  std::string frameRate;
+  std::string countdown;
   bool operator==(const Shown&) const = default;
 };
 
-constexpr Shown kDefaults{MAKEWORD(VK_F9, HOTKEYF_ALT), MAKEWORD(VK_F10, HOTKEYF_ALT), true, false, true};
-constexpr Shown kChanged{MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_SHIFT), MAKEWORD(VK_F10, HOTKEYF_ALT), false, true,
-                         true};
+const Shown kDefaults{MAKEWORD(VK_F9, HOTKEYF_ALT), MAKEWORD(VK_F10, HOTKEYF_ALT), true, false, true, "10 帧/秒", "不倒计时"};
+const Shown kChanged{MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_SHIFT), MAKEWORD(VK_F10, HOTKEYF_ALT), false, true,
+                     true, "30 帧/秒", "3 秒"};
 
 std::string Describe(const Shown& shown) {
   char text[128];
-  std::snprintf(text, sizeof(text), "hotkeys %04llx %04llx, options %d %d %d",
+  std::snprintf(text, sizeof(text), "hotkeys %04llx %04llx, options %d %d %d, ",
                 static_cast<unsigned long long>(shown.recordOrStop), static_cast<unsigned long long>(shown.pauseOrResume),
                 shown.drawPointer, shown.highlightClicks, shown.excludeOwnWindows);
-  return text;
+  return text + shown.frameRate + ", " + shown.countdown;
 }
 
 std::string FileText() {
@@ -106,10 +111,17 @@ bool Checked(HWND settings, const std::string& caption) {
   return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// 帧率 is the first list, 倒计时 the second.
+HWND ChoiceList(HWND settings, size_t which) {
+  const std::vector<HWND> lists = Children(settings, kComboClass);
+  return which < lists.size() ? lists[which] : nullptr;
+}
+
 Shown ShownIn(HWND settings) {
   return {SendMessageW(HotkeyBox(settings, 0), HKM_GETHOTKEY, 0, 0),
           SendMessageW(HotkeyBox(settings, 1), HKM_GETHOTKEY, 0, 0), Checked(settings, "录制鼠标指针"),
-          Checked(settings, "突出显示鼠标点击"), Checked(settings, "录制时不录入本程序窗口")};
+          Checked(settings, "突出显示鼠标点击"), Checked(settings, "录制时不录入本程序窗口"),
+          TextOf(ChoiceList(settings, 0)), TextOf(ChoiceList(settings, 1))};
 }
 
 bool Shows(const Run& run, const Shown& expected, const std::string& when) {
@@ -181,10 +193,35 @@ bool TypeHotkey(HWND box, std::initializer_list<WORD> keys) {
   return PressKeys(keys) || Fail("the keys were not taken");
 }
 
+// The line under 帧率 says which rates this screen sustains.
+bool SaysTheSustainedRates(const Run& run) {
+  HWND note = FindChild(run.settings, kLabelClass, "此屏幕");
+  if (!note || !IsWindowVisible(note)) return Fail("no line under 帧率 says what this screen sustains");
+  const std::string text = TextOf(note);
+  if (text.rfind("此屏幕可持续：10", 0) != 0 && text != "此屏幕无法持续 10 帧/秒，录制仍按时间计帧")
+    return Fail("the line under 帧率 reads \"" + text + "\"");
+  Say(text);
+  return true;
+}
+
+// The user opens the list with a click and picks item `item` with the keyboard: Home, Down to
+// it, Enter.
+bool ChooseItem(HWND list, int item) {
+  if (!ClickIn(list) || !WaitUntil([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5))
+    return Fail("a click on a list did not open it");
+  PressKey(VK_HOME);
+  for (int i = 0; i < item; ++i) PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+  return WaitUntil([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5) ||
+         Fail("Enter left a list open");
+}
+
 bool ChangeSettings(Run& run) {
   if (!TypeHotkey(HotkeyBox(run.settings, 0), {VK_CONTROL, VK_SHIFT, VK_F8})) return false;
   Click(FindButton(run.settings, "录制鼠标指针"));
   Click(FindButton(run.settings, "突出显示鼠标点击"));
+  // 30 帧/秒 and 3 秒 are the fourth items of their lists.
+  if (!ChooseItem(ChoiceList(run.settings, 0), 3) || !ChooseItem(ChoiceList(run.settings, 1), 3)) return false;
   return Shows(run, kChanged, "after the changes");
 }
 
@@ -211,13 +248,13 @@ bool Exit(Run& run) {
 
 bool FirstRunStoresTheChanges(Run& run) {
   if (!StartProgram(run) || !OpenSettings(run) || !Shows(run, kDefaults, "on a new settings file")) return false;
-  if (!NotesAsTheSystemAllows(run)) return false;
+  if (!NotesAsTheSystemAllows(run) || !SaysTheSustainedRates(run)) return false;
   HWND first = run.settings;
   if (!OpenSettings(run) || !OneSettingsWindow(run)) return false;
   if (run.settings != first) return Fail("a second 设置 made a new window");
   if (!ChangeSettings(run) || !CloseBy(run, "确定")) return false;
   if (!FileHolds({"RecordOrStop=Ctrl+Shift+F8", "PauseOrResume=Alt+F10", "DrawPointer=0", "HighlightClicks=1",
-                  "ExcludeOwnWindows=1"}))
+                  "ExcludeOwnWindows=1", "FrameRate=30", "Countdown=3"}))
     return false;
   Say("确定 kept the changes in settings.ini");
   return Exit(run);
@@ -245,6 +282,7 @@ bool LeavingWithoutConfirmingChangesNothing(Run& run) {
     if (!OpenSettings(run) || !Shows(run, kChanged, "after a restart")) return false;
     Click(FindButton(run.settings, "录制鼠标指针"));
     if (!WaitUntil([&] { return Checked(run.settings, "录制鼠标指针"); }, 3)) return Fail("录制鼠标指针 did not tick");
+    if (!ChooseItem(ChoiceList(run.settings, 0), 1) || !ChooseItem(ChoiceList(run.settings, 1), 0)) return false;
     if (!way.leave(run)) return false;
     if (FileText() != before) return Fail(std::string(way.name) + " changed settings.ini");
     Say(std::string(way.name) + " changed nothing");
