@@ -75,7 +75,9 @@ int CountdownIn(int before) {
 
 // The rates this screen sustains are measured afresh each time the window opens: the screen,
 // and what else the machine is doing, may have changed since.
+// Not measured while a take runs: the probe's snapshots and coding would take the take's time.
 void ShowSustainedRates() {
+  if (TakeIsRunning()) return;
   WriteProperty(Unit(可持续帧率标签), label_property::kCaption, SustainedRatesText(SustainedFrameRates()));
   ShowNote(可持续帧率标签, true);
 }

@@ -99,7 +99,7 @@ TEST_P(WindowsBuilt, CentredWithTheirCaptionsAndControlsAsStored) {
 
 INSTANTIATE_TEST_SUITE_P(
     ThreeWindows, WindowsBuilt,
-    testing::Values(WindowExpectation{RecorderWindow::kId, "Velmo屏幕录像器", 230, 115},
+    testing::Values(WindowExpectation{RecorderWindow::kId, "Velmo屏幕录像器", 244, 115},
                     WindowExpectation{SaveDialog::kId, "保存设置", 317, 184},
                     WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 317, 259},
                     WindowExpectation{SettingsWindow::kId, "设置", 300, 364}));
@@ -129,7 +129,7 @@ TEST(WindowsBuilt, EarlierInTheListIsDrawnAbove) {
     ASSERT_TRUE(LoadWindow(PlayerWindow::kId, 0, false));
     using namespace RecorderWindow;
     const std::vector<HWND> group = {Hwnd(kId, 按钮4), Hwnd(kId, 按钮3), Hwnd(kId, 按钮2), Hwnd(kId, 按钮1),
-                                     Hwnd(kId, 标签1)};
+                                     Hwnd(kId, 按钮5), Hwnd(kId, 标签1)};
     EXPECT_EQ(StackedChildren(Hwnd(kId, 分组框1)), group);
     EXPECT_EQ(StackedChildren(WindowHandle(kId)), (std::vector<HWND>{Hwnd(kId, 分组框1), Hwnd(kId, 时钟1)}));
     const WindowId player = PlayerWindow::kId;
@@ -158,7 +158,7 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   EndMenu();
 }
 
-TEST(WindowsBuilt, TheHiddenMenuRootPopsUpItsNineItems) {
+TEST(WindowsBuilt, TheHiddenMenuRootPopsUpItsTenItems) {
   trayMenuEntries.clear();
   RunInProgram([] {
     ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
@@ -166,7 +166,7 @@ TEST(WindowsBuilt, TheHiddenMenuRootPopsUpItsNineItems) {
     PopUpMenu({RecorderWindow::kId, RecorderWindow::菜单}, 100, 100);
   });
   EXPECT_EQ(trayMenuEntries,
-            (std::vector<std::string>{"录制", "停止", "暂停", "-", "显示", "隐藏", "-", "设置", "退出"}));
+            (std::vector<std::string>{"录制", "录制范围", "停止", "暂停", "-", "显示", "隐藏", "-", "设置", "退出"}));
   // Closing the menu without a choice raises no chosen event.
   for (const SeenEvent& event : SeenEvents()) EXPECT_NE(UnitClass(event.unit), kMenuItemUnitClass);
 }

@@ -43,6 +43,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {R::kId, R::按钮2, ButtonEvent::kClicked, HandlerId::StopCommand},
       {R::kId, R::按钮3, ButtonEvent::kClicked, HandlerId::SaveCommand},
       {R::kId, R::按钮4, ButtonEvent::kClicked, HandlerId::PlayCommand},
+      {R::kId, R::按钮5, ButtonEvent::kClicked, HandlerId::ShowCaptureChoices},
       {R::kId, R::时钟1, TimerEvent::kTick, HandlerId::CaptureTick},
       {S::kId, S::kId, WindowEvent::kCreated, HandlerId::SaveDialogCreated},
       {S::kId, S::kId, WindowEvent::kQueryClose, HandlerId::SaveDialogQueryClose},
@@ -103,11 +104,21 @@ void ExpectMenu(WindowId window, const std::vector<Item>& expected) {
   }
 }
 
-TEST(FormEvents, TheTrayMenuIsAHiddenRootOverNineItems) {
+// 录制范围 holds what a take records: 全屏, up to four monitors (shown when there are several),
+// 区域 and 窗口.
+TEST(FormEvents, TheTrayMenuIsAHiddenRootOverTenItemsAndTheChoicesOfWhatToRecord) {
   namespace R = RecorderWindow;
   const std::vector<Item> expected = {
       {R::菜单, 0, kMenuHidden, "菜单", HandlerId::None},
       {R::菜单_录制, 1, 0, "录制", HandlerId::RecordCommand},
+      {R::菜单_录制范围, 1, 0, "录制范围", HandlerId::None},
+      {R::菜单_全屏, 2, kMenuChecked, "全屏", HandlerId::ChooseCaptureArea},
+      {R::菜单_显示器1, 2, kMenuHidden, "显示器 1", HandlerId::ChooseCaptureArea},
+      {R::菜单_显示器2, 2, kMenuHidden, "显示器 2", HandlerId::ChooseCaptureArea},
+      {R::菜单_显示器3, 2, kMenuHidden, "显示器 3", HandlerId::ChooseCaptureArea},
+      {R::菜单_显示器4, 2, kMenuHidden, "显示器 4", HandlerId::ChooseCaptureArea},
+      {R::菜单_区域, 2, 0, "区域...", HandlerId::ChooseCaptureArea},
+      {R::菜单_窗口, 2, 0, "窗口...", HandlerId::ChooseCaptureArea},
       {R::菜单_停止, 1, 0, "停止", HandlerId::StopCommand},
       {R::菜单_暂停, 1, 0, "暂停", HandlerId::PauseCommand},
       {R::菜单_分隔线1, 1, 0, "-", HandlerId::None},

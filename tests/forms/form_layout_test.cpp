@@ -27,7 +27,7 @@ bool IsNonVisual(Kind kind) {
 
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
-      {RecorderWindow::kId, 18}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 18},
+      {RecorderWindow::kId, 27}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 18},
       {SettingsWindow::kId, 20}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;
@@ -36,7 +36,7 @@ TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const FormDefinition& recorder = Form(RecorderWindow::kId);
   for (size_t i = 0; i < recorder.units.size(); ++i)
     if (KindOf(recorder.units[i]) == Kind::MenuItem) menuPositions.push_back(i);
-  EXPECT_EQ(menuPositions, (std::vector<size_t>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(menuPositions, (std::vector<size_t>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
   EXPECT_EQ(recorder.units[1].name, "按钮4");
 }
 
@@ -84,7 +84,7 @@ TEST(FormLayout, ContainersHoldExactlyTheirListedControls) {
     std::set<std::string> held;
   };
   const Holding holdings[] = {
-      {RecorderWindow::kId, "分组框1", {"按钮4", "按钮3", "按钮2", "按钮1", "标签1"}},
+      {RecorderWindow::kId, "分组框1", {"按钮4", "按钮3", "按钮2", "按钮1", "按钮5", "标签1"}},
       {SaveDialog::kId, "分组框", {"品质标签", "标签1", "滑块条"}},
       {PlayerWindow::kId, "画板", {"ZIP压缩", "通用对话框", "时钟"}},
       {SettingsWindow::kId, "热键分组框",
