@@ -208,6 +208,8 @@ lean_takes() {
 }
 say "lean takes: a minute's working folder of three desktops, a ten-minute take and its saves (about 15 minutes)"
 lean_takes
+say "the rate a take keeps at 10, 15, 20 and 30 a second, whole screen and a 1280x720 region, and a two-minute take's drift (about 3 minutes)"
+on_desktop 1920x1080 "$build/take_rate_bench.exe"
 say "an hour's recording opened in the player, unzip and the floor of creating its files (about 10 minutes)"
 long_open
 say "memory during a 300-frame save"
