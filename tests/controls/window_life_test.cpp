@@ -281,16 +281,17 @@ TEST(WindowLife, TrayMouseActionsRaiseTheTrayEventWithTheirKind) {
   });
 }
 
-void CALLBACK ChooseSecondEntry(HWND, UINT, UINT_PTR timer, DWORD) {
+// 录制, 录制范围, then 停止.
+void CALLBACK ChooseThirdEntry(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   const HWND popup = FindWindowW(L"#32768", nullptr);
-  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
 
 TEST(WindowLife, ChoosingAMenuEntryRaisesItsChosenEvent) {
   RunInProgram([] {
     ASSERT_TRUE(LoadWindow(RecorderWindow::kId, 0, false));
-    SetTimer(nullptr, 0, 200, ChooseSecondEntry);
+    SetTimer(nullptr, 0, 200, ChooseThirdEntry);
     PopUpMenu({RecorderWindow::kId, RecorderWindow::菜单});
     EXPECT_EQ(CountSeen(RecorderWindow::菜单_停止, 0), 1);
   });
