@@ -40,7 +40,7 @@ TEST(LayoutRules, EachControlGoesBelowTheNearestEarlierOneOfItsContainer) {
   const std::vector<StackingPlace> places = StackingOrder(recorder.units);
   using namespace RecorderWindow;
   const std::vector<std::pair<UnitId, UnitId>> expected = {
-      {按钮4, 0},      {按钮3, 按钮4}, {按钮2, 按钮3},   {按钮1, 按钮2},
+      {按钮4, 0}, {按钮3, 按钮4}, {按钮2, 按钮3}, {按钮1, 按钮2},
       {按钮5, 按钮1}, {标签1, 按钮5}, {分组框1, 0}, {时钟1, 分组框1}};
   ASSERT_EQ(places.size(), expected.size());
   for (size_t i = 0; i < places.size(); ++i) {
