@@ -3,7 +3,8 @@
 // editor scrolling (the snapshot paints the bench's pictures, SetScreenStandIn), then one long
 // take at 30 a second. For each: the frames the take holds, the snapshots it took (a frame the
 // clock repeated took none), the rate of snapshots sustained, and the drift of the take's length
-// (frames ÷ rate) from the stopwatch. Prints "figures" lines; an optional argument gives the long
+// (frames ÷ rate) from the stopwatch's time from frame 1 to 停止, which a take that keeps time
+// holds between 0 and one frame period. Prints "figures" lines; an optional argument gives the long
 // take's seconds (120 unless set).
 #include <windows.h>
 
@@ -12,12 +13,13 @@
 
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
+#include "app/recorder/screen_snapshot.h"
 #include "app/recording/frame_rate.h"
 #include "app/settings/settings.h"
+#include "components/services/services.h"
 #include "bench/bench_clock.h"
 #include "bench/bench_program.h"
 #include "bench/take_pictures.h"
-#include "app/recorder/screen_snapshot.h"
 #include "forms/recorder_window.h"
 
 namespace {
@@ -59,13 +61,16 @@ void MeasureTake(const char* name, int rate, const ScreenArea& area, double seco
   pictures = &scene;
   snapshots = 0;
   const ScreenStandIn screen = SetScreenStandIn(PaintNextPicture);
-  const double start = NowMilliseconds();
+  // From frame 1, which StartTake captures last, to 停止, before it waits for the writer.
   StartTake();
+  const double start = NowMilliseconds();
   RunLoopFor(seconds * 1000);
-  StopRecording();
   const double elapsed = (NowMilliseconds() - start) / 1000;
+  StopRecording();
   SetScreenStandIn(screen);
   pictures = nullptr;
+  // The next take starts without the question about this one.
+  RemoveFolderTree(FrameFolder);
   std::printf("figures take_rate_%s_%d_frames=%d take_rate_%s_%d_snapshots=%d take_rate_%s_%d_sustained=%.2f "
               "take_rate_%s_%d_drift_ms=%.1f take_rate_%s_%d_seconds=%.2f\n",
               name, rate, FrameCount, name, rate, snapshots, name, rate, snapshots / elapsed, name, rate,
