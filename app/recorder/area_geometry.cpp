@@ -1,14 +1,15 @@
 #include "app/recorder/area_geometry.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
 
 // One axis of a rectangle: left and right, or top and bottom.
 struct Span {
-  int low;
-  int high;
+  int low = 0;
+  int high = 0;
 };
 
 // Which of an axis' edges a drag carries along.
@@ -55,29 +56,32 @@ Span Moved(Span span, EdgeMove move, int distance) {
   return span;
 }
 
-// How far `edge` goes to meet the nearer of the target's edges; none when neither is within the
-// snap distance.
-std::optional<int> SnapOffset(int edge, Span target) {
-  std::optional<int> best;
+// How far `edge` goes to meet the nearer of the target's edges; kNoSnap when neither is within
+// the snap distance. (A plain sentinel, not an optional: GCC's i686 build warns of an optional's
+// payload that may be uninitialized here.)
+constexpr int kNoSnap = INT_MAX;
+int SnapOffset(int edge, Span target) {
+  int best = kNoSnap;
   for (int to : {target.low, target.high}) {
     const int offset = to - edge;
-    if (std::abs(offset) <= kSnapDistance && (!best || std::abs(offset) < std::abs(*best))) best = offset;
+    if (std::abs(offset) <= kSnapDistance && std::abs(offset) < std::abs(best)) best = offset;
   }
   return best;
 }
+
+int Applied(int offset) { return offset == kNoSnap ? 0 : offset; }
 
 // A moved rectangle snaps by whichever of its two edges is the nearer to a target edge.
 Span Snapped(Span span, EdgeMove move, Span target) {
   const bool low = move == EdgeMove::Low || move == EdgeMove::Both;
   const bool high = move == EdgeMove::High || move == EdgeMove::Both;
-  const std::optional<int> lowOffset = low ? SnapOffset(span.low, target) : std::nullopt;
-  const std::optional<int> highOffset = high ? SnapOffset(span.high, target) : std::nullopt;
+  const int lowOffset = low ? SnapOffset(span.low, target) : kNoSnap;
+  const int highOffset = high ? SnapOffset(span.high, target) : kNoSnap;
   if (move == EdgeMove::Both) {
-    const bool byHigh = highOffset && (!lowOffset || std::abs(*highOffset) < std::abs(*lowOffset));
-    const int offset = byHigh ? *highOffset : lowOffset.value_or(0);
+    const int offset = Applied(std::abs(highOffset) < std::abs(lowOffset) ? highOffset : lowOffset);
     return {span.low + offset, span.high + offset};
   }
-  return {span.low + lowOffset.value_or(0), span.high + highOffset.value_or(0)};
+  return {span.low + Applied(lowOffset), span.high + Applied(highOffset)};
 }
 
 // The moving edge stays on the screen and kSmallestAreaSide from the other one; a rectangle too
