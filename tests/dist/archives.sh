@@ -33,8 +33,9 @@ same_program() {
   done
 }
 
-# The DLLs of Windows itself that a shipped file may import; anything else must be in the package.
-system_dll='^(kernel32|user32|gdi32|msimg32|advapi32|shell32|shlwapi|comdlg32|comctl32|ole32|oleaut32|uxtheme|msvcrt|bcrypt|ws2_32|winmm|version)\.dll$'
+# The DLLs of Windows itself that a shipped file may import (dwmapi: the overlay's frame bounds,
+# on every system since Vista); anything else must be in the package.
+system_dll='^(kernel32|user32|gdi32|msimg32|advapi32|shell32|shlwapi|comdlg32|comctl32|ole32|oleaut32|uxtheme|msvcrt|bcrypt|ws2_32|winmm|version|dwmapi)\.dll$'
 
 # imports TRIPLE FILE: the DLL names FILE imports, one a line.
 imports() {
