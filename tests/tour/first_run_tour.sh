@@ -45,8 +45,8 @@ size=$(sed -n 2p "$work/1.ppm")
 video=$(ffprobe -v error -select_streams v:0 -count_frames \
   -show_entries stream=codec_name,pix_fmt,width,height,r_frame_rate,nb_read_frames -of default=noprint_wrappers=1 \
   "$work/tour.mp4") || fail "ffprobe cannot read tour.mp4"
-# The second take is of the 520x360 region dragged over the test picture, saved at 80 percent.
-for field in codec_name=h264 pix_fmt=yuv420p width=416 height=288 r_frame_rate=10/1; do
+# The second take is of the 981x591 region dragged around the test picture, saved at 80 percent.
+for field in codec_name=h264 pix_fmt=yuv420p width=784 height=472 r_frame_rate=10/1; do
   grep -qx "$field" <<<"$video" || fail "tour.mp4: no $field in"$'\n'"$video"
 done
 video_frames=$(sed -n 's/^nb_read_frames=//p' <<<"$video")

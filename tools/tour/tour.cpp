@@ -48,6 +48,9 @@ constexpr int kPauseItem = 3;
 // What ▼ beside 录制 offers on a screen of one monitor: 全屏, 区域..., 窗口....
 constexpr int kRegionItem = 1;
 constexpr wchar_t kAreaPickerClass[] = L"VelmoAreaPicker";
+// The region of the second take: the test picture and the screen around it below RecorderWindow,
+// 981x591, large enough that its video's save is still converting when SaveDialog is pictured.
+constexpr RECT kRegion{20, 150, 1001, 741};
 constexpr int kSettingsItem = -2;
 constexpr int kExitItem = -1;
 constexpr RECT kTestPictureArea{60, 170, 580, 530};
@@ -219,8 +222,8 @@ bool AnswerSuccessMessageFor(Tour& tour, const std::string& path) {
 
 bool AnswerSuccessMessage(Tour& tour) { return AnswerSuccessMessageFor(tour, RecordingPath(tour)); }
 
-// ▼ beside 录制, then 区域...: the overlay over the screen, the test picture's rectangle dragged
-// on it with the mouse and pictured, and Enter, which starts the take of that region.
+// ▼ beside 录制, then 区域...: the overlay over the screen, a rectangle around the test picture
+// dragged on it with the mouse and pictured, and Enter, which starts the take of that region.
 bool ChooseRegionOverThePicture(Tour& tour) {
   if (!ClickButton(tour.recorder, "▼")) return false;
   HWND menu = nullptr;
@@ -229,12 +232,12 @@ bool ChooseRegionOverThePicture(Tour& tour) {
   if (!ChooseMenuItem(menu, kRegionItem)) return Fail("区域... could not be chosen");
   if (!WaitUntil([] { return FindWindowW(kAreaPickerClass, nullptr) != nullptr; })) return Fail("no overlay came");
   PumpFor(300);
-  MoveMouseTo({kTestPictureArea.left, kTestPictureArea.top});
+  MoveMouseTo({kRegion.left, kRegion.top});
   PressLeftButton();
-  MoveMouseTo({(kTestPictureArea.left + kTestPictureArea.right) / 2, (kTestPictureArea.top + kTestPictureArea.bottom) / 2});
-  MoveMouseTo({kTestPictureArea.right - 1, kTestPictureArea.bottom - 1});
+  MoveMouseTo({(kRegion.left + kRegion.right) / 2, (kRegion.top + kRegion.bottom) / 2});
+  MoveMouseTo({kRegion.right - 1, kRegion.bottom - 1});
   ReleaseLeftButton();
-  MoveMouseTo({kTestPictureArea.right + 40, kTestPictureArea.bottom + 40});
+  MoveMouseTo({kRegion.right + 10, kRegion.bottom + 10});
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (!Picture(tour, screen, "tour-region-overlay.png")) return false;
   return PressKey(VK_RETURN) || Fail("Enter was not taken");
