@@ -38,8 +38,8 @@ constexpr wchar_t kComboClass[] = L"ComboBox";
 // in the top-right corner.
 constexpr double kTakeSeconds = 3.0;
 constexpr double kRecorderPictureSeconds = 2.0;
-// The second take, saved as a video: one and a half seconds.
-constexpr double kVideoTakeSeconds = 1.5;
+// The second take, saved as a video: three seconds.
+constexpr double kVideoTakeSeconds = 3.0;
 // SaveDialog's 组合框: "vmrc格式", "mp4格式", "gif格式".
 constexpr int kMp4Item = 1;
 // The tray menu's items as the keyboard reaches them: 暂停 (继续 while paused) fourth from the
@@ -374,7 +374,7 @@ constexpr Step kSteps[] = {
     {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
     {"answer the message that the recording was saved", AnswerSuccessMessage},
-    {"record a second take of one and a half seconds, of a region dragged over the test picture", RecordSecondTake},
+    {"record a second take of three seconds, of a region dragged over the test picture", RecordSecondTake},
     {"click 保存, choose mp4格式 and name the video in the save-file dialog", SaveTheTakeAsMp4},
     {"picture SaveDialog while it saves the video", PictureSaveDialog},
     {"answer the message that the video was saved", AnswerVideoSavedMessage},
