@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "tools/drive/keyboard.h"
 #include "tools/drive/outside_program.h"
@@ -45,6 +46,7 @@ constexpr int kMp4Item = 1;
 // top, after 录制, 录制范围 and 停止; 设置 just above 退出, the last.
 constexpr int kPauseItem = 3;
 constexpr int kSettingsItem = -2;
+constexpr int kApplicationDataFolder = 8;
 constexpr int kExitItem = -1;
 constexpr RECT kTestPictureArea{60, 170, 580, 530};
 // SaveDialog is pictured while it converts the video, long before the success message covers it:
@@ -122,7 +124,10 @@ bool AnswerFileDialog(Tour& tour, HWND owner, const std::string& path) {
 
 bool StartProgram(Tour& tour) {
   // Files left by an earlier tour would make the save-file dialog ask about replacing them, and
-  // a take left in the working folder would make the start ask about keeping it.
+  // a take left in the working folder would make the start ask about keeping it. The program
+  // starts with its first-run settings: whatever an earlier run chose to record or how fast would
+  // change every take of the tour.
+  DeleteFileW(Widen(SpecialFolderPath(kApplicationDataFolder) + "Velmo屏幕录像器\\settings.ini").c_str());
   DeleteFileW(Widen(RecordingPath(tour)).c_str());
   DeleteFileW(Widen(VideoPath(tour)).c_str());
   ClearWorkingFolder();
