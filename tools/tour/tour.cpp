@@ -20,6 +20,7 @@
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
 #include "tools/drive/keyboard.h"
+#include "tools/drive/mouse.h"
 #include "tools/drive/outside_program.h"
 #include "tools/drive/outside_window.h"
 #include "tools/drive/tray_menu.h"
@@ -38,13 +39,19 @@ constexpr wchar_t kComboClass[] = L"ComboBox";
 // in the top-right corner.
 constexpr double kTakeSeconds = 3.0;
 constexpr double kRecorderPictureSeconds = 2.0;
-// The second take, saved as a video: one and a half seconds.
-constexpr double kVideoTakeSeconds = 1.5;
+// The second take, saved as a video: three seconds.
+constexpr double kVideoTakeSeconds = 3.0;
 // SaveDialog's 组合框: "vmrc格式", "mp4格式", "gif格式".
 constexpr int kMp4Item = 1;
 // The tray menu's items as the keyboard reaches them: 暂停 (继续 while paused) fourth from the
 // top, after 录制, 录制范围 and 停止; 设置 just above 退出, the last.
 constexpr int kPauseItem = 3;
+// What ▼ beside 录制 offers on a screen of one monitor: 全屏, 区域..., 窗口....
+constexpr int kRegionItem = 1;
+constexpr wchar_t kAreaPickerClass[] = L"VelmoAreaPicker";
+// The region of the second take: the test picture and the screen around it below RecorderWindow,
+// 981x591, large enough that its video's save is still converting when SaveDialog is pictured.
+constexpr RECT kRegion{20, 150, 1001, 741};
 constexpr int kSettingsItem = -2;
 constexpr int kApplicationDataFolder = 8;
 constexpr int kExitItem = -1;
@@ -152,7 +159,7 @@ bool PictureRecorder(Tour& tour) {
   return RecordedAtLeast(tour, kRecorderPictureSeconds) && PictureWindow(tour, tour.recorder, "tour-recorder.png");
 }
 
-// The tray menu's 暂停 item: 暂停 while the take records, 继续 while it is paused.
+// The tray menu's third item: 暂停 while the take records, 继续 while it is paused.
 bool ChoosePauseItem(Tour& tour, const std::string& statusPrefix) {
   HWND menu = OpenTrayMenuOf(tour.id());
   if (!menu) return Fail("the tray icon opened no menu");
@@ -220,8 +227,29 @@ bool AnswerSuccessMessageFor(Tour& tour, const std::string& path) {
 
 bool AnswerSuccessMessage(Tour& tour) { return AnswerSuccessMessageFor(tour, RecordingPath(tour)); }
 
+// ▼ beside 录制, then 区域...: the overlay over the screen, a rectangle around the test picture
+// dragged on it with the mouse and pictured, and Enter, which starts the take of that region.
+bool ChooseRegionOverThePicture(Tour& tour) {
+  if (!ClickButton(tour.recorder, "▼")) return false;
+  HWND menu = nullptr;
+  if (!WaitUntil([&] { return (menu = FindWindowW(kMenuClass, nullptr)) != nullptr; })) return Fail("▼ opened no menu");
+  PumpFor(300);
+  if (!ChooseMenuItem(menu, kRegionItem)) return Fail("区域... could not be chosen");
+  if (!WaitUntil([] { return FindWindowW(kAreaPickerClass, nullptr) != nullptr; })) return Fail("no overlay came");
+  PumpFor(300);
+  MoveMouseTo({kRegion.left, kRegion.top});
+  PressLeftButton();
+  MoveMouseTo({(kRegion.left + kRegion.right) / 2, (kRegion.top + kRegion.bottom) / 2});
+  MoveMouseTo({kRegion.right - 1, kRegion.bottom - 1});
+  ReleaseLeftButton();
+  MoveMouseTo({kRegion.right + 10, kRegion.bottom + 10});
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (!Picture(tour, screen, "tour-region-overlay.png")) return false;
+  return PressKey(VK_RETURN) || Fail("Enter was not taken");
+}
+
 bool RecordSecondTake(Tour& tour) {
-  return ShowTestPicture(tour) && ClickButton(tour.recorder, "录制") && RecordedAtLeast(tour, 0.1) &&
+  return ShowTestPicture(tour) && ChooseRegionOverThePicture(tour) && RecordedAtLeast(tour, 0.1) &&
          StopRecordingAfter(tour, kVideoTakeSeconds);
 }
 
@@ -351,7 +379,7 @@ constexpr Step kSteps[] = {
     {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
     {"answer the message that the recording was saved", AnswerSuccessMessage},
-    {"record a second take of one and a half seconds", RecordSecondTake},
+    {"record a second take of three seconds, of a region dragged over the test picture", RecordSecondTake},
     {"click 保存, choose mp4格式 and name the video in the save-file dialog", SaveTheTakeAsMp4},
     {"picture SaveDialog while it saves the video", PictureSaveDialog},
     {"answer the message that the video was saved", AnswerVideoSavedMessage},
