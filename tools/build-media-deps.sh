@@ -26,9 +26,10 @@ case $triple in i686-*) arch=i386 ff_arch=x86 ;; *) arch=x86_64 ff_arch=x86_64 ;
 cc=$triple-gcc-posix
 cxx=$triple-g++-posix
 
-# FFmpeg: everything off, then the H.264 encoder through openh264 and the GIF encoder, the MP4
-# and GIF muxers, the file protocol, and the filters of the GIF palette (palettegen, paletteuse,
-# with buffer, buffersink and the format and scale filters the graph inserts). Nothing is
+# FFmpeg: everything off, then the H.264 encoder through openh264, the GIF encoder, FFmpeg's own
+# AAC encoder (the MP4's sound), the MP4 and GIF muxers, the file protocol, and the filters of
+# the GIF palette (palettegen, paletteuse, with buffer, buffersink and the format and scale
+# filters the graph inserts). Nothing is
 # detected from the build machine; Win32 threads are asked for by name for that reason. The
 # DLLs carry the runtime support they need (libgcc and the compiler's POSIX threads, which its
 # posix variant would otherwise link as a DLL), so they depend on nothing but the system and
@@ -40,7 +41,7 @@ ff_options=(--prefix="$prefix" --target-os=mingw32 --arch=$ff_arch --enable-cros
   --disable-debug --disable-doc --disable-programs
   --disable-autodetect --enable-w32threads --disable-network
   --disable-everything --disable-avdevice --disable-swresample --disable-postproc
-  --enable-libopenh264 --enable-encoder=libopenh264,gif --enable-muxer=mp4,gif
+  --enable-libopenh264 --enable-encoder=libopenh264,gif,aac --enable-muxer=mp4,gif
   --enable-protocol=file --enable-filter=buffer,buffersink,format,scale,palettegen,paletteuse)
 stamp=$prefix/.media-versions
 stamp_text=$(printf '%s\nffmpeg configured with: %s' "$versions" "${ff_options[*]}")

@@ -17,6 +17,8 @@ packages=(
   clang libclang-rt-14-dev pkg-config zlib1g-dev libminizip-dev libjpeg62-turbo-dev libpng-dev libtiff-dev
   # The performance report: ffmpeg is the capture peer, matplotlib draws the chart.
   ffmpeg python3-matplotlib
+  # Sound for the tests: a PulseAudio server of their own, which Wine records and plays through.
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
