@@ -9,6 +9,7 @@ bool RaisesEvents(Kind kind) {
     case Kind::Window:
     case Kind::MenuItem:
     case Kind::Button:
+    case Kind::ComboBox:
     case Kind::Timer:
     case Kind::SliderBar:
     case Kind::ProcessBar:

@@ -43,6 +43,12 @@ namespace DrawPanelEvent {
 inline constexpr int kContextMenu = 0;
 }
 
+// The user chose another item of a combo box's list (with the mouse or the keyboard); a
+// handler's write of the current item raises nothing.
+namespace ComboBoxEvent {
+inline constexpr int kSelectionChanged = 0;
+}
+
 namespace SliderBarEvent {
 inline constexpr int kPositionChanged = 0;
 }

@@ -1,5 +1,6 @@
 // ComboBox: a system combo box with a vertical scroll bar and automatic horizontal scrolling of
-// its edit field; the drop-down types are made tall enough for their list.
+// its edit field; the drop-down types are made tall enough for their list. The user's choice of
+// another item raises selection changed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -7,6 +8,8 @@
 #include "controls/child_window.h"
 #include "controls/painted/colours.h"
 #include "components/services/gdi_handle.h"
+#include "controls/event_delivery.h"
+#include "controls/event_index.h"
 #include "controls/kinds/kind_factory.h"
 #include "controls/kinds/kind_support.h"
 #include "controls/property_table.h"
@@ -46,6 +49,12 @@ class ComboBox : public Control {
   }
 
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
+      *result = 0;
+      // Nothing of this object is touched after the handler: it may have destroyed the window.
+      RaiseEvent(window(), definition().id, ComboBoxEvent::kSelectionChanged);
+      return true;
+    }
     if (!IsColourMessage(message)) return false;
     *result = ColourDc(wParam);
     return true;
