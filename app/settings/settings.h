@@ -1,5 +1,5 @@
 // The user's settings: the two global hotkeys, the recorder's options, what a take records and
-// how fast, and the quality of the last save. Plain values;
+// how fast, the sound it records, and the quality of the last save. Plain values;
 // the settings file (settings_file.h) reads and writes them, the settings window edits them,
 // and the recorder acts on them.
 #pragma once
@@ -34,6 +34,11 @@ inline constexpr int kSmallestAreaSide = 16;
 // The longest countdown before a take, in seconds.
 inline constexpr int kLongestCountdown = 10;
 
+// The level a sound source is mixed at, in percent: 100 as it comes, 0 silent, up to twice as
+// loud.
+inline constexpr int kUnchangedSoundLevel = 100;
+inline constexpr int kLoudestSoundLevel = 200;
+
 // The two jobs a hotkey can have.
 enum class HotkeyJob { RecordOrStop, PauseOrResume };
 
@@ -58,14 +63,14 @@ struct Settings {
   int frameRate = 10;
   // Seconds counted down before a take starts, 0 to kLongestCountdown; 0 starts it at once.
   int countdownSeconds = 0;
-  // "录制麦克风": the capture device by its name (empty: the system's default), and the level it
-  // is mixed at, in percent (0 to 200).
+  // "录制麦克风": the capture device by its name as the system shows it (UTF-8; empty: the
+  // system's default), and the level it is mixed at, in percent (0 to kLoudestSoundLevel).
   bool recordMicrophone = false;
   std::string microphoneName;
-  int microphoneLevel = 100;
+  int microphoneLevel = kUnchangedSoundLevel;
   // "录制电脑声音": what the default output plays, and its level in the mix.
   bool recordComputerSound = false;
-  int computerSoundLevel = 100;
+  int computerSoundLevel = kUnchangedSoundLevel;
   bool operator==(const Settings&) const = default;
 };
 

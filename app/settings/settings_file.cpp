@@ -30,12 +30,18 @@ constexpr char kFrameRate[] = "FrameRate";
 constexpr char kCountdown[] = "Countdown";
 constexpr char kSave[] = "Save";
 constexpr char kQuality[] = "Quality";
+constexpr char kSound[] = "Sound";
+constexpr char kMicrophone[] = "Microphone";
+constexpr char kMicrophoneDevice[] = "MicrophoneDevice";
+constexpr char kMicrophoneLevel[] = "MicrophoneLevel";
+constexpr char kComputerSound[] = "ComputerSound";
+constexpr char kComputerSoundLevel[] = "ComputerSoundLevel";
 constexpr int kApplicationDataFolder = 8;
 // The new file is written under this name beside the old one; a store cut short leaves at most
 // this file, which the next store writes over.
 constexpr char kTemporarySuffix[] = ".tmp";
 constexpr char kFileComment[] =
-    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关；品质为上次保存的百分比；录制范围写作 FullScreen、Monitor、Region 或 Window，Area 为左,上,宽,高（物理像素），帧率为每秒帧数，倒计时为秒数。";
+    "Velmo屏幕录像器 的设置。热键写作 Alt+F9 这样的文字，留空为不用热键；选项 1 为开，0 为关；品质为上次保存的百分比；录制范围写作 FullScreen、Monitor、Region 或 Window，Area 为左,上,宽,高（物理像素），帧率为每秒帧数，倒计时为秒数；MicrophoneDevice 为麦克风的名称，留空为系统默认设备，声音的音量为 0 到 200 的百分比。";
 
 void ReadHotkey(const IniText& ini, const char* key, Hotkey& hotkey) {
   const auto text = ini.Value(kHotkeys, key);
@@ -43,8 +49,8 @@ void ReadHotkey(const IniText& ini, const char* key, Hotkey& hotkey) {
   if (const auto parsed = ParseHotkeyText(*text)) hotkey = *parsed;
 }
 
-void ReadOption(const IniText& ini, const char* key, bool& option) {
-  const auto text = ini.Value(kRecording, key);
+void ReadOption(const IniText& ini, const char* section, const char* key, bool& option) {
+  const auto text = ini.Value(section, key);
   if (text == "1") option = true;
   if (text == "0") option = false;
 }
@@ -112,6 +118,11 @@ void ReadCountdown(const IniText& ini, int& seconds) {
   if (value && *value >= 0 && *value <= kLongestCountdown) seconds = *value;
 }
 
+void ReadSoundLevel(const IniText& ini, const char* key, int& percent) {
+  const auto value = ParseSmallInteger(ini.Value(kSound, key).value_or(""));
+  if (value && *value >= 0 && *value <= kLoudestSoundLevel) percent = *value;
+}
+
 // The file's first kSettingsReadLimit bytes; empty when it cannot be opened.
 std::string ReadSettingsBytes(const std::string& path) {
   const FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -163,14 +174,19 @@ Settings SettingsFromIni(const IniText& ini) {
   Settings settings;
   ReadHotkey(ini, kRecordOrStop, settings.recordOrStopKey);
   ReadHotkey(ini, kPauseOrResume, settings.pauseOrResumeKey);
-  ReadOption(ini, kDrawPointer, settings.drawPointer);
-  ReadOption(ini, kHighlightClicks, settings.highlightClicks);
-  ReadOption(ini, kExcludeOwnWindows, settings.excludeOwnWindows);
+  ReadOption(ini, kRecording, kDrawPointer, settings.drawPointer);
+  ReadOption(ini, kRecording, kHighlightClicks, settings.highlightClicks);
+  ReadOption(ini, kRecording, kExcludeOwnWindows, settings.excludeOwnWindows);
   ReadQuality(ini, settings.saveQuality);
   ReadCaptureChoice(ini, settings.captureChoice);
   ReadCaptureArea(ini, settings.captureArea);
   ReadFrameRate(ini, settings.frameRate);
   ReadCountdown(ini, settings.countdownSeconds);
+  ReadOption(ini, kSound, kMicrophone, settings.recordMicrophone);
+  settings.microphoneName = ini.Value(kSound, kMicrophoneDevice).value_or("");
+  ReadSoundLevel(ini, kMicrophoneLevel, settings.microphoneLevel);
+  ReadOption(ini, kSound, kComputerSound, settings.recordComputerSound);
+  ReadSoundLevel(ini, kComputerSoundLevel, settings.computerSoundLevel);
   return settings;
 }
 
@@ -187,6 +203,11 @@ void PutSettingsInto(IniText& ini, const Settings& settings) {
   if (!settings.captureArea.IsEmpty()) ini.SetValue(kCapture, kArea, AreaText(settings.captureArea));
   ini.SetValue(kCapture, kFrameRate, std::to_string(settings.frameRate));
   ini.SetValue(kCapture, kCountdown, std::to_string(settings.countdownSeconds));
+  ini.SetValue(kSound, kMicrophone, option(settings.recordMicrophone));
+  ini.SetValue(kSound, kMicrophoneDevice, settings.microphoneName);
+  ini.SetValue(kSound, kMicrophoneLevel, std::to_string(settings.microphoneLevel));
+  ini.SetValue(kSound, kComputerSound, option(settings.recordComputerSound));
+  ini.SetValue(kSound, kComputerSoundLevel, std::to_string(settings.computerSoundLevel));
 }
 
 Settings LoadSettingsFile(const std::string& path) { return SettingsFromIni(ReadSettingsText(path)); }

@@ -10,8 +10,19 @@
 //   DrawPointer=1              (1 on, 0 off)
 //   HighlightClicks=0
 //   ExcludeOwnWindows=1
+//   [Capture]
+//   Choice=FullScreen          (FullScreen, Monitor, Region or Window)
+//   Area=left,top,width,height (the last monitor, region or window chosen; physical pixels)
+//   FrameRate=10               (10, 15, 20 or 30)
+//   Countdown=0                (seconds, 0 to 10)
 //   [Save]
 //   Quality=80                 (the last save's quality: 20, 40, 60, 80 or 100)
+//   [Sound]
+//   Microphone=0               (1 records the microphone)
+//   MicrophoneDevice=          (the capture device's name, UTF-8; empty for the default one)
+//   MicrophoneLevel=100        (percent, 0 to 200)
+//   ComputerSound=0            (1 records what the computer plays)
+//   ComputerSoundLevel=100
 // A value that cannot be read keeps its default; sections, keys and comments the program does
 // not know are kept when it stores its own.
 #pragma once

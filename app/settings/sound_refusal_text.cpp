@@ -1,14 +1,25 @@
 #include "app/settings/sound_refusal_text.h"
 
+namespace {
+
+struct RefusalWords {
+  SoundRefusal refusal;
+  const char* microphone;
+  const char* computerSound;
+};
+
+constexpr RefusalWords kRefusalWords[] = {
+    {SoundRefusal::NoDevice, "没有找到麦克风", "没有找到声音输出设备"},
+    {SoundRefusal::AccessDenied, "系统的隐私设置不允许使用麦克风", "系统的隐私设置不允许录制电脑声音"},
+    {SoundRefusal::NotSupported, "本系统不能录制麦克风", "本系统不能录制电脑声音"},
+    {SoundRefusal::Failed, "声音设备无法启动", "声音设备无法启动"},
+};
+
+}  // namespace
+
 std::string SoundRefusalText(SoundSourceKind kind, SoundRefusal refusal) {
-  const bool microphone = kind == SoundSourceKind::Microphone;
-  switch (refusal) {
-    case SoundRefusal::None: return {};
-    case SoundRefusal::NoDevice: return microphone ? "没有找到麦克风" : "没有找到声音输出设备";
-    case SoundRefusal::AccessDenied: return "系统的隐私设置不允许使用麦克风";
-    case SoundRefusal::NotSupported: return "本系统不能录制电脑声音";
-    case SoundRefusal::Failed: return "声音设备无法启动";
-  }
+  for (const RefusalWords& words : kRefusalWords)
+    if (words.refusal == refusal) return kind == SoundSourceKind::Microphone ? words.microphone : words.computerSound;
   return {};
 }
 

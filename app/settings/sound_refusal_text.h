@@ -5,6 +5,8 @@
 
 #include "components/sound/sound_capture.h"
 
+// A short reason without a closing full stop, so it also reads inside a sentence, as
+// "没有找到麦克风"; empty for SoundRefusal::None.
 std::string SoundRefusalText(SoundSourceKind kind, SoundRefusal refusal);
 // The source's name in a sentence: "麦克风", "电脑声音".
 std::string SoundSourceName(SoundSourceKind kind);

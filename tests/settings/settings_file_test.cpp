@@ -22,6 +22,9 @@ Settings Changed() {
   settings.drawPointer = false;
   settings.highlightClicks = true;
   settings.excludeOwnWindows = false;
+  settings.recordMicrophone = true;
+  settings.microphoneName = "麦克风阵列 (Realtek(R) Audio)";
+  settings.computerSoundLevel = 35;
   return settings;
 }
 const Settings kChanged = Changed();
@@ -42,6 +45,9 @@ TEST(SettingsFile, NoFileGivesTheDefaultsAndAStoreCreatesItsFolder) {
   EXPECT_NE(text.find("[Hotkeys]\r\nRecordOrStop=Ctrl+F8\r\nPauseOrResume=\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("[Recording]\r\nDrawPointer=0\r\nHighlightClicks=1\r\nExcludeOwnWindows=0\r\n"),
             std::string::npos)
+      << text;
+  EXPECT_TRUE(text.ends_with("[Sound]\r\nMicrophone=1\r\nMicrophoneDevice=麦克风阵列 (Realtek(R) Audio)\r\n"
+                             "MicrophoneLevel=100\r\nComputerSound=0\r\nComputerSoundLevel=35\r\n"))
       << text;
   EXPECT_EQ(ListFolder(temp / "Velmo屏幕录像器"), std::vector<std::string>{"settings.ini"});
 }

@@ -2,6 +2,7 @@
 // reads what it can of a damaged text, and hotkeys read and write as "Alt+F9"-style texts.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,6 +10,8 @@
 #include "app/settings/hotkey_text.h"
 #include "app/settings/ini_text.h"
 #include "app/settings/settings_file.h"
+#include "app/settings/sound_level_bar.h"
+#include "app/settings/sound_refusal_text.h"
 
 namespace {
 
@@ -120,6 +123,11 @@ TEST(SettingsText, RoundTripsEverySettingAndKeepsDefaultsForWhatCannotBeRead) {
   changed.captureArea = {-1280, 20, 321, 241};
   changed.frameRate = 30;
   changed.countdownSeconds = 10;
+  changed.recordMicrophone = true;
+  changed.microphoneName = "麦克风 (USB Audio) = 2";
+  changed.microphoneLevel = 0;
+  changed.recordComputerSound = true;
+  changed.computerSoundLevel = 200;
   IniText ini;
   PutSettingsInto(ini, changed);
   EXPECT_EQ(SettingsFromIni(IniText::Parse(ini.Text())), changed);
@@ -128,14 +136,42 @@ TEST(SettingsText, RoundTripsEverySettingAndKeepsDefaultsForWhatCannotBeRead) {
   const Settings read = SettingsFromIni(IniText::Parse(
       "[Hotkeys]\nRecordOrStop=Alt+Nonsense\nPauseOrResume=\n"
       "[Recording]\nDrawPointer=yes\nHighlightClicks=1\nExcludeOwnWindows=2\n"
-      "[Capture]\nChoice=Everything\nArea=0,0,15,900\nFrameRate=25\nCountdown=11\n"));
+      "[Capture]\nChoice=Everything\nArea=0,0,15,900\nFrameRate=25\nCountdown=11\n"
+      "[Sound]\nMicrophone=yes\nMicrophoneDevice=\nMicrophoneLevel=201\nComputerSound=1\nComputerSoundLevel=-1\n"));
   Settings expected;
   expected.pauseOrResumeKey = {};
   expected.highlightClicks = true;
+  expected.recordComputerSound = true;
   EXPECT_EQ(read, expected);
   EXPECT_EQ(SettingsFromIni(IniText()), Settings{});
   for (const char* area : {"1,2,300", "1,2,300,200,5", "a,2,300,200", "1,,300,200", "1,2,-300,200", "1,2,3000000000,20"})
     EXPECT_TRUE(SettingsFromIni(IniText::Parse(std::string("[Capture]\nArea=") + area + "\n")).captureArea.IsEmpty()) << area;
+  const std::vector<std::tuple<std::string, int>> levels = {
+      {"0", 0}, {" 73 ", 73}, {"200", 200}, {"201", 100}, {"-5", 100}, {"50%", 100}, {"", 100}, {"1e2", 100}};
+  for (const auto& [text, level] : levels)
+    EXPECT_EQ(SettingsFromIni(IniText::Parse("[Sound]\nMicrophoneLevel=" + text)).microphoneLevel, level) << text;
+}
+
+// The bar reads decibels of what the recording would hold: 60 dB below full scale is empty.
+TEST(LevelBar, ShowsTheLoudestSampleAtItsLevelInDecibels) {
+  const std::vector<std::tuple<float, int, int>> cases = {
+      {0.0f, 100, 0},   {1.0f, 100, 100}, {0.5f, 100, 90},  {0.01f, 100, 33}, {0.001f, 100, 0},
+      {0.5f, 200, 100}, {0.5f, 0, 0},     {0.9f, 150, 100}, {-1.0f, 100, 0},  {std::nanf(""), 100, 0},
+  };
+  for (const auto& [peak, level, position] : cases)
+    EXPECT_EQ(LevelBarPosition(peak, level), position) << peak << " at " << level << "%";
+}
+
+// Every refusal has a reason for each source that reads inside a sentence; a running source none.
+TEST(SoundRefusalText, NamesEveryRefusalWithoutAFullStop) {
+  for (const SoundSourceKind kind : {SoundSourceKind::Microphone, SoundSourceKind::ComputerSound}) {
+    EXPECT_EQ(SoundRefusalText(kind, SoundRefusal::None), "");
+    for (const SoundRefusal refusal :
+         {SoundRefusal::NoDevice, SoundRefusal::AccessDenied, SoundRefusal::NotSupported, SoundRefusal::Failed}) {
+      EXPECT_FALSE(SoundRefusalText(kind, refusal).empty());
+      EXPECT_FALSE(SoundRefusalText(kind, refusal).ends_with("。"));
+    }
+  }
 }
 
 }  // namespace
