@@ -50,5 +50,9 @@ enum class HandlerId : int {
   ConfirmSettings,
   CancelSettings,
   SettingsClosing,
+  // SettingsWindow: the 声音 part's device, levels and level bars
+  MicrophoneDeviceChosen,
+  SoundLevelMoved,
+  SoundLevelTick,
   Count
 };

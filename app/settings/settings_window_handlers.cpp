@@ -12,6 +12,8 @@
 #include "app/recording/frame_rate.h"
 #include "app/settings/settings.h"
 #include "app/settings/settings_file.h"
+#include "app/settings/settings_window_units.h"
+#include "app/settings/sound_settings_part.h"
 #include "controls/property_indexes.h"
 #include "forms/handler_id.h"
 #include "forms/settings_window.h"
@@ -20,35 +22,19 @@ namespace {
 
 using namespace SettingsWindow;
 
-UnitAddress Unit(UnitId unit) { return {kId, unit}; }
-
 void ShowHotkey(UnitId box, const Hotkey& hotkey) {
-  WriteProperty(Unit(box), hotkey_box_property::kModifiers, static_cast<int32_t>(hotkey.modifiers));
-  WriteProperty(Unit(box), hotkey_box_property::kKey, static_cast<int32_t>(hotkey.key));
+  WriteProperty(SettingsUnit(box), hotkey_box_property::kModifiers, static_cast<int32_t>(hotkey.modifiers));
+  WriteProperty(SettingsUnit(box), hotkey_box_property::kKey, static_cast<int32_t>(hotkey.key));
 }
 
 // The box cannot show the Windows key: a combination the user left as it was keeps it.
 Hotkey HotkeyIn(UnitId box, const Hotkey& before) {
-  const Hotkey shown{static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kModifiers)),
-                     static_cast<uint32_t>(ReadInt(Unit(box), hotkey_box_property::kKey))};
+  const Hotkey shown{static_cast<uint32_t>(ReadInt(SettingsUnit(box), hotkey_box_property::kModifiers)),
+                     static_cast<uint32_t>(ReadInt(SettingsUnit(box), hotkey_box_property::kKey))};
   if (shown.IsNone()) return {};
   if (shown == Hotkey{before.modifiers & ~hotkey_modifier::kWindows, before.key}) return before;
   return shown;
 }
-
-void ShowOption(UnitId box, bool on) { WriteProperty(Unit(box), check_box_property::kValue, on ? 1 : 0); }
-bool OptionIn(UnitId box) { return ReadInt(Unit(box), check_box_property::kValue) != 0; }
-
-void ShowNote(UnitId label, bool shown) { WriteProperty(Unit(label), common_property::kVisible, shown ? 1 : 0); }
-
-// A drop-down list's items, one a line as the combo box takes them, with item `current` chosen.
-void ShowChoice(UnitId box, const std::vector<std::string>& items, int current) {
-  std::string lines;
-  for (const std::string& item : items) lines += (lines.empty() ? "" : "\r\n") + item;
-  WriteProperty(Unit(box), combo_box_property::kItems, lines);
-  WriteProperty(Unit(box), combo_box_property::kCurrentItem, current);
-}
-int ChoiceIn(UnitId box) { return ReadInt(Unit(box), combo_box_property::kCurrentItem); }
 
 // 帧率 offers the offered rates in their order, "10 帧/秒" first.
 void ShowFrameRate(int rate) {
@@ -78,7 +64,7 @@ int CountdownIn(int before) {
 // Not measured while a take runs: the probe's snapshots and coding would take the take's time.
 void ShowSustainedRates() {
   if (TakeIsRunning()) return;
-  WriteProperty(Unit(可持续帧率标签), label_property::kCaption, SustainedRatesText(SustainedFrameRates()));
+  WriteProperty(SettingsUnit(可持续帧率标签), label_property::kCaption, SustainedRatesText(SustainedFrameRates()));
   ShowNote(可持续帧率标签, true);
 }
 
@@ -86,8 +72,8 @@ void ShowSustainedRates() {
 void ShowSettings(EventRecord&) { LoadWindow(kId, 0, false); }
 
 // The window opens on the settings the program runs with, and says what the recorder could not
-// do with them: hotkeys another program holds, an option the system cannot follow, and the
-// frame rates this screen cannot keep.
+// do with them: hotkeys another program holds, an option the system cannot follow, the frame
+// rates this screen cannot keep, and a sound source the system refuses.
 // The hotkeys are let go of while the window is open, so the boxes see every combination, the
 // program's own hotkeys included.
 void SettingsCreated(EventRecord&) {
@@ -104,8 +90,9 @@ void SettingsCreated(EventRecord&) {
   ShowNote(录制热键占用标签, HotkeyHeldElsewhere(HotkeyJob::RecordOrStop));
   ShowNote(暂停热键占用标签, HotkeyHeldElsewhere(HotkeyJob::PauseOrResume));
   const bool canKeepOut = CanKeepWindowsOutOfFrames();
-  SetEnabled(Unit(本程序窗口复选框), canKeepOut);
+  SetEnabled(SettingsUnit(本程序窗口复选框), canKeepOut);
   ShowNote(本程序窗口原因标签, !canKeepOut);
+  ShowSoundSettings(settings);
 }
 
 // What the window does not show (the quality last saved at, what a take records) stays as it is.
@@ -118,12 +105,14 @@ Settings SettingsInWindow() {
   settings.excludeOwnWindows = OptionIn(本程序窗口复选框);
   settings.frameRate = FrameRateIn(settings.frameRate);
   settings.countdownSeconds = CountdownIn(settings.countdownSeconds);
+  PutSoundSettingsInto(settings);
   return settings;
 }
 
 // A box that shows Ctrl, Alt or Shift with no key: the user has not finished the combination.
 bool Unfinished(UnitId box) {
-  return ReadInt(Unit(box), hotkey_box_property::kKey) == 0 && ReadInt(Unit(box), hotkey_box_property::kModifiers) != 0;
+  return ReadInt(SettingsUnit(box), hotkey_box_property::kKey) == 0 &&
+         ReadInt(SettingsUnit(box), hotkey_box_property::kModifiers) != 0;
 }
 
 // What keeps 确定 from storing the window's settings, or empty. Both jobs on one key would leave
@@ -156,8 +145,11 @@ void ConfirmSettings(EventRecord&) {
 void CancelSettings(EventRecord&) { DestroyWindow(kId); }
 
 // However the window closes, the recorder's hotkeys come back: the new ones after 确定, the old
-// ones otherwise.
-void SettingsClosing(EventRecord&) { ResumeRecorderHotkeys(); }
+// ones otherwise; and the window stops listening to the sound sources.
+void SettingsClosing(EventRecord&) {
+  StopListeningToSound();
+  ResumeRecorderHotkeys();
+}
 
 }  // namespace
 
@@ -175,4 +167,5 @@ void AddSettingsWindowHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::ConfirmSettings, ConfirmSettings);
   handlers.Bind(HandlerId::CancelSettings, CancelSettings);
   handlers.Bind(HandlerId::SettingsClosing, SettingsClosing);
+  AddSoundSettingsHandlers(handlers);
 }

@@ -450,6 +450,22 @@ TEST(HotkeyBoxKind, HoldsWhatTheUserPressesOrNothing) {
   });
 }
 
+// The user's choice of another item raises selection changed; a handler's write raises nothing.
+TEST(ComboBoxKind, TheUsersChoiceRaisesSelectionChanged) {
+  RunInProgram([] {
+    using namespace SettingsWindow;
+    ASSERT_TRUE(LoadWindow(kId, 0, false));
+    WriteProperty({kId, 麦克风设备组合框}, combo_box_property::kItems, std::string("默认设备\r\n一\r\n二"));
+    ForgetEvents();
+    WriteProperty({kId, 麦克风设备组合框}, combo_box_property::kCurrentItem, 1);
+    EXPECT_EQ(CountSeen(麦克风设备组合框, ComboBoxEvent::kSelectionChanged), 0);
+    FocusOn(kId, 麦克风设备组合框);
+    PressKeys({VK_DOWN});
+    EXPECT_EQ(ReadInt({kId, 麦克风设备组合框}, combo_box_property::kCurrentItem), 2);
+    EXPECT_EQ(CountSeen(麦克风设备组合框, ComboBoxEvent::kSelectionChanged), 1);
+  });
+}
+
 TEST(CheckBoxKind, AClickTicksAndUnticksIt) {
   RunInProgram([] {
     using namespace SettingsWindow;

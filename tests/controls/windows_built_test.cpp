@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WindowExpectation{RecorderWindow::kId, "Velmo屏幕录像器", 244, 115},
                     WindowExpectation{SaveDialog::kId, "保存设置", 317, 184},
                     WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 317, 259},
-                    WindowExpectation{SettingsWindow::kId, "设置", 300, 364}));
+                    WindowExpectation{SettingsWindow::kId, "设置", 300, 536}));
 
 TEST(WindowsBuilt, RecorderFramesHaveTheirButtons) {
   RunInProgram([] {

@@ -67,6 +67,10 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {T::kId, T::kId, WindowEvent::kAboutToBeDestroyed, HandlerId::SettingsClosing},
       {T::kId, T::确定按钮, ButtonEvent::kClicked, HandlerId::ConfirmSettings},
       {T::kId, T::取消按钮, ButtonEvent::kClicked, HandlerId::CancelSettings},
+      {T::kId, T::麦克风设备组合框, ComboBoxEvent::kSelectionChanged, HandlerId::MicrophoneDeviceChosen},
+      {T::kId, T::麦克风音量滑块, SliderBarEvent::kPositionChanged, HandlerId::SoundLevelMoved},
+      {T::kId, T::电脑声音音量滑块, SliderBarEvent::kPositionChanged, HandlerId::SoundLevelMoved},
+      {T::kId, T::电平时钟, TimerEvent::kTick, HandlerId::SoundLevelTick},
   };
   const FormStore store;
   const std::set<Binding> actual = AllBindings(store);

@@ -28,7 +28,7 @@ bool IsNonVisual(Kind kind) {
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
       {RecorderWindow::kId, 27}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 18},
-      {SettingsWindow::kId, 20}};
+      {SettingsWindow::kId, 37}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;
 
@@ -92,6 +92,10 @@ TEST(FormLayout, ContainersHoldExactlyTheirListedControls) {
       {SettingsWindow::kId, "选项分组框",
        {"鼠标指针复选框", "鼠标点击复选框", "本程序窗口复选框", "本程序窗口原因标签", "帧率标签", "帧率组合框",
         "可持续帧率标签", "倒计时标签", "倒计时组合框"}},
+      {SettingsWindow::kId, "声音分组框",
+       {"麦克风复选框", "麦克风设备组合框", "麦克风音量标签", "麦克风音量滑块", "麦克风音量值标签", "麦克风电平标签",
+        "麦克风电平条", "麦克风原因标签", "电脑声音复选框", "电脑声音音量标签", "电脑声音音量滑块",
+        "电脑声音音量值标签", "电脑声音电平标签", "电脑声音电平条", "电脑声音原因标签"}},
   };
   std::set<std::pair<WindowId, UnitId>> containersSeen;
   for (const Holding& holding : holdings) {

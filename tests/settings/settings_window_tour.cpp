@@ -13,7 +13,10 @@
 //   - keys go to the window they are pressed in: Esc in 设置 (once, then again) closes it alone,
 //     with or without a take, and Esc in RecorderWindow leaves a take recording or paused; a box
 //     takes the program's own live hotkeys; a box holding only a modifier and two equal boxes
-//     are refused with the window left open; the hotkeys work again however 设置 closed.
+//     are refused with the window left open; the hotkeys work again however 设置 closed;
+//   - 声音 against the suite's sound server: the computer's sound, ticked in the file, greyed
+//     with its reason; the microphone's bar following the device chosen and the level; the
+//     choices kept by 确定 and shown again; nothing recorded once the window is closed.
 //
 //   settings_window_tour.exe VELMO_EXE        (a Windows path; settings.ini lies beside it)
 //
@@ -22,9 +25,11 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "components/services/file_bytes.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
 #include "tools/drive/cover_window.h"
@@ -77,8 +82,8 @@ std::string Describe(const Shown& shown) {
   return text + shown.frameRate + ", " + shown.countdown;
 }
 
-std::string FileText() {
-  const FileHandle file(CreateFileW(Widen(settingsFile).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::string FileText(const std::string& path = settingsFile) {
+  const FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return {};
   std::string text(65536, '\0');
@@ -185,12 +190,16 @@ HWND FocusOf(HWND window) {
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// A click into the box; the keys go once it has the focus, as a person types after the caret shows.
-bool TypeHotkey(HWND box, std::initializer_list<WORD> keys) {
-  if (!ClickIn(box)) return Fail("a hotkey box could not be clicked");
-  if (!WaitUntil([&] { return FocusOf(box) == box; }, 5)) return Fail("a clicked hotkey box did not take the focus");
+// A click into the control; keys go once it has the focus, as a person types after the caret shows.
+bool ClickToFocus(HWND control) {
+  if (!ClickIn(control)) return Fail("a control could not be clicked");
+  if (!WaitUntil([&] { return FocusOf(control) == control; }, 5)) return Fail("a clicked control took no focus");
   PumpFor(200);
-  return PressKeys(keys) || Fail("the keys were not taken");
+  return true;
+}
+
+bool TypeHotkey(HWND box, std::initializer_list<WORD> keys) {
+  return ClickToFocus(box) && (PressKeys(keys) || Fail("the keys were not taken"));
 }
 
 // The line under 帧率 says which rates this screen sustains.
@@ -428,6 +437,127 @@ bool KeysGoWhereTheyArePressed(Run& run) {
   return Exit(run);
 }
 
+// The 声音 part against the suite's PulseAudio server: its 440 Hz sine at half of full scale is
+// the default microphone (about 90 on the bar's decibel scale), the monitor of its null output a
+// silent second one, and Wine here has no loopback capture.
+constexpr char kSineSource[] = "Sine source at 440 Hz";
+constexpr int kSineShown = 90;
+
+// Each source's bar and slider, the microphone's first.
+HWND NthChild(HWND settings, const wchar_t* windowClass, size_t which) {
+  const std::vector<HWND> found = Children(settings, windowClass);
+  return which < found.size() ? found[which] : nullptr;
+}
+int LevelShown(HWND bar) { return static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0)); }
+
+// The percentage beside a slider, the microphone's first; empty when there is none.
+std::string PercentShown(HWND settings, size_t which) {
+  std::vector<std::string> shown;
+  for (HWND label : Children(settings, kLabelClass))
+    if (TextOf(label).ends_with("%")) shown.push_back(TextOf(label));
+  return which < shown.size() ? shown[which] : "";
+}
+
+bool ChooseDevice(HWND list, const std::string& name) {
+  const LRESULT item = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(Widen(name).c_str()));
+  return item >= 0 ? ChooseItem(list, static_cast<int>(item)) : Fail("the microphone list lacks " + name);
+}
+
+// The sine reaches Wine in blocks of a second every two seconds (the server's sine source has a
+// fixed latency of two), so the bar shows it at least once in five seconds, and a silent source
+// keeps it empty for longer than two.
+bool BarShows(HWND bar, int low, int high, const std::string& when) {
+  int shown = -1;
+  return WaitUntil([&] { return (shown = LevelShown(bar)) >= low && shown <= high; }, 5) ||
+         Fail("the microphone's bar reads " + std::to_string(shown) + " " + when);
+}
+
+bool BarStaysEmpty(HWND bar, const std::string& when) {
+  bool empty = WaitUntil([&] { return LevelShown(bar) == 0; }, 5);
+  for (int i = 0; empty && i < 30; ++i) empty = (PumpFor(100), LevelShown(bar) == 0);
+  return empty || Fail("the microphone's bar reads " + std::to_string(LevelShown(bar)) + " " + when);
+}
+
+// A click into the slider may move it a page towards the click: the keys begin with Home or End.
+bool SliderTo(HWND slider, std::initializer_list<WORD> keys, const std::string& percent, HWND settings) {
+  if (!ClickToFocus(slider)) return false;
+  for (WORD key : keys) PressKey(key);
+  return WaitUntil([&] { return PercentShown(settings, 0) == percent; }, 3) ||
+         Fail("the microphone's level reads " + PercentShown(settings, 0) + ", not " + percent);
+}
+
+// The sound server's recordings now, counted by its own pactl into a file beside velmo.exe.
+int RecordingsOfTheServer() {
+  const std::string count = program.substr(0, program.find_last_of('\\') + 1) + "recordings.txt";
+  std::string unix = count.substr(2);
+  for (char& c : unix) c = c == '\\' ? '/' : c;
+  DeleteFileW(Widen(count).c_str());
+  std::wstring command = Widen("/bin/sh -c \"pactl list short source-outputs | wc -l >" + unix + ".tmp && mv " + unix +
+                               ".tmp " + unix + "\"");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    return -1;
+  if (started.hProcess) CloseHandle(started.hProcess);
+  if (started.hThread) CloseHandle(started.hThread);
+  std::string text;
+  return WaitUntil([&] { return !(text = FileText(count)).empty(); }, 5) ? std::atoi(text.c_str()) : -1;
+}
+
+// The computer's sound comes from the file ticked at 150 %, the system refusing it.
+bool TheRefusedSourceIsGreyedWithItsReason(const Run& run) {
+  HWND box = FindButton(run.settings, "录制电脑声音");
+  HWND reason = FindChild(run.settings, kLabelClass, "本系统不能录制电脑声音");
+  if (!box || IsWindowEnabled(box) || !Checked(run.settings, "录制电脑声音"))
+    return Fail("录制电脑声音 is not greyed and ticked");
+  if (!reason || !IsWindowVisible(reason)) return Fail("no grey reason says the computer's sound cannot be recorded");
+  if (IsWindowVisible(NthChild(run.settings, PROGRESS_CLASSW, 1))) return Fail("the refused source shows a level bar");
+  if (PercentShown(run.settings, 1) != "150%") return Fail("the computer's sound's level is not 150%");
+  Say("录制电脑声音 is greyed: " + TextOf(reason));
+  return true;
+}
+
+// The microphone's bar follows its device: the sine, the silent monitor, the sine again, then
+// its level from 200 % to 0 %; the level ends at 75 % with the microphone ticked.
+bool TheMicrophoneFollowsItsDeviceAndLevel(const Run& run) {
+  HWND bar = NthChild(run.settings, PROGRESS_CLASSW, 0);
+  HWND list = ChoiceList(run.settings, 2);
+  HWND slider = NthChild(run.settings, TRACKBAR_CLASSW, 0);
+  if (TextOf(list) != "默认设备" || PercentShown(run.settings, 0) != "100%")
+    return Fail("the microphone is not on 默认设备 at 100%");
+  if (!BarShows(bar, kSineShown - 3, kSineShown + 3, "with the sine at 100%")) return false;
+  if (!ChooseDevice(list, "Monitor of Null Output") || !BarStaysEmpty(bar, "from the silent monitor")) return false;
+  if (!ChooseDevice(list, kSineSource) || !BarShows(bar, kSineShown - 3, kSineShown + 3, "with the sine again"))
+    return false;
+  if (!SliderTo(slider, {VK_END}, "200%", run.settings) || !BarShows(bar, 100, 100, "at 200%")) return false;
+  if (!SliderTo(slider, {VK_HOME}, "0%", run.settings) || !BarStaysEmpty(bar, "at 0%")) return false;
+  if (!SliderTo(slider, {VK_HOME, VK_NEXT, VK_NEXT, VK_NEXT}, "75%", run.settings)) return false;
+  Click(FindButton(run.settings, "录制麦克风"));
+  return WaitUntil([&] { return Checked(run.settings, "录制麦克风"); }, 3) || Fail("录制麦克风 did not tick");
+}
+
+// The choices made are stored by 确定 and shown again; the window listens only while it is open.
+bool SoundChoicesAreStoredAndShownAgain(Run& run) {
+  const std::string ticked = "[Sound]\r\nComputerSound=1\r\nComputerSoundLevel=150\r\n";
+  if (!WriteWholeFile(settingsFile, {ticked.begin(), ticked.end()})) return Fail("settings.ini could not be written");
+  if (!StartProgram(run) || !OpenSettings(run)) return false;
+  if (!TheRefusedSourceIsGreyedWithItsReason(run) || !TheMicrophoneFollowsItsDeviceAndLevel(run)) return false;
+  if (RecordingsOfTheServer() < 1) return Fail("the open window records nothing from the sound server");
+  if (!CloseBy(run, "确定")) return false;
+  if (!FileHolds({"Microphone=1", std::string("MicrophoneDevice=") + kSineSource, "MicrophoneLevel=75",
+                  "ComputerSound=1", "ComputerSoundLevel=150"})) return false;
+  if (!WaitUntil([&] { return RecordingsOfTheServer() == 0; }, 5))
+    return Fail("recordings of the sound server outlast the closed window");
+  if (!OpenSettings(run)) return false;
+  if (!Checked(run.settings, "录制麦克风") || TextOf(ChoiceList(run.settings, 2)) != kSineSource ||
+      PercentShown(run.settings, 0) != "75%" || PercentShown(run.settings, 1) != "150%")
+    return Fail("the window does not show the stored sound choices again");
+  Say("确定 kept the microphone, its device and both levels, and the closed window recorded nothing");
+  return CloseBy(run, "取消") && Exit(run);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -446,6 +576,7 @@ int wmain(int argc, wchar_t** argv) {
       {"change the settings, 确定, 退出", FirstRunStoresTheChanges},
       {"restart, leave without 确定, then a file that cannot be written", SecondRunShowsThemAndKeepsThem},
       {"keys go to the window they are pressed in", KeysGoWhereTheyArePressed},
+      {"the sound sources, their devices, levels and bars", SoundChoicesAreStoredAndShownAgain},
   };
   for (const Scenario& scenario : scenarios) {
     Say(scenario.name);

@@ -30,7 +30,7 @@ player=$(png_size "$work/tour-player.png")
 [ "${player%x*}" = 661 ] || fail "tour-player.png is $player, not PlayerWindow around a 819x614 frame"
 png_size "$work/tour-tray-menu.png" >/dev/null
 [ "$(png_size "$work/tour-region-overlay.png")" = 1024x768 ] || fail "tour-region-overlay.png is not the whole screen"
-[ "$(png_size "$work/tour-settings.png")" = 300x364 ] || fail "tour-settings.png is not the settings window"
+[ "$(png_size "$work/tour-settings.png")" = 300x536 ] || fail "tour-settings.png is not the settings window"
 
 unzip -tq "$work/tour.vmrc"
 frames=$(zipinfo -1 "$work/tour.vmrc" | wc -l)
