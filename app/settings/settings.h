@@ -4,6 +4,7 @@
 // and the recorder acts on them.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "components/services/hotkey_modifiers.h"
 #include "components/services/services.h"
@@ -57,6 +58,14 @@ struct Settings {
   int frameRate = 10;
   // Seconds counted down before a take starts, 0 to kLongestCountdown; 0 starts it at once.
   int countdownSeconds = 0;
+  // "录制麦克风": the capture device by its name (empty: the system's default), and the level it
+  // is mixed at, in percent (0 to 200).
+  bool recordMicrophone = false;
+  std::string microphoneName;
+  int microphoneLevel = 100;
+  // "录制电脑声音": what the default output plays, and its level in the mix.
+  bool recordComputerSound = false;
+  int computerSoundLevel = 100;
   bool operator==(const Settings&) const = default;
 };
 

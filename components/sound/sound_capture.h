@@ -4,8 +4,10 @@
 // sink on that thread as 32-bit floats, interleaved, with the moment they were read.
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -56,6 +58,9 @@ class SoundCapture {
   SoundFormat format_;
   std::atomic<float> peak_{0.0f};
   std::atomic<bool> stopping_{false};
-  std::atomic<int> started_{0};  // 0 waiting, 1 running, 2 refused
+  // Start waits for the thread to say whether the device started: 0 not yet, 1 running, 2 refused.
+  std::mutex startLock_;
+  std::condition_variable startChanged_;
+  int started_ = 0;
   SoundRefusal refusal_ = SoundRefusal::None;
 };

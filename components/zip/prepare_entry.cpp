@@ -10,6 +10,7 @@
 #include "components/zip/entry_attributes.h"
 #include "components/zip/entry_data.h"
 #include "components/zip/prepared_header.h"
+#include "components/zip/source_file.h"
 #include "components/zip/zip.h"
 #include "components/zip/zip_records.h"
 
@@ -56,6 +57,28 @@ bool PrepareDeflated(std::span<const uint8_t> bytes, PreparedHeader& header, con
   return deflated.data.ok && WritePrepared(path, header, deflated.bytes);
 }
 
+// The file's data deflated straight into the prepared file behind a header, whose counts are
+// written once they are known: a long take's sound never sits whole in memory.
+bool PrepareDeflatedFile(SourceFile& source, PreparedHeader& header, const std::string& path) {
+  FileHandle target(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!target) return false;
+  const auto write = [&target](const uint8_t* bytes, size_t size) {
+    DWORD written = 0;
+    return WriteFile(target.get(), bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+  };
+  ByteString head = PreparedHeaderBytes(header);
+  if (!write(head.data(), head.size())) return false;
+  const EntryData deflated = DeflateData(
+      [&source](uint8_t* buffer, size_t capacity) { return ReadSourcePiece(source.handle.get(), buffer, capacity); }, write);
+  if (!deflated.ok || deflated.bytesRead != source.size) return false;
+  header.method = kMethodDeflate;
+  header.crc = deflated.crc;
+  header.uncompressedSize = deflated.bytesRead;
+  header.dataSize = deflated.bytesWritten;
+  head = PreparedHeaderBytes(header);
+  return SetFilePointer(target.get(), 0, nullptr, FILE_BEGIN) == 0 && write(head.data(), head.size());
+}
+
 }  // namespace
 
 // A file that could not be written whole is removed, so that no half-made entry lies about.
@@ -66,6 +89,17 @@ int PrepareEntry(const std::string& name, std::span<const uint8_t> bytes, const 
   bool prepared = ArchiveWriter::Deflates(name) ? PrepareDeflated(bytes, header, preparedPath)
                                                 : PrepareStored(bytes, header, preparedPath);
   if (prepared) return kZipDone;
+  DeleteFileW(Widen(preparedPath).c_str());
+  return kZipFailed;
+}
+
+int PrepareFileEntry(const std::string& name, const std::string& sourcePath, const std::string& preparedPath) {
+  if (name.empty() || sourcePath.empty() || preparedPath.empty() || !ArchiveWriter::Deflates(name)) return kZipBadArguments;
+  SourceFile source;
+  if (!OpenSourceFile(Widen(sourcePath), &source)) return kZipFailed;
+  PreparedHeader header;
+  header.executable = source.executable;
+  if (PrepareDeflatedFile(source, header, preparedPath)) return kZipDone;
   DeleteFileW(Widen(preparedPath).c_str());
   return kZipFailed;
 }

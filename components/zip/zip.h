@@ -64,6 +64,10 @@ int PackFiles(const std::vector<PackedFile>& files, const std::string& archive);
 // written (none is left behind); kZipBadArguments for an empty name or path.
 int PrepareEntry(const std::string& name, std::span<const uint8_t> bytes, const std::string& preparedPath);
 
+// The same for the file at `sourcePath`, read and deflated in pieces, so its size never matters
+// to memory. For a name Pack deflates; kZipBadArguments for one it stores.
+int PrepareFileEntry(const std::string& name, const std::string& sourcePath, const std::string& preparedPath);
+
 // Packs `entries` (path: a prepared-entry file; name: the entry's name) into the archive
 // `archive` (created or replaced), in the given order, by writing headers and copying the
 // prepared data. Each entry is exactly the one folder mode writes for a file of that name
