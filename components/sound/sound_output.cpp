@@ -1,17 +1,15 @@
 #include "components/sound/sound_output.h"
 
 #include <audioclient.h>
-#include <mmdeviceapi.h>
 #include <mmreg.h>
-#include <wrl/client.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "components/services/com_pointer.h"
 #include "components/services/steady_clock.h"
+#include "components/sound/sound_devices.h"
 #include "components/sound/wav_file.h"
-
-using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -45,21 +43,6 @@ WAVEFORMATEXTENSIBLE FloatFormat(SoundFormat format) {
   return wave;
 }
 
-// COM on the output's thread, for as long as it runs.
-class ComApartment {
- public:
-  ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (joined_) CoUninitialize();
-  }
-  bool joined() const { return joined_; }
-
- private:
-  bool joined_;
-};
-
 }  // namespace
 
 // The default output's stream in shared mode, used by the output's thread alone. The device
@@ -73,20 +56,20 @@ class SoundOutput::Device {
     if (client_) client_->Stop();
   }
 
+  // The default output, where the computer's own sound plays.
   bool Open(SoundFormat format, HANDLE ready) {
-    ComPtr<IMMDeviceEnumerator> devices;
-    ComPtr<IMMDevice> device;
+    ComPointer<IMMDevice> device;
     WAVEFORMATEXTENSIBLE wave = FloatFormat(format);
     constexpr DWORD kFlags = AUDCLNT_STREAMFLAGS_EVENTCALLBACK | AUDCLNT_STREAMFLAGS_NOPERSIST |
                              AUDCLNT_STREAMFLAGS_AUTOCONVERTPCM | AUDCLNT_STREAMFLAGS_SRC_DEFAULT_QUALITY;
-    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&devices))) ||
-        FAILED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &device)) ||
-        FAILED(device->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr, &client_)) ||
+    if (FindSoundDevice(SoundSourceKind::ComputerSound, {}, device) != SoundRefusal::None ||
+        FAILED(device->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr, client_.PutVoid())) ||
         FAILED(client_->Initialize(AUDCLNT_SHAREMODE_SHARED, kFlags, kQueuedHundredNanoseconds, 0, &wave.Format,
                                    nullptr)) ||
         FAILED(client_->SetEventHandle(ready)) || FAILED(client_->GetBufferSize(&bufferFrames_)) ||
-        FAILED(client_->GetService(IID_PPV_ARGS(&render_))) || FAILED(client_->GetService(IID_PPV_ARGS(&clock_))) ||
-        FAILED(client_->GetService(IID_PPV_ARGS(&volume_))) ||
+        FAILED(client_->GetService(__uuidof(IAudioRenderClient), render_.PutVoid())) ||
+        FAILED(client_->GetService(__uuidof(IAudioClock), clock_.PutVoid())) ||
+        FAILED(client_->GetService(__uuidof(IAudioStreamVolume), volume_.PutVoid())) ||
         FAILED(clock_->GetFrequency(&clockFrequency_)) || clockFrequency_ == 0) {
       client_.Reset();
       return false;
@@ -140,10 +123,10 @@ class SoundOutput::Device {
   }
 
  private:
-  ComPtr<IAudioClient> client_;
-  ComPtr<IAudioRenderClient> render_;
-  ComPtr<IAudioClock> clock_;
-  ComPtr<IAudioStreamVolume> volume_;
+  ComPointer<IAudioClient> client_;
+  ComPointer<IAudioRenderClient> render_;
+  ComPointer<IAudioClock> clock_;
+  ComPointer<IAudioStreamVolume> volume_;
   UINT32 bufferFrames_ = 0;
   UINT64 clockFrequency_ = 0;
   SoundFormat format_;
@@ -243,7 +226,7 @@ void SoundOutput::Run(std::string path) {
   SoundFileReader reader;
   const EventHandle ready(CreateEventW(nullptr, FALSE, FALSE, nullptr));
   Device device;
-  if (!apartment.joined() || !ready || !reader.Open(path) || !device.Open(format_, ready.get())) return;
+  if (!apartment.ok() || !ready || !reader.Open(path) || !device.Open(format_, ready.get())) return;
   // A buffer filled late is heard as a gap, and the picture waits for it.
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
   deviceOpen_ = true;
