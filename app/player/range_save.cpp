@@ -19,6 +19,7 @@
 #include "components/services/path_kind.h"
 #include "components/services/same_file.h"
 #include "components/services/temporary_target.h"
+#include "components/sound/sound_format.h"
 #include "components/sound/sound_mix.h"
 #include "components/video/video.h"
 #include "components/zip/zip.h"
@@ -82,10 +83,15 @@ std::optional<RangeSaveFailure> FailureOfExport(int result) {
   }
 }
 
+// The video gets the part of the recording's sound that plays with the range (a GIF leaves it).
 std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTarget& target) {
   RangeFrames frames(range.first);
-  return FailureOfExport(
-      ExportVideo(frames, range.count(), PlayerFrameRate, target.path, *target.video, kStartingSaveQuality));
+  const int rate = RecordingSoundRate();
+  const uint64_t first = SoundFramesBefore(range.first, PlayerFrameRate, rate);
+  const VideoSound sound{SoundEntryPath(ExtractionFolder), first,
+                         SoundFramesBefore(range.last + 1, PlayerFrameRate, rate) - first};
+  return FailureOfExport(ExportVideo(frames, range.count(), PlayerFrameRate, target.path, *target.video,
+                                     kStartingSaveQuality, rate != 0 ? &sound : nullptr));
 }
 
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {

@@ -6,14 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/player/range_save.h"
-#include "components/sound/sound_format.h"
+#include "components/services/wide_text.h"
 #include "controls/property_indexes.h"
 #include "tests/player/player_fixture.h"
 #include "tests/recorder/recorder_fixture.h"
 #include "tests/recorder/scripted_user.h"
+#include "tests/sound/sound_samples.h"
+#include "tests/support/linux_program.h"
 #include "tools/drive/mouse.h"
 #include "tools/drive/waiting.h"
 
@@ -26,74 +29,50 @@ constexpr int kFrames = 300;
 constexpr char kTone[] = "tone";
 constexpr char kSilence[] = "silence";
 
-// A 16-bit mono WAV, as a recording's sound entry, whose sample n is `sample(n)`; its tags
-// ("RIFF", "WAVE", "fmt ", "data") are written as the little-endian words they make.
-template <typename Sample>
-Bytes MonoWav(int rate, uint64_t frames, Sample sample) {
-  Bytes wav;
-  const auto put = [&](uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) wav.push_back(static_cast<uint8_t>(value >> (8 * i)));
-  };
-  const uint32_t data = static_cast<uint32_t>(frames * 2);
-  for (const uint32_t word : {0x46464952u, 36 + data, 0x45564157u, 0x20746D66u, 16u}) put(word, 4);
-  put(1, 2), put(1, 2), put(rate, 4), put(rate * 2, 4), put(2, 2), put(16, 2), put(0x61746164u, 4), put(data, 4);
-  for (uint64_t n = 0; n < frames; ++n) put(static_cast<uint16_t>(sample(n)), 2);
-  return wav;
-}
-
 // 300 small frames at ten a second with as long a sound, a 440 Hz tone where `loud` says.
-std::string WriteSoundRecording(const TempFolder& folder, bool (*loud)(uint64_t)) {
+std::string WriteSoundRecording(const TempFolder& folder, bool (*loud)(size_t)) {
   const Bytes frame = JpegFrame(64, 48, {90, 90, 90});
   RecordingEntries entries;
   for (int n = 1; n <= kFrames; ++n) entries.push_back({std::to_string(n) + ".jpg", frame});
-  entries.push_back({"sound.wav", MonoWav(kRate, SoundFramesBefore(kFrames + 1, 10, kRate), [&](uint64_t n) {
-                       return static_cast<int16_t>(loud(n) ? 8000 * std::sin(2 * 3.14159265 * 440 * n / kRate) : 0);
-                     })});
+  std::vector<float> sound = Sine({kRate, 1}, 440, 0.25, SoundFramesBefore(kFrames + 1, 10, kRate));
+  for (size_t n = 0; n < sound.size(); ++n) sound[n] = loud(n) ? sound[n] : 0;
+  EXPECT_TRUE(WriteWav(folder / "sound.wav", {kRate, 1}, sound, SampleKind::Pcm16));
+  entries.push_back({"sound.wav", ReadBytes(folder / "sound.wav")});
   WriteRecording(folder / "sound.vmrc", entries);
   return folder / "sound.vmrc";
 }
-bool Always(uint64_t) { return true; }
-bool InTheSecondHalf(uint64_t n) { return n >= SoundFramesBefore(kFrames / 2 + 1, 10, kRate); }
+bool Always(size_t) { return true; }
+bool InTheSecondHalf(size_t n) { return n >= SoundFramesBefore(kFrames / 2 + 1, 10, kRate); }
 
-// "tone" when at least three in four 10 ms windows are loud (a busy machine may leave a gap) at
-// 440 Hz by their zero crossings, "silence" when every one is silent, else what was heard.
-std::string Verdict(const Bytes& raw, size_t from, size_t to) {
-  constexpr size_t kWindow = 441;
-  int windows = 0, loud = 0, silent = 0, crossings = 0;
-  for (size_t at = from; at + kWindow <= to && 2 * (at + kWindow) <= raw.size(); at += kWindow, ++windows) {
-    double energy = 0;
-    int crossed = 0;
-    for (size_t n = at; n < at + kWindow; ++n) {
-      const int16_t sample = static_cast<int16_t>(Le16(raw, 2 * n));
-      energy += static_cast<double>(sample) * sample;
-      crossed += n > at && (sample >= 0) != (static_cast<int16_t>(Le16(raw, 2 * n - 2)) >= 0);
-    }
-    if (energy > kWindow * 2000.0 * 2000.0) ++loud, crossings += crossed;
-    if (energy < kWindow * 50.0 * 50.0) ++silent;
+// "tone" when at least three in four 50 ms windows of `samples` hold the 440 Hz tone (a busy
+// machine may leave a gap), "silence" when none holds any sound, else what was heard.
+std::string Verdict(const std::vector<float>& samples) {
+  constexpr size_t kWindow = kRate / 20;
+  int windows = 0, tone = 0, silent = 0;
+  for (size_t at = 0; at + kWindow <= samples.size(); at += kWindow, ++windows) {
+    const std::vector<float> window(samples.begin() + at, samples.begin() + at + kWindow);
+    tone += ToneAmplitude(window, kRate, 440) > 0.1;
+    silent += std::all_of(window.begin(), window.end(), [](float sample) { return std::fabs(sample) < 0.002f; });
   }
-  const double hertz = loud ? crossings / 2.0 / (loud * 0.01) : 0;
-  if (windows >= 50 && loud >= windows * 3 / 4 && std::abs(hertz - 440) < 20) return kTone;
-  if (windows >= 50 && silent == windows) return kSilence;
-  return std::to_string(windows) + " windows, " + std::to_string(loud) + " loud at " + std::to_string(hertz) +
-         " Hz, " + std::to_string(silent) + " silent";
+  if (windows >= 15 && tone >= windows * 3 / 4) return kTone;
+  if (windows >= 15 && silent == windows) return kSilence;
+  return std::to_string(windows) + " windows, " + std::to_string(tone) + " of the tone, " + std::to_string(silent) +
+         " silent";
 }
 
-// The monitor recorded by parec into a file of /tmp, 16-bit mono at 44.1 kHz, read through
-// Wine's drive Z:. Wine gives no handle to a Linux program it starts, so the shell that starts
-// parec leaves its process id beside the file for the end, and a limit of its own.
+// The null output's monitor recorded by parec, 16-bit mono at 44.1 kHz, in the background (with
+// a limit of its own) until the monitor goes.
 class Monitor {
  public:
   Monitor() {
-    Run("/bin/sh -c \"printf %s $$ >" + unix_ + ".pid; exec /usr/bin/timeout -s INT 60 /usr/bin/parec -d "
-        "velmo_out.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=20 " + unix_ +
-        " </dev/null >/dev/null 2>&1\"");
+    const LinuxRun parec = RunLinuxProgram(
+        {"/bin/sh", "-c",
+         "/usr/bin/timeout -s INT 60 /usr/bin/parec -d velmo_out.monitor --raw --format=s16le --channels=1 "
+         "--rate=44100 --latency-msec=20 '" + UnixPath(folder_.path()) + "/heard' </dev/null >/dev/null 2>&1 & echo $!"});
+    pid_ = parec.output.substr(0, parec.output.find('\n'));
     EXPECT_TRUE(WaitUntil([&] { return Samples() > 0; })) << "parec records nothing";
   }
-  ~Monitor() {
-    const Bytes pid = ReadBytes(Dos(unix_ + ".pid"));
-    Run("/bin/kill " + std::string(pid.begin(), pid.end()));
-    for (const std::string& file : {Dos(unix_), Dos(unix_ + ".pid")}) DeleteFileA(file.c_str());
-  }
+  ~Monitor() { RunLinuxProgram({"/bin/kill", pid_}); }
   Monitor(const Monitor&) = delete;
   Monitor& operator=(const Monitor&) = delete;
 
@@ -103,27 +82,21 @@ class Monitor {
     PumpFor(300);
     const size_t from = Samples();
     PumpFor(1000);
-    return Verdict(ReadBytes(Dos(unix_)), from, Samples());
+    const size_t to = Samples();
+    const Bytes raw = ReadBytes(folder_ / "heard");
+    std::vector<float> samples;
+    for (size_t n = from; n < to && 2 * n + 2 <= raw.size(); ++n) samples.push_back(static_cast<int16_t>(Le16(raw, 2 * n)) / 32768.0f);
+    return Verdict(samples);
   }
 
  private:
-  static std::string Dos(std::string path) {
-    for (char& c : path) c = c == '/' ? '\\' : c;
-    return "Z:" + path;
-  }
-  static void Run(const std::string& command) {
-    std::wstring line(command.begin(), command.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    EXPECT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  }
   size_t Samples() const {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExA(Dos(unix_).c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow / 2 : 0;
+    return GetFileAttributesExW(Widen(folder_ / "heard").c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow / 2 : 0;
   }
 
-  std::string unix_ = "/tmp/velmo-heard-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+  TempFolder folder_;
+  std::string pid_;
 };
 
 std::string MuteCaption() { return ReadText(Player(静音按钮), button_property::kCaption); }
@@ -233,9 +206,10 @@ TEST(PlayerSound, ARangeKeepsTheSoundOfItsFrames) {
   RecordingEntries entries;
   for (int n = 1; n <= 10; ++n) entries.push_back({std::to_string(n) + ".jpg", JpegFrame(64, 48, {20, 120, 200})});
   entries.push_back({"framerate.txt", {'1', '5', '\r', '\n'}});
-  entries.push_back({"sound.wav", MonoWav(8000, SoundFramesBefore(11, 15, 8000), [](uint64_t n) {
-                       return static_cast<int16_t>(7 * static_cast<int>(n) - 16000);
-                     })});
+  std::vector<float> ramp;
+  for (int n = 0; n < static_cast<int>(SoundFramesBefore(11, 15, 8000)); ++n) ramp.push_back((7 * n - 16000) / 32768.0f);
+  ASSERT_TRUE(WriteWav(scratch / "ramp.wav", {8000, 1}, ramp, SampleKind::Pcm16));
+  entries.push_back({"sound.wav", ReadBytes(scratch / "ramp.wav")});
   WriteRecording(scratch / "ramp.vmrc", entries);
   for (const char* name : {"range-sound.vmrc", "range-sound.mp4"}) {
     const std::string target = RangeOutputFolder(scratch) + "\\" + name;
