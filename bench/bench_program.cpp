@@ -116,3 +116,15 @@ void RunInsideModal(WindowId window, const std::function<void()>& inside) {
     pendingInside = nullptr;
   }
 }
+
+void RunMessageLoopFor(double milliseconds) {
+  const double end = NowMilliseconds() + milliseconds;
+  while (NowMilliseconds() < end) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}

@@ -35,6 +35,9 @@ void StandTheClockStill();
 // the next frame shows, or playback ends after the last one.
 void TickPlaybackOnTime();
 
+// The program's message loop for `milliseconds`: 时钟1 ticks as it would.
+void RunMessageLoopFor(double milliseconds);
+
 // Loads `window` modally and runs `inside` from within its message loop as soon as the loop
 // runs; returns once the window has been destroyed again.
 void RunInsideModal(WindowId window, const std::function<void()>& inside);

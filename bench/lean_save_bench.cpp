@@ -38,17 +38,6 @@ constexpr int kBitmapFrames = 600;
 constexpr double kTickMilliseconds = 100;
 constexpr int kSampledFrames[] = {10, 1000, 3000, 6000};
 
-TakePictures* standInPictures = nullptr;
-int standInFrame = 0;
-ByteString standInFile;
-
-// The next picture of the take, drawn into the snapshot as the copy of the screen would be.
-void PaintNextPicture(HDC snapshot, int width, int height) {
-  if (!standInPictures->Frame(++standInFrame, standInFile)) return;
-  const auto* info = reinterpret_cast<const BITMAPINFO*>(standInFile.data() + 14);
-  SetDIBitsToDevice(snapshot, 0, 0, width, height, 0, 0, 0, height, standInFile.data() + 54, info, DIB_RGB_COLORS);
-}
-
 uint64_t TakeFolderBytes() { return FilesInFolder(FrameFolder).bytes + FilesInFolder(FrameFolder + "/coded").bytes; }
 
 // From the file dialog's answer to the success box, and the whole click to closing; of the
@@ -110,9 +99,8 @@ void ReportMemory(const std::vector<ProcessMemory>& samples, int frames) {
 bool RecordLeanTake(int frames) {
   const ScreenSize screen = PrimaryScreenSize();
   TakePictures pictures(TakeScene::kScrolling, screen.width, screen.height);
-  standInPictures = &pictures;
-  standInFrame = 0;
-  const ScreenStandIn screenItself = SetScreenStandIn(PaintNextPicture);
+  take_pictures_on_screen::Use(&pictures);
+  const ScreenStandIn screenItself = SetScreenStandIn(take_pictures_on_screen::PaintNext);
   std::vector<ProcessMemory> samples;
   const double processorBefore = ProcessorMilliseconds();
   const double start = NowMilliseconds();
@@ -129,8 +117,7 @@ bool RecordLeanTake(int frames) {
   StopRecording();
   const double processor = ProcessorMilliseconds() - processorBefore;
   SetScreenStandIn(screenItself);
-  standInPictures = nullptr;
-  ByteString().swap(standInFile);
+  take_pictures_on_screen::Use(nullptr);
   const PrecodedFrames* coded = PrecodedTake();
   std::printf("figures lean_take_frames=%d lean_take_cpu_ms=%.2f lean_take_waits=%llu lean_take_bytes=%llu "
               "lean_take_coded_up_to=%d\n",

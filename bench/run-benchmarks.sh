@@ -14,9 +14,11 @@ rounds=${VELMO_BENCH_ROUNDS:-3}
 # Debian's own Python, the one python3-matplotlib is installed for.
 python=/usr/bin/python3
 source "$top/tools/private-screen.sh"
+source "$top/tools/private-sound.sh"
 private_screen 1920x1080
+private_sound
 work=$(mktemp -d /tmp/velmo-bench.XXXXXX)
-trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "$xvfb_pid" "$pulse_pid" 2>/dev/null || true; rm -rf "$work" "$pulse_folder"' EXIT
 figures=$work/figures.txt
 round=0
 sleep 1
@@ -210,6 +212,8 @@ say "lean takes: a minute's working folder of three desktops, a ten-minute take 
 lean_takes
 say "the rate a take keeps at 10, 15, 20 and 30 a second, whole screen and a 1280x720 region, and a two-minute take's drift (about 3 minutes)"
 on_desktop 1920x1080 "$build/take_rate_bench.exe"
+say "the processor time sound costs a take, and picture-to-sound offsets over ten-minute takes (about 1 minute)"
+on_desktop 1920x1080 "$build/take_sound_bench.exe"
 say "an hour's recording opened in the player, unzip and the floor of creating its files (about 10 minutes)"
 long_open
 say "memory during a 300-frame save"

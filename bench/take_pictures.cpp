@@ -61,3 +61,25 @@ SnapshotFile SnapshotOf(const ByteString& file) {
   const size_t headers = file.size() < kBmpHeadersSize ? file.size() : kBmpHeadersSize;
   return {whole.first(headers), whole.subspan(headers)};
 }
+
+namespace take_pictures_on_screen {
+namespace {
+TakePictures* current = nullptr;
+int painted = 0;
+ByteString file;
+}  // namespace
+
+void Use(TakePictures* pictures) {
+  current = pictures;
+  painted = 0;
+  if (!pictures) ByteString().swap(file);
+}
+
+int Painted() { return painted; }
+
+void PaintNext(HDC snapshot, int width, int height) {
+  if (!current || !current->Frame(++painted, file)) return;
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + 14);
+  SetDIBitsToDevice(snapshot, 0, 0, width, height, 0, 0, 0, height, file.data() + 54, info, DIB_RGB_COLORS);
+}
+}  // namespace take_pictures_on_screen

@@ -35,3 +35,14 @@ class TakePictures {
 
 // The snapshot a whole BMP file would be: its headers, then its rows, where the file holds them.
 SnapshotFile SnapshotOf(const ByteString& file);
+
+// Paints the pictures of a take into the snapshots, one after the other, as the copy of the
+// screen would show them (SetScreenStandIn): the stand-in for the screen of a benchmark's take.
+// One at a time; Use puts `pictures` in place and starts at frame 1, Use(nullptr) ends it and
+// lets its memory go.
+namespace take_pictures_on_screen {
+void Use(TakePictures* pictures);
+// The pictures painted since Use.
+int Painted();
+void PaintNext(HDC snapshot, int width, int height);
+}  // namespace take_pictures_on_screen

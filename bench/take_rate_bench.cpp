@@ -26,29 +26,6 @@ namespace {
 
 constexpr double kShortTakeSeconds = 6;
 
-TakePictures* pictures = nullptr;
-int snapshots = 0;
-ByteString pictureFile;
-
-void PaintNextPicture(HDC snapshot, int width, int height) {
-  if (!pictures->Frame(++snapshots, pictureFile)) return;
-  const auto* info = reinterpret_cast<const BITMAPINFO*>(pictureFile.data() + 14);
-  SetDIBitsToDevice(snapshot, 0, 0, width, height, 0, 0, 0, height, pictureFile.data() + 54, info, DIB_RGB_COLORS);
-}
-
-// The program's message loop for `milliseconds`: 时钟1 ticks as it would.
-void RunLoopFor(double milliseconds) {
-  const double end = NowMilliseconds() + milliseconds;
-  while (NowMilliseconds() < end) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-}
-
 // One take of `area` (empty: the whole screen) at `rate`, timed from 录制 to 停止.
 void MeasureTake(const char* name, int rate, const ScreenArea& area, double seconds) {
   Settings settings = CurrentSettings();
@@ -58,17 +35,17 @@ void MeasureTake(const char* name, int rate, const ScreenArea& area, double seco
   SetCurrentSettings(settings);
   const ScreenSize size = area.IsEmpty() ? PrimaryScreenSize() : ScreenSize{area.width, area.height};
   TakePictures scene(TakeScene::kScrolling, size.width, size.height);
-  pictures = &scene;
-  snapshots = 0;
-  const ScreenStandIn screen = SetScreenStandIn(PaintNextPicture);
+  take_pictures_on_screen::Use(&scene);
+  const ScreenStandIn screen = SetScreenStandIn(take_pictures_on_screen::PaintNext);
   // From frame 1, which StartTake captures last, to 停止, before it waits for the writer.
   StartTake();
   const double start = NowMilliseconds();
-  RunLoopFor(seconds * 1000);
+  RunMessageLoopFor(seconds * 1000);
   const double elapsed = (NowMilliseconds() - start) / 1000;
   StopRecording();
   SetScreenStandIn(screen);
-  pictures = nullptr;
+  const int snapshots = take_pictures_on_screen::Painted();
+  take_pictures_on_screen::Use(nullptr);
   // The next take starts without the question about this one.
   RemoveFolderTree(FrameFolder);
   std::printf("figures take_rate_%s_%d_frames=%d take_rate_%s_%d_snapshots=%d take_rate_%s_%d_sustained=%.2f "

@@ -45,6 +45,8 @@ enum class HandlerId : int {
   MarkRangeEnd,
   ClearRangeMarks,
   SaveRangeAs,
+  // PlayerWindow: the recording's sound
+  ToggleMute,
   // SettingsWindow
   SettingsCreated,
   ConfirmSettings,

@@ -1,5 +1,5 @@
-// PlayerWindow: the player with its picture panel, progress bar, time label and playback
-// buttons. Handlers address its units by these names.
+// PlayerWindow: the player with its picture panel, progress bar, time label, playback buttons
+// and mute button. Handlers address its units by these names.
 #pragma once
 
 #include "controls/form_definition.h"
@@ -21,6 +21,7 @@ inline constexpr UnitId 暂停按钮 = kControlUnitClass | 0x0309;
 inline constexpr UnitId 播放按钮 = kControlUnitClass | 0x030A;
 inline constexpr UnitId 标签2 = kControlUnitClass | 0x030B;
 inline constexpr UnitId 标签1 = kControlUnitClass | 0x030C;
+inline constexpr UnitId 静音按钮 = kControlUnitClass | 0x030D;
 
 // The picture's pop-up menu of range marks: a hidden root, as RecorderWindow's tray menu.
 inline constexpr UnitId 菜单 = kMenuItemUnitClass | 0x0311;

@@ -1,8 +1,10 @@
 #include "app/player/playback.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/player/playback_clock.h"
+#include "app/player/playback_sound.h"
 #include "app/player/player_layout.h"
 #include "app/player/player_state.h"
 #include "app/recording/frame_rate.h"
@@ -62,10 +64,21 @@ void TickWhenNextFrameIsDue() {
   WriteProperty(kClock, timer_property::kInterval, MillisecondsUntil(NextFrameDue(), SteadyMicroseconds()));
 }
 
-// Playback goes on from `frame`, whose time begins now.
+// Playback goes on from `frame`, whose time begins now, and its sound with it.
 void PlayOnFrom(int frame) {
   playbackClock.GoOnAt(frame, SteadyMicroseconds(), PlayerFrameRate);
+  PlaySoundFrom(frame);
   TickWhenNextFrameIsDue();
+}
+
+// While a device plays the sound, the frames keep its time rather than the steady clock's: the
+// device's clock may drift from the system's over a long playback, and it stands while the
+// device starts or waits for data, so each frame shows while its own sound is heard.
+void KeepTimeBySound() {
+  const int frame = playbackClock.startFrame();
+  if (const std::optional<int64_t> heard = SoundHeardSinceFrameBegan(frame)) {
+    playbackClock.Follow(*heard, SteadyMicroseconds());
+  }
 }
 
 // The frame whose time it is has not landed yet: the unpack takes it next, and the clock waits
@@ -107,6 +120,7 @@ void StartPlayback() {
 void PlaybackTick(EventRecord&) {
   FollowUnpack();
   if (!Playing()) return;
+  KeepTimeBySound();
   if (awaitedFrame != 0) {
     ShowAwaitedFrameOnceLanded();
   } else {
@@ -119,11 +133,13 @@ int64_t NextFrameDue() { return playbackClock.DueAt(NextFrame); }
 
 void PausePlayback() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  PauseSound();
   SetButtons(true, false, true);
 }
 
 void StopPlayback() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  StopSound();
   SetButtons(true, false, false);
   WriteProperty(kProgress, process_bar_property::kPosition, 0);
   NextFrame = kFirstFrame;
@@ -147,7 +163,12 @@ void SeekTo(int frame, bool pause) {
     ShownFrame = frame;
     ShowPositionOf(frame);
   }
-  if (Playing()) PlayOnFrom(frame);
+  // Paused, the sound's place has moved with the frame: playing again begins at the frame's.
+  if (Playing()) {
+    PlayOnFrom(frame);
+  } else {
+    StopSound();
+  }
 }
 
 void StartAtFirstFrame() {

@@ -1,6 +1,7 @@
 // Playback of the opened recording at its own rate: the frame on 画板 is the one for the time
-// played so far by the steady clock, 时钟 ticking when the next frame is due, with the progress
-// bar and the elapsed/total time text.
+// played so far, by the steady clock or, while a device plays the recording's sound, by the
+// sound's (playback_sound.h), 时钟 ticking when the next frame is due, with the progress bar and
+// the elapsed/total time text.
 #pragma once
 #include <cstdint>
 

@@ -1,6 +1,7 @@
 // The clock a playback keeps time by: frame f shows from the moment playback started or went on
 // from it, and each later frame one period after the one before, so the frame of any moment
-// follows from the time played, however late or seldom the window timer ticks. Plain arithmetic
+// follows from the time played, however late or seldom the window timer ticks. The moment it
+// started can be moved to follow a clock of sound. Plain arithmetic
 // over microseconds of the steady clock (components/services/steady_clock.h).
 #pragma once
 #include <cstdint>
@@ -16,6 +17,10 @@ class PlaybackClock {
   int FrameAt(int64_t now) const;
   // The moment frame `frame` (the start frame or a later one) is due.
   int64_t DueAt(int frame) const;
+  // The start frame has been playing for `elapsed` microseconds at `now` (negative: it begins
+  // that much later): the time another clock, the sound's, tells.
+  void Follow(int64_t elapsed, int64_t now) { start_ = now - elapsed; }
+  int startFrame() const { return frame_; }
 
  private:
   int frame_ = 1;

@@ -19,7 +19,7 @@ using namespace PlayerWindow;
 constexpr UnitAddress kWindow{kId, kId};
 constexpr UnitAddress kPanel{kId, 画板};
 constexpr UnitAddress kScale{kId, 标签2};
-constexpr UnitId kButtons[] = {按钮1, 播放按钮, 暂停按钮, 终止按钮, 按钮2};
+constexpr UnitId kButtons[] = {按钮1, 播放按钮, 暂停按钮, 终止按钮, 静音按钮, 按钮2};
 // The window's width beyond the panel, and its height beyond panel, progress bar and buttons.
 constexpr double kWidthAroundPanel = 6;
 constexpr double kSpareHeight = 40;
@@ -73,7 +73,7 @@ void LayOutAround(int w0, int h0) {
   Write(kTime, kTop, ReadInt(kProgress, kTop) - 2.0);
   Write(kTime, kLeft, ReadInt(kProgress, kWidth) + 12.0);
   WriteProperty(kProgress, process_bar_property::kMaximum, PlayerFrameCount);
-  for (UnitId button : {播放按钮, 暂停按钮, 终止按钮}) {
+  for (UnitId button : {播放按钮, 暂停按钮, 终止按钮, 静音按钮}) {
     Write({kId, button}, kTop, static_cast<double>(ReadInt(kProgress, kTop)) + ReadInt(kProgress, kHeight) + 4);
   }
   WriteProperty({kId, 按钮1}, kTop, ReadInt({kId, 播放按钮}, kTop));

@@ -1,5 +1,5 @@
-// PlayerWindow: opening a recording into a fresh extraction folder, the information box, and
-// the clean-up of unpacked frames when the window goes.
+// PlayerWindow: opening a recording into a fresh extraction folder, the information box, muting,
+// and the clean-up of unpacked frames when the window goes.
 #include <windows.h>
 
 #include <string>
@@ -7,6 +7,7 @@
 
 #include "app/player/player_owner.h"
 #include "app/player/playback.h"
+#include "app/player/playback_sound.h"
 #include "app/player/player_handlers.h"
 #include "app/player/player_state.h"
 #include "app/player/range_commands.h"
@@ -75,16 +76,18 @@ void CALLBACK WatchUnpack(HWND, UINT, UINT_PTR, DWORD) {
   if (PlayerUnpack.Over()) StopWatchingUnpack();
 }
 
-// The unpack of the open before stops, and its folder goes in the background.
+// The unpack of the open before stops, the sound lets go of its file, and the folder goes in the
+// background.
 void GiveUpExtractionFolder() {
   StopWatchingUnpack();
   PlayerUnpack.Stop();
+  CloseRecordingSound();
   GivenUpFolders.Remove(ExtractionFolder);
 }
 
-// The recording is unpacked on a thread of its own, its rate entry and then its frames first; the
-// open waits only for the rate and the first frame, and the count comes from the archive's
-// directory until the unpack has ended.
+// The recording is unpacked on a thread of its own, its rate and sound entries and then its
+// frames first; the open waits only for those and the first frame, and the count comes from the
+// archive's directory until the unpack has ended.
 void OpenRecordingPath(const std::string& path) {
   BusyCursorOn();
   GiveUpExtractionFolder();
@@ -96,6 +99,7 @@ void OpenRecordingPath(const std::string& path) {
   PlayerUnpack.WaitForFirstFrame();
   PlayerFrameCount = PlayerUnpack.ListedFrames();
   PlayerFrameRate = RecordingFrameRate(ExtractionFolder);
+  OpenRecordingSound();
   // The marks set in the recording before are gone with it.
   StartAtFirstFrame();
   ClearRangeMarks();
@@ -114,12 +118,13 @@ void StopPlaybackCommand(EventRecord&) { StopPlayback(); }
 
 void ShowAbout(EventRecord&) { ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMATION, "说明："); }
 
-// The frames go with the window, in the background.
+// The frames go with the window, in the background, and what the user chose in it.
 void ForgetExtractionFolder() {
   GiveUpExtractionFolder();
   std::string().swap(ExtractionFolder);
   std::string().swap(OpenedRecording);
   PlayerMarks = {};
+  ForgetMute();
 }
 
 void PlayerAboutToBeDestroyed(EventRecord&) { ForgetExtractionFolder(); }
@@ -134,6 +139,7 @@ void AddPlayerHandlers(HandlerTable& handlers) {
   handlers.Bind(HandlerId::StopPlayback, StopPlaybackCommand);
   handlers.Bind(HandlerId::PlaybackTick, PlaybackTick);
   handlers.Bind(HandlerId::ShowAbout, ShowAbout);
+  handlers.Bind(HandlerId::ToggleMute, ToggleMute);
   handlers.Bind(HandlerId::PlayerAboutToBeDestroyed, PlayerAboutToBeDestroyed);
   AddSeekHandlers(handlers);
   AddRangeHandlers(handlers);

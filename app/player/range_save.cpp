@@ -7,16 +7,20 @@
 #include <vector>
 
 #include "app/player/playback.h"
+#include "app/player/playback_sound.h"
 #include "app/player/player_owner.h"
 #include "app/player/player_state.h"
 #include "app/player/range_target.h"
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/sound_entry.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/path_kind.h"
 #include "components/services/same_file.h"
 #include "components/services/temporary_target.h"
+#include "components/sound/sound_format.h"
+#include "components/sound/sound_mix.h"
 #include "components/video/video.h"
 #include "components/zip/zip.h"
 #include "controls/runtime.h"
@@ -79,10 +83,15 @@ std::optional<RangeSaveFailure> FailureOfExport(int result) {
   }
 }
 
+// The video gets the part of the recording's sound that plays with the range (a GIF leaves it).
 std::optional<RangeSaveFailure> SaveVideo(const FrameRange& range, const RangeTarget& target) {
   RangeFrames frames(range.first);
-  return FailureOfExport(
-      ExportVideo(frames, range.count(), PlayerFrameRate, target.path, *target.video, kStartingSaveQuality));
+  const int rate = RecordingSoundRate();
+  const uint64_t first = SoundFramesBefore(range.first, PlayerFrameRate, rate);
+  const VideoSound sound{SoundEntryPath(ExtractionFolder), first,
+                         SoundFramesBefore(range.last + 1, PlayerFrameRate, rate) - first};
+  return FailureOfExport(ExportVideo(frames, range.count(), PlayerFrameRate, target.path, *target.video,
+                                     kStartingSaveQuality, rate != 0 ? &sound : nullptr));
 }
 
 bool FrameFilesPresent(const std::vector<PackedFile>& files) {
@@ -94,8 +103,9 @@ bool FrameFilesPresent(const std::vector<PackedFile>& files) {
 
 // The frames' own files, byte for byte, renamed 1.jpg, 2.jpg, ... in their new order: nothing is
 // decoded, so nothing is lost. A recording at another rate than ten keeps the rate entry it was
-// read from, after the frames, as a take at that rate is saved. A target folder that refuses
-// even an empty file is told apart from a write that stops part way.
+// read from, after the frames, as a take at that rate is saved, and a recording with sound the
+// part of it that plays with the range, cut beside the target and packed last. A target folder
+// that refuses even an empty file is told apart from a write that stops part way.
 std::optional<RangeSaveFailure> SaveRecording(const FrameRange& range, const RangeTarget& target) {
   std::vector<PackedFile> files;
   for (int frame = range.first; frame <= range.last; ++frame) {
@@ -107,6 +117,13 @@ std::optional<RangeSaveFailure> SaveRecording(const FrameRange& range, const Ran
   if (!FrameFilesPresent(files)) return RangeSaveFailure::kFrameUnreadable;
   TemporaryTarget file(target.path);
   if (!WriteWholeFile(file.path(), {})) return RangeSaveFailure::kTargetRefused;
+  const TemporaryTarget sound(file.path(), std::string(".") + kSoundEntryName);
+  if (RecordingSoundRate() != 0) {
+    if (!CutSoundAtFrames(SoundEntryPath(ExtractionFolder), range.first, range.last, PlayerFrameRate, sound.path())) {
+      return RangeSaveFailure::kWriteFailed;
+    }
+    files.push_back({sound.path(), kSoundEntryName});
+  }
   if (PackFiles(files, file.path()) != kZipDone) {
     return FrameFilesPresent(files) ? RangeSaveFailure::kWriteFailed : RangeSaveFailure::kFrameUnreadable;
   }

@@ -6,7 +6,8 @@
 // never changed and can never be the target.
 //
 // A .vmrc holds the frames' own JPEG files, numbered from 1, packed as the recorder packs a
-// take; MP4 and GIF are made from them at quality 80. Frames still being unpacked are waited
+// take, with the recording's rate and the part of its sound that plays with them; MP4 and GIF
+// are made from them at quality 80, an MP4 with that sound. Frames still being unpacked are waited
 // for. The file is written under a temporary name beside the target and renamed onto it once
 // complete and on the disk; a failure leaves neither and says why in a message box, as does a
 // target that is the recording being played. No other message is handled while it saves, so

@@ -5,22 +5,28 @@
 #include "app/player/playback.h"
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/sound_entry.h"
 #include "components/services/wide_text.h"
 #include "components/zip/zip.h"
 
-// Ranks the rate entry first and frame n after it as n + 1, so the rate is known before frame 1
-// shows and the frames follow in their order; counts the frame files the directory names; marks
-// each entry as it lands (by frame number, the rate entry at 0); hands the unpack the frame a
-// seek waits for; and passes stop requests on.
+// Ranks the rate entry first, the sound entry second and frame n after them as n + 2, so the rate
+// and the sound are there before frame 1 shows and the frames follow in their order; counts the
+// frame files the directory names; marks each entry as it lands (by its rank less one); hands the
+// unpack the frame a seek waits for; and passes stop requests on.
 class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSink {
  public:
   explicit FramesFirst(RecordingUnpack& unpack) : unpack_(unpack) {}
 
-  // A path with a "\" lies in a sub-folder, where neither frames nor the rate are looked for.
+  // A path with a "\" lies in a sub-folder, where neither frames nor the rate nor the sound are
+  // looked for.
   uint32_t Rank(const std::string& path) override {
     if (IsFrameRateEntry(path)) {
       rateListed_ = true;
-      return kRateRank;
+      return kRateMark + 1;
+    }
+    if (IsSoundEntry(path)) {
+      soundListed_ = true;
+      return kSoundMark + 1;
     }
     const std::wstring name = Widen(path);
     if (name.find(L'\\') != std::wstring::npos || !CountsAsFrameFile(name)) return 0;
@@ -28,15 +34,17 @@ class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSi
     const FrameFile frame = ParseFrameName(name);
     if (frame.number == 0) return 0;
     numbers_.push_back(frame.number);
-    return RankOfFrame(frame.number);
+    return MarkOfFrame(frame.number) + 1;
   }
   // Only numbers up to the count are ever played, so the marks take one byte per frame file.
   void Listed() override {
-    auto landed = std::make_unique<std::atomic<uint8_t>[]>(static_cast<size_t>(frameFiles_) + 1);
-    for (int number = 0; number <= frameFiles_; ++number) landed[number] = 1;
+    const int marks = MarkOfFrame(frameFiles_) + 1;
+    auto landed = std::make_unique<std::atomic<uint8_t>[]>(static_cast<size_t>(marks));
+    for (int mark = 0; mark < marks; ++mark) landed[mark] = 1;
     landed[kRateMark] = rateListed_ ? 0 : 1;
+    landed[kSoundMark] = soundListed_ ? 0 : 1;
     for (int number : numbers_) {
-      if (number <= frameFiles_) landed[number] = 0;
+      if (number <= frameFiles_) landed[MarkOfFrame(number)] = 0;
     }
     std::vector<int>().swap(numbers_);
     unpack_.landed_ = std::move(landed);
@@ -44,26 +52,23 @@ class RecordingUnpack::FramesFirst final : public UnpackOrder, public ProgressSi
     unpack_.Publish(unpack_.listed_, true);
   }
   void Reached(uint32_t rank) override {
-    const uint32_t mark = rank - kRateRank;
-    if (mark > static_cast<uint32_t>(frameFiles_)) return;
+    const uint32_t mark = rank - 1;
+    if (mark > static_cast<uint32_t>(MarkOfFrame(frameFiles_))) return;
     unpack_.Publish(unpack_.landed_[mark], uint8_t{1});
   }
   uint32_t Wanted() override {
     const int frame = unpack_.wanted_.exchange(0);
-    return frame == 0 ? 0 : RankOfFrame(frame);
+    return frame == 0 ? 0 : MarkOfFrame(frame) + 1;
   }
 
   bool WindowExists() override { return true; }
   bool Raise(ZipEvent, int) override { return !unpack_.stopAsked_; }
 
  private:
-  static constexpr uint32_t kRateRank = 1;
-  // Frame numbers have at most nine digits, so the rank never wraps.
-  static uint32_t RankOfFrame(int number) { return static_cast<uint32_t>(number) + kRateRank; }
-
   RecordingUnpack& unpack_;
   int frameFiles_ = 0;
   bool rateListed_ = false;
+  bool soundListed_ = false;
   std::vector<int> numbers_;
 };
 
@@ -98,13 +103,15 @@ void RecordingUnpack::Run(std::string archive, std::string folder) {
 
 void RecordingUnpack::WaitForFirstFrame() {
   std::unique_lock<std::mutex> hold(lock_);
-  changed_.wait(hold, [this] { return FrameReady(kFirstFrame) && (ended_ || landed_[kRateMark] != 0); });
+  changed_.wait(hold, [this] {
+    return FrameReady(kFirstFrame) && (ended_ || (landed_[kRateMark] != 0 && landed_[kSoundMark] != 0));
+  });
 }
 
 bool RecordingUnpack::FrameReady(int number) const {
   if (ended_) return true;
   if (!listed_) return false;
-  return number < 1 || number > listedFrames_ || landed_[number] != 0;
+  return number < 1 || number > listedFrames_ || landed_[MarkOfFrame(number)] != 0;
 }
 
 void RecordingUnpack::Want(int number) {

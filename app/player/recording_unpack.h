@@ -1,7 +1,8 @@
-// Unpacks the recording an open picked on a thread of its own, its rate entry first, then its
-// frames in their numeric order: playback begins with frame 1, at the recording's own rate,
-// within moments however long the recording, later frames arrive far faster than they play, and
-// the window answers all the while. The folder ends as a plain Unpack leaves it, a damaged entry
+// Unpacks the recording an open picked on a thread of its own, its rate entry and its sound entry
+// first, then its frames in their numeric order: playback begins with frame 1, at the
+// recording's own rate and with its sound, within moments however long the recording (the sound
+// takes a fifth of a megabyte a second), later frames arrive far faster than they play, and the
+// window answers all the while. The folder ends as a plain Unpack leaves it, a damaged entry
 // included.
 #pragma once
 #include <atomic>
@@ -27,8 +28,8 @@ class RecordingUnpack {
   void Stop();
 
   // Blocks until frame 1 is in the folder, the recording turned out to hold no frame 1, or the
-  // unpack ended (what the window is laid out around), and the rate entry, when the directory
-  // lists one, is in the folder too: what the frames play at.
+  // unpack ended (what the window is laid out around), and the rate and sound entries, when the
+  // directory lists them, are in the folder too: what the frames play at and with.
   void WaitForFirstFrame();
   // The frame files the archive's directory promises: its root-level file entries whose names
   // end in ".jpg" in any case, the rule the folder's own count follows. Valid after
@@ -70,11 +71,14 @@ class RecordingUnpack {
   std::atomic<bool> stopAsked_ = false;
   std::atomic<bool> listed_ = false;
   std::atomic<bool> ended_ = true;  // nothing runs before the first Start
-  // Per frame number 1..listedFrames_, and at 0 for the rate entry, written by the unpacking
-  // thread before listed_ is set: 0 while the directory's entry is still to come, 1 once it has
-  // landed or when the directory lists none.
+  // At 0 for the rate entry, 1 for the sound entry and MarkOfFrame(n) for frame n of
+  // 1..listedFrames_, written by the unpacking thread before listed_ is set: 0 while the
+  // directory's entry is still to come, 1 once it has landed or when the directory lists none.
   std::unique_ptr<std::atomic<uint8_t>[]> landed_;
   static constexpr int kRateMark = 0;
+  static constexpr int kSoundMark = 1;
+  // Frame numbers have at most nine digits, so the mark and the rank after it never wrap.
+  static constexpr int MarkOfFrame(int number) { return number + kSoundMark; }
   std::atomic<int> wanted_ = 0;  // the frame a seek waits for, 0 for none
   std::atomic<int> listedFrames_ = 0;
   std::atomic<int> endedCount_ = 0;

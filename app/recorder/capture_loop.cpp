@@ -15,6 +15,7 @@
 #include "app/recorder/take_messages.h"
 #include "app/recorder/take_owner.h"
 #include "app/recorder/take_questions.h"
+#include "app/recorder/take_sound.h"
 #include "app/recorder/take_state.h"
 #include "app/recorder/take_writer.h"
 #include "app/recorder/unsaved_take.h"
@@ -25,6 +26,7 @@
 #include "components/services/services.h"
 #include "components/services/steady_clock.h"
 #include "components/services/wide_text.h"
+#include "controls/tray_icon.h"
 #include "controls/property_indexes.h"
 #include "forms/recorder_window.h"
 
@@ -37,6 +39,7 @@ constexpr UnitAddress kClock{kId, 时钟1};
 // Kept from tick to tick while a take runs.
 ScreenSnapshots snapshots;
 TakeWriter writer;
+TakeSound takeSound;
 TakeClock takeClock;
 ScreenArea takeArea;  // empty: the primary screen
 int takeRate = 0;     // 0 until known
@@ -53,6 +56,11 @@ void StopTakeOnFault(std::string (*reason)(int frames)) {
   if (writer.LastOutcome().fault == WriterFault::None) TellAboutTake(reason(FrameCount));
 }
 
+// A sound file that could not be written: for want of room, or otherwise.
+std::string (*SoundStopReason())(int frames) {
+  return HasRoomFor(FrameFolder, 0, kFreeSpaceMargin) ? SoundNotWrittenText : DiskFullStoppedText;
+}
+
 std::string (*FaultReason(WriterFault fault))(int frames) {
   return fault == WriterFault::DiskFull ? DiskFullStoppedText : FrameNotWrittenText;
 }
@@ -66,10 +74,18 @@ PrecodeTarget PrecodeTargetNow() {
 // 标签1's text: the take's state, then its length in seconds so far.
 std::string SecondsStatus(const std::string& state) { return state + FrameSecondsText(FrameCount, TakeFrameRate()) + "秒"; }
 
+// The take's clock and its sound go on at `now` from the frames the take has: the next frame's
+// slot, and the sound that plays with it, begin then.
+void GoOnFromNow(int64_t now) {
+  const int rate = TakeFrameRate();
+  takeClock.GoOnAt(now, FrameCount, rate);
+  takeSound.GoOnAt(now, FrameStartMicroseconds(FrameCount + 1, rate));
+}
+
 // The take's clock goes on from the frames it has, 时钟1 runs, and a frame is captured at once
 // rather than a tick later.
 void RunClock() {
-  takeClock.GoOnAt(SteadyMicroseconds(), FrameCount, TakeFrameRate());
+  GoOnFromNow(SteadyMicroseconds());
   WriteProperty(kClock, timer_property::kInterval, CaptureTickMilliseconds(takeClock.rate()));
   EventRecord firstTick{kId, 时钟1, 0, {}, {}};
   CaptureTick(firstTick);
@@ -93,11 +109,24 @@ bool CountDownBeforeTake(const ScreenArea& area, int seconds) {
   return ranOut && !RecorderGone();
 }
 
+// The sources the settings turn on; one the system refuses is told once, and the take records
+// without it.
+void BeginTakeSound(const Settings& settings) {
+  std::vector<TakeSoundSource> sources;
+  if (settings.recordMicrophone) sources.push_back({SoundSourceKind::Microphone, settings.microphoneName});
+  if (settings.recordComputerSound) sources.push_back({SoundSourceKind::ComputerSound, {}});
+  if (sources.empty()) return;
+  std::string refused;
+  for (const SoundSourceAnswer& answer : takeSound.Begin(FrameFolder, sources))
+    if (answer.refusal != SoundRefusal::None) refused += SoundLeftOutText(answer.kind, answer.refusal);
+  if (!refused.empty()) ShowTrayBalloon(kId, "Velmo屏幕录像器", refused);
+}
+
 // The slots between the last frame and `slot` repeat the last frame; a gap too long for that
 // is taken out of the take, as a pause is. The slot the frame then goes into.
 bool RepeatSkippedSlots(int64_t& slot, int64_t now) {
   if (slot - FrameCount - 1 > LongestRepeatedGap(takeClock.rate())) {
-    takeClock.GoOnAt(now, FrameCount, takeClock.rate());
+    GoOnFromNow(now);
     slot = FrameCount + 1;
   }
   for (int number = FrameCount + 1; number < slot; ++number) {
@@ -140,6 +169,7 @@ void StartTake() {
   WriteProperty(kStatus, label_property::kTextColour, kRecordingTextColour);
   FrameCount = 0;
   writer.Begin(FrameFolder, 1, PrecodeTargetNow());
+  BeginTakeSound(settings);
   SetTakeState(TakeState::Recording);
   RunClock();
 }
@@ -153,6 +183,7 @@ void StartTake() {
 // so a full disk never gets empty or partial frames written on and on.
 void CaptureTick(EventRecord&) {
   if (takeState != TakeState::Recording || !TakeCommandAllowed(TakeCommand::CaptureFrame)) return;
+  if (takeSound.Failed()) return StopTakeOnFault(SoundStopReason());
   const int64_t now = SteadyMicroseconds();
   int64_t slot = takeClock.SlotAt(now);
   if (slot <= FrameCount) return;
@@ -169,6 +200,7 @@ void CaptureTick(EventRecord&) {
 // here too when 停止 comes first.
 void StopRecording() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  takeSound.Finish();
   const bool writing = TakeRuns(takeState);
   const WriterOutcome outcome = writer.Finish();
   if (writing) FrameCount = outcome.framesWritten;
@@ -187,6 +219,7 @@ void ReleaseTakeBuffers() {
 
 void PauseTake() {
   WriteProperty(kClock, timer_property::kInterval, 0);
+  takeSound.Pause();
   SetTakeState(TakeState::Paused);
   WriteProperty(kStatus, label_property::kTextColour, kPausedTextColour);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("暂停："));
@@ -217,6 +250,7 @@ bool TakeIsRunning() { return TakeRuns(takeState); }
 
 // The frames handed over are written before the program goes, so the next start finds them.
 void LeaveTakeToTheNextStart() {
+  takeSound.Finish();
   writer.Finish();
   takeState = TakeState::Idle;
 }

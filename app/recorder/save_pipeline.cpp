@@ -12,10 +12,12 @@
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
 #include "app/recorder/take_owner.h"
+#include "app/recorder/take_sound_files.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recorder/video_save.h"
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/sound_entry.h"
 #include "app/settings/settings_file.h"
 #include "components/imaging/imaging.h"
 #include "components/services/file_bytes.h"
@@ -77,6 +79,11 @@ bool KeepRateWith(const std::string& convertedFolder) {
   return CopyFileW(Widen(TakeRatePath()).c_str(), Widen(convertedFolder + "\\" + kFrameRateEntryName).c_str(), FALSE) != FALSE;
 }
 
+// A take with sound gives the recording its track, mixed from the sources, after the frames.
+bool KeepSoundWith(const std::string& convertedFolder) {
+  return MixTakeSound(FrameFolder, FrameCount, TakeFrameRate(), SoundEntryPath(convertedFolder));
+}
+
 // Frame i is read and shrunk while frame i - 1 is coded on the encoder's thread; then frame
 // i - 1's outcome is taken before frame i is handed over, so the progress counts the frames in
 // order. The bound is fixed here: frames a running take adds meanwhile are not converted.
@@ -97,7 +104,7 @@ bool ConvertFrames() {
   }
   if (inFlight && encoder.Finish() != kJpegWritten) return false;
   if (inFlight) ShowFrameDone(inFlight);
-  return KeepRateWith(folder);
+  return KeepRateWith(folder) && KeepSoundWith(folder);
 }
 
 // A low guess at the recording's size before converting: a frame of windows and text takes
@@ -214,10 +221,21 @@ bool AddRateEntry(const PrecodedFrames& coded, ReadyEntries& ready) {
   return true;
 }
 
+// The track is mixed beside the coded frames and its entry prepared from it in pieces.
+bool AddSoundEntry(const PrecodedFrames& coded, ReadyEntries& ready) {
+  if (!HasTakeSound(FrameFolder)) return true;
+  const std::string mixed = SoundEntryPath(coded.folder);
+  const std::string prepared = mixed + ".entry";
+  if (!KeepSoundWith(coded.folder) || PrepareFileEntry(kSoundEntryName, mixed, prepared) != kZipDone) return false;
+  ready.entries.push_back({prepared, kSoundEntryName});
+  ready.bytes += FileSizeAt(mixed);
+  return true;
+}
+
 SaveOutcome SaveAsRecording(const std::string& target) {
   const PrecodedFrames* coded = ReadyPrecodedFrames();
   ReadyEntries ready = coded ? ReadyEntriesOf(*coded, FrameCount) : ReadyEntries{};
-  if (ready.entries.empty() || !AddRateEntry(*coded, ready)) return ConvertAndPack(target);
+  if (ready.entries.empty() || !AddRateEntry(*coded, ready) || !AddSoundEntry(*coded, ready)) return ConvertAndPack(target);
   return PackPrecoded(ready, target);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/settings/sound_refusal_text.h"
 #include "components/services/number_text.h"
 
 namespace {
@@ -25,3 +26,9 @@ std::string DiskFullStoppedText(int frames) { return StoppedText("磁盘空间�
 std::string FrameNotWrittenText(int frames) { return StoppedText("无法写入录像帧", frames); }
 
 std::string NoRoomToRecordText() { return "磁盘空间不足，无法开始录制。请腾出磁盘空间后再试。"; }
+
+std::string SoundNotWrittenText(int frames) { return StoppedText("无法写入声音", frames); }
+
+std::string SoundLeftOutText(SoundSourceKind kind, SoundRefusal refusal) {
+  return "本次录制不含" + SoundSourceName(kind) + "：" + SoundRefusalText(kind, refusal) + "。";
+}

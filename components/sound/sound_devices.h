@@ -1,4 +1,5 @@
-// Finding the endpoint a source records from. Internal to the sound room's capture.
+// Finding the endpoint a source records from, or the output plays to. Internal to the sound
+// room: its capture and its output.
 #pragma once
 #include <mmdeviceapi.h>
 

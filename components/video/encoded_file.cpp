@@ -67,8 +67,13 @@ int EncodedFile::WritePackets() {
     packet_->duration = 1;
     av_packet_rescale_ts(packet_.get(), encoder_->time_base, stream_->time_base);
     packet_->stream_index = stream_->index;
-    if (av_interleaved_write_frame(output_.get(), packet_.get()) < 0) return WriteOrEncodeFailure(output_.get());
+    const int written = WritePacket(packet_.get());
+    if (written != kVideoWritten) return written;
   }
+}
+
+int EncodedFile::WritePacket(AVPacket* packet) {
+  return av_interleaved_write_frame(output_.get(), packet) < 0 ? WriteOrEncodeFailure(output_.get()) : kVideoWritten;
 }
 
 int EncodedFile::Finish() {

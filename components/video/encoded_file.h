@@ -13,10 +13,15 @@ class EncodedFile {
   int Create(const std::string& path, const char* muxer, const char* encoderName, int width, int height,
              AVPixelFormat format, int frameRate);
   AVCodecContext* context() { return encoder_.get(); }
+  // The container, for another stream (the MP4's sound) added before Start.
+  AVFormatContext* output() { return output_.get(); }
   // Opens the encoder and the file and writes the container's header with `muxerOptions`.
   int Start(const char* muxerOptions);
   // Encodes `frame` as the next frame (its time is set here) and writes what comes out.
   int Encode(AVFrame* frame);
+  // Writes a packet of any stream, its times in that stream's time base: the muxer puts the
+  // streams' packets in the order of their times.
+  int WritePacket(AVPacket* packet);
   // Flushes the encoder, writes the container's end and closes the file.
   int Finish();
 

@@ -34,9 +34,9 @@ int RunPass(VideoFrames& frames, int frameCount, int pass, int passes, FramePict
 }
 
 int WriteMp4(VideoFrames& frames, int frameCount, int frameRate, const std::string& path, VideoSize size,
-             int quality, FramePicture& picture) {
+             int quality, const VideoSound* sound, FramePicture& picture) {
   Mp4Writer writer;
-  int result = writer.Open(path, size, frameRate, quality);
+  int result = writer.Open(path, size, frameRate, quality, sound, frameCount);
   if (result == kVideoWritten) result = RunPass(frames, frameCount, 1, 1, picture, writer);
   return result == kVideoWritten ? writer.Finish() : result;
 }
@@ -61,7 +61,7 @@ int WriteGif(VideoFrames& frames, int frameCount, int frameRate, const std::stri
 int VideoPasses(VideoFormat format) { return format == VideoFormat::kGif ? 2 : 1; }
 
 int ExportVideo(VideoFrames& frames, int frameCount, int frameRate, const std::string& target, VideoFormat format,
-                int quality) {
+                int quality, const VideoSound* sound) {
   if (frameCount < 1 || frameRate < kLowestVideoRate || frameRate > kHighestVideoRate || quality < 1 ||
       quality > 100 || target.empty())
     return kVideoBadArgument;
@@ -74,7 +74,7 @@ int ExportVideo(VideoFrames& frames, int frameCount, int frameRate, const std::s
   if (!size) return kVideoBadArgument;
   TemporaryTarget file(target);
   const int written = format == VideoFormat::kMp4
-                          ? WriteMp4(frames, frameCount, frameRate, file.path(), *size, quality, picture)
+                          ? WriteMp4(frames, frameCount, frameRate, file.path(), *size, quality, sound, picture)
                           : WriteGif(frames, frameCount, frameRate, file.path(), *size, quality, picture);
   if (written != kVideoWritten) return written;
   return file.Commit() ? kVideoWritten : kVideoTargetRefused;

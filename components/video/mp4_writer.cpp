@@ -33,7 +33,8 @@ bool SetUpEncoder(AVCodecContext* encoder, int frameRate, int quality) {
 
 }  // namespace
 
-int Mp4Writer::Open(const std::string& path, VideoSize size, int frameRate, int quality) {
+int Mp4Writer::Open(const std::string& path, VideoSize size, int frameRate, int quality, const VideoSound* sound,
+                    int frameCount) {
   const int created =
       file_.Create(path, "mp4", "libopenh264", size.width, size.height, AV_PIX_FMT_YUV420P, frameRate);
   if (created != kVideoWritten) return created;
@@ -48,6 +49,10 @@ int Mp4Writer::Open(const std::string& path, VideoSize size, int frameRate, int 
   yuv_->width = size.width;
   yuv_->height = size.height;
   if (av_frame_get_buffer(yuv_.get(), 0) < 0) return kVideoEncoderFailed;
+  if (sound && sound->frames > 0) {
+    const int opened = sound_.emplace().Open(file_, *sound, frameCount, frameRate);
+    if (opened != kVideoWritten) return opened;
+  }
   return file_.Start("movflags=+faststart");
 }
 
@@ -56,5 +61,12 @@ int Mp4Writer::Take(const FramePicture& picture) {
   const uint8_t* source[] = {picture.top()};
   const int sourceStride[] = {static_cast<int>(picture.stride())};
   sws_scale(toYuv_.get(), source, sourceStride, 0, yuv_->height, yuv_->data, yuv_->linesize);
-  return file_.Encode(yuv_.get());
+  const int encoded = file_.Encode(yuv_.get());
+  ++taken_;
+  return encoded == kVideoWritten && sound_ ? sound_->EncodeBefore(taken_ + 1) : encoded;
+}
+
+int Mp4Writer::Finish() {
+  const int sound = sound_ ? sound_->Finish() : kVideoWritten;
+  return sound == kVideoWritten ? file_.Finish() : sound;
 }

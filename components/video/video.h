@@ -1,7 +1,8 @@
 // Video export: the frames of a take or a recording as one MP4 video (H.264 through openh264,
-// in an MP4 file whose index stands before the pictures) or one animated GIF, at the frames'
-// own rate, through FFmpeg's libraries.
+// in an MP4 file whose index stands before the pictures, with the sound as AAC where there is
+// one) or one animated GIF, at the frames' own rate, through FFmpeg's libraries.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "components/imaging/bgr_rows.h"
@@ -18,6 +19,16 @@ constexpr int kVideoEncoderFailed = -6;    // the encoder, muxer or filters refu
 constexpr int kVideoBadArgument = -7;      // no frames, a rate outside 1..60, quality outside
                                            // 1..100, empty target, a picture too small for the
                                            // format (MP4: 2 × 2)
+constexpr int kVideoSoundUnreadable = -8;  // the MP4's sound is no WAV file that can be read
+
+// The sound of an MP4: a WAV file this program reads (components/sound/wav_file.h) and the sample
+// frames of it to use, `frames` of them from `firstFrame` on (silence where the file ends
+// sooner). 0 frames is no sound.
+struct VideoSound {
+  std::string path;
+  uint64_t firstFrame = 0;
+  uint64_t frames = 0;
+};
 
 // Where ExportVideo takes the frames from, in order, and tells how far it is.
 class VideoFrames {
@@ -44,6 +55,8 @@ inline constexpr int kHighestVideoRate = 60;
 // 1..100 trades size for sharpness as for a JPEG; 100 keeps screen content visually lossless.
 // The file is written beside the target under a temporary name and renamed only when complete;
 // on any failure nothing is left of it and an existing target is unchanged. Memory stays flat
-// over the frames.
+// over the frames. With a `sound`, an MP4 gets it as an AAC-LC track (FFmpeg's own encoder,
+// about 128 kbit/s for stereo, 96 for mono) at the WAV's rate where AAC has that rate, else at
+// 48000, its sample 0 with frame 1's start, never longer than the frames; a GIF has no sound.
 int ExportVideo(VideoFrames& frames, int frameCount, int frameRate, const std::string& target, VideoFormat format,
-                int quality);
+                int quality, const VideoSound* sound = nullptr);

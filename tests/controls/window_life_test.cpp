@@ -310,7 +310,7 @@ TEST(WindowLife, PositionWrittenWhileHiddenIsOnlyStored) {
     EXPECT_TRUE(IsIconic(WindowHandle(PlayerWindow::kId)));
     WriteProperty(window, 18, 1);
     EXPECT_FALSE(IsIconic(WindowHandle(PlayerWindow::kId)));
-    EXPECT_EQ(ReadInt(window, 0), (1024 - 317) / 2);
+    EXPECT_EQ(ReadInt(window, 0), (1024 - 389) / 2);
   });
 }
 

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     ThreeWindows, WindowsBuilt,
     testing::Values(WindowExpectation{RecorderWindow::kId, "Velmo屏幕录像器", 244, 115},
                     WindowExpectation{SaveDialog::kId, "保存设置", 317, 184},
-                    WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 317, 259},
+                    WindowExpectation{PlayerWindow::kId, "Velmo专用播放器", 389, 259},
                     WindowExpectation{SettingsWindow::kId, "设置", 300, 536}));
 
 TEST(WindowsBuilt, RecorderFramesHaveTheirButtons) {
@@ -137,7 +137,7 @@ TEST(WindowsBuilt, EarlierInTheListIsDrawnAbove) {
               (std::vector<HWND>{Hwnd(player, PlayerWindow::ZIP压缩), Hwnd(player, PlayerWindow::通用对话框),
                                  Hwnd(player, PlayerWindow::时钟)}));
     const std::vector<HWND> top = StackedChildren(WindowHandle(player));
-    ASSERT_EQ(top.size(), 9u);
+    ASSERT_EQ(top.size(), 10u);
     EXPECT_EQ(top.front(), Hwnd(player, PlayerWindow::进度条1));
     EXPECT_EQ(top.back(), Hwnd(player, PlayerWindow::标签1));
   });

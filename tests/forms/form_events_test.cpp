@@ -58,6 +58,7 @@ TEST(FormEvents, EveryBindingOfTheWindowsAndNoOther) {
       {P::kId, P::播放按钮, ButtonEvent::kClicked, HandlerId::StartPlayback},
       {P::kId, P::暂停按钮, ButtonEvent::kClicked, HandlerId::PausePlayback},
       {P::kId, P::终止按钮, ButtonEvent::kClicked, HandlerId::StopPlayback},
+      {P::kId, P::静音按钮, ButtonEvent::kClicked, HandlerId::ToggleMute},
       {P::kId, P::时钟, TimerEvent::kTick, HandlerId::PlaybackTick},
       {P::kId, P::kId, WindowEvent::kKeyDown, HandlerId::PlayerKeyDown},
       {P::kId, P::进度条1, ProcessBarEvent::kPointerDown, HandlerId::SeekOnProgressBar},

@@ -27,7 +27,7 @@ bool IsNonVisual(Kind kind) {
 
 TEST(FormLayout, EachWindowHasItsUnitsWithTheMenuRunAfterTheFirstButton) {
   const std::map<WindowId, size_t> expected = {
-      {RecorderWindow::kId, 27}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 18},
+      {RecorderWindow::kId, 27}, {SaveDialog::kId, 14}, {PlayerWindow::kId, 19},
       {SettingsWindow::kId, 37}};
   EXPECT_EQ(Store().WindowIds().size(), expected.size());
   for (const auto& [id, count] : expected) EXPECT_EQ(Form(id).units.size(), count) << std::hex << id;

@@ -120,7 +120,7 @@ TEST(FontRecord, OnlyThePlaybackButtonsCarryTheSongTiFont) {
       if (KindOf(unit) != Kind::Button) continue;
       const bool playback = window == PlayerWindow::kId &&
                             (unit.id == PlayerWindow::终止按钮 || unit.id == PlayerWindow::暂停按钮 ||
-                             unit.id == PlayerWindow::播放按钮);
+                             unit.id == PlayerWindow::播放按钮 || unit.id == PlayerWindow::静音按钮);
       EXPECT_EQ(std::get<ButtonProperties>(unit.properties).font, playback ? songTi : ByteString{}) << unit.name;
     }
 }

@@ -3,8 +3,8 @@
 # tojpeg and pack), one made by Info-ZIP from cjpeg frames, and a folder of bitmap frames become
 # MP4 and GIF files that ffprobe reads as H.264 4:2:0 or GIF at 10 frames a second with every
 # frame, each decoding cleanly and near the picture it came from; a recording of 321x241 frames
-# whose rate entry says 30 frames a second exports at 30; bad recordings and targets
-# give their result codes and leave no file.
+# whose rate entry says 30 frames a second exports at 30; a recording's sound entry becomes the
+# MP4's AAC track; bad recordings and targets give their result codes and leave no file.
 # Arguments: vmrctool.exe, tools/wine-run.sh.
 here=$(dirname "$0")
 source "$here/zip_peer_common.sh"
@@ -111,4 +111,17 @@ expect_failure -7 "$work/empty" empty.mp4
 expect_failure -7 "$work/infozip.zip" video.avi
 expect_failure -7 "$work/infozip.zip" low.mp4 0
 expect_failure -2 "$work/infozip.zip" missing/folder.mp4
+
+# A recording with a sound entry as ffmpeg writes one (a LIST chunk before the samples): the MP4
+# carries it as AAC as long as the pictures, the GIF has none; an entry that is no WAV fails.
+mkdir -p "$work/sound" && cp "$work/own/"*.jpg "$work/sound/"
+ffmpeg -nostdin -v error -f lavfi -i sine=frequency=440:sample_rate=44100:duration=1.5 "$work/sound/sound.wav"
+[ "$(vmrc pack "$(winpath "$work/sound")" "$(winpath "$work/sound.vmrc")")" = 1 ] || fail "pack sound"
+heard() { # target: its sound as ffprobe reads it
+  [ "$(vmrc export "$(winpath "$work/sound.vmrc")" "$(winpath "$work/$1")")" = 1 ] || fail "export $1"
+  ffprobe -v error -select_streams a -show_entries stream=codec_name,sample_rate,duration -of csv=p=0 "$work/$1"
+}
+[ "$(heard sound.mp4)" = "aac,44100,1.500000" ] && [ -z "$(heard sound.gif)" ] || fail "the sound of sound.mp4 or .gif"
+echo "no sound" >"$work/sound/sound.wav"
+expect_failure -8 "$work/sound" sound.mp4
 echo "video export peers: all checks passed"

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "app/player/playback.h"
 #include "app/player/player_handlers.h"
@@ -68,6 +69,11 @@ int FrameOnScreen(int frames) {
     if (distance < best) best = distance, nearest = n;
   }
   return best <= 3 * 12 * 12 ? nearest : 0;
+}
+
+std::string RangeOutputFolder(const TempFolder& scratch) {
+  const char* out = std::getenv("VELMO_RANGE_OUT");
+  return out && *out ? std::string(out) : scratch.path();
 }
 
 void OpenPlayer() { Click(RecorderWindow::按钮4); }

@@ -13,6 +13,7 @@
 #include "forms/player_window.h"
 #include "tests/recorder/frame_pictures.h"
 #include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 
 // A JPEG frame of one colour, written by the program's own converter.
 Bytes JpegFrame(int width, int height, Pixel colour);
@@ -27,6 +28,10 @@ RecordingEntries FramesOfTheirOwnColours(int frames, int rate = 10);
 int FrameOnScreen(int frames);
 
 inline UnitAddress Player(UnitId unit) { return {PlayerWindow::kId, unit}; }
+
+// A folder of the test's own, where the peers find what the range saves wrote
+// (VELMO_RANGE_OUT), or `scratch` when no peer asked.
+std::string RangeOutputFolder(const TempFolder& scratch);
 
 // Loads PlayerWindow through RecorderWindow's 按钮4.
 void OpenPlayer();

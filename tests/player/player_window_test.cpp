@@ -108,7 +108,7 @@ TEST_P(FirstFrameLayout, TheWindowFitsEightyPercentOfTheFirstFrame) {
     EXPECT_EQ(ReadInt(Player(进度条1), kTop), 388);
     EXPECT_EQ(ReadInt(Player(标签1), kTop), 386);
     EXPECT_EQ(ReadInt(Player(标签1), kLeft), expected.labelLeft);
-    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 按钮2}) EXPECT_EQ(ReadInt(Player(button), kTop), 404);
+    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 静音按钮, 按钮2}) EXPECT_EQ(ReadInt(Player(button), kTop), 404);
     EXPECT_EQ(ReadInt(Player(标签2), kWidth), expected.scaleWidth);
     EXPECT_EQ(ReadInt(Player(标签2), kLeft), expected.scaleLeft);
     EXPECT_EQ(ReadText(Player(标签2), label_property::kCaption), "规格:80%");
@@ -145,7 +145,7 @@ TEST(PlayerWindow, ARecordingLargerThanTheScreenOpensOnTheScreen) {
     RECT window;
     GetWindowRect(LiveHwnd(Player(kId)), &window);
     EXPECT_TRUE(InsideWorkArea(window, "the window"));
-    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 按钮2}) {
+    for (UnitId button : {按钮1, 播放按钮, 暂停按钮, 终止按钮, 静音按钮, 按钮2}) {
       RECT place;
       GetWindowRect(LiveHwnd(Player(button)), &place);
       EXPECT_TRUE(InsideWorkArea(place, "a button"));

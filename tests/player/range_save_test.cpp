@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdlib>
 #include <map>
 
 #include "app/player/player_handlers.h"
@@ -53,16 +52,9 @@ void OpenAndSave(const std::string& recording, const std::string& target, int fi
 
 std::string LastMessage() { return Seen().questions.empty() ? std::string() : Seen().questions.back(); }
 
-// A folder of the test's own, where the peers find what the saves wrote (VELMO_RANGE_OUT), or
-// the scratch folder when no peer asked.
-std::string OutputFolder(const TempFolder& scratch) {
-  const char* out = std::getenv("VELMO_RANGE_OUT");
-  return out && *out ? std::string(out) : scratch.path();
-}
-
 TEST(RangeSave, ARecordingFileHoldsTheRangesFramesByteForByteNumberedFromOne) {
   Played played;
-  const std::string target = OutputFolder(played.scratch) + "\\range.vmrc";
+  const std::string target = RangeOutputFolder(played.scratch) + "\\range.vmrc";
   RunRecorder([&] {
     const TextTrail saying("正在保存");
     OpenAndSave(played.recording, target, 3, 7);
@@ -130,7 +122,7 @@ TEST(RangeSave, TheWholeRecordingIsPackedAsPackPacksItsFrames) {
 // exist, and nothing but them.
 TEST(RangeSave, VideosOfTheRange) {
   Played played;
-  const std::string out = OutputFolder(played.scratch);
+  const std::string out = RangeOutputFolder(played.scratch);
   for (const char* name : {"range.mp4", "range.gif"}) {
     RunRecorder([&] {
       OpenAndSave(played.recording, out + "\\" + name, 3, 7);
@@ -145,7 +137,7 @@ TEST(RangeSave, VideosOfTheRange) {
 TEST(RangeSave, ARangeAtFifteenKeepsItsRate) {
   TempFolder scratch;
   WriteRecording(scratch / "fifteen.vmrc", FramesOfTheirOwnColours(kFrames, 15));
-  const std::string out = OutputFolder(scratch);
+  const std::string out = RangeOutputFolder(scratch);
   for (const char* name : {"range15.vmrc", "range15.mp4", "range15.gif"}) {
     RunRecorder([&] {
       OpenAndSave(scratch / "fifteen.vmrc", out + "\\" + name, 3, 7);

@@ -3,8 +3,8 @@
 # left: the pictures are PNG files of the windows' sizes, and the recording it saved at 80
 # percent through SaveDialog tests clean with Info-ZIP and holds frames 1.jpg to N.jpg of 80
 # percent of the 1024x768 screen, N being the 30 or more frames of its three-second take; the
-# second take it saved as tour.mp4 reads with ffprobe as H.264 4:2:0 of 818x614 at 10 frames a
-# second with 15 or more frames, every one decoding cleanly.
+# second take it saved as tour.mp4 reads with ffprobe as H.264 4:2:0 at 10 frames a second with
+# 15 or more frames, every one decoding cleanly, and an AAC track with the microphone's tone.
 # $1 = the x86_64 build folder
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -53,6 +53,28 @@ for field in codec_name=h264 pix_fmt=yuv420p width=784 r_frame_rate=10/1; do
 done
 video_frames=$(sed -n 's/^nb_read_frames=//p' <<<"$video")
 [ "$video_frames" -ge 15 ] || fail "tour.mp4 holds only $video_frames frames of a take of one and a half seconds"
+# The second take had the microphone on: an AAC track as long as the video within a frame,
+# carrying the sound server's 440 Hz sine.
+durations=$(ffprobe -v error -show_entries stream=codec_name,duration -of csv=p=0 "$work/tour.mp4")
+grep -q '^aac,' <<<"$durations" || fail "tour.mp4 has no AAC track:"$'\n'"$durations"
+python3 - "$durations" <<'PY' || fail "tour.mp4's sound and video lengths differ by more than a frame: $durations"
+import sys
+lengths = dict(line.split(",") for line in sys.argv[1].split())
+sys.exit(0 if abs(float(lengths["aac"]) - float(lengths["h264"])) <= 0.1 else 1)
+PY
+ffmpeg -nostdin -v error -i "$work/tour.mp4" -map 0:a -ac 1 -ar 8000 -f f32le "$work/sound.raw"
+python3 - "$work/sound.raw" <<'PY' || fail "tour.mp4's sound does not carry the 440 Hz tone"
+import array, math, sys
+samples = array.array("f", open(sys.argv[1], "rb").read())
+middle = samples[len(samples) // 4: len(samples) * 3 // 4]
+def amplitude(frequency):
+    step = 2 * math.pi * frequency / 8000
+    re = sum(s * math.cos(step * i) for i, s in enumerate(middle))
+    im = sum(s * math.sin(step * i) for i, s in enumerate(middle))
+    return 2 * math.hypot(re, im) / len(middle)
+best = max(range(400, 481, 2), key=amplitude)
+sys.exit(0 if abs(best - 440) <= 5 and amplitude(best) > 0.05 else 1)
+PY
 errors=$(ffmpeg -nostdin -v warning -i "$work/tour.mp4" -f null - 2>&1)
 [ -z "$errors" ] || fail "tour.mp4 decodes with: $errors"
 echo "the tour saved $frames frames at 80 percent, a video of $video_frames frames, and pictured the windows"

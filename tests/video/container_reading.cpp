@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tests/support/linux_program.h"
+
 namespace {
 
 uint32_t Be32(const Bytes& bytes, size_t offset) {
@@ -73,4 +75,10 @@ GifFile ReadGif(const Bytes& file) {
     }
   }
   return gif;
+}
+
+std::string ProbeStreams(const std::string& path, const std::string& streams, const std::string& fields) {
+  return RunLinuxProgram({"/usr/bin/ffprobe", "-v", "error", "-select_streams", streams, "-show_entries",
+                          "stream=" + fields, "-of", "csv=p=0", UnixPath(path)})
+      .output;
 }

@@ -1,5 +1,5 @@
 // Reading back what the export wrote, as far as the tests need: the top-level boxes of an MP4
-// file and the blocks of a GIF file.
+// file and the blocks of a GIF file, and what Debian's ffprobe reads of a file's streams.
 #pragma once
 #include <string>
 #include <vector>
@@ -25,3 +25,7 @@ struct GifFile {
   std::vector<GifImage> images;
 };
 GifFile ReadGif(const Bytes& file);
+
+// ffprobe's `fields` ("codec_name,channels") of the streams `streams` selects ("a" the sound,
+// "v" the pictures), one line each, the values in ffprobe's own order parted by commas.
+std::string ProbeStreams(const std::string& path, const std::string& streams, const std::string& fields);

@@ -337,6 +337,15 @@ bool CancelSettings(Tour& tour) {
          (WaitUntil([&] { return !IsWindow(tour.settings); }) || Fail("the settings window stayed open"));
 }
 
+// Before the second take the user turns the microphone on (the sine the tour's own sound server
+// gives), waits for its level bar, pictures the window with it, and keeps the choice by 确定.
+bool TurnMicrophoneOn(Tour& tour) {
+  if (!OpenSettings(tour) || !ClickButton(tour.settings, "录制麦克风")) return false;
+  PumpFor(600);
+  return PictureWindow(tour, tour.settings, "tour-settings-sound.png") && ClickButton(tour.settings, "确定") &&
+         (WaitUntil([&] { return !IsWindow(tour.settings); }) || Fail("the settings window stayed open"));
+}
+
 bool OpenTrayMenu(Tour& tour) {
   tour.trayMenu = OpenTrayMenuOf(tour.id());
   if (!tour.trayMenu) return Fail("the tray icon opened no menu");
@@ -379,6 +388,7 @@ constexpr Step kSteps[] = {
     {"click 保存 and wait for SaveDialog at 80%", OpenSaveDialog},
     {"click 保存 in SaveDialog and name the recording in the save-file dialog", SaveTheTake},
     {"answer the message that the recording was saved", AnswerSuccessMessage},
+    {"turn 录制麦克风 on in the settings window, picture it, and click 确定", TurnMicrophoneOn},
     {"record a second take of three seconds, of a region dragged over the test picture", RecordSecondTake},
     {"click 保存, choose mp4格式 and name the video in the save-file dialog", SaveTheTakeAsMp4},
     {"picture SaveDialog while it saves the video", PictureSaveDialog},

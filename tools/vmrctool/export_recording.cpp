@@ -8,10 +8,13 @@
 
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/sound_entry.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
+#include "components/sound/sound_format.h"
+#include "components/sound/wav_file.h"
 #include "components/video/video.h"
 #include "components/services/path_kind.h"
 #include "components/video/video_settings.h"
@@ -46,9 +49,18 @@ class FolderFrames : public VideoFrames {
   std::vector<uint8_t> bytes_;
 };
 
+// An MP4 takes the recording's sound entry, all of it that plays with the frames.
 int ExportFolder(const std::string& folder, const std::string& target, VideoFormat format, int quality) {
   FolderFrames frames(folder);
-  return ExportVideo(frames, FrameTotal(folder), RecordingFrameRate(folder), target, format, quality);
+  const int frameCount = FrameTotal(folder);
+  const int frameRate = RecordingFrameRate(folder);
+  const std::string soundPath = SoundEntryPath(folder);
+  if (format != VideoFormat::kMp4 || !IsFile(soundPath))
+    return ExportVideo(frames, frameCount, frameRate, target, format, quality);
+  const std::optional<WavShape> shape = ReadWavShape(soundPath);
+  if (!shape) return kVideoSoundUnreadable;
+  const VideoSound sound{soundPath, 0, SoundFramesBefore(frameCount + 1, frameRate, shape->format.rate)};
+  return ExportVideo(frames, frameCount, frameRate, target, format, quality, &sound);
 }
 
 }  // namespace
