@@ -24,14 +24,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "components/services/file_bytes.h"
 #include "components/services/wide_text.h"
 #include "components/services/win_handle.h"
+#include "tests/support/linux_program.h"
 #include "tools/drive/cover_window.h"
 #include "tools/drive/keyboard.h"
 #include "tools/drive/mouse.h"
@@ -82,8 +83,8 @@ std::string Describe(const Shown& shown) {
   return text + shown.frameRate + ", " + shown.countdown;
 }
 
-std::string FileText(const std::string& path = settingsFile) {
-  const FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::string FileText() {
+  const FileHandle file(CreateFileW(Widen(settingsFile).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return {};
   std::string text(65536, '\0');
@@ -487,23 +488,10 @@ bool SliderTo(HWND slider, std::initializer_list<WORD> keys, const std::string& 
          Fail("the microphone's level reads " + PercentShown(settings, 0) + ", not " + percent);
 }
 
-// The sound server's recordings now, counted by its own pactl into a file beside velmo.exe.
+// The sound server's recordings now, as its own pactl lists them; -1 when it cannot tell.
 int RecordingsOfTheServer() {
-  const std::string count = program.substr(0, program.find_last_of('\\') + 1) + "recordings.txt";
-  std::string unix = count.substr(2);
-  for (char& c : unix) c = c == '\\' ? '/' : c;
-  DeleteFileW(Widen(count).c_str());
-  std::wstring command = Widen("/bin/sh -c \"pactl list short source-outputs | wc -l >" + unix + ".tmp && mv " + unix +
-                               ".tmp " + unix + "\"");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-    return -1;
-  if (started.hProcess) CloseHandle(started.hProcess);
-  if (started.hThread) CloseHandle(started.hThread);
-  std::string text;
-  return WaitUntil([&] { return !(text = FileText(count)).empty(); }, 5) ? std::atoi(text.c_str()) : -1;
+  const LinuxRun run = RunLinuxProgram({"/usr/bin/pactl", "list", "short", "source-outputs"}, 20);
+  return run.status == 0 ? static_cast<int>(std::count(run.output.begin(), run.output.end(), '\n')) : -1;
 }
 
 // The computer's sound comes from the file ticked at 150 %, the system refusing it.
