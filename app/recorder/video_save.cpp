@@ -2,16 +2,21 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "app/recorder/recorder_handlers.h"
 #include "app/recorder/recorder_state.h"
 #include "app/recorder/save_messages.h"
+#include "app/recorder/take_sound_files.h"
 #include "app/recorder/unsaved_take.h"
 #include "app/recording/frame_rate.h"
 #include "app/recording/recording_file.h"
+#include "app/recording/sound_entry.h"
 #include "components/imaging/decoders.h"
 #include "components/services/file_bytes.h"
 #include "components/services/services.h"
 #include "components/services/wide_text.h"
+#include "components/sound/wav_file.h"
 #include "controls/property_indexes.h"
 #include "controls/runtime.h"
 #include "forms/save_dialog.h"
@@ -112,10 +117,21 @@ void OfferSaveFormat(const SaveFormat& format) {
   WriteProperty(kFileDialog, common_dlg_property::kDefaultExtension, std::string(format.defaultExtension));
 }
 
+// An MP4 of a take with sound carries its track, mixed beside the frames first as a recording's
+// would be; a GIF has no sound.
 bool SaveTakeAsVideo(const std::string& target, VideoFormat format) {
   const int frameTotal = FrameCount;
+  const int rate = TakeFrameRate();
+  const std::string mixed = SoundEntryPath(FrameFolder);
+  std::optional<VideoSound> sound;
+  if (format == VideoFormat::kMp4 && HasTakeSound(FrameFolder)) {
+    if (!MixTakeSound(FrameFolder, frameTotal, rate, mixed)) return false;
+    sound = VideoSound{mixed, 0, ReadWavShape(mixed).value_or(WavShape{}).frames};
+  }
   TakeFrames frames(frameTotal, VideoPasses(format) > 1);
-  if (ExportVideo(frames, frameTotal, TakeFrameRate(), target, format, QualityPercent) != kVideoWritten) return false;
+  const int written = ExportVideo(frames, frameTotal, rate, target, format, QualityPercent, sound ? &*sound : nullptr);
+  DeleteFileW(Widen(mixed).c_str());
+  if (written != kVideoWritten) return false;
   RemoveFolderTree(FrameFolder);
   return true;
 }

@@ -36,6 +36,7 @@
 #include "tests/support/files.h"
 #include "tests/support/sound_server.h"
 #include "tests/support/temp_folder.h"
+#include "tests/video/container_reading.h"
 #include "tests/sound/sound_samples.h"
 #include "tests/zip/archive_bytes.h"
 #include "tools/drive/waiting.h"
@@ -75,11 +76,10 @@ size_t FirstLoudSample(const std::vector<float>& samples, size_t from, float thr
   return samples.size();
 }
 
-// The sound server's sine by its own name: Wine's default device reads the server in bursts of a
-// second every two, which no real microphone does.
-constexpr char kSine[] = "Sine source at 440 Hz";
+// The sound server's microphone by its name; the default device is the same one.
+constexpr char kSine[] = "Monitor of Velmo-Microphone";
 
-SettingsForTest WithMicrophone(std::string name = kSine, int frameRate = 10) {
+SettingsForTest WithMicrophone(std::string name = {}, int frameRate = 10) {
   return SettingsForTest([&](Settings& settings) {
     settings.recordMicrophone = true;
     settings.microphoneName = name;
@@ -93,16 +93,24 @@ void RecordUntil(int frames) {
   Click(按钮2);
 }
 
-// The save at the quality coded ahead packs; at another (the slider moved to its lowest) it
-// converts.
-void SaveAs(const std::string& target, bool atAnotherQuality = false) {
+// The keys a user presses in SaveDialog before 保存按钮: the slider to its lowest (a save that
+// converts rather than packing what was coded ahead), the format list one item down (mp4格式).
+struct SaveKeys {
+  bool lowestQuality = false;
+  int formatItem = 0;
+};
+
+void Press(UnitId unit, WPARAM key) {
+  const HWND control = LiveHwnd({SaveDialog::kId, unit});
+  SendMessageW(control, WM_KEYDOWN, key, 0);
+  SendMessageW(control, WM_KEYUP, key, 0);
+}
+
+void SaveAs(const std::string& target, SaveKeys keys = {}) {
   AnswerFileDialogsWith(target);
-  WhenLoaded(SaveDialog::kId, [atAnotherQuality] {
-    if (atAnotherQuality) {
-      const HWND slider = LiveHwnd({SaveDialog::kId, SaveDialog::滑块条});
-      SendMessageW(slider, WM_KEYDOWN, VK_HOME, 0);
-      SendMessageW(slider, WM_KEYUP, VK_HOME, 0);
-    }
+  WhenLoaded(SaveDialog::kId, [keys] {
+    if (keys.lowestQuality) Press(SaveDialog::滑块条, VK_HOME);
+    for (int i = 0; i < keys.formatItem; ++i) Press(SaveDialog::组合框, VK_DOWN);
     PostClick({SaveDialog::kId, SaveDialog::保存按钮});
   });
   Click(按钮3);
@@ -129,19 +137,36 @@ void ExpectTheSine(const Track& track, int frames, int frameRate) {
   EXPECT_GT(ToneAmplitude(second, track.format.rate, 440), 0.1) << "well above the floor";
 }
 
-TEST(TakeSound, TheSineIsInTheRecordingWhetherTheSavePacksOrConverts) {
+// The MP4's AAC track is as long as its pictures within a frame.
+void ExpectTheSoundTrack(const std::string& video) {
+  const std::string sound = ProbeStreams(video, "a", "codec_name,duration");
+  ASSERT_EQ(sound.substr(0, 4), "aac,") << sound;
+  const double soundSeconds = std::stod(sound.substr(4));
+  const double pictureSeconds = std::stod(ProbeStreams(video, "v", "duration"));
+  EXPECT_NEAR(soundSeconds, pictureSeconds, 0.1);
+}
+
+TEST(TakeSound, TheSineIsInTheRecordingWhetherTheSavePacksOrConvertsAndInTheMp4) {
   const SettingsForTest microphone = WithMicrophone();
-  for (const bool converts : {false, true}) {
+  const struct {
+    const char* name;
+    SaveKeys keys;
+  } saves[] = {{"sine.vmrc", {}}, {"converted.vmrc", {true, 0}}, {"sine.mp4", {false, 1}}};
+  for (const auto& save : saves) {
     TempFolder scratch;
-    const std::string target = scratch / "sine.vmrc";
+    const std::string target = scratch / save.name;
     int frames = 0;
     RunRecorder([&] {
       UseSystemClock();
       RecordUntil(25);
       frames = FrameCount;
       EXPECT_TRUE(HasTakeSound(WorkingFolder()));
-      SaveAs(target, converts);
+      SaveAs(target, save.keys);
     });
+    if (save.keys.formatItem == 1) {
+      ExpectTheSoundTrack(target);
+      continue;
+    }
     const std::vector<std::string> entries = ZipEntryNames(target);
     ASSERT_FALSE(entries.empty());
     EXPECT_EQ(entries.back(), kSoundEntryName) << "one more entry, after the frames";

@@ -16,10 +16,10 @@ bool RunPactl(const std::string& arguments) {
   return RunLinuxProgram(command, 20).status == 0;
 }
 
-bool MuteSine(bool muted) { return RunPactl(std::string("set-source-mute velmo_sine ") + (muted ? "1" : "0")); }
+bool MuteSine(bool muted) { return RunPactl(std::string("set-source-mute velmo_mic.monitor ") + (muted ? "1" : "0")); }
 
 void UnmuteSineNow() {
-  wchar_t command[] = L"/usr/bin/pactl set-source-mute velmo_sine 0";
+  wchar_t command[] = L"/usr/bin/pactl set-source-mute velmo_mic.monitor 0";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

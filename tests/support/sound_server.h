@@ -1,5 +1,5 @@
 // The suite's PulseAudio server (tools/private-sound.sh) steered from a test under Wine, which
-// starts Linux programs as it starts Windows ones: the 440 Hz sine the microphone hears muted
+// starts Linux programs as it starts Windows ones: the 440 Hz sine its microphone hears, muted
 // or heard.
 #pragma once
 #include <string>
