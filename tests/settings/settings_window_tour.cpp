@@ -438,10 +438,10 @@ bool KeysGoWhereTheyArePressed(Run& run) {
   return Exit(run);
 }
 
-// The 声音 part against the suite's PulseAudio server: its 440 Hz sine at half of full scale is
-// the default microphone (about 90 on the bar's decibel scale), the monitor of its null output a
-// silent second one, and Wine here has no loopback capture.
-constexpr char kSineSource[] = "Sine source at 440 Hz";
+// The 声音 part against the suite's PulseAudio server: the monitor its 440 Hz sine at half of
+// full scale plays into is the default microphone (about 90 on the bar's decibel scale), the
+// monitor of its null output a silent second one, and Wine here has no loopback capture.
+constexpr char kSineSource[] = "Monitor of Velmo-Microphone";
 constexpr int kSineShown = 90;
 
 // Each source's bar and slider, the microphone's first.
@@ -465,9 +465,8 @@ bool ChooseDevice(HWND list, const std::string& name) {
   return item >= 0 ? ChooseItem(list, static_cast<int>(item)) : Fail("the microphone list lacks " + name);
 }
 
-// The sine reaches Wine in blocks of a second every two seconds (the server's sine source has a
-// fixed latency of two), so the bar shows it at least once in five seconds, and a silent source
-// keeps it empty for longer than two.
+// A source started afresh takes a moment to come, so the bar is given five seconds to show it;
+// a silent source keeps it empty for three.
 bool BarShows(HWND bar, int low, int high, const std::string& when) {
   int shown = -1;
   return WaitUntil([&] { return (shown = LevelShown(bar)) >= low && shown <= high; }, 5) ||
