@@ -10,7 +10,9 @@
 //                    track cut at video frames (plain C++ over files)
 //   sound_aligner.h  keeps a source's samples in step with the take's clock, whatever the
 //                    device's own clock does (plain C++ over numbers)
-//   sound_capture.h  the microphone and the computer's own sound through WASAPI (Win32 edge)
+//   sound_capture.h  the microphone and the computer's own sound through WASAPI (Win32 edge);
+//                    sound_devices.h finds its endpoints, sample_conversion.h turns a device's
+//                    samples to floats
 //   sound_output.h   plays a track through the default output (Win32 edge)
 #pragma once
 #include "components/sound/sound_format.h"
