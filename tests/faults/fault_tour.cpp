@@ -600,8 +600,10 @@ int wmain(int argc, wchar_t** argv) {
   scratch = Narrow(argv[2]);
   for (const Scenario& scenario : kScenarios) {
     Say(scenario.name);
-    // Each scenario starts as a first start does: no take left from the one before.
+    // Each scenario starts as a first start does: no take left from the one before, and the
+    // first-run settings whatever another tour chose.
     ClearWorkingFolder();
+    ForgetSettings();
     Run run;
     const bool passed = StartProgram(run) && run.RecorderShown() && scenario.run(run);
     EndLeftovers(run);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "components/services/folder_entries.h"
+#include "components/services/services.h"
 #include "components/services/wide_text.h"
 
 std::wstring WorkingFolder() {
@@ -18,4 +19,9 @@ void ClearWorkingFolder() {
     return true;
   });
   RemoveDirectoryW(folder.c_str());
+}
+
+void ForgetSettings() {
+  constexpr int kApplicationDataFolder = 8;  // SpecialFolderPath's kind
+  DeleteFileW(Widen(SpecialFolderPath(kApplicationDataFolder) + "Velmo屏幕录像器\\settings.ini").c_str());
 }

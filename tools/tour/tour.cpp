@@ -53,7 +53,6 @@ constexpr wchar_t kAreaPickerClass[] = L"VelmoAreaPicker";
 // 981x591, large enough that its video's save is still converting when SaveDialog is pictured.
 constexpr RECT kRegion{20, 150, 1001, 741};
 constexpr int kSettingsItem = -2;
-constexpr int kApplicationDataFolder = 8;
 constexpr int kExitItem = -1;
 constexpr RECT kTestPictureArea{60, 170, 580, 530};
 // SaveDialog is pictured while it converts the video, long before the success message covers it:
@@ -134,7 +133,7 @@ bool StartProgram(Tour& tour) {
   // a take left in the working folder would make the start ask about keeping it. The program
   // starts with its first-run settings: whatever an earlier run chose to record or how fast would
   // change every take of the tour.
-  DeleteFileW(Widen(SpecialFolderPath(kApplicationDataFolder) + "Velmo屏幕录像器\\settings.ini").c_str());
+  ForgetSettings();
   DeleteFileW(Widen(RecordingPath(tour)).c_str());
   DeleteFileW(Widen(VideoPath(tour)).c_str());
   ClearWorkingFolder();
