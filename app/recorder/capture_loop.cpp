@@ -51,17 +51,19 @@ bool RecorderGone() { return !IsWindowLoaded(kId); }
 
 // The take stops as 停止 stops it, with the frames written whole, and the user learns why and
 // that what was recorded can be saved. A fault the writer met meanwhile is the one told.
-void StopTakeOnFault(std::string (*reason)(int frames)) {
+using TakeStopText = std::string (*)(int frames, int rate);
+
+void StopTakeOnFault(TakeStopText reason) {
   StopRecording();
-  if (writer.LastOutcome().fault == WriterFault::None) TellAboutTake(reason(FrameCount));
+  if (writer.LastOutcome().fault == WriterFault::None) TellAboutTake(reason(FrameCount, TakeFrameRate()));
 }
 
 // A sound file that could not be written: for want of room, or otherwise.
-std::string (*SoundStopReason())(int frames) {
+TakeStopText SoundStopReason() {
   return HasRoomFor(FrameFolder, 0, kFreeSpaceMargin) ? SoundNotWrittenText : DiskFullStoppedText;
 }
 
-std::string (*FaultReason(WriterFault fault))(int frames) {
+TakeStopText FaultReason(WriterFault fault) {
   return fault == WriterFault::DiskFull ? DiskFullStoppedText : FrameNotWrittenText;
 }
 
@@ -208,7 +210,7 @@ void StopRecording() {
   ReleaseTakeBuffers();
   WriteProperty(kStatus, label_property::kTextColour, kStoppedTextColour);
   WriteProperty(kStatus, label_property::kCaption, SecondsStatus("停止："));
-  if (writing && outcome.fault != WriterFault::None) TellAboutTake(FaultReason(outcome.fault)(FrameCount));
+  if (writing && outcome.fault != WriterFault::None) TellAboutTake(FaultReason(outcome.fault)(FrameCount, TakeFrameRate()));
 }
 
 // The rate is read again from the folder, the take's own record of it.

@@ -42,10 +42,12 @@ void SetMenuItemVisible(UnitId item, bool visible) {
 
 // A take the last run left behind (a crash, a power cut, a kill, a save that failed) is the
 // user's to keep or give up; a frame the end cut short is left out of it. Only 否 gives it up:
-// a question closed without an answer keeps it for the user to decide later. True when kept.
+// a question closed without an answer keeps it for the user to decide later. The question tells
+// its length at its own rate. True when kept.
 bool KeepUnsavedTake() {
   const TakeFound take = FindUnsavedTake(FrameFolder);
-  if (take.frameCount > 0 && AskAboutTake(UnsavedTakeFoundText(take.frameCount)) != TakeAnswer::No) {
+  ReleaseTakeBuffers();  // its rate is the folder's own
+  if (take.frameCount > 0 && AskAboutTake(UnsavedTakeFoundText(take.frameCount, TakeFrameRate())) != TakeAnswer::No) {
     RemoveCutShortFrames(FrameFolder, take);
     FrameCount = take.frameCount;
     return true;

@@ -134,6 +134,16 @@ TEST(UnsavedTake, TheFolderIsReadAsTheStartFindsIt) {
   EXPECT_EQ(FindUnsavedTake(WorkingFolder()).frameCount, 0);
 }
 
+// A take recorded at 30 a second is told in its own seconds: 12 frames are 0.4 s, not 1.2.
+TEST(UnsavedTake, TheQuestionCountsTheSecondsAtTheTakesRate) {
+  LeaveACrashedTake();
+  WriteText(WorkingFolder() + "\\framerate.txt", "30\r\n");
+  AnswerQuestionsWith(IDYES);
+  RunRecorder([] { EXPECT_EQ(Status(), "停止：0.4秒"); });
+  ASSERT_EQ(Seen().questions.size(), 1u);
+  EXPECT_EQ(Seen().questions[0], "发现上次未保存的录像（共12帧，约0.4秒），是否保留以便保存?");
+}
+
 TEST(UnsavedTake, YesAtStartKeepsTheTakeReadyToSave) {
   LeaveACrashedTake();
   AnswerQuestionsWith(IDYES);
