@@ -38,3 +38,5 @@ inline HANDLE NullHandle() { return nullptr; }
 using FileHandle = UniqueWinHandle<HANDLE, CloseHandle, InvalidFileHandle>;
 using FindHandle = UniqueWinHandle<HANDLE, FindClose, InvalidFileHandle>;
 using MappingHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
+// CreateEvent answers null on failure too.
+using EventHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;

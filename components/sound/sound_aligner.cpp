@@ -41,7 +41,7 @@ SoundAligner::Placement SoundAligner::Place(uint64_t written, size_t frames, int
     }
   }
   if (correction < 0) {
-    placement.silenceBefore = static_cast<uint64_t>(-correction);
+    placement.silenceBefore = static_cast<uint64_t>(std::min(-correction, kLongestSilenceMicroseconds * rate_ / 1'000'000));
     if (drifted) added_ += placement.silenceBefore;
   } else {
     owedDrop_ += correction;

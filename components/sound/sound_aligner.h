@@ -17,6 +17,10 @@ class SoundAligner {
   static constexpr int64_t kToleranceMicroseconds = 15'000;
   // How long the least late packet is looked for before a correction.
   static constexpr int64_t kJudgedOverMicroseconds = 1'000'000;
+  // The most silence one correction puts in. A take repeats no more than two seconds of frames
+  // either: a longer gap (the system asleep) it takes out as a pause and goes on from, so the
+  // sound must not fill it, nor hold hours of silence in memory on the way.
+  static constexpr int64_t kLongestSilenceMicroseconds = 2'000'000;
 
   explicit SoundAligner(int rate) : rate_(rate) {}
 

@@ -10,6 +10,7 @@
 #include "components/services/steady_clock.h"
 #include "components/sound/sound_devices.h"
 #include "components/sound/wav_file.h"
+#include "components/sound/wav_header.h"
 
 namespace {
 
@@ -22,8 +23,6 @@ constexpr DWORD kReadingMilliseconds = 5;
 constexpr int64_t kLongestGuessMicroseconds = 40'000;
 constexpr int64_t kMicrosecondsPerSecond = 1'000'000;
 
-// The speaker layouts Windows gives 1 to 8 channels.
-constexpr DWORD kSpeakerMasks[] = {0, SPEAKER_FRONT_CENTER, 0x3, 0x7, 0x33, 0x37, 0x3F, 0x13F, 0x63F};
 constexpr GUID kFloatSubFormat = {0x00000003, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 // The reader's own samples, 32-bit floats, at the track's rate and channels: the audio engine
@@ -38,7 +37,7 @@ WAVEFORMATEXTENSIBLE FloatFormat(SoundFormat format) {
   wave.Format.nAvgBytesPerSec = wave.Format.nSamplesPerSec * wave.Format.nBlockAlign;
   wave.Format.cbSize = sizeof(WAVEFORMATEXTENSIBLE) - sizeof(WAVEFORMATEX);
   wave.Samples.wValidBitsPerSample = 32;
-  wave.dwChannelMask = kSpeakerMasks[format.channels];
+  wave.dwChannelMask = WavSpeakerMask(format.channels);
   wave.SubFormat = kFloatSubFormat;
   return wave;
 }

@@ -77,7 +77,6 @@ class SoundOutput {
   Wish TakeWish() const;
   void Publish(const Reading& reading);
 
-  using EventHandle = UniqueWinHandle<HANDLE, CloseHandle, NullHandle>;
   EventHandle wake_;
   std::thread thread_;
   SoundFormat format_;

@@ -32,7 +32,7 @@ TEST(SoundAligner, APauseTakesItsStretchOut) {
   EXPECT_NEAR(static_cast<double>(outcome.written), 20.0 * kRate, kRate * 0.04);
 }
 
-TEST(SoundAligner, DropsEverythingBeforeTheTakeGoesOn) {
+TEST(SoundAligner, DropsEverythingBeforeTheTakeGoesOnAndFillsNoLongGap) {
   SoundAligner aligner(kRate);
   EXPECT_EQ(aligner.Place(0, 441, 1'000'000).dropFirst, 441u);
   aligner.GoOnAt(2'000'000, 0);
@@ -40,6 +40,8 @@ TEST(SoundAligner, DropsEverythingBeforeTheTakeGoesOn) {
   const SoundAligner::Placement placement = aligner.Place(0, 441, 2'005'000);
   EXPECT_EQ(placement.silenceBefore, 0u);
   EXPECT_EQ(placement.dropFirst, 441u - 220u);
+  // The first packet after the system slept an hour: two seconds of silence at most.
+  EXPECT_EQ(aligner.Place(221, 441, 3'602'005'000).silenceBefore, 2u * kRate);
 }
 
 }  // namespace
